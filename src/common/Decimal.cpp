@@ -1,0 +1,141 @@
+#include "common/Decimal.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+namespace kelvane {
+
+namespace {
+
+// Parses the output of std::to_chars in scientific form ("-d.ddddde+XX").
+DecimalNumber FromScientific(const char* begin, const char* end) {
+    DecimalNumber number;
+    const char* p = begin;
+    if (p != end && *p == '-') {
+        number.negative = true;
+        ++p;
+    }
+    std::string digits;
+    for (; p != end && *p != 'e'; ++p)
+        if (*p >= '0' && *p <= '9')
+            digits += *p;
+    int exponent = 0;
+    if (p != end && *p == 'e') {
+        ++p;
+        if (p != end && *p == '+')
+            ++p;
+        std::from_chars(p, end, exponent);
+    }
+    const auto firstNonZero = digits.find_first_not_of('0');
+    if (firstNonZero == std::string::npos)
+        return DecimalNumber{}; // zero
+    const auto lastNonZero = digits.find_last_not_of('0');
+    number.digits = digits.substr(firstNonZero, lastNonZero - firstNonZero + 1);
+    number.pointPosition = exponent + 1 - static_cast<int>(firstNonZero);
+    return number;
+}
+
+template <typename Float> DecimalNumber Expand(Float value, int precision) {
+    if (value == 0 || !std::isfinite(value))
+        return DecimalNumber{};
+    char buffer[1200];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                      std::chars_format::scientific, precision);
+    return FromScientific(buffer, result.ptr);
+}
+
+} // namespace
+
+DecimalNumber DecimalOf(long double value, int significantDigits) {
+    return Expand(value, significantDigits - 1);
+}
+
+DecimalNumber ExactDecimalOf(double value) {
+    // 767 significant digits hold the exact expansion of every double.
+    return Expand(value, 800);
+}
+
+DecimalNumber RoundHalfAwayFromZero(DecimalNumber number, int maxSignificant, int maxDecimals) {
+    if (number.isZero())
+        return number;
+    // Digits kept: limited by the significant-digit count and by the decimals.
+    int keep = std::min(maxSignificant, number.pointPosition + maxDecimals);
+    if (keep >= static_cast<int>(number.digits.size()))
+        return number;
+    if (keep < 0)
+        return DecimalNumber{};
+    const bool roundUp = number.digits[static_cast<std::size_t>(keep)] >= '5';
+    number.digits.resize(static_cast<std::size_t>(keep));
+    if (roundUp) {
+        int i = keep - 1;
+        while (i >= 0 && number.digits[static_cast<std::size_t>(i)] == '9') {
+            number.digits[static_cast<std::size_t>(i)] = '0';
+            --i;
+        }
+        if (i >= 0) {
+            ++number.digits[static_cast<std::size_t>(i)];
+        } else {
+            number.digits.insert(number.digits.begin(), '1');
+            ++number.pointPosition;
+        }
+    }
+    const auto lastNonZero = number.digits.find_last_not_of('0');
+    if (lastNonZero == std::string::npos)
+        return DecimalNumber{};
+    number.digits.resize(lastNonZero + 1);
+    return number;
+}
+
+std::string FixedText(const DecimalNumber& number, int decimals, const std::string& decimalSeparator,
+                      const std::string& thousandsSeparator) {
+    std::string integerPart;
+    std::string fraction;
+    const int size = static_cast<int>(number.digits.size());
+    for (int i = 0; i < number.pointPosition; ++i)
+        integerPart += i < size ? number.digits[static_cast<std::size_t>(i)] : '0';
+    if (integerPart.empty())
+        integerPart = "0";
+    for (int i = 0; i < decimals; ++i) {
+        const int index = number.pointPosition + i;
+        fraction += (index >= 0 && index < size) ? number.digits[static_cast<std::size_t>(index)] : '0';
+    }
+    if (!thousandsSeparator.empty()) {
+        std::string grouped;
+        const int length = static_cast<int>(integerPart.size());
+        for (int i = 0; i < length; ++i) {
+            if (i > 0 && (length - i) % 3 == 0)
+                grouped += thousandsSeparator;
+            grouped += integerPart[static_cast<std::size_t>(i)];
+        }
+        integerPart = grouped;
+    }
+    std::string text = number.negative && !number.isZero() ? "-" : "";
+    text += integerPart;
+    if (decimals > 0)
+        text += decimalSeparator + fraction;
+    return text;
+}
+
+std::string ScientificText(const DecimalNumber& number, const std::string& decimalSeparator) {
+    if (number.isZero())
+        return "0E00";
+    std::string digits = number.digits;
+    const auto lastNonZero = digits.find_last_not_of('0');
+    digits.resize(lastNonZero + 1);
+    std::string text = number.negative ? "-" : "";
+    text += digits[0];
+    if (digits.size() > 1)
+        text += decimalSeparator + digits.substr(1);
+    const int exponent = number.pointPosition - 1;
+    text += 'E';
+    if (exponent < 0)
+        text += '-';
+    const int magnitude = std::abs(exponent);
+    if (magnitude < 10)
+        text += '0';
+    text += std::to_string(magnitude);
+    return text;
+}
+
+} // namespace kelvane

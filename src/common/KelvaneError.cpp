@@ -1,0 +1,11 @@
+#include "common/KelvaneError.h"
+
+namespace kelvane {
+
+std::string WithFullStop(std::string text) {
+    if (!text.empty() && static_cast<unsigned char>(text.back()) > '.')
+        text += '.';
+    return text;
+}
+
+} // namespace kelvane
