@@ -87,8 +87,8 @@ DecimalNumber RoundHalfAwayFromZero(DecimalNumber number, int maxSignificant, in
     return number;
 }
 
-std::string FixedText(const DecimalNumber& number, int decimals, const std::string& decimalSeparator,
-                      const std::string& thousandsSeparator) {
+std::string FixedText(const DecimalNumber& number, int decimals,
+                      const std::string& decimalSeparator, const std::string& thousandsSeparator) {
     std::string integerPart;
     std::string fraction;
     const int size = static_cast<int>(number.digits.size());
@@ -98,7 +98,8 @@ std::string FixedText(const DecimalNumber& number, int decimals, const std::stri
         integerPart = "0";
     for (int i = 0; i < decimals; ++i) {
         const int index = number.pointPosition + i;
-        fraction += (index >= 0 && index < size) ? number.digits[static_cast<std::size_t>(index)] : '0';
+        fraction +=
+            (index >= 0 && index < size) ? number.digits[static_cast<std::size_t>(index)] : '0';
     }
     if (!thousandsSeparator.empty()) {
         std::string grouped;

@@ -34,7 +34,8 @@ DecimalNumber RoundHalfAwayFromZero(DecimalNumber number, int maxSignificant, in
 // part grouped in threes with `thousands` when that is not empty, and a leading "-"
 // for a negative non-zero number. The number must not carry more decimals than
 // asked for.
-std::string FixedText(const DecimalNumber& number, int decimals, const std::string& decimalSeparator,
+std::string FixedText(const DecimalNumber& number, int decimals,
+                      const std::string& decimalSeparator,
                       const std::string& thousandsSeparator = {});
 
 // Scientific notation: first digit, then (when more digits remain) the separator and

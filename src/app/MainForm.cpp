@@ -1,0 +1,264 @@
+#include "app/MainForm.h"
+
+#include "app/PageControl.h"
+#include "app/StatusBar.h"
+#include "materials/Favourite.h"
+#include "materials/NameEncoding.h"
+#include "materials/TextFile.h"
+#include "platform/ErrorReport.h"
+#include "platform/Platform.h"
+#include "weights/WeightPage.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+namespace kelvane {
+
+namespace {
+
+constexpr const char* kDensityFileName = "Density_Plastics.csv";
+constexpr int kInitialClientWidth = 579;
+constexpr int kPageControlHeight = 429;
+
+// The pages in order: control name, caption, and whether a user sees its tab.
+struct PageEntry {
+    const char* name;
+    const char* caption;
+    bool tabShown;
+};
+constexpr PageEntry kPages[] = {
+    {"TabSheet1", "Round", true},       {"TabSheet2", "Polygon", true},
+    {"TabSheet3", "Flat/Square", true}, {"TabSheet4", "Plate/Sheet", true},
+    {"TabSheet5", "Tube", true},        {"TabSheet6", "Hollow Section", false},
+    {"TabSheet10", "Turning", false},   {"TabSheet7", "CE", false},
+    {"TabSheet8", "M/I", true},         {"TabSheet9", "Calc", false},
+};
+
+// Menu captions show names literally: an "&" in a name is not an access key.
+QString MenuCaption(const QString& name) {
+    QString caption = name;
+    caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return caption;
+}
+
+} // namespace
+
+TMainForm::TMainForm(Platform& platform, QWidget* parent)
+    : QMainWindow(parent)
+    , platform_(platform)
+    , PageControl1(new PageControl)
+    , JvStatusBar1(new StatusBar) {
+    setObjectName(QStringLiteral("MainForm"));
+    QFont windowFont(QStringLiteral("Tahoma"));
+    windowFont.setPixelSize(11);
+    setFont(windowFont);
+
+    auto* client = new QWidget(this);
+    auto* layout = new QVBoxLayout(client);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(PageControl1, 1);
+    layout->addWidget(JvStatusBar1);
+    client->setMinimumSize(1, 1); // the window has no minimum size of its own
+    setCentralWidget(client);
+
+    buildMenus();
+    buildPages();
+    resize(kInitialClientWidth,
+           menuBar()->sizeHint().height() + kPageControlHeight + StatusBar::kHeight);
+    qApp->installEventFilter(this);
+}
+
+TMainForm::~TMainForm() {
+    qApp->removeEventFilter(this);
+}
+
+void TMainForm::buildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("File1"));
+    QAction* exit = file->addAction(QStringLiteral("E&xit"));
+    exit->setObjectName(QStringLiteral("FileExit1"));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+
+    Material1 = menuBar()->addMenu(QStringLiteral("&Material"));
+    Material1->setObjectName(QStringLiteral("Material1"));
+    materialEntries_ = new QActionGroup(this);
+    materialEntries_->setExclusive(true);
+    connect(materialEntries_, &QActionGroup::triggered, this, &TMainForm::MaterialClick);
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    options->setObjectName(QStringLiteral("Options1"));
+    CommercialRounding1 = options->addAction(QStringLiteral("&Commercial Rounding"));
+    CommercialRounding1->setObjectName(QStringLiteral("CommercialRounding1"));
+    CommercialRounding1->setCheckable(true);
+    CommercialRounding1->setChecked(true);
+    connect(CommercialRounding1, &QAction::triggered, this, &TMainForm::CommercialRounding1Click);
+
+    QMenu* fractions = options->addMenu(QStringLiteral("Fractions"));
+    fractions->setObjectName(QStringLiteral("Options21"));
+    auto* fractionGroup = new QActionGroup(this);
+    F32 = fractions->addAction(QStringLiteral("Nearest 1/32\""));
+    F32->setObjectName(QStringLiteral("F32"));
+    F64 = fractions->addAction(QStringLiteral("Nearest 1/64\""));
+    F64->setObjectName(QStringLiteral("F64"));
+    for (QAction* entry : {F32, F64}) {
+        entry->setCheckable(true);
+        fractionGroup->addAction(entry);
+    }
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("Help1"));
+    QAction* about = help->addAction(QStringLiteral("&About"));
+    about->setObjectName(QStringLiteral("About1"));
+    connect(about, &QAction::triggered, this, &TMainForm::About1Click);
+}
+
+void TMainForm::buildPages() {
+    const auto& definitions = WeightPageDefinitions();
+    for (const PageEntry& entry : kPages) {
+        QWidget* page = nullptr;
+        for (const auto& definition : definitions) {
+            if (definition.pageName == entry.name) {
+                auto* weightPage = new WeightPage(definition, platform_, materials_);
+                weightPages_.push_back(weightPage);
+                page = weightPage;
+            }
+        }
+        if (!page) {
+            page = new QWidget;
+            page->setObjectName(QString::fromLatin1(entry.name));
+        }
+        PageControl1->addPage(page, QString::fromLatin1(entry.caption), entry.tabShown);
+    }
+}
+
+void TMainForm::FormCreate() {
+    setWindowTitle(QStringLiteral("Kelvane"));
+
+    const std::string densityPath = AppFile(platform_.programDir(), kDensityFileName);
+    DensityTableRead read = ReadDensityFile(densityPath, platform_.separators());
+    materials_.setTable(std::move(read.materials));
+    buildMaterialMenu();
+    if (read.error)
+        platform_.showError(*read.error);
+
+    showPage(QStringLiteral("Round"));
+
+    // The favourite chooses the starting material; after a bad density table the
+    // first material read is taken.
+    std::optional<std::string> favourite;
+    if (!read.error)
+        RunReportingErrors(platform_, [&] { favourite = ReadFavourite(platform_.programDir()); });
+    const std::size_t index = materials_.chooseStarting(favourite);
+    const QList<QAction*> entries = materialEntries_->actions();
+    if (index < static_cast<std::size_t>(entries.size()))
+        entries[static_cast<qsizetype>(index)]->setChecked(true);
+
+    materials_.startRounding();
+    CommercialRounding1->setChecked(true);
+    showMaterialPanels();
+    putPagesInFirstState();
+    F32->setChecked(true);
+
+    if (auto* firstBox = findChild<QLineEdit*>(QStringLiteral("RDiaEdit")))
+        firstBox->setFocus();
+}
+
+void TMainForm::buildMaterialMenu() {
+    const auto& table = materials_.table();
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        QAction* entry =
+            Material1->addAction(MenuCaption(QString::fromStdString(DisplayText(table[i].Name))));
+        entry->setCheckable(true);
+        entry->setData(static_cast<qulonglong>(i));
+        materialEntries_->addAction(entry);
+    }
+}
+
+void TMainForm::putPagesInFirstState() {
+    for (WeightPage* page : weightPages_)
+        page->resetToFirstState();
+}
+
+void TMainForm::showMaterialPanels() {
+    const Separators separators = platform_.separators();
+    JvStatusBar1->setPanelText(0, QString::fromStdString(materials_.materialPanelText()));
+    JvStatusBar1->setPanelText(1, QString::fromStdString(materials_.densityPanelText(separators)));
+    JvStatusBar1->setPanelText(2, QString::fromStdString(materials_.roundingPanelText()));
+    JvStatusBar1->lamp().setLit(materials_.roundingOn());
+    CommercialRounding1->setChecked(materials_.roundingOn());
+}
+
+void TMainForm::MaterialClick(QAction* entry) {
+    if (!entry)
+        return;
+    entry->setChecked(true);
+    materials_.choose(entry->data().toULongLong());
+    showMaterialPanels();
+    recalculateShownWeightPage();
+}
+
+void TMainForm::CommercialRounding1Click() {
+    materials_.toggleRounding();
+    showMaterialPanels();
+    recalculateShownWeightPage();
+}
+
+void TMainForm::recalculateShownWeightPage() {
+    const QString shown = PageControl1->activeCaption();
+    for (WeightPage* page : weightPages_) {
+        if (page->caption() == shown) {
+            page->recalculate();
+            return;
+        }
+    }
+}
+
+bool TMainForm::showPage(const QString& captionOrName) {
+    for (int i = 0; i < PageControl1->pageCount(); ++i) {
+        if (PageControl1->caption(i) == captionOrName ||
+            PageControl1->page(i)->objectName() == captionOrName) {
+            PageControl1->setActivePage(PageControl1->page(i));
+            return true;
+        }
+    }
+    return false;
+}
+
+void TMainForm::About1Click() {}
+
+void TMainForm::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+void TMainForm::FormResize() {
+    JvStatusBar1->FormResize(width());
+}
+
+bool TMainForm::FormCloseQuery() {
+    const std::string& name = materials_.currentMaterial();
+    bool same = false;
+    RunReportingErrors(platform_, [&] { same = CompareFavMat(platform_.programDir(), name); });
+    if (same || !platform_.confirm("Confirm", "Save new Favourite Material?"))
+        return true;
+    return RunReportingErrors(platform_, [&] { SaveFavMatFile(platform_.programDir(), name); });
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    if (FormCloseQuery())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace kelvane

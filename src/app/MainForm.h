@@ -1,0 +1,70 @@
+#pragma once
+
+#include "materials/MaterialState.h"
+
+#include <QMainWindow>
+
+#include <vector>
+
+class QAction;
+class QActionGroup;
+class QMenu;
+
+namespace kelvane {
+
+class PageControl;
+class Platform;
+class StatusBar;
+class WeightPage;
+
+// The main window: the menu bar, the page control with its ten pages and the
+// four-panel status bar. It owns the density table and the material in use, runs
+// the start-up sequence and every way the program ends.
+class TMainForm final : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TMainForm(Platform& platform, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // The start-up sequence: density table, Round page, starting material, status
+    // bar, commercial rounding, and every page in its first state. An error in a
+    // step is reported and start-up goes on, so the window is always usable.
+    void FormCreate();
+
+    PageControl& pageControl() { return *PageControl1; }
+    StatusBar& statusBar() { return *JvStatusBar1; }
+    const MaterialState& materials() const { return materials_; }
+    // Brings a page into view by its caption or control name, hidden pages included.
+    bool showPage(const QString& captionOrName);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildPages();
+    void buildMaterialMenu();
+    void MaterialClick(QAction* entry);
+    void CommercialRounding1Click();
+    void About1Click();
+    void FormResize();
+    bool FormCloseQuery();
+    void recalculateShownWeightPage();
+    void showMaterialPanels();
+    void putPagesInFirstState();
+
+    Platform& platform_;
+    MaterialState materials_;
+    PageControl* PageControl1;
+    StatusBar* JvStatusBar1;
+    QMenu* Material1 = nullptr;
+    QActionGroup* materialEntries_ = nullptr;
+    QAction* CommercialRounding1 = nullptr;
+    QAction* F32 = nullptr;
+    QAction* F64 = nullptr;
+    std::vector<WeightPage*> weightPages_;
+};
+
+} // namespace kelvane

@@ -1,0 +1,87 @@
+#include "app/StatusBar.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+
+namespace kelvane {
+
+namespace {
+
+constexpr int kInitialPanelWidth = 50;
+constexpr QColor kLitColour(0, 255, 0);
+constexpr QColor kDarkColour(255, 0, 0);
+
+} // namespace
+
+LedLamp::LedLamp(QWidget* parent)
+    : QWidget(parent) {
+    setObjectName(QStringLiteral("JvLED1"));
+    setFixedSize(sizeHint());
+    setAccessibleName(QStringLiteral("Commercial rounding lamp"));
+}
+
+void LedLamp::setLit(bool lit) {
+    lit_ = lit;
+    setAccessibleDescription(lit ? QStringLiteral("lit") : QStringLiteral("dark"));
+    update();
+}
+
+void LedLamp::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QColor colour = lit_ ? kLitColour : kDarkColour;
+    QRadialGradient shine(rect().center() - QPoint(2, 2), width() / 2.0);
+    shine.setColorAt(0, colour.lighter(160));
+    shine.setColorAt(1, colour);
+    painter.setPen(QPen(colour.darker(180), 1));
+    painter.setBrush(shine);
+    painter.drawEllipse(QRectF(rect()).adjusted(1, 1, -1, -1));
+}
+
+StatusBar::StatusBar(QWidget* parent)
+    : QFrame(parent)
+    , lamp_(nullptr) {
+    setObjectName(QStringLiteral("JvStatusBar1"));
+    setFixedHeight(kHeight);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    for (int i = 0; i < kPanelCount; ++i) {
+        auto* panel = new QLabel(this);
+        panel->setObjectName(QStringLiteral("JvStatusBar1Panel%1").arg(i));
+        panel->setTextFormat(Qt::PlainText);
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
+        panel->setContentsMargins(2, 0, 2, 0);
+        panel->setFixedWidth(kInitialPanelWidth);
+        layout->addWidget(panel);
+        panels_[static_cast<std::size_t>(i)] = panel;
+    }
+    layout->addStretch(1);
+    auto* lampLayout = new QHBoxLayout(panels_[3]);
+    lampLayout->setContentsMargins(0, 0, 0, 0);
+    lamp_ = new LedLamp(panels_[3]);
+    lampLayout->addWidget(lamp_, 0, Qt::AlignCenter);
+}
+
+void StatusBar::setPanelText(int panel, const QString& text) {
+    panels_.at(static_cast<std::size_t>(panel))->setText(text);
+}
+
+QString StatusBar::panelText(int panel) const {
+    return panels_.at(static_cast<std::size_t>(panel))->text();
+}
+
+int StatusBar::panelWidth(int panel) const {
+    return panels_.at(static_cast<std::size_t>(panel))->maximumWidth();
+}
+
+void StatusBar::FormResize(int barWidth) {
+    const int w = (barWidth - 32) / 3;
+    panels_[0]->setFixedWidth(w - 15);
+    panels_[1]->setFixedWidth(w - 15);
+    panels_[2]->setFixedWidth(w + 30);
+}
+
+} // namespace kelvane

@@ -1,0 +1,37 @@
+#include "app/MainForm.h"
+#include "platform/QtPlatform.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Without a display Qt would stop with a long plugin error; say what to do instead.
+bool DisplayAvailable() {
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform && *platform)
+        return true;
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    return (x11 && *x11) || (wayland && *wayland);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (!DisplayAvailable()) {
+        std::fputs("kelvane: no graphical display found; run it under a virtual display with "
+                   "'xvfb-run -a kelvane'.\n",
+                   stderr);
+        return EXIT_FAILURE;
+    }
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kelvane"));
+    kelvane::QtPlatform platform;
+    kelvane::TMainForm window(platform);
+    window.FormCreate();
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,48 @@
+#include "calculator/CalculatorTape.h"
+
+#include <utility>
+
+namespace kelvane {
+
+namespace {
+
+// Puts `fill` in front of `text` until it is `width` characters long.
+std::string PadFront(const std::string& text, char fill, int width) {
+    const auto length = static_cast<int>(CharacterCount(text));
+    if (length >= width)
+        return text;
+    return std::string(static_cast<std::size_t>(width - length), fill) + text;
+}
+
+} // namespace
+
+std::size_t CharacterCount(std::string_view text) {
+    std::size_t count = 0;
+    for (const char byte : text)
+        if ((static_cast<unsigned char>(byte) & 0xC0) != 0x80) // not a continuation byte
+            ++count;
+    return count;
+}
+
+CalculatorTape::CalculatorTape(TapeLineSink sink)
+    : sink_(std::move(sink)) {}
+
+void CalculatorTape::ResetRule() {
+    tapeRule_ = "-";
+}
+
+void CalculatorTape::AddTapeLine(const std::string& text, bool withRule, int fieldWidth) {
+    const std::string line = PadFront(text, ' ', fieldWidth);
+    if (sink_)
+        sink_(line);
+    tapeRule_ = PadFront(tapeRule_, '-', fieldWidth);
+    if (withRule && sink_)
+        sink_(tapeRule_);
+}
+
+void CalculatorTape::WriteOpeningLines(const std::string& windowCaption, int fieldWidth) {
+    AddTapeLine(windowCaption, false, fieldWidth);
+    AddTapeLine(std::string(), true, fieldWidth);
+}
+
+} // namespace kelvane

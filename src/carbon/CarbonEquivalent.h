@@ -1,0 +1,72 @@
+#pragma once
+
+#include "common/Separators.h"
+
+#include <array>
+#include <limits>
+#include <string>
+#include <string_view>
+
+namespace kelvane {
+
+// The carbon-equivalent page rates the weldability of a steel from its analysis by
+// the IIW carbon equivalent, C + Mn/6 + (Cr + Mo + V)/5 + (Cu + Ni)/15, the contents
+// in per cent by mass.
+
+inline constexpr std::string_view kCarbonPageName = "TabSheet7";
+inline constexpr std::string_view kCarbonCaption = "CE";
+inline constexpr std::string_view kCarbonResultCaption = "Carbon Equivalent Value (CE): ";
+
+// An element box of the page, top to bottom, with the caption and the chemical
+// symbol to its left.
+struct ElementDefinition {
+    std::string_view objectName;
+    std::string_view caption;
+    std::string_view symbol;
+};
+
+// The elements in the order of the page; ElementContents follows the same order.
+inline constexpr std::array<ElementDefinition, 7> kElements = {{
+    {"CarbonEdit", "Carbon", "C"},
+    {"ManganeseEdit", "Manganese", "Mn"},
+    {"ChromiumEdit", "Chromium", "Cr"},
+    {"MolyEdit", "Molybdenum", "Mo"},
+    {"VanadiumEdit", "Vanadium", "V"},
+    {"CopperEdit", "Copper", "Cu"},
+    {"NickelEdit", "Nickel", "Ni"},
+}};
+
+using ElementContents = std::array<double, kElements.size()>;
+
+// A rating band, one row beside the pointer, top to bottom.
+struct CarbonBand {
+    std::string_view range;
+    std::string_view rating;
+    double upperLimit; // the band holds values up to and including this one
+};
+
+// The bands join without gaps: every value above one band's limit belongs to the
+// next band, and everything above 0.50 is "Poor".
+inline constexpr std::array<CarbonBand, 5> kCarbonBands = {{
+    {"0.00 - 0.35", "Excellent", 0.35},
+    {"0.36 - 0.40", "Very good", 0.40},
+    {"0.41 - 0.45", "Good", 0.45},
+    {"0.46 - 0.50", "Fair", 0.50},
+    {"Over 0.51", "Poor", std::numeric_limits<double>::infinity()},
+}};
+
+// The pointer's positions run from 0 (top) to the last band, with ticks in between.
+inline constexpr int kCarbonLastPosition = static_cast<int>(kCarbonBands.size()) - 1;
+inline constexpr std::array<int, 3> kCarbonTicks = {1, 2, 3};
+
+// The carbon equivalent of the contents, worked in extended precision.
+double CalcCEV(const ElementContents& contents);
+
+// The pointer position of a carbon equivalent: the first band whose limit it does
+// not exceed, compared on the value as computed; the last band otherwise.
+int CarbonBandPosition(double cev);
+
+// The carbon equivalent as the page shows it: two decimals, no unit.
+std::string CarbonEquivalentText(double cev, const Separators& separators);
+
+} // namespace kelvane

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "common/Separators.h"
+#include "convert/DimensionParser.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace kelvane {
+
+// Greatest common divisor by Euclid's method: GCD(0, 0) is 0 and GCD(0, n) is n.
+std::int32_t GCD(std::int32_t a, std::int32_t b);
+
+// The "##0.###" format: at least one digit before the separator, at most three after
+// it, trailing zeros and a bare separator dropped, no thousands separator. A half at
+// the fourth decimal goes away from zero, decided on the value taken to 18 significant
+// digits, so 0.0625 gives 0.063.
+std::string FormatUpToThreeDecimals(long double value, const std::string& decimalSeparator);
+
+// The texts of the ten result labels, top to bottom in each column:
+// imperial: feet-inches-fraction, inches and fraction, the fraction alone (below one
+//           inch only), decimal inches, nearest inch; each closed by the inch mark;
+// metric:   millimetres, centimetres, metres, kilometres, nearest 25 mm.
+struct ConversionTexts {
+    std::array<std::string, 5> imperial;
+    std::array<std::string, 5> metric;
+
+    bool operator==(const ConversionTexts&) const = default;
+};
+
+// The ten conversions of a parsed entry. fractionResolution (32 or 64, from the
+// Fractions option) is the step to which a metric entry's fraction of an inch is
+// rounded; a typed fraction keeps its own denominator. All texts are empty when the
+// entry's value is 0 or the entry was not read.
+ConversionTexts ConvertDimension(const DimensionEntry& entry, int fractionResolution,
+                                 const Separators& separators);
+
+// Parses the entry text and converts it; the parse error propagates unchanged.
+ConversionTexts ConvertDimensionText(std::string_view text, int fractionResolution,
+                                     const Separators& separators);
+
+} // namespace kelvane

@@ -1,0 +1,117 @@
+#include "drive/DriveControls.h"
+
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QJsonArray>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+
+namespace kelvane {
+
+QWidget* FindControl(const QString& objectName) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == objectName)
+            return window;
+        if (auto* control = window->findChild<QWidget*>(objectName))
+            return control;
+    }
+    return nullptr;
+}
+
+namespace {
+
+QString ControlText(QWidget* control) {
+    if (auto* label = qobject_cast<QLabel*>(control))
+        return label->text();
+    if (auto* edit = qobject_cast<QLineEdit*>(control))
+        return edit->text();
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(control))
+        return plain->toPlainText();
+    if (auto* rich = qobject_cast<QTextEdit*>(control))
+        return rich->toPlainText();
+    if (auto* button = qobject_cast<QAbstractButton*>(control))
+        return button->text();
+    if (auto* combo = qobject_cast<QComboBox*>(control))
+        return combo->currentText();
+    if (auto* group = qobject_cast<QGroupBox*>(control))
+        return group->title();
+    if (control->isWindow())
+        return control->windowTitle();
+    return control->accessibleName();
+}
+
+QJsonObject DescribeFont(const QWidget* control) {
+    const QFont font = control->font();
+    QJsonObject description;
+    description["family"] = font.family();
+    description["pixelSize"] = font.pixelSize();
+    description["bold"] = font.bold();
+    description["underline"] = font.underline();
+    description["color"] = control->palette().color(control->foregroundRole()).name();
+    return description;
+}
+
+} // namespace
+
+QJsonObject DescribeControl(QWidget* control) {
+    QJsonObject state;
+    state["text"] = ControlText(control);
+    state["visible"] = !control->isHidden();
+    state["enabled"] = control->isEnabled();
+    state["focused"] = control->hasFocus();
+    if (auto* button = qobject_cast<QAbstractButton*>(control); button && button->isCheckable())
+        state["checked"] = button->isChecked();
+    if (auto* slider = qobject_cast<QAbstractSlider*>(control)) {
+        state["position"] = slider->value();
+        state["min"] = slider->minimum();
+        state["max"] = slider->maximum();
+    }
+    if (auto* combo = qobject_cast<QComboBox*>(control)) {
+        QJsonArray items;
+        for (int i = 0; i < combo->count(); ++i)
+            items.append(combo->itemText(i));
+        state["items"] = items;
+        state["current"] = combo->currentText();
+    }
+    if (qobject_cast<QLabel*>(control))
+        state["font"] = DescribeFont(control);
+    return state;
+}
+
+QString WithoutAccessMarkers(const QString& caption) {
+    QString plain;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&')) {
+            if (i + 1 < caption.size() && caption[i + 1] == QLatin1Char('&'))
+                plain += caption[++i];
+            continue;
+        }
+        plain += caption[i];
+    }
+    return plain;
+}
+
+QAction* FindMenuEntry(const QList<QAction*>& entries, const QString& name) {
+    QList<QAction*> real;
+    for (QAction* entry : entries)
+        if (!entry->isSeparator())
+            real << entry;
+    if (name.startsWith(QLatin1Char('#'))) {
+        bool ok = false;
+        const int index = name.mid(1).toInt(&ok);
+        return ok && index >= 0 && index < real.size() ? real[index] : nullptr;
+    }
+    for (QAction* entry : real)
+        if (WithoutAccessMarkers(entry->text()) == name)
+            return entry;
+    return nullptr;
+}
+
+} // namespace kelvane

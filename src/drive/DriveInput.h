@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace kelvane {
+
+// Keyboard and mouse input delivered the way the window system delivers it, so
+// that key preview, key filters, shortcuts and focus handling act as for a user.
+
+// The control a key press goes to: the focused control, else the active window.
+QWidget* KeyboardTarget(QWidget* fallback);
+
+// Types one character (Enter, Backspace, Escape, Tab, DEL and Ctrl+letter control
+// characters included).
+void TypeCharacter(QWidget* fallback, QChar character);
+
+// One named key: "Enter", "Backspace", "Delete", "Escape", "Tab", "Ctrl+X", "Alt+X".
+// Returns false for a name it does not know.
+bool PressNamedKey(QWidget* fallback, const QString& name);
+
+void ClickControl(QWidget* control);
+void HoverControl(QWidget* control, bool enter);
+
+} // namespace kelvane

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "drive/ScriptedPlatform.h"
+
+#include <QByteArray>
+#include <QJsonArray>
+#include <QJsonValue>
+
+#include <memory>
+
+namespace kelvane {
+
+class TMainForm;
+
+// One scripting session: it runs the program's own main window on a scripted
+// desktop and answers one JSON command line with one JSON reply line.
+class DriveSession {
+public:
+    DriveSession(Separators separators, std::string programDir);
+    ~DriveSession();
+
+    // `line` is a JSON array whose first element names the command. The reply is
+    // {"ok": true, "value": V, "events": [...]} or {"ok": false, "error": "why", ...}.
+    QByteArray handleLine(const QByteArray& line);
+
+    ScriptedPlatform& platform() { return platform_; }
+    TMainForm* window() { return window_.get(); }
+
+private:
+    QJsonValue run(const QString& command, const QJsonArray& arguments);
+    QJsonValue start();
+    QJsonValue menu(const QJsonArray& arguments, bool listOnly);
+    QJsonValue statusBar();
+    QJsonValue tabs();
+    QJsonValue activeWindow();
+    QJsonValue close();
+    QWidget& mainWindow();
+    QJsonArray takeEvents();
+
+    ScriptedPlatform platform_;
+    std::unique_ptr<TMainForm> window_;
+    bool windowOpen_ = false;
+};
+
+} // namespace kelvane

@@ -1,0 +1,55 @@
+#include "drive/ScriptedPlatform.h"
+
+#include "common/KelvaneError.h"
+
+namespace kelvane {
+
+ScriptedPlatform::ScriptedPlatform(Separators separators, std::string programDir)
+    : separators_(std::move(separators))
+    , programDir_(std::move(programDir)) {}
+
+void ScriptedPlatform::showError(const std::string& text) {
+    PlatformEvent event;
+    event.type = "error";
+    event.title = "Kelvane";
+    event.text = WithFullStop(text);
+    events_.push_back(event);
+}
+
+bool ScriptedPlatform::confirm(const std::string& title, const std::string& question) {
+    const bool yes = !answers_.empty() && answers_.front();
+    if (!answers_.empty())
+        answers_.pop_front();
+    PlatformEvent event;
+    event.type = "confirm";
+    event.title = title;
+    event.text = question;
+    event.answer = yes ? "yes" : "no";
+    events_.push_back(event);
+    return yes;
+}
+
+void ScriptedPlatform::setClipboardText(const std::string& text) {
+    clipboard_ = text;
+    PlatformEvent event;
+    event.type = "clipboard";
+    event.text = text;
+    events_.push_back(event);
+}
+
+bool ScriptedPlatform::openLink(const std::string& link) {
+    PlatformEvent event;
+    event.type = "open";
+    event.link = link;
+    event.result = shellAccepts_ ? "ok" : "failed";
+    events_.push_back(event);
+    return shellAccepts_;
+}
+
+std::vector<PlatformEvent> ScriptedPlatform::takeEvents() {
+    std::vector<PlatformEvent> taken;
+    taken.swap(events_);
+    return taken;
+}
+
+} // namespace kelvane

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace kelvane {
+
+// What the program did through the desktop during a scripted command.
+struct PlatformEvent {
+    std::string type; // "error", "confirm", "clipboard", "open"
+    std::string title;
+    std::string text;
+    std::string answer; // "yes" or "no" for a confirmation
+    std::string link;
+    std::string result; // "ok" or "failed" for a link
+};
+
+// The desktop for scripts and tests: message boxes are recorded and answered from a
+// queue instead of waiting for a person, the clipboard is a string, and the shell
+// accepts or refuses links as told.
+class ScriptedPlatform final : public Platform {
+public:
+    ScriptedPlatform(Separators separators, std::string programDir);
+
+    void showError(const std::string& text) override;
+    bool confirm(const std::string& title, const std::string& question) override;
+    void setClipboardText(const std::string& text) override;
+    bool openLink(const std::string& link) override;
+    Separators separators() const override { return separators_; }
+    std::string programDir() const override { return programDir_; }
+
+    void queueAnswer(bool yes) { answers_.push_back(yes); }
+    void setShellAccepts(bool accepts) { shellAccepts_ = accepts; }
+    const std::string& clipboard() const { return clipboard_; }
+    // The events recorded since the last call, oldest first.
+    std::vector<PlatformEvent> takeEvents();
+
+private:
+    Separators separators_;
+    std::string programDir_;
+    std::deque<bool> answers_;
+    bool shellAccepts_ = true;
+    std::string clipboard_;
+    std::vector<PlatformEvent> events_;
+};
+
+} // namespace kelvane

@@ -1,0 +1,76 @@
+#include "materials/Favourite.h"
+
+#include "common/KelvaneError.h"
+#include "materials/TextFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+namespace kelvane {
+
+namespace {
+
+[[noreturn]] void ThrowCannotCreate(const std::string& path, int error) {
+    throw Error("Cannot create file \"" + path + "\". " +
+                std::error_code(error, std::generic_category()).message());
+}
+
+bool Exists(const std::string& path) {
+    std::error_code ignored;
+    return std::filesystem::exists(path, ignored);
+}
+
+} // namespace
+
+std::string LoadFileToStr(const std::string& path) {
+    const auto lines = SplitLines(ReadFileBytes(path));
+    return lines.empty() ? std::string() : lines.back();
+}
+
+std::optional<std::string> ReadFavourite(const std::string& programDir) {
+    const std::string path = AppFile(programDir, kFavouriteFileName);
+    if (!Exists(path))
+        return std::nullopt;
+    return LoadFileToStr(path);
+}
+
+bool CompareFavMat(const std::string& programDir, const std::string& name) {
+    const auto favourite = ReadFavourite(programDir);
+    return favourite && *favourite == name;
+}
+
+void SaveFavMatFile(const std::string& programDir, const std::string& name) {
+    const std::string path = AppFile(programDir, kFavouriteFileName);
+    if (Exists(path)) {
+        // The file must be writable as it stands: opened for appending and closed.
+        std::FILE* existing = std::fopen(path.c_str(), "ab");
+        if (!existing)
+            throw Error("File access denied");
+        std::fclose(existing);
+    }
+
+    const std::string temporary = path + ".new";
+    errno = 0;
+    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    if (!file)
+        ThrowCannotCreate(path, errno != 0 ? errno : EACCES);
+    const std::string content = name + "\r\n";
+    const bool written = std::fwrite(content.data(), 1, content.size(), file) == content.size();
+    const int writeError = errno;
+    const bool closed = std::fclose(file) == 0;
+    if (!written || !closed) {
+        const int error = !written ? writeError : errno;
+        std::remove(temporary.c_str());
+        ThrowCannotCreate(path, error != 0 ? error : EIO);
+    }
+    std::error_code renameError;
+    std::filesystem::rename(temporary, path, renameError);
+    if (renameError) {
+        std::remove(temporary.c_str());
+        ThrowCannotCreate(path, renameError.value());
+    }
+}
+
+} // namespace kelvane

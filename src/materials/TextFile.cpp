@@ -1,0 +1,62 @@
+#include "materials/TextFile.h"
+
+#include "common/KelvaneError.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <system_error>
+
+namespace kelvane {
+
+std::string AppFile(const std::string& programDir, const std::string& fileName) {
+    const std::string inDataFolder = programDir + "../Data/" + fileName;
+    std::error_code ignored;
+    if (std::filesystem::exists(inDataFolder, ignored))
+        return inDataFolder;
+    return programDir + fileName;
+}
+
+namespace {
+
+[[noreturn]] void ThrowCannotOpen(const std::string& path, int error) {
+    throw Error("Cannot open file \"" + path + "\". " +
+                std::error_code(error, std::generic_category()).message());
+}
+
+} // namespace
+
+std::string ReadFileBytes(const std::string& path) {
+    errno = 0;
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
+                                                               &std::fclose);
+    if (!file)
+        ThrowCannotOpen(path, errno != 0 ? errno : ENOENT);
+    std::string bytes;
+    char buffer[65536];
+    std::size_t count = 0;
+    while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
+        bytes.append(buffer, count);
+    if (std::ferror(file.get()))
+        ThrowCannotOpen(path, errno != 0 ? errno : EIO);
+    return bytes;
+}
+
+std::vector<std::string> SplitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n')
+            continue;
+        lines.emplace_back(text.substr(start, i - start));
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < text.size())
+        lines.emplace_back(text.substr(start));
+    return lines;
+}
+
+} // namespace kelvane

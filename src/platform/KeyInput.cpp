@@ -1,0 +1,52 @@
+#include "platform/KeyInput.h"
+
+#include <QKeyEvent>
+#include <QWidget>
+
+namespace kelvane {
+
+char32_t TypedCharacter(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    if (modifiers & Qt::AltModifier)
+        return 0;
+    const int key = event.key();
+    if ((modifiers & Qt::ControlModifier) && key >= Qt::Key_A && key <= Qt::Key_Z)
+        return static_cast<char32_t>(key - Qt::Key_A + 1);
+    switch (key) {
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Tab:
+        return 9;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Delete:
+        return 127;
+    default:
+        break;
+    }
+    const QString text = event.text();
+    if (text.isEmpty())
+        return 0;
+    const char32_t code = text.toUcs4().value(0);
+    return code >= 0x20 && code != 0x7F ? code : 0;
+}
+
+void FocusNextControl(QWidget* from) {
+    if (!from)
+        return;
+    QWidget* window = from->window();
+    QWidget* next = from->nextInFocusChain();
+    while (next && next != from) {
+        if (next->window() == window && (next->focusPolicy() & Qt::TabFocus) && next->isVisible() &&
+            next->isEnabled()) {
+            next->setFocus(Qt::TabFocusReason);
+            return;
+        }
+        next = next->nextInFocusChain();
+    }
+}
+
+} // namespace kelvane

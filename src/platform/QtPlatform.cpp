@@ -1,0 +1,51 @@
+#include "platform/QtPlatform.h"
+
+#include "common/KelvaneError.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QUrl>
+
+namespace kelvane {
+
+void QtPlatform::showError(const std::string& text) {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Kelvane"),
+                    QString::fromStdString(WithFullStop(text)), QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}
+
+bool QtPlatform::confirm(const std::string& title, const std::string& question) {
+    QMessageBox box(QMessageBox::Question, QString::fromStdString(title),
+                    QString::fromStdString(question), QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    QPushButton* yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+void QtPlatform::setClipboardText(const std::string& text) {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+bool QtPlatform::openLink(const std::string& link) {
+    return QDesktopServices::openUrl(QUrl(QString::fromStdString(link)));
+}
+
+Separators QtPlatform::separators() const {
+    const QLocale locale = QLocale::system();
+    return Separators{locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+}
+
+std::string QtPlatform::programDir() const {
+    return QCoreApplication::applicationDirPath().toStdString() + "/";
+}
+
+} // namespace kelvane

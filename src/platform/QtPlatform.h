@@ -1,0 +1,19 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+namespace kelvane {
+
+// The desktop as Qt gives it: message boxes, the system clipboard, the desktop
+// shell's default handlers and the system locale's separators.
+class QtPlatform final : public Platform {
+public:
+    void showError(const std::string& text) override;
+    bool confirm(const std::string& title, const std::string& question) override;
+    void setClipboardText(const std::string& text) override;
+    bool openLink(const std::string& link) override;
+    Separators separators() const override;
+    std::string programDir() const override;
+};
+
+} // namespace kelvane

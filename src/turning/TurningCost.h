@@ -1,0 +1,96 @@
+#pragma once
+
+#include "common/Separators.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace kelvane {
+
+// The turning page costs round bars turned down from a larger feedstock: the
+// feedstock's weights, the cost of stock and turning, the weight lost in turning and
+// the cost of the produced material per tonne. Money carries no currency or unit.
+
+inline constexpr std::string_view kTurningPageName = "TabSheet10";
+inline constexpr std::string_view kTurningCaption = "Turning";
+
+// How a cost is entered: per tonne of feedstock, or as one sum for the whole order.
+enum class CostBasis { Tonne, LumpSum };
+
+inline constexpr std::string_view kTonneCaption = "Tonne";
+inline constexpr std::string_view kLumpSumCaption = "Lump Sum";
+
+// The six entry boxes in tab order with the captions beside them; the order is that
+// of the values in TurningInputs.
+struct TurningBoxDefinition {
+    std::string_view objectName;
+    std::string_view caption;
+};
+inline constexpr std::array<TurningBoxDefinition, 6> kTurningBoxes = {{
+    {"TurnFeedDiaEdit", "Diameter"},
+    {"TurnFeedLengthEdit", "Bar Length"},
+    {"TurnFeedQtyEdit", "Quantity"},
+    {"TurnCost1Edit", "Stock Cost"},
+    {"TurnCost2Edit", "Turning Cost"},
+    {"TurnProdDiaEdit", "Diameter"},
+}};
+
+inline constexpr std::string_view kFeedstockHeading = "Feedstock Diameter:";
+inline constexpr std::string_view kProducedHeading = "Produced Diameter:";
+inline constexpr std::string_view kProducedCostCaption = "Produced Material Cost (per Tonne)";
+
+// The page's entered values (each box's text read as a number, 0 when it is none)
+// and its two basis choices, "Tonne" in both at start-up.
+struct TurningInputs {
+    double feedDiameter = 0; // mm
+    double feedLength = 0;   // mm, one bar
+    double feedQuantity = 0; // bars, any real number
+    double stockCost = 0;    // per tonne of feedstock, or a lump sum
+    CostBasis stockBasis = CostBasis::Tonne;
+    double turningCost = 0; // per tonne of feedstock, or a lump sum
+    CostBasis turningBasis = CostBasis::Tonne;
+    double producedDiameter = 0; // mm
+};
+
+// The texts of the page's result labels.
+struct TurningTexts {
+    std::string feedPerMetre;     // TurnFeedDiaKGMLabel, "2.45 kg/m"
+    std::string feedPerBar;       // TurnFeedLengthLabel, "7.36 kg"
+    std::string feedTotal;        // TurnFeedQtyLabel, "73.63 kg"
+    std::string producedPerMetre; // TurnProdDiaKGMLabel, "1.99 kg/m"
+    std::string totalCost;        // TotalCostLabel, "Total Cost 208.90"
+    std::string productionLoss;   // ProdLossLabel, "Production loss 19.00%"
+    std::string producedCost;     // TurnProdCostLabel, "3502.70"
+};
+
+// Everything one recalculation of the page gives: the stored results and the texts.
+struct TurningResults {
+    double feedPerMetre = 0;     // kg/m
+    double feedPerBar = 0;       // kg
+    double feedTotal = 0;        // kg
+    double producedPerMetre = 0; // kg/m
+    double producedTotal = 0;    // kg; 0 unless the produced bars can be weighed
+    double stockCostTotal = 0;   // money for the order
+    double turningCostTotal = 0; // money for the order
+    double totalCost = 0;
+    double producedCostPerTonne = 0;
+    double productionLoss = 0; // per cent of the feedstock weight
+    TurningTexts texts;
+};
+
+// Recalculates the page from its entered values and the density in use (g/cm³). A
+// cost per tonne is charged on the feedstock weight; a lump sum is added as entered.
+// The loss and the produced cost need a feedstock diameter, a produced diameter, a
+// feedstock bar weight and a quantity; without them they show their zero texts.
+TurningResults CalcTurned(const TurningInputs& inputs, double density,
+                          const Separators& separators);
+
+// The label texts before the first recalculation: zero weights, "Total Cost" with no
+// figure yet, no loss and no produced cost.
+TurningTexts TurningStartTexts(const Separators& separators);
+
+// The clipboard text of the copy button: the produced material cost, no unit.
+std::string TurningCopyText(const TurningResults& results, const Separators& separators);
+
+} // namespace kelvane

@@ -1,0 +1,53 @@
+#include "weights/CopyButton.h"
+
+#include <QIcon>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace kelvane {
+
+namespace {
+
+// Two overlapping sheets of paper, drawn once at two sizes.
+QIcon CopyIcon() {
+    static const QIcon icon = [] {
+        QIcon result;
+        for (const int size : {16, 32}) {
+            QPixmap pixmap(size, size);
+            pixmap.fill(Qt::transparent);
+            QPainter painter(&pixmap);
+            painter.setRenderHint(QPainter::Antialiasing);
+            const qreal unit = size / 16.0;
+            painter.setPen(QPen(QColor(60, 60, 60), unit));
+            painter.setBrush(QColor(235, 235, 235));
+            painter.drawRect(QRectF(1.5 * unit, 1.5 * unit, 8 * unit, 10 * unit));
+            painter.setBrush(Qt::white);
+            painter.drawRect(QRectF(6.5 * unit, 4.5 * unit, 8 * unit, 10 * unit));
+            result.addPixmap(pixmap);
+        }
+        return result;
+    }();
+    return icon;
+}
+
+} // namespace
+
+QPushButton* MakeFlatButton(const QString& objectName, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(objectName);
+    button->setFlat(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+QPushButton* MakeCopyButton(const QString& objectName, const QString& resultCaption,
+                            QWidget* parent) {
+    QPushButton* button = MakeFlatButton(objectName, QString(), parent);
+    button->setIcon(CopyIcon());
+    button->setAccessibleName(QStringLiteral("Copy ") + resultCaption);
+    button->setAccessibleDescription(QStringLiteral("Copy value to clipboard"));
+    return button;
+}
+
+} // namespace kelvane

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+class QPushButton;
+class QWidget;
+
+namespace kelvane {
+
+// A flat button with the copy picture that puts a result on the clipboard; like
+// every flat button of the pages it takes no keyboard focus.
+QPushButton* MakeCopyButton(const QString& objectName, const QString& resultCaption,
+                            QWidget* parent);
+
+// A flat push button that takes no focus, such as "&Clear".
+QPushButton* MakeFlatButton(const QString& objectName, const QString& caption, QWidget* parent);
+
+} // namespace kelvane

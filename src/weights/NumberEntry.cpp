@@ -1,0 +1,37 @@
+#include "weights/NumberEntry.h"
+
+#include "common/NumberText.h"
+
+namespace kelvane {
+
+double ParseEditValue(std::string_view text, const Separators& separators) {
+    return ReadDecimalNumber(text, {".", separators.decimal}).value_or(0.0);
+}
+
+namespace {
+
+// The code point of a separator that is one character long, or 0.
+char32_t SingleCodePoint(const std::string& utf8) {
+    const auto byte = [&](std::size_t i) {
+        return static_cast<unsigned char>(utf8[i]);
+    };
+    if (utf8.size() == 1)
+        return byte(0);
+    if (utf8.size() == 2 && (byte(0) & 0xE0) == 0xC0)
+        return ((byte(0) & 0x1Fu) << 6) | (byte(1) & 0x3Fu);
+    if (utf8.size() == 3 && (byte(0) & 0xF0) == 0xE0)
+        return ((byte(0) & 0x0Fu) << 12) | ((byte(1) & 0x3Fu) << 6) | (byte(2) & 0x3Fu);
+    return 0;
+}
+
+} // namespace
+
+bool NumberKeyAdmitted(char32_t code, const Separators& separators) {
+    if (code == kBackspaceCode || code == kEnterCode || code == kDeleteCode || code == U'.')
+        return true;
+    if (code >= U'0' && code <= U'9')
+        return true;
+    return code != 0 && code == SingleCodePoint(separators.decimal);
+}
+
+} // namespace kelvane

@@ -1,0 +1,31 @@
+#include "weights/NumberKeyFilter.h"
+
+#include "platform/KeyInput.h"
+#include "platform/Platform.h"
+#include "weights/NumberEntry.h"
+
+#include <QKeyEvent>
+#include <QWidget>
+
+namespace kelvane {
+
+NumberKeyFilter::NumberKeyFilter(Platform& platform, QObject* parent)
+    : QObject(parent)
+    , platform_(platform) {}
+
+bool NumberKeyFilter::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const char32_t code = TypedCharacter(*static_cast<QKeyEvent*>(event));
+    if (code == 0 || code == 9)
+        return false; // keys that type nothing, and Tab, keep their usual meaning
+    if (!NumberKeyAdmitted(code, platform_.separators()))
+        return true;
+    if (code == kEnterCode) {
+        FocusNextControl(qobject_cast<QWidget*>(watched));
+        return true;
+    }
+    return false;
+}
+
+} // namespace kelvane

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QObject>
+
+namespace kelvane {
+
+class Platform;
+
+// The number-key filter of the weight, turning and element boxes, installed on
+// each box: characters outside the number keys never reach the box, and Enter
+// moves the focus on to the next box.
+class NumberKeyFilter final : public QObject {
+    Q_OBJECT
+public:
+    NumberKeyFilter(Platform& platform, QObject* parent);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    Platform& platform_;
+};
+
+} // namespace kelvane

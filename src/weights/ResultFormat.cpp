@@ -1,0 +1,47 @@
+#include "weights/ResultFormat.h"
+
+#include "common/Decimal.h"
+
+#include <cfenv>
+#include <cmath>
+
+namespace kelvane {
+
+std::string FormatResult(double value, std::string_view suffix, const Separators& separators) {
+    constexpr int kSignificant = 7;
+    constexpr int kDecimals = 2;
+    std::string text;
+    if (std::isfinite(value)) {
+        const DecimalNumber rounded =
+            RoundHalfAwayFromZero(DecimalOf(value, 18), kSignificant, kDecimals);
+        text = rounded.integerDigits() <= kSignificant
+                   ? FixedText(rounded, kDecimals, separators.decimal)
+                   : ScientificText(rounded, separators.decimal);
+    } else {
+        // Results come from finite inputs; should one still overflow, show nothing
+        // that looks like a number rather than "inf".
+        text = FixedText(DecimalNumber{}, kDecimals, separators.decimal);
+    }
+    text += suffix;
+    return text;
+}
+
+std::string FormatGeneral(double value, const Separators& separators) {
+    if (value == 0 || !std::isfinite(value))
+        return "0";
+    const DecimalNumber number = RoundHalfAwayFromZero(DecimalOf(value, 15), 15, 400);
+    const int exponent = number.pointPosition - 1;
+    if (exponent >= 15 || exponent < -5)
+        return ScientificText(number, separators.decimal);
+    const int decimals = std::max(0, static_cast<int>(number.digits.size()) - number.pointPosition);
+    return FixedText(number, decimals, separators.decimal);
+}
+
+double CommercialDensity(double density) {
+    const long double scaled = (static_cast<long double>(density) + 0.25L) * 4.0L;
+    // nearbyint follows the processor's rounding mode, which the program never
+    // changes from round-to-nearest-even.
+    return static_cast<double>(std::nearbyint(scaled) / 4.0L);
+}
+
+} // namespace kelvane

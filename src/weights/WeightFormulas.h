@@ -1,0 +1,74 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace kelvane {
+
+// π to the 64-bit mantissa of extended precision (3.14159265358979323851...).
+inline constexpr long double kExtendedPi = 3.141592653589793238462643383279502884L;
+
+// What one recalculation of a weight page gives: the three weights (per metre or
+// square metre, per bar or sheet, total) and, on the pages that show it, the
+// smallest round bar the section can be machined from.
+struct WeightResults {
+    std::array<double, 3> weights{};
+    std::optional<double> machiningDiameter;
+};
+
+// The inputs of one recalculation: the page's box values in tab order, the
+// density in use (g/cm³) and, on the polygon page, the shape box's text.
+struct WeightInputs {
+    std::span<const double> values;
+    double density = 0;
+    std::string_view shape;
+};
+
+// Round bar from RDia, RLength, RQty.
+WeightResults CalcRound(const WeightInputs& inputs);
+
+// A shape of the polygon page and its number of sides, in the order of the shape box.
+struct PolygonShape {
+    std::string_view name;
+    int sides;
+};
+inline constexpr std::array<PolygonShape, 5> kPolygonShapes = {{
+    {"Hexagon", 6},
+    {"Octagon", 8},
+    {"Square", 4},
+    {"Decagon", 10},
+    {"Triangle", 3},
+}};
+
+// The number of sides of the shape box's text, compared exactly; 0 for a text that
+// names none of the shapes.
+int PolygonSides(std::string_view shape);
+
+// Regular polygonal bar from PAF (across flats), PLength, PQty and the shape box's
+// text. The machining diameter is the circle through the corners, 0 whenever the
+// weight per metre is 0. A text that names no shape gives zero results.
+WeightResults CalcPolygon(const WeightInputs& inputs);
+
+// Rectangular bar from BWidth, BThickness, BLength, BQty. The machining diameter is
+// the diagonal of the section, 0 when the width or the thickness is 0; it does not
+// depend on the density.
+WeightResults CalcBar(const WeightInputs& inputs);
+
+// Plate or sheet from SLength, SWidth, SThickness, SQty: kg per square metre, per
+// sheet and in total.
+WeightResults CalcSheet(const WeightInputs& inputs);
+
+// Round tube from TOD (outside diameter), TThickness (wall), TLength, TQty. The wall
+// is not checked: past half the outside diameter the bore term grows again, and the
+// weight turns negative once the wall exceeds the outside diameter.
+WeightResults CalcTube(const WeightInputs& inputs);
+
+// Rectangular hollow section from HHeight, HWidth, HThickness (wall), HLength, HQty,
+// by the trade's rule of thumb: (mean side − wall) × wall ÷ 32 is the weight per metre
+// of steel at 7.85, scaled to the density in use. A wall thicker than half the mean
+// side gives negative weights.
+WeightResults CalcHollow(const WeightInputs& inputs);
+
+} // namespace kelvane

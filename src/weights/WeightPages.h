@@ -1,0 +1,80 @@
+#pragma once
+
+#include "common/Separators.h"
+#include "weights/WeightFormulas.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kelvane {
+
+// An entry box of a weight page: its control name and the label above it.
+struct EntryBoxDefinition {
+    std::string_view objectName;
+    std::string_view caption;
+};
+
+// A result of a weight page: its label, the caption above it and its copy button.
+struct ResultDefinition {
+    std::string_view labelName;
+    std::string_view caption;
+    std::string_view copyButtonName;
+};
+
+using WeightCalculation = WeightResults (*)(const WeightInputs&);
+
+// Everything that tells one weight page from another. The window builds each page
+// from its definition, so a new shape is a new entry in WeightPageDefinitions().
+struct WeightPageDefinition {
+    std::string_view pageName;             // the page's control name, such as "TabSheet1"
+    std::string_view caption;              // the tab caption, such as "Round"
+    std::vector<EntryBoxDefinition> boxes; // in tab order
+    std::string_view clearButtonName;
+    std::array<ResultDefinition, 3> results;
+    std::string_view machiningLabelName; // empty on pages without a machining diameter
+    std::string_view shapeBoxName;       // empty on pages without a shape choice
+    std::string_view shapeBoxCaption;    // the label above the shape box
+    std::vector<std::string_view> shapes;
+    bool recalculateAfterClear = true; // Clear recalculates once more after emptying the boxes
+    WeightCalculation calculate = nullptr;
+};
+
+// The weight pages in page order.
+const std::vector<WeightPageDefinition>& WeightPageDefinitions();
+
+// The heading on top of every weight page.
+inline constexpr std::string_view kDimensionsHeading = "Enter all dimensions in millimetres (mm)";
+// The two lines beside a machining diameter.
+inline constexpr std::string_view kMachiningText =
+    "To machine a bar with these dimensions from a round bar,\n"
+    "it would need to have a minimum diameter of:";
+
+// The stored values of one weight page and the texts it shows. A box's value
+// changes only through storeValue, the results only through recalculate, and the
+// copy texts are formatted afresh from the stored results.
+class WeightPageModel {
+public:
+    explicit WeightPageModel(const WeightPageDefinition& definition);
+
+    const WeightPageDefinition& definition() const { return *definition_; }
+
+    void storeValue(std::size_t box, double value) { values_.at(box) = value; }
+    double value(std::size_t box) const { return values_.at(box); }
+    double result(std::size_t index) const { return results_.weights.at(index); }
+
+    // Works the page's results out afresh from its stored values.
+    void recalculate(double density, std::string_view shape);
+
+    std::string resultText(std::size_t index, const Separators& separators) const;
+    std::string machiningText(const Separators& separators) const;
+    std::string copyText(std::size_t index, const Separators& separators) const;
+
+private:
+    const WeightPageDefinition* definition_;
+    std::vector<double> values_;
+    WeightResults results_;
+};
+
+} // namespace kelvane
