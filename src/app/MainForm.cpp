@@ -1,18 +1,25 @@
 #include "app/MainForm.h"
 
+#include "app/AboutBox.h"
 #include "app/PageControl.h"
 #include "app/StatusBar.h"
+#include "calculator/CalculatorPage.h"
+#include "carbon/CarbonPage.h"
+#include "convert/ConvertPage.h"
 #include "materials/Favourite.h"
 #include "materials/NameEncoding.h"
 #include "materials/TextFile.h"
 #include "platform/ErrorReport.h"
+#include "platform/KeyInput.h"
 #include "platform/Platform.h"
+#include "turning/TurningPage.h"
 #include "weights/WeightPage.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QVBoxLayout>
@@ -109,6 +116,7 @@ void TMainForm::buildMenus() {
     for (QAction* entry : {F32, F64}) {
         entry->setCheckable(true);
         fractionGroup->addAction(entry);
+        connect(entry, &QAction::triggered, this, [this] { convertPage_->MIConvEditChange(); });
     }
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -121,6 +129,7 @@ void TMainForm::buildMenus() {
 void TMainForm::buildPages() {
     const auto& definitions = WeightPageDefinitions();
     for (const PageEntry& entry : kPages) {
+        const QString name = QString::fromLatin1(entry.name);
         QWidget* page = nullptr;
         for (const auto& definition : definitions) {
             if (definition.pageName == entry.name) {
@@ -129,9 +138,18 @@ void TMainForm::buildPages() {
                 page = weightPage;
             }
         }
+        if (name == QLatin1String("TabSheet10"))
+            page = turningPage_ = new TurningPage(platform_, materials_);
+        else if (name == QLatin1String("TabSheet7"))
+            page = carbonPage_ = new CarbonPage(platform_);
+        else if (name == QLatin1String("TabSheet8"))
+            page = convertPage_ =
+                new ConvertPage(platform_, [this] { return F32->isChecked() ? 32 : 64; });
+        else if (name == QLatin1String("TabSheet9"))
+            page = calculatorPage_ = new CalculatorPage(platform_, [this] { close(); });
         if (!page) {
             page = new QWidget;
-            page->setObjectName(QString::fromLatin1(entry.name));
+            page->setObjectName(name);
         }
         PageControl1->addPage(page, QString::fromLatin1(entry.caption), entry.tabShown);
     }
@@ -163,7 +181,6 @@ void TMainForm::FormCreate() {
     CommercialRounding1->setChecked(true);
     showMaterialPanels();
     putPagesInFirstState();
-    F32->setChecked(true);
 
     if (auto* firstBox = findChild<QLineEdit*>(QStringLiteral("RDiaEdit")))
         firstBox->setFocus();
@@ -183,6 +200,11 @@ void TMainForm::buildMaterialMenu() {
 void TMainForm::putPagesInFirstState() {
     for (WeightPage* page : weightPages_)
         page->resetToFirstState();
+    turningPage_->resetToFirstState();
+    carbonPage_->resetToFirstState();
+    convertPage_->resetToFirstState();
+    F32->setChecked(true);
+    calculatorPage_->SetUp(windowTitle());
 }
 
 void TMainForm::showMaterialPanels() {
@@ -230,7 +252,14 @@ bool TMainForm::showPage(const QString& captionOrName) {
     return false;
 }
 
-void TMainForm::About1Click() {}
+void TMainForm::About1Click() {
+    // A fresh box every time, discarded when it closes; modal, but it does not
+    // hold up the event loop.
+    auto* box = new TAboutBox1(platform_, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(true);
+    box->open();
+}
 
 void TMainForm::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
@@ -258,7 +287,19 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-    return QMainWindow::eventFilter(watched, event);
+    // Key preview: while the calculator's page is on display, every character typed
+    // anywhere in the window goes to the calculator once, at its first delivery.
+    if (event->type() != QEvent::KeyPress || PageControl1->activePage() != calculatorPage_)
+        return QMainWindow::eventFilter(watched, event);
+    auto* widget = qobject_cast<QWidget*>(watched);
+    QWidget* firstReceiver = QApplication::focusWidget() ? QApplication::focusWidget() : this;
+    if (widget != firstReceiver || widget->window() != this)
+        return QMainWindow::eventFilter(watched, event);
+    const char32_t code = TypedCharacter(*static_cast<QKeyEvent*>(event));
+    if (code == 0 || code == 9)
+        return false; // keys that type nothing, and Tab, keep their usual meaning
+    calculatorPage_->FormKeyPress(code);
+    return true;
 }
 
 } // namespace kelvane

@@ -12,9 +12,13 @@ class QMenu;
 
 namespace kelvane {
 
+class CalculatorPage;
+class CarbonPage;
+class ConvertPage;
 class PageControl;
 class Platform;
 class StatusBar;
+class TurningPage;
 class WeightPage;
 
 // The main window: the menu bar, the page control with its ten pages and the
@@ -65,6 +69,10 @@ private:
     QAction* F32 = nullptr;
     QAction* F64 = nullptr;
     std::vector<WeightPage*> weightPages_;
+    TurningPage* turningPage_ = nullptr;
+    CarbonPage* carbonPage_ = nullptr;
+    ConvertPage* convertPage_ = nullptr;
+    CalculatorPage* calculatorPage_ = nullptr;
 };
 
 } // namespace kelvane

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "drive/DriveSession.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace kelvane::testing {
+
+// A program folder of the test's own (bin/ with Data/ beside it) and a driver
+// session on it. Commands are written as the driver's JSON lines.
+class DriveTest : public ::testing::Test {
+protected:
+    // The default table: densities chosen for round results (1.38 rounds to 1.75,
+    // 7.85 to 8, 1.14 to 1.5).
+    static constexpr const char* kDefaultTable = "Acetal,1.38\r\nMild Steel,7.85\r\nNylon 6,1.14\r\n";
+
+    void SetUp() override;
+    void TearDown() override;
+
+    // Writes a file in the folder beside the program's ("Data/...") or in it ("bin/...").
+    void writeFile(const std::string& relativePath, const std::string& bytes);
+    std::string readFile(const std::string& relativePath) const;
+    bool fileExists(const std::string& relativePath) const;
+    std::string path(const std::string& relativePath) const;
+
+    // Starts a session (with the given separators) and the program.
+    void start(const std::string& decimal = ".", const std::string& thousands = ",");
+    void startSession(const std::string& decimal = ".", const std::string& thousands = ",");
+
+    // Runs one command line; fails the test when the reply is not ok.
+    QJsonObject send(const std::string& json);
+    QJsonValue value(const std::string& json) { return send(json)["value"]; }
+    // The caption or text of a control.
+    std::string text(const std::string& control);
+    std::string statusPanel(int panel);
+    QJsonArray lastEvents() const { return lastEvents_; }
+
+    QTemporaryDir folder_;
+    std::unique_ptr<DriveSession> session_;
+    QJsonArray lastEvents_;
+    bool tableWritten_ = false;
+};
+
+// The JSON text of a string, for building command lines.
+std::string Quoted(const std::string& text);
+
+} // namespace kelvane::testing
