@@ -22,6 +22,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace kelvane {
@@ -76,6 +77,11 @@ TMainForm::TMainForm(Platform& platform, QWidget* parent)
 
     buildMenus();
     buildPages();
+    // The keyboard way through the tabs, as page controls have it.
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this), &QShortcut::activated,
+            this, [this] { PageControl1->stepTab(+1); });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this),
+            &QShortcut::activated, this, [this] { PageControl1->stepTab(-1); });
     resize(kInitialClientWidth,
            menuBar()->sizeHint().height() + kPageControlHeight + StatusBar::kHeight);
     qApp->installEventFilter(this);

@@ -2,6 +2,7 @@
 // line on standard input, one JSON reply per line on standard output.
 
 #include "drive/DriveSession.h"
+#include "drive/QuietOffscreen.h"
 
 #include <QApplication>
 #include <QSocketNotifier>
@@ -53,6 +54,7 @@ int main(int argc, char* argv[]) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     const Options options = ReadOptions(argc, argv);
     QApplication application(argc, argv);
+    kelvane::InstallQuietOffscreenMessages();
     QApplication::setApplicationName(QStringLiteral("Kelvane"));
     QApplication::setQuitOnLastWindowClosed(false);
 

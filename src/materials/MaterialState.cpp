@@ -51,7 +51,8 @@ void MaterialState::toggleRounding() {
         RoundingOn = false;
     } else {
         ExactDensity = CurrentDensity;
-        CurrentDensity = CommercialDensity(CurrentDensity);
+        // Without any material there is no density to round: weights stay 0.
+        CurrentDensity = table_.empty() ? 0.0 : CommercialDensity(CurrentDensity);
         RoundingOn = true;
     }
 }

@@ -1,5 +1,7 @@
 // The window tests run the program's own windows on Qt's offscreen platform.
 
+#include "drive/QuietOffscreen.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -9,6 +11,7 @@
 int main(int argc, char* argv[]) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication application(argc, argv);
+    kelvane::InstallQuietOffscreenMessages();
     QApplication::setApplicationName(QStringLiteral("Kelvane"));
     QApplication::setQuitOnLastWindowClosed(false);
     ::testing::InitGoogleTest(&argc, argv);

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Kelvane, builds it, and runs it or its tests.
+#   scripts/kelvane.sh run    build and start Kelvane with the shipped density table
+#   scripts/kelvane.sh test   build and run every test (non-zero exit on any failure)
+# Both are safe to repeat: packages already present are not installed again and the
+# build is incremental. Set KELVANE_PRESET to build another CMake preset (test only).
+set -euo pipefail
+
+cd "$(dirname "$0")/.."
+action="${1:-}"
+case "$action" in
+    run | test) ;;
+    *)
+        echo "usage: $0 run|test" >&2
+        exit 2
+        ;;
+esac
+
+packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev xvfb xauth)
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+        missing+=("$package")
+done
+if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    sudo_cmd=()
+    [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+    "${sudo_cmd[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+
+if [ "$action" = run ]; then
+    cmake --preset default >/dev/null
+    cmake --build --preset default --target kelvane
+    # build/bin/kelvane itself says in one line what to do when there is no display.
+    exec build/bin/kelvane
+fi
+
+preset="${KELVANE_PRESET:-ci}"
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset"
+ctest --preset "$preset" -j2

@@ -1,0 +1,204 @@
+#include "common/KelvaneError.h"
+#include "materials/DensityTable.h"
+#include "materials/Favourite.h"
+#include "materials/MaterialState.h"
+#include "materials/NameEncoding.h"
+#include "materials/TextFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace kelvane {
+namespace {
+
+namespace fs = std::filesystem;
+const Separators kPoint{".", ","};
+const Separators kComma{",", "."};
+
+TEST(DensityTableTest, LinesNamesAndDensities) {
+    const auto read = ParseDensityTable("Acetal,1.41\r\nPolypropylene,0.9\nNylon 6 ,1.14\rPTFE,2.17",
+                                        kPoint);
+    ASSERT_FALSE(read.error);
+    ASSERT_EQ(read.materials.size(), 4u);
+    EXPECT_EQ(read.materials[0].Name, "Acetal");
+    EXPECT_EQ(read.materials[0].Density, 1.41);
+    EXPECT_EQ(read.materials[1].Density, 0.9);
+    EXPECT_EQ(read.materials[2].Name, "Nylon 6 "); // a trailing blank stays in the name
+    EXPECT_EQ(read.materials[3].Name, "PTFE");
+}
+
+TEST(DensityTableTest, BadLinesStopTheReadingWithTheirText) {
+    struct Case {
+        const char* content;
+        Separators separators;
+        std::size_t materialsRead;
+        const char* error;
+    };
+    const Case cases[] = {
+        {"", kPoint, 0, nullptr},
+        {"A,1\r\n\r\nB,2\r\n", kPoint, 1, "'' is not a valid floating point value"},
+        {"Name,Density\r\nA,1\r\n", kPoint, 0, "'Density' is not a valid floating point value"},
+        {"A,1,2\r\n", kPoint, 0, "'1,2' is not a valid floating point value"},
+        {"A,1\r\nB,1.5\r\n", kComma, 1, "'1.5' is not a valid floating point value"},
+        {"1.5\r\n", kPoint, 1, nullptr}, // no comma: empty name, the line is the density
+        {"A, 2.5 \r\nB,+1e0\r\n", kPoint, 2, nullptr},
+        {"A,1e999\r\n", kPoint, 0, "'1e999' is not a valid floating point value"},
+    };
+    for (const Case& c : cases) {
+        const auto read = ParseDensityTable(c.content, c.separators);
+        EXPECT_EQ(read.materials.size(), c.materialsRead) << c.content;
+        if (c.error)
+            EXPECT_EQ(read.error.value_or("<none>"), c.error) << c.content;
+        else
+            EXPECT_FALSE(read.error) << c.content;
+    }
+    EXPECT_EQ(ParseDensityTable("A,1,2\r\n", kComma).materials.at(0).Density, 1.2);
+}
+
+TEST(DensityTableTest, MissingFileNamesThePathAndTheReason) {
+    const auto read = ReadDensityFile("/nonexistent/Density_Plastics.csv", kPoint);
+    EXPECT_TRUE(read.materials.empty());
+    EXPECT_EQ(read.error.value_or(""),
+              "Cannot open file \"/nonexistent/Density_Plastics.csv\". No such file or directory");
+}
+
+TEST(TextFileTest, SplitLinesAcceptsEveryLineEnd) {
+    using Lines = std::vector<std::string>;
+    EXPECT_EQ(SplitLines(""), Lines{});
+    EXPECT_EQ(SplitLines("a"), Lines{"a"});
+    EXPECT_EQ(SplitLines("a\r\n"), Lines{"a"});
+    EXPECT_EQ(SplitLines("a\r\nb\rc\nd"), (Lines{"a", "b", "c", "d"}));
+    EXPECT_EQ(SplitLines("\r\n\r\n"), (Lines{"", ""}));
+    EXPECT_EQ(SplitLines("a\n\rb"), (Lines{"a", "", "b"}));
+}
+
+class FolderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        root_ = fs::temp_directory_path() /
+                ("kelvane-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                 "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(root_);
+        fs::create_directories(root_ / "bin");
+        fs::create_directories(root_ / "Data");
+        programDir_ = (root_ / "bin").string() + "/";
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        fs::permissions(root_ / "bin", fs::perms::owner_all, ignored);
+        fs::remove_all(root_, ignored);
+    }
+    void write(const fs::path& path, const std::string& bytes) {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+    std::string read(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    fs::path root_;
+    std::string programDir_;
+};
+
+TEST_F(FolderTest, AppFilePrefersTheDataFolderBesideTheProgram) {
+    EXPECT_EQ(AppFile(programDir_, "Material.txt"), programDir_ + "Material.txt");
+    write(root_ / "Data" / "Material.txt", "x\r\n");
+    EXPECT_EQ(AppFile(programDir_, "Material.txt"), programDir_ + "../Data/Material.txt");
+}
+
+TEST_F(FolderTest, FavouriteRoundTripKeepsBytesAndEndsInCrLf) {
+    EXPECT_FALSE(ReadFavourite(programDir_));
+    EXPECT_FALSE(CompareFavMat(programDir_, "Acetal"));
+    const std::string latin1Name = "Polyamid \xDF";
+    SaveFavMatFile(programDir_, latin1Name);
+    EXPECT_EQ(read(root_ / "bin" / "Material.txt"), latin1Name + "\r\n");
+    EXPECT_TRUE(CompareFavMat(programDir_, latin1Name));
+    EXPECT_FALSE(CompareFavMat(programDir_, "polyamid \xDF"));
+    EXPECT_FALSE(fs::exists(root_ / "bin" / "Material.txt.new"));
+}
+
+TEST_F(FolderTest, FavouriteIsTheLastLine) {
+    write(root_ / "Data" / "Material.txt", "Acetal\r\nNylon 6\r\n");
+    EXPECT_EQ(ReadFavourite(programDir_).value_or("?"), "Nylon 6");
+    write(root_ / "Data" / "Material.txt", "");
+    EXPECT_EQ(ReadFavourite(programDir_).value_or("?"), "");
+}
+
+TEST_F(FolderTest, AFailedSaveLeavesTheOldFavourite) {
+    write(root_ / "bin" / "Material.txt", "Acetal\r\n");
+    // The temporary file cannot be made: a folder already stands in its place.
+    fs::create_directories(root_ / "bin" / "Material.txt.new" / "x");
+    try {
+        SaveFavMatFile(programDir_, "Nylon 6");
+        FAIL() << "the save should fail";
+    } catch (const Error& error) {
+        EXPECT_EQ(std::string(error.what()).rfind("Cannot create file \"" + programDir_ +
+                                                      "Material.txt\". ",
+                                                  0),
+                  0u)
+            << error.what();
+    }
+    EXPECT_EQ(read(root_ / "bin" / "Material.txt"), "Acetal\r\n");
+}
+
+TEST_F(FolderTest, AFavouriteThatIsAFolderCannotBeWritten) {
+    fs::create_directories(root_ / "bin" / "Material.txt");
+    EXPECT_THROW(SaveFavMatFile(programDir_, "Acetal"), Error);
+    EXPECT_THROW(ReadFavourite(programDir_), Error);
+}
+
+TEST(MaterialStateTest, StartingMaterialAndRounding) {
+    MaterialState state;
+    state.setTable({{"Acetal", 1.38}, {"Steel", 7.85}, {"Steel", 2.7}, {"Nylon", 1.14}});
+    struct Case {
+        std::optional<std::string> favourite;
+        std::size_t index;
+        const char* name;
+        double density;
+    };
+    const Case cases[] = {
+        {std::nullopt, 0, "Acetal", 1.75},
+        {"Nylon", 3, "Nylon", 1.5},
+        {"Steel", 2, "Steel", 3},    // the last of equal names wins
+        {"steel", 0, "Acetal", 1.75}, // names compare with case
+        {"", 0, "Acetal", 1.75},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(state.chooseStarting(c.favourite), c.index);
+        state.startRounding();
+        EXPECT_EQ(state.currentMaterial(), c.name);
+        EXPECT_EQ(state.currentDensity(), c.density);
+        EXPECT_EQ(state.roundingPanelText(), "Commercial Rounding: On");
+    }
+    state.choose(1);
+    EXPECT_EQ(state.densityPanelText(kPoint), "Density: 8 kg/m");
+    state.toggleRounding();
+    EXPECT_EQ(state.densityPanelText(kPoint), "Density: 7.85 kg/m");
+    EXPECT_EQ(state.roundingPanelText(), "Commercial Rounding: Off");
+    state.toggleRounding();
+    state.toggleRounding();
+    EXPECT_EQ(state.currentDensity(), 7.85); // twice restores the exact density
+    state.choose(1);
+    EXPECT_TRUE(state.roundingOn()); // a choice always ends with rounding on
+    EXPECT_EQ(state.currentDensity(), 8);
+}
+
+TEST(MaterialStateTest, EmptyTableHasNoMaterial) {
+    MaterialState state;
+    state.chooseStarting(std::nullopt);
+    state.startRounding();
+    EXPECT_EQ(state.materialPanelText(), "Material: ");
+    EXPECT_EQ(state.densityPanelText(kPoint), "Density: 0 kg/m");
+}
+
+TEST(NameEncodingTest, Utf8KeptOtherwiseWindowsLatin1) {
+    EXPECT_EQ(DisplayText("Polyamid \xC3\x9F"), "Polyamid \xC3\x9F");
+    EXPECT_EQ(DisplayText("Polyamid \xDF"), "Polyamid \xC3\x9F");
+    EXPECT_EQ(DisplayText("\x80"), "\xE2\x82\xAC");
+    EXPECT_FALSE(IsValidUtf8("\xC0\xAF")); // overlong
+    EXPECT_FALSE(IsValidUtf8("\xE2\x82"));  // cut short
+}
+
+} // namespace
+} // namespace kelvane
