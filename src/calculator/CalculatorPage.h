@@ -1,8 +1,16 @@
 #pragma once
 
+#include "calculator/CalculatorEngine.h"
+
 #include <QWidget>
 
 #include <functional>
+#include <string>
+
+class QFrame;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
 
 namespace kelvane {
 
@@ -22,8 +30,22 @@ public:
     void FormKeyPress(char32_t code);
 
 private:
+    void buildDisplay();
+    void buildTape();
+    void buildKeypad();
+    // A keypad button: its tag carries the key code it stands for.
+    void CalcButton_Click(const QPushButton* button);
+    void AddTapeLine(const std::string& line);
+    void showMemoryButtons(bool visible);
+
     Platform& platform_;
-    std::function<void()> closeRequest_;
+    CalculatorEngine engine_;
+    QFrame* DisplayPanel = nullptr;
+    QLabel* Display = nullptr;
+    QPlainTextEdit* ScreenTicket = nullptr;
+    QPushButton* Button_MR = nullptr;
+    QPushButton* Button_MC = nullptr;
+    bool tapeStarted_ = false;
 };
 
 } // namespace kelvane

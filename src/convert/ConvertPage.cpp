@@ -1,6 +1,57 @@
 #include "convert/ConvertPage.h"
 
+#include "convert/ConversionResults.h"
+#include "convert/DimensionParser.h"
+#include "platform/ErrorReport.h"
+#include "platform/KeyInput.h"
+#include "platform/Platform.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
 namespace kelvane {
+
+namespace {
+
+constexpr char32_t kTabCode = 9;
+constexpr char32_t kEnterCode = 13;
+
+// The notation help above the entry box, seven lines.
+constexpr const char* kNotationHelp =
+    "To convert between metric and imperial dimensions  enter a number below\n"
+    "\n"
+    "Metric Format - enter in millimetres (mm):\n"
+    "12345 or 12345.678 or 0.512\n"
+    "\n"
+    "Imperial Format - enter inches, feet, fractions or any combination::\n"
+    "1'2\" or 34\" or 1.1/4\" or 12'9.3/4\"";
+
+// Captions of the result rows, top to bottom, and the object names of their results.
+constexpr const char* kImperialCaptions[] = {"Feet:", "Inches:", "Fractions:", "Decimal inches",
+                                             "Nearest inch:"};
+constexpr const char* kMetricCaptions[] = {
+    "Millimetres:", "Centimetres:", "Metres:", "Kilometres:", "Nearest 25mm"};
+
+QLabel* MakeLabel(const QString& text, const QString& accessibleName, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setAccessibleName(accessibleName);
+    return label;
+}
+
+// The accessible name of a caption: its text without the closing colon.
+QString CaptionName(const char* caption) {
+    QString name = QString::fromLatin1(caption);
+    if (name.endsWith(QLatin1Char(':')))
+        name.chop(1);
+    return name;
+}
+
+} // namespace
 
 ConvertPage::ConvertPage(Platform& platform, std::function<int()> fractionResolution,
                          QWidget* parent)
@@ -8,10 +59,108 @@ ConvertPage::ConvertPage(Platform& platform, std::function<int()> fractionResolu
     , platform_(platform)
     , fractionResolution_(std::move(fractionResolution)) {
     setObjectName(QStringLiteral("TabSheet8"));
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(16, 12, 16, 12);
+    page->setSpacing(8);
+
+    QLabel* help = MakeLabel(QString::fromLatin1(kNotationHelp),
+                             QStringLiteral("How to enter a dimension"), this);
+    help->setObjectName(QStringLiteral("Label87"));
+    page->addWidget(help);
+
+    MIConvEdit = new QLineEdit(this);
+    MIConvEdit->setObjectName(QStringLiteral("MIConvEdit"));
+    MIConvEdit->setAccessibleName(QStringLiteral("Dimension to convert"));
+    MIConvEdit->setMinimumWidth(MIConvEdit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 24);
+    MIConvEdit->installEventFilter(this);
+    connect(MIConvEdit, &QLineEdit::textChanged, this, [this] { MIConvEditChange(); });
+    auto* entryRow = new QHBoxLayout;
+    entryRow->addWidget(MIConvEdit);
+    entryRow->addStretch(1);
+    page->addLayout(entryRow);
+    page->addSpacing(10);
+
+    auto* results = new QGridLayout;
+    results->setHorizontalSpacing(8);
+    results->setVerticalSpacing(6);
+    buildColumn(results, 0, "Imperial Conversions:", true);
+    results->setColumnMinimumWidth(2, 24);
+    buildColumn(results, 3, "Metric Conversions:", false);
+    results->setColumnStretch(1, 1);
+    results->setColumnStretch(4, 1);
+    page->addLayout(results);
+    page->addStretch(1);
 }
 
-void ConvertPage::MIConvEditChange() {}
+// One column of results: the heading, then five rows of caption and result label.
+void ConvertPage::buildColumn(QGridLayout* grid, int column, const char* heading, bool imperial) {
+    const QString headingText = QString::fromLatin1(heading);
+    QLabel* headingLabel = MakeLabel(headingText, CaptionName(heading), this);
+    headingLabel->setObjectName(imperial ? QStringLiteral("ImpHeading")
+                                         : QStringLiteral("MetHeading"));
+    grid->addWidget(headingLabel, 0, column, 1, 2);
 
-void ConvertPage::resetToFirstState() {}
+    const auto& captions = imperial ? kImperialCaptions : kMetricCaptions;
+    auto& resultLabels = imperial ? ImpLabels_ : MetLabels_;
+    const QString prefix = imperial ? QStringLiteral("Imp") : QStringLiteral("Met");
+    // Wide enough for the longest result without the column moving as results change.
+    const int resultWidth = fontMetrics().horizontalAdvance(QStringLiteral("178956970'11.31/32\""));
+    for (std::size_t i = 0; i < resultLabels.size(); ++i) {
+        const int row = static_cast<int>(i) + 1;
+        const QString number = QString::number(row);
+        QLabel* caption =
+            MakeLabel(QString::fromLatin1(captions[i]), CaptionName(captions[i]), this);
+        caption->setObjectName(prefix + QStringLiteral("Caption") + number);
+        QLabel* result = MakeLabel(QString(), CaptionName(captions[i]), this);
+        result->setObjectName(prefix + QStringLiteral("Label") + number);
+        result->setMinimumWidth(resultWidth);
+        grid->addWidget(caption, row, column);
+        grid->addWidget(result, row, column + 1);
+        resultLabels[i] = result;
+    }
+}
+
+bool ConvertPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != MIConvEdit || event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const char32_t code = TypedCharacter(*static_cast<QKeyEvent*>(event));
+    if (code == 0 || code == kTabCode)
+        return false; // keys that type nothing, and Tab, keep their usual meaning
+    return !MIConvEditKeyPress(code);
+}
+
+bool ConvertPage::MIConvEditKeyPress(char32_t key) {
+    if (!MIConvKeyAdmitted(key, MIConvEdit->text().toStdString()))
+        return false;
+    if (key == kEnterCode) {
+        FocusNextControl(MIConvEdit);
+        return false; // Enter has done its work; the box never sees it
+    }
+    return true;
+}
+
+void ConvertPage::MIConvEditChange() {
+    // Emptied first, so that a text that cannot be read leaves every result empty.
+    showTexts(ConversionTexts{});
+    RunReportingErrors(platform_, [this] {
+        showTexts(ConvertDimensionText(MIConvEdit->text().toStdString(), fractionResolution_(),
+                                       platform_.separators()));
+    });
+}
+
+void ConvertPage::showTexts(const ConversionTexts& texts) {
+    for (std::size_t i = 0; i < ImpLabels_.size(); ++i) {
+        ImpLabels_[i]->setText(QString::fromStdString(texts.imperial[i]));
+        MetLabels_[i]->setText(QString::fromStdString(texts.metric[i]));
+    }
+}
+
+void ConvertPage::resetToFirstState() {
+    {
+        const QSignalBlocker blocker(MIConvEdit);
+        MIConvEdit->clear();
+    }
+    showTexts(ConversionTexts{});
+}
 
 } // namespace kelvane

@@ -2,11 +2,17 @@
 
 #include <QWidget>
 
+#include <array>
 #include <functional>
+
+class QGridLayout;
+class QLabel;
+class QLineEdit;
 
 namespace kelvane {
 
 class Platform;
+struct ConversionTexts;
 
 // The "M/I" page: one dimension typed in metric or imperial notation and its ten
 // conversions.
@@ -22,9 +28,21 @@ public:
     // The first state at start-up: entry box and the ten results empty.
     void resetToFirstState();
 
+protected:
+    // The entry box's key filter (MIConvEditKeyPress) runs here.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void buildColumn(QGridLayout* grid, int column, const char* heading, bool imperial);
+    // Whether the typed character may go into the entry box; Enter moves the focus on.
+    bool MIConvEditKeyPress(char32_t key);
+    void showTexts(const ConversionTexts& texts);
+
     Platform& platform_;
     std::function<int()> fractionResolution_;
+    QLineEdit* MIConvEdit = nullptr;
+    std::array<QLabel*, 5> ImpLabels_{};
+    std::array<QLabel*, 5> MetLabels_{};
 };
 
 } // namespace kelvane

@@ -76,8 +76,8 @@ QJsonObject EventJson(const PlatformEvent& event) {
 
 } // namespace
 
-DriveSession::DriveSession(Separators separators, std::string programDir)
-    : platform_(std::move(separators), std::move(programDir)) {}
+DriveSession::DriveSession(Separators separators, std::string programDir, std::string userDataDir)
+    : platform_(std::move(separators), std::move(programDir), std::move(userDataDir)) {}
 
 DriveSession::~DriveSession() = default;
 
@@ -238,6 +238,8 @@ QJsonValue DriveSession::menu(const QJsonArray& arguments, bool listOnly) {
         if (i + 1 < arguments.size() || listOnly) {
             if (!entry->menu())
                 throw DriveError(Text(arguments, i).toStdString() + " is not a menu");
+            // A menu may fill itself as it opens: reading its entries opens it.
+            emit entry->menu()->aboutToShow();
             entries = entry->menu()->actions();
         }
     }

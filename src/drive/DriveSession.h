@@ -16,7 +16,7 @@ class TMainForm;
 // desktop and answers one JSON command line with one JSON reply line.
 class DriveSession {
 public:
-    DriveSession(Separators separators, std::string programDir);
+    DriveSession(Separators separators, std::string programDir, std::string userDataDir = {});
     ~DriveSession();
 
     // `line` is a JSON array whose first element names the command. The reply is

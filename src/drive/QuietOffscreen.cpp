@@ -18,6 +18,8 @@ void FilterMessage(QtMsgType type, const QMessageLogContext& context, const QStr
 
 } // namespace
 
-void InstallQuietOffscreenMessages() { previousHandler = qInstallMessageHandler(&FilterMessage); }
+void InstallQuietOffscreenMessages() {
+    previousHandler = qInstallMessageHandler(&FilterMessage);
+}
 
 } // namespace kelvane

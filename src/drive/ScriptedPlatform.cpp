@@ -4,9 +4,11 @@
 
 namespace kelvane {
 
-ScriptedPlatform::ScriptedPlatform(Separators separators, std::string programDir)
+ScriptedPlatform::ScriptedPlatform(Separators separators, std::string programDir,
+                                   std::string userDataDir)
     : separators_(std::move(separators))
-    , programDir_(std::move(programDir)) {}
+    , programDir_(std::move(programDir))
+    , userDataDir_(std::move(userDataDir)) {}
 
 void ScriptedPlatform::showError(const std::string& text) {
     PlatformEvent event;

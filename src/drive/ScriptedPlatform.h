@@ -23,7 +23,7 @@ struct PlatformEvent {
 // accepts or refuses links as told.
 class ScriptedPlatform final : public Platform {
 public:
-    ScriptedPlatform(Separators separators, std::string programDir);
+    ScriptedPlatform(Separators separators, std::string programDir, std::string userDataDir = {});
 
     void showError(const std::string& text) override;
     bool confirm(const std::string& title, const std::string& question) override;
@@ -31,6 +31,7 @@ public:
     bool openLink(const std::string& link) override;
     Separators separators() const override { return separators_; }
     std::string programDir() const override { return programDir_; }
+    std::string userDataDir() const override { return userDataDir_; }
 
     void queueAnswer(bool yes) { answers_.push_back(yes); }
     void setShellAccepts(bool accepts) { shellAccepts_ = accepts; }
@@ -41,6 +42,7 @@ public:
 private:
     Separators separators_;
     std::string programDir_;
+    std::string userDataDir_;
     std::deque<bool> answers_;
     bool shellAccepts_ = true;
     std::string clipboard_;

@@ -17,12 +17,13 @@ namespace {
 
 struct Options {
     std::string programDir;
+    std::string userDataDir;
     kelvane::Separators separators;
 };
 
 [[noreturn]] void Usage() {
-    std::fputs("usage: kelvane-drive [--program-dir DIR] [--decimal-separator C] "
-               "[--thousands-separator C]\n",
+    std::fputs("usage: kelvane-drive [--program-dir DIR] [--user-data-dir DIR] "
+               "[--decimal-separator C] [--thousands-separator C]\n",
                stderr);
     std::exit(2);
 }
@@ -36,6 +37,8 @@ Options ReadOptions(int argc, char* argv[]) {
         const std::string value = argv[++i];
         if (option == "--program-dir")
             options.programDir = value.empty() || value.back() == '/' ? value : value + "/";
+        else if (option == "--user-data-dir")
+            options.userDataDir = value;
         else if (option == "--decimal-separator")
             options.separators.decimal = value;
         else if (option == "--thousands-separator")
@@ -61,7 +64,7 @@ int main(int argc, char* argv[]) {
     const std::string programDir = options.programDir.empty()
                                        ? QCoreApplication::applicationDirPath().toStdString() + "/"
                                        : options.programDir;
-    kelvane::DriveSession session(options.separators, programDir);
+    kelvane::DriveSession session(options.separators, programDir, options.userDataDir);
 
     QByteArray pending;
     bool busy = false;

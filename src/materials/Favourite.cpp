@@ -29,20 +29,62 @@ std::string LoadFileToStr(const std::string& path) {
     return lines.empty() ? std::string() : lines.back();
 }
 
-std::optional<std::string> ReadFavourite(const std::string& programDir) {
+bool FolderWritable(const std::string& folder) {
+    const std::string probe = folder + "/.kelvane-write-probe";
+    std::FILE* file = std::fopen(probe.c_str(), "wx");
+    if (!file)
+        return errno == EEXIST;
+    std::fclose(file);
+    std::remove(probe.c_str());
+    return true;
+}
+
+namespace {
+
+std::string UserFavouritePath(const std::string& userDataDir) {
+    return userDataDir + "/kelvane/" + kFavouriteFileName;
+}
+
+// An installed copy cannot write beside itself: its favourite lives with the user.
+bool KeptInUserFolder(const std::string& programDir, const std::string& userDataDir) {
+    if (userDataDir.empty())
+        return false;
     const std::string path = AppFile(programDir, kFavouriteFileName);
+    return !FolderWritable(std::filesystem::path(path).parent_path().string());
+}
+
+} // namespace
+
+std::string FavouritePath(const std::string& programDir, const std::string& userDataDir) {
+    const std::string path = AppFile(programDir, kFavouriteFileName);
+    if (!KeptInUserFolder(programDir, userDataDir))
+        return path;
+    const std::string userPath = UserFavouritePath(userDataDir);
+    return Exists(userPath) || !Exists(path) ? userPath : path;
+}
+
+std::optional<std::string> ReadFavourite(const std::string& programDir,
+                                         const std::string& userDataDir) {
+    const std::string path = FavouritePath(programDir, userDataDir);
     if (!Exists(path))
         return std::nullopt;
     return LoadFileToStr(path);
 }
 
-bool CompareFavMat(const std::string& programDir, const std::string& name) {
-    const auto favourite = ReadFavourite(programDir);
+bool CompareFavMat(const std::string& programDir, const std::string& name,
+                   const std::string& userDataDir) {
+    const auto favourite = ReadFavourite(programDir, userDataDir);
     return favourite && *favourite == name;
 }
 
-void SaveFavMatFile(const std::string& programDir, const std::string& name) {
-    const std::string path = AppFile(programDir, kFavouriteFileName);
+void SaveFavMatFile(const std::string& programDir, const std::string& name,
+                    const std::string& userDataDir) {
+    std::string path = AppFile(programDir, kFavouriteFileName);
+    if (KeptInUserFolder(programDir, userDataDir)) {
+        path = UserFavouritePath(userDataDir);
+        std::error_code ignored;
+        std::filesystem::create_directories(userDataDir + "/kelvane", ignored);
+    }
     if (Exists(path)) {
         // The file must be writable as it stands: opened for appending and closed.
         std::FILE* existing = std::fopen(path.c_str(), "ab");

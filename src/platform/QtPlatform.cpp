@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace kelvane {
@@ -46,6 +47,14 @@ Separators QtPlatform::separators() const {
 
 std::string QtPlatform::programDir() const {
     return QCoreApplication::applicationDirPath().toStdString() + "/";
+}
+
+} // namespace kelvane
+
+namespace kelvane {
+
+std::string QtPlatform::userDataDir() const {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString();
 }
 
 } // namespace kelvane

@@ -14,6 +14,7 @@ public:
     bool openLink(const std::string& link) override;
     Separators separators() const override;
     std::string programDir() const override;
+    std::string userDataDir() const override;
 };
 
 } // namespace kelvane

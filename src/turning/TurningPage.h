@@ -1,24 +1,74 @@
 #pragma once
 
+#include "turning/TurningCost.h"
+
 #include <QWidget>
+
+#include <array>
+
+class QButtonGroup;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
 
 namespace kelvane {
 
 class MaterialState;
+class NumberKeyFilter;
 class Platform;
 
-// The "Turning" page: the cost of bars turned down from a larger feedstock.
+// The "Turning" page: the cost of bars turned down from a larger feedstock. Every
+// change of a box stores its value and recalculates the page with the density in
+// use at that moment; a change of material alone leaves the figures as they are.
 class TurningPage final : public QWidget {
     Q_OBJECT
 public:
     TurningPage(Platform& platform, const MaterialState& materials, QWidget* parent = nullptr);
 
-    // The first state at start-up: values 0, boxes empty, the start-up texts.
+    // The first state at start-up: values 0, boxes empty, "Tonne" checked in both
+    // pairs, the start-up texts.
     void resetToFirstState();
 
+    // Works the page out afresh from its stored values, the two basis choices and
+    // the density in use.
+    void CalcTurned();
+
 private:
+    // One basis choice: "Tonne" or "Lump Sum", exclusive of each other.
+    struct BasisPair {
+        QRadioButton* tonne = nullptr;
+        QRadioButton* lumpSum = nullptr;
+    };
+
+    void addBox(std::size_t box, QGridLayout* grid, int row, int column);
+    QLabel* addResultLabel(const char* name, QGridLayout* grid, int row, int column,
+                           int columnSpan = 1);
+    BasisPair addBasisPair(const char* namePrefix, QGridLayout* grid, int row, int column);
+    void buildFeedstock(QGridLayout* grid);
+    void buildCosts(QGridLayout* grid);
+    void buildProduced(QGridLayout* grid);
+    void boxChanged(std::size_t box);
+    CostBasis basis(const BasisPair& pair) const;
+    void showTexts(const TurningTexts& texts);
+    void FeedClearButtonClick();
+    void TurnProdCostCopyBtnClick();
+
     Platform& platform_;
     const MaterialState& materials_;
+    NumberKeyFilter* keyFilter_;
+    TurningInputs inputs_;
+    TurningResults results_;
+    std::array<QLineEdit*, kTurningBoxes.size()> boxes_{};
+    BasisPair stockBasis_;
+    BasisPair turningBasis_;
+    QLabel* TurnFeedDiaKGMLabel = nullptr;
+    QLabel* TurnFeedLengthLabel = nullptr;
+    QLabel* TurnFeedQtyLabel = nullptr;
+    QLabel* TotalCostLabel = nullptr;
+    QLabel* ProdLossLabel = nullptr;
+    QLabel* TurnProdDiaKGMLabel = nullptr;
+    QLabel* TurnProdCostLabel = nullptr;
 };
 
 } // namespace kelvane

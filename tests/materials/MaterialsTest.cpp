@@ -49,10 +49,7 @@ TEST(DensityTableTest, BadLinesStopTheReadingWithTheirText) {
     for (const Case& c : cases) {
         const auto read = ParseDensityTable(c.content, c.separators);
         EXPECT_EQ(read.materials.size(), c.materialsRead) << c.content;
-        if (c.error)
-            EXPECT_EQ(read.error.value_or("<none>"), c.error) << c.content;
-        else
-            EXPECT_FALSE(read.error) << c.content;
+        EXPECT_EQ(read.error.value_or("<none>"), c.error ? c.error : "<none>") << c.content;
     }
     EXPECT_EQ(ParseDensityTable("A,1,2\r\n", kComma).materials.at(0).Density, 1.2);
 }
@@ -146,6 +143,20 @@ TEST_F(FolderTest, AFavouriteThatIsAFolderCannotBeWritten) {
     fs::create_directories(root_ / "bin" / "Material.txt");
     EXPECT_THROW(SaveFavMatFile(programDir_, "Acetal"), Error);
     EXPECT_THROW(ReadFavourite(programDir_), Error);
+}
+
+TEST_F(FolderTest, AnInstalledCopyKeepsTheFavouriteWithTheUser) {
+    // A program folder that cannot be written, whoever runs the program.
+    const std::string installed = (root_ / "missing" / "bin").string() + "/";
+    const std::string user = (root_ / "home").string();
+    EXPECT_FALSE(FolderWritable(installed));
+    EXPECT_EQ(FavouritePath(installed, user), user + "/kelvane/Material.txt");
+    SaveFavMatFile(installed, "Nylon 6", user);
+    EXPECT_EQ(read(root_ / "home" / "kelvane" / "Material.txt"), "Nylon 6\r\n");
+    EXPECT_EQ(ReadFavourite(installed, user).value_or("?"), "Nylon 6");
+    EXPECT_TRUE(CompareFavMat(installed, "Nylon 6", user));
+    // A writable program folder keeps the usual place even when a user folder is known.
+    EXPECT_EQ(FavouritePath(programDir_, user), programDir_ + "Material.txt");
 }
 
 TEST(MaterialStateTest, StartingMaterialAndRounding) {

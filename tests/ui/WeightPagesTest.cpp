@@ -62,8 +62,9 @@ TEST_F(WeightPagesTest, EachPageShowsItsWeights) {
         send(R"(["type",)" + Quoted(c.typed) + "]");
         for (std::size_t i = 0; i < 3; ++i)
             EXPECT_EQ(text(c.labels[i]), c.weights[i]) << c.page << " " << c.labels[i];
-        if (c.machiningLabel)
+        if (c.machiningLabel) {
             EXPECT_EQ(text(c.machiningLabel), c.machining) << c.page;
+        }
         send(R"(["close"])");
         session_.reset();
     }

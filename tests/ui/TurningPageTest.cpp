@@ -1,0 +1,175 @@
+// The "Turning" page as a user meets it: typed figures, the cost bases, Clear, the
+// copy button, and figures that stay put when the material changes.
+
+#include "DriveFixture.h"
+
+#include "turning/TurningCost.h"
+
+namespace kelvane::testing {
+namespace {
+
+class TurningPageTest : public DriveTest {
+protected:
+    // 0.95 rounds to a density of 1.25, 7.85 to 8.
+    void startOnPage() {
+        writeFile("Data/Density_Plastics.csv", "Test Grade,0.95\r\nMild Steel,7.85\r\n");
+        start();
+        send(R"(["page","Turning"])");
+    }
+
+    void typeInto(const std::string& box, const std::string& text) {
+        send(R"(["focus",)" + Quoted(box) + "]");
+        send(R"(["type",)" + Quoted(text) + "]");
+    }
+
+    void paste(const std::string& box, const std::string& text) {
+        send(R"(["paste",)" + Quoted(box) + "," + Quoted(text) + "]");
+    }
+
+    bool checked(const std::string& control) {
+        return value(R"(["get",)" + Quoted(control) + "]").toObject()["checked"].toBool();
+    }
+
+    // The page's seven result texts, top to bottom.
+    std::vector<std::string> results() {
+        std::vector<std::string> texts;
+        for (const char* label :
+             {"TurnFeedDiaKGMLabel", "TurnFeedLengthLabel", "TurnFeedQtyLabel", "TotalCostLabel",
+              "ProdLossLabel", "TurnProdDiaKGMLabel", "TurnProdCostLabel"})
+            texts.push_back(text(label));
+        return texts;
+    }
+
+    // The worked order: 50 × 3000 × 10 feedstock, 800 per tonne of stock, a turning
+    // lump sum of 150, turned down to 45, every figure typed as a user would.
+    void typeWorkedOrder() {
+        typeInto("TurnFeedDiaEdit", "50\r3000\r10\r800");
+        typeInto("TurnCost2Edit", "150");
+        send(R"(["click","TurnCost2LumpRadio"])");
+        typeInto("TurnProdDiaEdit", "45");
+    }
+
+    const std::vector<std::string> kStartTexts = {
+        "0.00 kg/m", "0.00 kg", "0.00 kg", "Total Cost", "Production loss 0.00%",
+        "0.00 kg/m", "0.00"};
+    const std::vector<std::string> kWorkedTexts = {
+        "2.45 kg/m", "7.36 kg", "73.63 kg", "Total Cost 208.90", "Production loss 19.00%",
+        "1.99 kg/m", "3502.70"};
+};
+
+TEST_F(TurningPageTest, WorkedOrderShowsEveryFigureAndCopiesTheProducedCost) {
+    startOnPage();
+    EXPECT_EQ(results(), kStartTexts);
+    EXPECT_TRUE(checked("TurnCost1TonneRadio"));
+    EXPECT_TRUE(checked("TurnCost2TonneRadio"));
+
+    typeWorkedOrder();
+    EXPECT_EQ(results(), kWorkedTexts);
+    // Each pair is exclusive on its own: the stock cost keeps "Tonne".
+    EXPECT_TRUE(checked("TurnCost1TonneRadio"));
+    EXPECT_FALSE(checked("TurnCost2TonneRadio"));
+
+    send(R"(["click","TurnProdCostCopyBtn"])");
+    ASSERT_EQ(lastEvents().size(), 1);
+    EXPECT_EQ(lastEvents()[0].toObject()["type"].toString(), "clipboard");
+    EXPECT_EQ(lastEvents()[0].toObject()["text"].toString(), "3502.70");
+}
+
+TEST_F(TurningPageTest, MissingInputsLeaveOnlyTheFiguresTheyFeed) {
+    struct Case {
+        const char* name;
+        std::array<const char*, 6> entries; // the six boxes in tab order
+        bool stockLump, turningLump;
+        std::vector<std::string> expected;
+    };
+    const Case cases[] = {
+        {"costs of 0 add nothing whatever their basis",
+         {"50", "3000", "10", "0", "0", "45"},
+         true,
+         false,
+         {"2.45 kg/m", "7.36 kg", "73.63 kg", "Total Cost 0.00", "Production loss 19.00%",
+          "1.99 kg/m", "0.00"}},
+        {"no produced diameter",
+         {"50", "3000", "10", "800", "", ""},
+         false,
+         false,
+         {"2.45 kg/m", "7.36 kg", "73.63 kg", "Total Cost 58.90", "Production loss 0.00%",
+          "0.00 kg/m", "0.00"}},
+        {"no quantity: a lump sum still counts in full",
+         {"50", "3000", "", "800", "150", "45"},
+         false,
+         true,
+         {"2.45 kg/m", "7.36 kg", "0.00 kg", "Total Cost 150.00", "Production loss 0.00%",
+          "1.99 kg/m", "0.00"}},
+        {"a produced diameter above the feedstock",
+         {"50", "3000", "10", "", "100", "55"},
+         false,
+         true,
+         {"2.45 kg/m", "7.36 kg", "73.63 kg", "Total Cost 100.00", "Production loss -21.00%",
+          "2.97 kg/m", "1122.42"}},
+    };
+    for (const Case& c : cases) {
+        startOnPage();
+        if (c.stockLump)
+            send(R"(["click","TurnCost1LumpRadio"])");
+        if (c.turningLump)
+            send(R"(["click","TurnCost2LumpRadio"])");
+        for (std::size_t i = 0; i < kTurningBoxes.size(); ++i)
+            paste(std::string(kTurningBoxes[i].objectName), c.entries[i]);
+        EXPECT_EQ(results(), c.expected) << c.name;
+        session_.reset();
+    }
+}
+
+TEST_F(TurningPageTest, ChangingTheBasisRecalculatesAtOnce) {
+    startOnPage();
+    typeWorkedOrder();
+    send(R"(["click","TurnCost2TonneRadio"])"); // 150 per tonne of 73.63 kg
+    EXPECT_EQ(text("TotalCostLabel"), "Total Cost 69.95");
+    EXPECT_FALSE(checked("TurnCost2LumpRadio"));
+    send(R"(["click","TurnCost1LumpRadio"])"); // 800 as one sum
+    EXPECT_EQ(text("TotalCostLabel"), "Total Cost 811.04");
+}
+
+TEST_F(TurningPageTest, ClearEmptiesTheBoxesAndKeepsTheBases) {
+    startOnPage();
+    typeWorkedOrder();
+    send(R"(["key","Alt+C"])");
+    for (const auto& box : kTurningBoxes)
+        EXPECT_EQ(text(std::string(box.objectName)), "") << box.objectName;
+    std::vector<std::string> cleared = kStartTexts;
+    cleared[3] = "Total Cost 0.00";
+    EXPECT_EQ(results(), cleared);
+    EXPECT_TRUE(checked("TurnCost2LumpRadio"));
+    EXPECT_TRUE(value(R"(["get","TurnProdDiaEdit"])").toObject()["focused"].toBool());
+
+    send(R"(["click","TurnProdCostCopyBtn"])");
+    EXPECT_EQ(value(R"(["clipboard"])").toString(), "0.00");
+}
+
+TEST_F(TurningPageTest, MaterialChangeLeavesTheFiguresUntilAnInputChanges) {
+    startOnPage();
+    typeWorkedOrder();
+    send(R"(["menu","Material","Mild Steel"])");
+    send(R"(["menu","Options","Commercial Rounding"])");
+    EXPECT_EQ(results(), kWorkedTexts);
+    send(R"(["click","TurnProdCostCopyBtn"])");
+    EXPECT_EQ(value(R"(["clipboard"])").toString(), "3502.70");
+
+    // The next change reads the density in use now, 7.85 without rounding.
+    typeInto("TurnFeedDiaEdit", "\b0");
+    EXPECT_EQ(text("TurnFeedDiaKGMLabel"), "15.41 kg/m");
+    EXPECT_EQ(text("TurnProdDiaKGMLabel"), "12.48 kg/m");
+}
+
+TEST_F(TurningPageTest, BoxesTakeOnlyNumberKeysAndEnterMovesOn) {
+    startOnPage();
+    typeInto("TurnFeedQtyEdit", "a-, 1.5x\r");
+    EXPECT_EQ(text("TurnFeedQtyEdit"), "1.5");
+    EXPECT_TRUE(value(R"(["get","TurnCost1Edit"])").toObject()["focused"].toBool());
+    typeInto("TurnProdDiaEdit", "\r");
+    EXPECT_TRUE(value(R"(["get","TurnFeedDiaEdit"])").toObject()["focused"].toBool());
+}
+
+} // namespace
+} // namespace kelvane::testing
