@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -64,6 +65,8 @@ void WeightPage::buildEntryRow(QGridLayout* grid) {
         auto* edit = new QLineEdit(this);
         edit->setObjectName(ToQString(box.objectName));
         edit->setAccessibleName(ToQString(box.caption));
+        // Every box is as wide as about a dozen digits, whatever the font's size.
+        edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0")) * 13);
         edit->installEventFilter(filter);
         grid->addWidget(MakeLabel(ToQString(box.caption), this), 1, column);
         grid->addWidget(edit, 2, column++);
@@ -106,8 +109,13 @@ void WeightPage::buildResultRow(QGridLayout* grid) {
         QFont bold = label->font();
         bold.setBold(true);
         label->setFont(bold);
-        grid->addWidget(copy, 5, column, Qt::AlignLeft);
-        grid->addWidget(label, 5, column + 1);
+        // The copy button stands just left of its result.
+        auto* row = new QHBoxLayout;
+        row->setSpacing(4);
+        row->addWidget(copy);
+        row->addWidget(label);
+        row->addStretch(1);
+        grid->addLayout(row, 5, column, 1, 2);
         resultLabels_[i] = label;
     }
 }
@@ -117,10 +125,14 @@ void WeightPage::buildMachiningRow(QGridLayout* grid) {
     if (definition.machiningLabelName.empty())
         return;
     grid->setRowMinimumHeight(6, 18);
-    grid->addWidget(MakeLabel(ToQString(kMachiningText), this), 7, 0, 1, 4);
+    auto* row = new QHBoxLayout;
+    row->setSpacing(12);
+    row->addWidget(MakeLabel(ToQString(kMachiningText), this));
     machiningLabel_ = MakeLabel(QString(), this);
     machiningLabel_->setObjectName(ToQString(definition.machiningLabelName));
-    grid->addWidget(machiningLabel_, 7, 4, 1, 2, Qt::AlignLeft | Qt::AlignBottom);
+    row->addWidget(machiningLabel_, 0, Qt::AlignBottom);
+    row->addStretch(1);
+    grid->addLayout(row, 7, 0, 1, -1);
 }
 
 QString WeightPage::caption() const {
