@@ -1,6 +1,7 @@
 #include "app/AboutBox.h"
 
 #include "app/HotLabel.h"
+#include "platform/QtText.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -60,9 +61,8 @@ QPixmap ProgramPixmap() {
 }
 
 QLabel* MakeLabel(const QString& name, QWidget* parent) {
-    auto* label = new QLabel(parent);
+    QLabel* label = MakePlainLabel(QString(), parent);
     label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
     return label;
 }
 

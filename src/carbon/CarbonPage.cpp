@@ -1,6 +1,7 @@
 #include "carbon/CarbonPage.h"
 
 #include "platform/Platform.h"
+#include "platform/QtText.h"
 #include "weights/NumberEntry.h"
 #include "weights/NumberKeyFilter.h"
 
@@ -18,14 +19,8 @@ namespace {
 // its positions stands level with its row.
 constexpr int kRatingRowHeight = 24;
 
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QLabel* MakeLabel(std::string_view text, QWidget* parent) {
-    auto* label = new QLabel(ToQString(text), parent);
-    label->setTextFormat(Qt::PlainText);
-    return label;
+    return MakePlainLabel(ToQString(text), parent);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "platform/ErrorReport.h"
 #include "platform/KeyInput.h"
 #include "platform/Platform.h"
+#include "platform/QtText.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -37,8 +38,7 @@ constexpr const char* kMetricCaptions[] = {
     "Millimetres:", "Centimetres:", "Metres:", "Kilometres:", "Nearest 25mm"};
 
 QLabel* MakeLabel(const QString& text, const QString& accessibleName, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
+    QLabel* label = MakePlainLabel(text, parent);
     label->setAccessibleName(accessibleName);
     return label;
 }

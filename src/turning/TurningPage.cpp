@@ -2,6 +2,7 @@
 
 #include "materials/MaterialState.h"
 #include "platform/Platform.h"
+#include "platform/QtText.h"
 #include "weights/CopyButton.h"
 #include "weights/NumberEntry.h"
 #include "weights/NumberKeyFilter.h"
@@ -30,14 +31,8 @@ enum Box : std::size_t { FeedDia, FeedLength, FeedQty, Cost1, Cost2, ProdDia };
 // Grid columns: three boxes with an "X" between each, then the Clear button.
 enum Column : int { First = 0, FirstX, Second, SecondX, Third, ClearColumn };
 
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QLabel* MakeLabel(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    return label;
+    return MakePlainLabel(text, parent);
 }
 
 QLabel* MakeBoldLabel(std::string_view text, QWidget* parent) {

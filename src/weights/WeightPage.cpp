@@ -2,6 +2,7 @@
 
 #include "materials/MaterialState.h"
 #include "platform/Platform.h"
+#include "platform/QtText.h"
 #include "weights/CopyButton.h"
 #include "weights/NumberEntry.h"
 #include "weights/NumberKeyFilter.h"
@@ -17,14 +18,8 @@ namespace kelvane {
 
 namespace {
 
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QLabel* MakeLabel(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    return label;
+    return MakePlainLabel(text, parent);
 }
 
 } // namespace

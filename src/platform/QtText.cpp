@@ -1,0 +1,13 @@
+#include "platform/QtText.h"
+
+#include <QLabel>
+
+namespace kelvane {
+
+QLabel* MakePlainLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+} // namespace kelvane
