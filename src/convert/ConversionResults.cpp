@@ -24,8 +24,13 @@ std::int64_t RoundHalfToEven(long double value) {
     return result;
 }
 
-// 2^twos × 5^fives in plain decimal, however long it gets.
+// 2^twos × 5^fives in plain decimal, however long it gets. The common power of ten is
+// written as zeros and only the factor left over is multiplied out, so that a pasted
+// fraction with thousands of decimals takes linear time, not quadratic.
 std::string PowersOfTwoAndFiveText(int twos, int fives) {
+    const int tens = std::min(twos, fives);
+    twos -= tens;
+    fives -= tens;
     std::vector<int> digits{1}; // least significant first
     const auto multiplyBy = [&digits](int factor) {
         int carry = 0;
@@ -44,6 +49,7 @@ std::string PowersOfTwoAndFiveText(int twos, int fives) {
     std::string text;
     for (auto digit = digits.rbegin(); digit != digits.rend(); ++digit)
         text += static_cast<char>('0' + *digit);
+    text.append(static_cast<std::size_t>(tens), '0');
     return text;
 }
 
