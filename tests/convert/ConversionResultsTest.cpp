@@ -118,6 +118,15 @@ TEST(DimensionConversionTest, DecidedImperialTexts) {
     EXPECT_EQ(ConvertDimensionText("178956971'", 32, Separators{}).metric[0], "54546084760.8");
 }
 
+TEST(DimensionConversionTest, LongPastedDecimalInchesGiveTheirExactFraction) {
+    // A pasted entry with thousands of decimals: its fraction is exact and, with the
+    // common power of ten written as zeros, it is worked out at once.
+    const std::string zeros(20000, '0');
+    const auto texts = ConvertDimensionText("1." + zeros + "1\"", 32, Separators{});
+    EXPECT_EQ(texts.imperial[1], "1.1/1" + zeros + "0\"");
+    EXPECT_EQ(texts.imperial[4], "1\"");
+}
+
 TEST(DimensionConversionTest, ParseErrorReachesTheCaller) {
     EXPECT_THROW(ConvertDimensionText("2147483648", 32, Separators{}), Error);
 }
