@@ -25,6 +25,12 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+// The program's icons are compiled into the window library; a static library's
+// resources must be registered by name before first use.
+static void RegisterProgramIcons() {
+    Q_INIT_RESOURCE(kelvane);
+}
+
 namespace kelvane {
 
 namespace {
@@ -62,6 +68,12 @@ TMainForm::TMainForm(Platform& platform, QWidget* parent)
     , PageControl1(new PageControl)
     , JvStatusBar1(new StatusBar) {
     setObjectName(QStringLiteral("MainForm"));
+    RegisterProgramIcons();
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/kelvane-%1.png").arg(size));
+    setWindowIcon(icon);
+    QApplication::setWindowIcon(icon);
     QFont windowFont(QStringLiteral("Tahoma"));
     windowFont.setPixelSize(11);
     setFont(windowFont);
@@ -78,8 +90,8 @@ TMainForm::TMainForm(Platform& platform, QWidget* parent)
     buildMenus();
     buildPages();
     // The keyboard way through the tabs, as page controls have it.
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this), &QShortcut::activated,
-            this, [this] { PageControl1->stepTab(+1); });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this), &QShortcut::activated, this,
+            [this] { PageControl1->stepTab(+1); });
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this),
             &QShortcut::activated, this, [this] { PageControl1->stepTab(-1); });
     resize(kInitialClientWidth,
@@ -103,6 +115,7 @@ void TMainForm::buildMenus() {
     materialEntries_ = new QActionGroup(this);
     materialEntries_->setExclusive(true);
     connect(materialEntries_, &QActionGroup::triggered, this, &TMainForm::MaterialClick);
+    connect(Material1, &QMenu::aboutToShow, this, &TMainForm::buildMaterialMenu);
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("Options1"));
@@ -167,7 +180,6 @@ void TMainForm::FormCreate() {
     const std::string densityPath = AppFile(platform_.programDir(), kDensityFileName);
     DensityTableRead read = ReadDensityFile(densityPath, platform_.separators());
     materials_.setTable(std::move(read.materials));
-    buildMaterialMenu();
     if (read.error)
         platform_.showError(*read.error);
 
@@ -177,11 +189,10 @@ void TMainForm::FormCreate() {
     // first material read is taken.
     std::optional<std::string> favourite;
     if (!read.error)
-        RunReportingErrors(platform_, [&] { favourite = ReadFavourite(platform_.programDir()); });
-    const std::size_t index = materials_.chooseStarting(favourite);
-    const QList<QAction*> entries = materialEntries_->actions();
-    if (index < static_cast<std::size_t>(entries.size()))
-        entries[static_cast<qsizetype>(index)]->setChecked(true);
+        RunReportingErrors(platform_, [&] {
+            favourite = ReadFavourite(platform_.programDir(), platform_.userDataDir());
+        });
+    startingMaterial_ = materials_.chooseStarting(favourite);
 
     materials_.startRounding();
     CommercialRounding1->setChecked(true);
@@ -192,12 +203,18 @@ void TMainForm::FormCreate() {
         firstBox->setFocus();
 }
 
+// The Material menu gets its entries, one per table line with the starting
+// material's checked, when it is first about to be shown rather than at start-up:
+// each entry added to a menu costs time in proportion to the entries already there,
+// so a table of many thousand lines would hold up the window's first appearance.
 void TMainForm::buildMaterialMenu() {
     const auto& table = materials_.table();
-    for (std::size_t i = 0; i < table.size(); ++i) {
+    const auto built = static_cast<std::size_t>(materialEntries_->actions().size());
+    for (std::size_t i = built; i < table.size(); ++i) {
         QAction* entry =
             Material1->addAction(MenuCaption(QString::fromStdString(DisplayText(table[i].Name))));
         entry->setCheckable(true);
+        entry->setChecked(i == startingMaterial_);
         entry->setData(static_cast<qulonglong>(i));
         materialEntries_->addAction(entry);
     }
@@ -279,10 +296,13 @@ void TMainForm::FormResize() {
 bool TMainForm::FormCloseQuery() {
     const std::string& name = materials_.currentMaterial();
     bool same = false;
-    RunReportingErrors(platform_, [&] { same = CompareFavMat(platform_.programDir(), name); });
+    RunReportingErrors(platform_, [&] {
+        same = CompareFavMat(platform_.programDir(), name, platform_.userDataDir());
+    });
     if (same || !platform_.confirm("Confirm", "Save new Favourite Material?"))
         return true;
-    return RunReportingErrors(platform_, [&] { SaveFavMatFile(platform_.programDir(), name); });
+    return RunReportingErrors(
+        platform_, [&] { SaveFavMatFile(platform_.programDir(), name, platform_.userDataDir()); });
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {

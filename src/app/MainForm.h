@@ -65,6 +65,7 @@ private:
     StatusBar* JvStatusBar1;
     QMenu* Material1 = nullptr;
     QActionGroup* materialEntries_ = nullptr;
+    std::size_t startingMaterial_ = 0; // the entry checked when the menu is built
     QAction* CommercialRounding1 = nullptr;
     QAction* F32 = nullptr;
     QAction* F64 = nullptr;

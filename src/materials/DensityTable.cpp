@@ -7,26 +7,49 @@
 
 namespace kelvane {
 
+namespace {
+
+// The density text as an error quotes it: whole, unless it is so long that no
+// message box could show it (a damaged or binary file); then its first characters.
+std::string QuotedDensityText(std::string_view text) {
+    constexpr std::size_t kLongest = 80;
+    if (text.size() <= kLongest)
+        return DisplayText(text);
+    std::size_t cut = kLongest;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut; // never split a UTF-8 character
+    return DisplayText(text.substr(0, cut)) + "...";
+}
+
+} // namespace
+
 DensityTableRead ParseDensityTable(std::string_view content, const Separators& separators) {
     DensityTableRead read;
-    const std::vector<std::string> lines = SplitLines(content);
-    read.materials.reserve(lines.size());
-    for (const std::string& line : lines) {
+    // Lines and density texts stay views into the content: only the names are copied.
+    std::size_t lineCount = 0;
+    ForEachLine(content, [&](std::string_view) {
+        ++lineCount;
+        return true;
+    });
+    read.materials.reserve(lineCount);
+    ForEachLine(content, [&](std::string_view line) {
         const auto comma = line.find(',');
         TMaterialList entry;
-        std::string densityText = line;
-        if (comma != std::string::npos) {
+        std::string_view densityText = line;
+        if (comma != std::string_view::npos) {
             entry.Name = line.substr(0, comma);
             densityText = line.substr(comma + 1);
         }
         const auto density = ReadDecimalNumber(densityText, {separators.decimal});
         if (!density) {
-            read.error = "'" + DisplayText(densityText) + "' is not a valid floating point value";
-            break;
+            read.error =
+                "'" + QuotedDensityText(densityText) + "' is not a valid floating point value";
+            return false;
         }
         entry.Density = *density;
         read.materials.push_back(std::move(entry));
-    }
+        return true;
+    });
     return read;
 }
 

@@ -34,6 +34,12 @@ std::string ReadFileBytes(const std::string& path) {
     if (!file)
         ThrowCannotOpen(path, errno != 0 ? errno : ENOENT);
     std::string bytes;
+    // Room for the whole file at once: a table of many lines is not copied over
+    // and over as the text grows. The file is still read to its end, whatever its size.
+    std::error_code sizeUnknown;
+    const auto size = std::filesystem::file_size(path, sizeUnknown);
+    if (!sizeUnknown)
+        bytes.reserve(static_cast<std::size_t>(size));
     char buffer[65536];
     std::size_t count = 0;
     while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
@@ -45,17 +51,10 @@ std::string ReadFileBytes(const std::string& path) {
 
 std::vector<std::string> SplitLines(std::string_view text) {
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r' && text[i] != '\n')
-            continue;
-        lines.emplace_back(text.substr(start, i - start));
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < text.size())
-        lines.emplace_back(text.substr(start));
+    ForEachLine(text, [&](std::string_view line) {
+        lines.emplace_back(line);
+        return true;
+    });
     return lines;
 }
 

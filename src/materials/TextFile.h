@@ -19,4 +19,21 @@ std::string ReadFileBytes(const std::string& path);
 // adds no line, so empty text has no lines.
 std::vector<std::string> SplitLines(std::string_view text);
 
+// The same lines, handed one by one to `visit` as views into `text`, without a copy
+// of each, until `visit` returns false. For files of many lines read once.
+template <typename Visit> void ForEachLine(std::string_view text, Visit&& visit) {
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n')
+            continue;
+        if (!visit(text.substr(start, i - start)))
+            return;
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < text.size())
+        visit(text.substr(start));
+}
+
 } // namespace kelvane

@@ -18,8 +18,8 @@ const Separators kPoint{".", ","};
 const Separators kComma{",", "."};
 
 TEST(DensityTableTest, LinesNamesAndDensities) {
-    const auto read = ParseDensityTable("Acetal,1.41\r\nPolypropylene,0.9\nNylon 6 ,1.14\rPTFE,2.17",
-                                        kPoint);
+    const auto read =
+        ParseDensityTable("Acetal,1.41\r\nPolypropylene,0.9\nNylon 6 ,1.14\rPTFE,2.17", kPoint);
     ASSERT_FALSE(read.error);
     ASSERT_EQ(read.materials.size(), 4u);
     EXPECT_EQ(read.materials[0].Name, "Acetal");
@@ -130,9 +130,8 @@ TEST_F(FolderTest, AFailedSaveLeavesTheOldFavourite) {
         SaveFavMatFile(programDir_, "Nylon 6");
         FAIL() << "the save should fail";
     } catch (const Error& error) {
-        EXPECT_EQ(std::string(error.what()).rfind("Cannot create file \"" + programDir_ +
-                                                      "Material.txt\". ",
-                                                  0),
+        EXPECT_EQ(std::string(error.what())
+                      .rfind("Cannot create file \"" + programDir_ + "Material.txt\". ", 0),
                   0u)
             << error.what();
     }
@@ -169,9 +168,8 @@ TEST(MaterialStateTest, StartingMaterialAndRounding) {
         double density;
     };
     const Case cases[] = {
-        {std::nullopt, 0, "Acetal", 1.75},
-        {"Nylon", 3, "Nylon", 1.5},
-        {"Steel", 2, "Steel", 3},    // the last of equal names wins
+        {std::nullopt, 0, "Acetal", 1.75}, {"Nylon", 3, "Nylon", 1.5},
+        {"Steel", 2, "Steel", 3},     // the last of equal names wins
         {"steel", 0, "Acetal", 1.75}, // names compare with case
         {"", 0, "Acetal", 1.75},
     };
@@ -208,7 +206,7 @@ TEST(NameEncodingTest, Utf8KeptOtherwiseWindowsLatin1) {
     EXPECT_EQ(DisplayText("Polyamid \xDF"), "Polyamid \xC3\x9F");
     EXPECT_EQ(DisplayText("\x80"), "\xE2\x82\xAC");
     EXPECT_FALSE(IsValidUtf8("\xC0\xAF")); // overlong
-    EXPECT_FALSE(IsValidUtf8("\xE2\x82"));  // cut short
+    EXPECT_FALSE(IsValidUtf8("\xE2\x82")); // cut short
 }
 
 } // namespace

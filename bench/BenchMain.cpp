@@ -1,0 +1,508 @@
+// kelvane-bench: start-up, memory and keystroke figures of the main window, measured
+// side by side with a bare Qt window of the same size, in one run.
+//
+// Start-up is timed from just before the parent spawns a child (kelvane-bench-window)
+// to the child's first completed paint, on the system-wide monotonic clock; the
+// children run interleaved, in an order that rotates every round. Peak memory is
+// each child's ru_maxrss as wait4 reports it. The keystroke figures are taken in
+// this process, on the main window with the shipped table.
+
+#include "BenchCommon.h"
+
+#include "app/MainForm.h"
+#include "drive/QuietOffscreen.h"
+#include "drive/ScriptedPlatform.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QWindow>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+using kelvane::bench::Median;
+using kelvane::bench::MonotonicNanoseconds;
+using kelvane::bench::Percentile;
+using Report = std::map<std::string, std::int64_t>;
+
+constexpr double kShippedRatioLimit = 1.3;
+constexpr double kTenThousandRatioLimit = 2.0;
+constexpr double kUsableLimitMs = 1000;
+constexpr double kKeystrokeLimitUs = 1000;
+constexpr std::size_t kGeneratedSizes[] = {1'000, 10'000, 100'000};
+
+struct Options {
+    int runs = 20;
+    int menuRuns = 3;
+    int keystrokes = 3000;
+    std::string platform = "offscreen";
+    bool keep = false;
+};
+
+Options ParseOptions(int argc, char* argv[]) {
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string option = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (option == "--runs" && hasValue)
+            options.runs = std::max(1, std::atoi(argv[++i]));
+        else if (option == "--menu-runs" && hasValue)
+            options.menuRuns = std::max(0, std::atoi(argv[++i]));
+        else if (option == "--keystrokes" && hasValue)
+            options.keystrokes = std::max(1, std::atoi(argv[++i]));
+        else if (option == "--platform" && hasValue)
+            options.platform = argv[++i];
+        else if (option == "--keep")
+            options.keep = true;
+        else {
+            std::fputs(
+                "usage: kelvane-bench [--runs N] [--menu-runs N] [--keystrokes N]\n"
+                "                     [--platform offscreen|xcb] [--keep]\n"
+                "  --runs N        start-ups of each window (default 20, at least 10 for the\n"
+                "                  targets)\n"
+                "  --menu-runs N   start-ups that also open the Material menu (default 3)\n"
+                "  --keystrokes N  keys typed into the diameter box (default 3000)\n"
+                "  --platform P    Qt platform of every window (default offscreen; use xcb\n"
+                "                  under 'xvfb-run -a')\n"
+                "  --keep          keep the folder of generated tables\n",
+                stderr);
+            std::exit(option == "--help" ? EXIT_SUCCESS : EXIT_FAILURE);
+        }
+    }
+    return options;
+}
+
+std::string ReadWholeFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteWholeFile(const fs::path& path, const std::string& content) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << content;
+    if (!out)
+        throw std::runtime_error("cannot write " + path.string());
+}
+
+// A program folder of its own for one density table: <root>/<name>/bin/ holds
+// nothing, <root>/<name>/Data/ the table, as an installed copy lays them out.
+std::string MakeProgramFolder(const fs::path& root, const std::string& name,
+                              const std::string& table) {
+    const fs::path base = root / name;
+    fs::create_directories(base / "bin");
+    fs::create_directories(base / "Data");
+    WriteWholeFile(base / "Data" / "Density_Plastics.csv", table);
+    return (base / "bin").string() + "/";
+}
+
+struct ChildRun {
+    std::int64_t spawned = 0; // monotonic, just before the spawn
+    std::int64_t ended = 0;   // monotonic, once the child has been reaped
+    Report report;
+    long peakKiB = 0;
+};
+
+// Starts the window program, collects its report and its peak memory.
+ChildRun RunChild(const std::string& program, const std::vector<std::string>& arguments,
+                  const fs::path& log) {
+    int output[2];
+    if (pipe2(output, O_CLOEXEC) != 0)
+        throw std::runtime_error(std::string("pipe: ") + std::strerror(errno));
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, output[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, log.c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    std::vector<std::string> words{program};
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+
+    ChildRun run;
+    pid_t pid = 0;
+    run.spawned = MonotonicNanoseconds();
+    const int spawnError =
+        posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(output[1]);
+    if (spawnError != 0) {
+        close(output[0]);
+        throw std::runtime_error("cannot start " + program + ": " + std::strerror(spawnError));
+    }
+    std::string text;
+    char buffer[4096];
+    for (;;) {
+        const ssize_t got = read(output[0], buffer, sizeof buffer);
+        if (got > 0)
+            text.append(buffer, static_cast<std::size_t>(got));
+        else if (got == 0 || errno != EINTR)
+            break;
+    }
+    close(output[0]);
+    int status = 0;
+    rusage usage{};
+    while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
+    }
+    run.ended = MonotonicNanoseconds();
+    run.peakKiB = usage.ru_maxrss;
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+        text.pop_back();
+    const auto report = kelvane::bench::ParseReport(text.substr(text.rfind('\n') + 1));
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || !report || !report->count("paint"))
+        throw std::runtime_error("the window program failed (" + program + " " + arguments[0] +
+                                 "); its messages:\n" + ReadWholeFile(log));
+    run.report = *report;
+    return run;
+}
+
+struct Case {
+    std::string label;
+    std::size_t lines = 0; // the density table's lines; 0 for the baselines
+    std::vector<std::string> arguments;
+    std::vector<ChildRun> runs;
+
+    // Milliseconds from the spawn to the report's moment `field`, one per run.
+    std::vector<double> millis(const std::string& field) const {
+        std::vector<double> values;
+        for (const ChildRun& run : runs)
+            if (run.report.count(field))
+                values.push_back(static_cast<double>(run.report.at(field) - run.spawned) / 1e6);
+        return values;
+    }
+    double medianMs(const std::string& field) const { return Median(millis(field)); }
+    double medianPeakMiB() const {
+        std::vector<double> values;
+        for (const ChildRun& run : runs)
+            values.push_back(static_cast<double>(run.peakKiB) / 1024);
+        return Median(values);
+    }
+};
+
+// The value of the first "<prefix>...: value" line of a /proc file, blanks trimmed.
+std::string FirstLineWith(const std::string& file, const std::string& prefix) {
+    std::ifstream in(file);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.rfind(prefix, 0) != 0 || line.find(':') == std::string::npos)
+            continue;
+        const auto first = line.find_first_not_of(" \t", line.find(':') + 1);
+        return first == std::string::npos ? std::string() : line.substr(first);
+    }
+    return "unknown";
+}
+
+std::string Uptime() {
+    std::string load = ReadWholeFile("/proc/loadavg");
+    return load.substr(0, load.find(' ', load.find(' ', load.find(' ') + 1) + 1));
+}
+
+void PrintMachine(const Options& options) {
+    std::printf("machine: %u cores, %s, memory %s\n", std::thread::hardware_concurrency(),
+                FirstLineWith("/proc/cpuinfo", "model name").c_str(),
+                FirstLineWith("/proc/meminfo", "MemTotal").c_str());
+    std::printf("Qt %s, g++ %s, build %s, platform %s, load average %s\n", qVersion(), __VERSION__,
+                KELVANE_BENCH_BUILD_TYPE, options.platform.c_str(), Uptime().c_str());
+}
+
+void CheckStarted(const Case& windowCase) {
+    for (const ChildRun& run : windowCase.runs) {
+        const Report& report = run.report;
+        if (windowCase.lines == 0)
+            continue;
+        if (report.at("materials") != static_cast<std::int64_t>(windowCase.lines) ||
+            report.at("errors") != 0 || report.at("answered") != 1)
+            throw std::runtime_error(windowCase.label + ": the window did not start cleanly (" +
+                                     kelvane::bench::FormatReport(report) + ")");
+    }
+}
+
+// A figure with one decimal, or "-" where the window has no such moment.
+std::string Figure(bool present, double value) {
+    if (!present)
+        return "-";
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", value);
+    return text;
+}
+
+void PrintStartups(const std::vector<Case>& cases, int runs) {
+    const double bare = cases.front().medianMs("paint"); // the bare window comes first
+    std::printf("\nStart-up, process start to first completed paint, %d runs each, interleaved\n",
+                runs);
+    std::printf("%-30s %8s %8s %8s %8s %7s %10s %9s\n", "window", "lines", "median", "min", "max",
+                "ratio", "usable", "peak RSS");
+    std::printf("%-30s %8s %8s %8s %8s %7s %10s %9s\n", "", "", "ms", "ms", "ms", "", "ms", "MiB");
+    for (const Case& windowCase : cases) {
+        const std::vector<double> paint = windowCase.millis("paint");
+        const std::string lines =
+            windowCase.lines ? std::to_string(windowCase.lines) : std::string("-");
+        const std::string usable = Figure(windowCase.lines != 0, windowCase.medianMs("usable"));
+        std::printf("%-30s %8s %8.1f %8.1f %8.1f %6.2fx %10s %9.1f\n", windowCase.label.c_str(),
+                    lines.c_str(), Median(paint), *std::min_element(paint.begin(), paint.end()),
+                    *std::max_element(paint.begin(), paint.end()), Median(paint) / bare,
+                    usable.c_str(), windowCase.medianPeakMiB());
+    }
+    std::printf("\nWhere the time goes, medians in ms from the spawn\n");
+    std::printf("%-30s %10s %10s %10s %10s %10s\n", "window", "QApp made", "window", "start-up",
+                "painted", "usable");
+    for (const Case& windowCase : cases) {
+        const bool main = windowCase.lines != 0;
+        std::printf("%-30s %10.1f %10.1f %10s %10.1f %10s\n", windowCase.label.c_str(),
+                    windowCase.medianMs("app"), windowCase.medianMs("window"),
+                    Figure(main, windowCase.medianMs("created")).c_str(),
+                    windowCase.medianMs("paint"),
+                    Figure(main, windowCase.medianMs("usable")).c_str());
+    }
+}
+
+void PrintMenus(const std::vector<Case>& menuCases) {
+    if (menuCases.empty() || menuCases.front().runs.empty())
+        return;
+    std::printf("\nThe Material menu opened once the window answers keys, then the program "
+                "ended (not targets)\n");
+    std::printf("%-30s %8s %8s %12s %12s\n", "window", "lines", "entries", "open ms", "ending ms");
+    for (const Case& menuCase : menuCases) {
+        std::vector<double> open;
+        std::vector<double> ending;
+        for (const ChildRun& run : menuCase.runs) {
+            open.push_back(static_cast<double>(run.report.at("menu") - run.report.at("usable")) /
+                           1e6);
+            ending.push_back(static_cast<double>(run.ended - run.report.at("menu")) / 1e6);
+        }
+        std::printf("%-30s %8zu %8lld %12.1f %12.1f\n", menuCase.label.c_str(), menuCase.lines,
+                    static_cast<long long>(menuCase.runs.front().report.at("menuentries")),
+                    Median(open), Median(ending));
+    }
+}
+
+struct KeystrokeFigures {
+    std::vector<double> toText;    // µs, key press sent to the labels' new text read
+    std::vector<double> toPainted; // µs, key press sent to the labels repainted
+    int unchanged = 0;             // keys after which the labels kept their text
+};
+
+// Types into the Round page's diameter box through the window system's key path
+// (shortcut override, the window's key preview, the box's key filter), the way a
+// user's keys arrive, and times each key until the three weight labels show the
+// new figures. Keys alternate between typing "987" and erasing it: every key
+// changes the diameter (9, 98, 987 mm and back to none) enough to change every
+// label's two-decimal figure.
+KeystrokeFigures MeasureKeystrokes(const std::string& programDir, int keystrokes) {
+    kelvane::ScriptedPlatform platform(kelvane::Separators{".", ","}, programDir);
+    kelvane::TMainForm window(platform);
+    window.FormCreate();
+    window.show();
+    window.activateWindow();
+    QApplication::setActiveWindow(&window);
+    if (!QTest::qWaitForWindowExposed(&window))
+        throw std::runtime_error("the main window was never shown");
+    auto* diameter = window.findChild<QLineEdit*>(QStringLiteral("RDiaEdit"));
+    window.findChild<QLineEdit*>(QStringLiteral("RLengthEdit"))->setText(QStringLiteral("1000"));
+    window.findChild<QLineEdit*>(QStringLiteral("RQtyEdit"))->setText(QStringLiteral("3"));
+    const QLabel* labels[] = {window.findChild<QLabel*>(QStringLiteral("RKGMLabel")),
+                              window.findChild<QLabel*>(QStringLiteral("RKGBarLabel")),
+                              window.findChild<QLabel*>(QStringLiteral("RKGQtyLabel"))};
+    diameter->setFocus();
+    QApplication::processEvents();
+    if (QApplication::focusWidget() != diameter)
+        throw std::runtime_error("the diameter box did not take the focus");
+    QWindow* handle = window.windowHandle();
+
+    const auto labelTexts = [&] {
+        QString texts;
+        for (const QLabel* label : labels)
+            texts += label->text() + QLatin1Char('|');
+        return texts;
+    };
+    struct Key {
+        Qt::Key code;
+        const char* text;
+    };
+    static constexpr Key kCycle[] = {{Qt::Key_9, "9"},          {Qt::Key_8, "8"},
+                                     {Qt::Key_7, "7"},          {Qt::Key_Backspace, "\b"},
+                                     {Qt::Key_Backspace, "\b"}, {Qt::Key_Backspace, "\b"}};
+    constexpr int kWarmUp = 120;
+    KeystrokeFigures figures;
+    QString before = labelTexts();
+    for (int i = 0; i < kWarmUp + keystrokes; ++i) {
+        const Key& key = kCycle[i % std::size(kCycle)];
+        const QString text = QString::fromLatin1(key.text);
+        const std::int64_t start = MonotonicNanoseconds();
+        qt_handleKeyEvent(handle, QEvent::KeyPress, key.code, Qt::NoModifier, text);
+        const QString after = labelTexts();
+        const std::int64_t updated = MonotonicNanoseconds();
+        QApplication::processEvents(); // the labels' repaint
+        const std::int64_t painted = MonotonicNanoseconds();
+        qt_handleKeyEvent(handle, QEvent::KeyRelease, key.code, Qt::NoModifier, text);
+        QApplication::processEvents();
+        if (i < kWarmUp) {
+            before = after;
+            continue;
+        }
+        figures.toText.push_back(static_cast<double>(updated - start) / 1e3);
+        figures.toPainted.push_back(static_cast<double>(painted - start) / 1e3);
+        figures.unchanged += after == before ? 1 : 0;
+        before = after;
+    }
+    return figures;
+}
+
+void PrintKeystrokes(const KeystrokeFigures& figures) {
+    std::printf("\nKeystroke in RDiaEdit to updated weight labels, %zu keys, in microseconds\n",
+                figures.toText.size());
+    std::printf("%-30s %8s %8s %8s %8s %8s\n", "", "median", "p90", "p99", "min", "max");
+    for (const auto& [label, values] : {std::pair{"labels' text updated", &figures.toText},
+                                        std::pair{"labels repainted", &figures.toPainted}}) {
+        std::printf("%-30s %8.1f %8.1f %8.1f %8.1f %8.1f\n", label, Median(*values),
+                    Percentile(*values, 0.9), Percentile(*values, 0.99),
+                    *std::min_element(values->begin(), values->end()),
+                    *std::max_element(values->begin(), values->end()));
+    }
+    if (figures.unchanged)
+        std::printf("warning: %d keys left the labels unchanged\n", figures.unchanged);
+}
+
+// The measured windows in the order the targets need them.
+struct Windows {
+    const Case& bare;
+    const Case& shipped;
+    const Case& tenThousand;
+    const Case& hundredThousand;
+};
+
+void PrintTargets(const Windows& windows, const KeystrokeFigures& keys) {
+    const double bare = windows.bare.medianMs("paint");
+    const double shipped = windows.shipped.medianMs("paint") / bare;
+    const double tenThousand = windows.tenThousand.medianMs("paint") / bare;
+    const double usable = windows.hundredThousand.medianMs("usable");
+    const double key = Median(keys.toText);
+    std::printf("\nTargets\n%-42s %11s %11s  %s\n", "target", "limit", "measured", "result");
+    const auto line = [](const char* name, double limit, double measured, const char* unit) {
+        const bool met = measured <= limit;
+        std::printf("%-42s %9.3f%-2s %9.3f%-2s  %s, %.1f %% %s the limit\n", name, limit, unit,
+                    measured, unit, met ? "met" : "MISSED", std::abs(measured / limit - 1) * 100,
+                    met ? "below" : "above");
+    };
+    line("start-up, shipped table / bare window", kShippedRatioLimit, shipped, "x");
+    line("start-up, 10,000 lines / bare window", kTenThousandRatioLimit, tenThousand, "x");
+    line("100,000 lines loaded and window usable", kUsableLimitMs, usable, "ms");
+    line("keystroke to updated labels (median)", kKeystrokeLimitUs, key, "us");
+}
+
+fs::path OwnFolder() {
+    return fs::read_symlink("/proc/self/exe").parent_path();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    const Options options = ParseOptions(argc, argv);
+    setenv("QT_QPA_PLATFORM", options.platform.c_str(), 1);
+    const fs::path ownFolder = OwnFolder();
+    const std::string child = (ownFolder / "kelvane-bench-window").string();
+    const fs::path shippedTable = ownFolder / ".." / "Data" / "Density_Plastics.csv";
+    const std::string shipped = ReadWholeFile(shippedTable);
+    if (shipped.empty()) {
+        std::fprintf(stderr, "kelvane-bench: no shipped table at %s\n", shippedTable.c_str());
+        return EXIT_FAILURE;
+    }
+
+    std::string rootText = (fs::temp_directory_path() / "kelvane-bench-XXXXXX").string();
+    if (!mkdtemp(rootText.data())) {
+        std::perror("kelvane-bench: mkdtemp");
+        return EXIT_FAILURE;
+    }
+    const fs::path root = rootText;
+    const fs::path log = root / "child-messages.txt";
+    int status = EXIT_SUCCESS;
+    try {
+        PrintMachine(options);
+        std::vector<Case> cases;
+        const std::string shippedFolder = MakeProgramFolder(root, "shipped", shipped);
+        const auto shippedLines =
+            static_cast<std::size_t>(std::count(shipped.begin(), shipped.end(), '\n'));
+        // The baselines take the main window's size, which its first start gives.
+        const ChildRun probe = RunChild(child, {"main", shippedFolder}, log);
+        const std::string width = std::to_string(probe.report.at("width"));
+        const std::string height = std::to_string(probe.report.at("height"));
+        cases.push_back({"bare QWidget " + width + "x" + height, 0, {"bare", width, height}, {}});
+        cases.push_back({"  the same with one QLabel", 0, {"label", width, height}, {}});
+        cases.push_back({"main window, shipped table", shippedLines, {"main", shippedFolder}, {}});
+        for (const std::size_t lines : kGeneratedSizes) {
+            const std::string folder =
+                MakeProgramFolder(root, "lines" + std::to_string(lines),
+                                  kelvane::bench::GeneratedDensityTable(lines));
+            cases.push_back({"main window, generated table", lines, {"main", folder}, {}});
+        }
+
+        for (Case& windowCase : cases) // warms the file cache and the font cache
+            RunChild(child, windowCase.arguments, log);
+        for (int round = 0; round < options.runs; ++round) {
+            for (std::size_t i = 0; i < cases.size(); ++i) {
+                Case& windowCase = cases[(i + static_cast<std::size_t>(round)) % cases.size()];
+                windowCase.runs.push_back(RunChild(child, windowCase.arguments, log));
+            }
+        }
+        for (const Case& windowCase : cases)
+            CheckStarted(windowCase);
+
+        // Cases 0 and 2 are the bare window and the shipped table; the generated
+        // tables follow in the order of kGeneratedSizes.
+        const Windows windows{cases[0], cases[2], cases[4], cases[5]};
+
+        std::vector<Case> menuCases;
+        for (const Case& windowCase : cases)
+            if (windowCase.lines != 0 && windowCase.lines != 1'000) {
+                menuCases.push_back(windowCase);
+                menuCases.back().runs.clear();
+                menuCases.back().arguments.push_back("menu");
+            }
+        for (int round = 0; round < options.menuRuns; ++round)
+            for (Case& menuCase : menuCases)
+                menuCase.runs.push_back(RunChild(child, menuCase.arguments, log));
+
+        QApplication application(argc, argv);
+        kelvane::InstallQuietOffscreenMessages();
+        QApplication::setApplicationName(QStringLiteral("Kelvane"));
+        const KeystrokeFigures keys = MeasureKeystrokes(shippedFolder, options.keystrokes);
+
+        PrintStartups(cases, options.runs);
+        PrintMenus(menuCases);
+        PrintKeystrokes(keys);
+        PrintTargets(windows, keys);
+        std::printf("\nload average after the run %s\n", Uptime().c_str());
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "kelvane-bench: %s\n", error.what());
+        status = EXIT_FAILURE;
+    }
+    if (options.keep)
+        std::printf("generated tables kept in %s\n", root.c_str());
+    else
+        fs::remove_all(root);
+    return status;
+}

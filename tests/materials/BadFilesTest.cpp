@@ -1,0 +1,120 @@
+// Density and favourite files as they may be found on a user's disk: whatever they
+// hold, reading them ends in a table (perhaps empty) and at most one error text.
+
+#include "common/KelvaneError.h"
+#include "materials/DensityTable.h"
+#include "materials/Favourite.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sys/resource.h>
+
+namespace kelvane {
+namespace {
+
+namespace fs = std::filesystem;
+const Separators kPoint{".", ","};
+
+TEST(BadDensityFileTest, OddContentsGiveATableOrOneError) {
+    struct Case {
+        const char* what;
+        std::string content;
+        std::size_t materials;
+        bool error;
+    };
+    std::string binary;
+    std::mt19937 random(20261208);
+    for (int i = 0; i < 4096; ++i)
+        binary += static_cast<char>(random() & 0xFF);
+    const Case cases[] = {
+        {"empty", "", 0, false},
+        {"line ends mixed", "A,1\r\nB,2\nC,3\rD,4", 4, false},
+        {"no final line end", "A,1\r\nB,2", 2, false},
+        {"NUL in a name", std::string("A\0B,1\r\n", 7), 1, false},
+        {"NUL in a density", std::string("A,1\0\r\n", 6), 0, true},
+        {"invalid UTF-8 name", "Polyamid \xDF\xFF,1.14\r\n", 1, false},
+        {"binary", binary, 0, true},
+    };
+    for (const Case& c : cases) {
+        const auto read = ParseDensityTable(c.content, kPoint);
+        EXPECT_EQ(read.materials.size(), c.materials) << c.what;
+        EXPECT_EQ(read.error.has_value(), c.error) << c.what;
+    }
+    EXPECT_EQ(ParseDensityTable(std::string("A\0B,1\r\n", 7), kPoint).materials[0].Name,
+              std::string("A\0B", 3));
+}
+
+TEST(BadDensityFileTest, HugeFilesAreReadWhole) {
+    const std::string longName(10 * 1024 * 1024, 'N');
+    const auto longLine = ParseDensityTable(longName + ",1.5", kPoint);
+    ASSERT_EQ(longLine.materials.size(), 1u);
+    EXPECT_EQ(longLine.materials[0].Name.size(), longName.size());
+
+    std::string manyLines;
+    for (int i = 0; i < 1000000; ++i)
+        manyLines += "Material " + std::to_string(i) + ",1.25\r\n";
+    const auto many = ParseDensityTable(manyLines, kPoint);
+    EXPECT_FALSE(many.error);
+    ASSERT_EQ(many.materials.size(), 1000000u);
+    EXPECT_EQ(many.materials.back().Name, "Material 999999");
+}
+
+TEST(BadDensityFileTest, AHugeBadDensityIsQuotedShortened) {
+    const auto read = ParseDensityTable("A," + std::string(10 * 1024 * 1024, '9') + "x", kPoint);
+    ASSERT_TRUE(read.error);
+    EXPECT_LT(read.error->size(), 200u);
+    EXPECT_EQ(read.error->substr(0, 4), "'999");
+    EXPECT_EQ(read.error->substr(read.error->size() - 40),
+              "...' is not a valid floating point value");
+}
+
+class FavouriteDiskTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        root_ = fs::temp_directory_path() /
+                ("kelvane-disk-" +
+                 std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(root_);
+        fs::create_directories(root_ / "bin");
+        programDir_ = (root_ / "bin").string() + "/";
+    }
+    void TearDown() override { fs::remove_all(root_); }
+    std::string read(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    fs::path root_;
+    std::string programDir_;
+};
+
+TEST_F(FavouriteDiskTest, AFullDiskLeavesTheOldFavouriteIntact) {
+    SaveFavMatFile(programDir_, "Acetal");
+    // A disk that takes no more than four bytes per file: the new name cannot be
+    // written whole, as on a full disk.
+    rlimit previous{};
+    getrlimit(RLIMIT_FSIZE, &previous);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tiny = previous;
+    tiny.rlim_cur = 4;
+    setrlimit(RLIMIT_FSIZE, &tiny);
+    bool failed = false;
+    try {
+        SaveFavMatFile(programDir_, "Glass Filled Nylon 66 (30%)");
+    } catch (const Error& error) {
+        failed = true;
+        EXPECT_EQ(std::string(error.what()),
+                  "Cannot create file \"" + programDir_ + "Material.txt\". File too large");
+    }
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_TRUE(failed);
+    EXPECT_EQ(read(root_ / "bin" / "Material.txt"), "Acetal\r\n");
+    EXPECT_FALSE(fs::exists(root_ / "bin" / "Material.txt.new"));
+}
+
+} // namespace
+} // namespace kelvane
