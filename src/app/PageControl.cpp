@@ -1,8 +1,9 @@
 #include "app/PageControl.h"
 
+#include "app/TabRow.h"
+
 #include <QPainter>
 #include <QStackedWidget>
-#include <QStyleOptionTab>
 #include <QVBoxLayout>
 
 namespace kelvane {
@@ -15,42 +16,6 @@ constexpr int kCaptionInset = 4;
 
 } // namespace
 
-TabRow::TabRow(PageControl& owner)
-    : QTabBar(&owner)
-    , owner_(owner) {
-    setObjectName(QStringLiteral("PageControl1Tabs"));
-    setFocusPolicy(Qt::NoFocus); // the page control is no tab stop
-    setDrawBase(true);
-    setExpanding(false);
-    setUsesScrollButtons(true);
-}
-
-QSize TabRow::tabSizeHint(int index) const {
-    QFont bold = font();
-    bold.setBold(true);
-    const QFontMetrics metrics(bold);
-    const int width = metrics.horizontalAdvance(tabText(index)) + 3 * kCaptionInset;
-    const int height = metrics.height() + 2 * kCaptionInset;
-    return {width, height};
-}
-
-void TabRow::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    QWidget* active = owner_.activePage();
-    for (int i = 0; i < count(); ++i) {
-        QStyleOptionTab option;
-        initStyleOption(&option, i);
-        option.text.clear();
-        const bool selected = owner_.pageOfTab(i) == active;
-        if (selected)
-            option.state |= QStyle::State_Selected;
-        else
-            option.state &= ~QStyle::State_Selected;
-        style()->drawControl(QStyle::CE_TabBarTabShape, &option, &painter, this);
-        owner_.PageControl1DrawTab(painter, i, tabRect(i), selected);
-    }
-}
-
 PageControl::PageControl(QWidget* parent)
     : QWidget(parent)
     , tabs_(new TabRow(*this))
@@ -62,21 +27,13 @@ PageControl::PageControl(QWidget* parent)
     layout->addWidget(tabs_);
     layout->addWidget(stack_, 1);
     stack_->setFrameShape(QFrame::StyledPanel);
-    connect(tabs_, &QTabBar::tabBarClicked, this, [this](int index) {
-        if (QWidget* page = pageOfTab(index))
-            setActivePage(page);
-    });
-    connect(tabs_, &QTabBar::currentChanged, this, [this](int index) {
-        if (QWidget* page = pageOfTab(index); page && page != activePage())
-            setActivePage(page);
-    });
 }
 
 void PageControl::addPage(QWidget* page, const QString& caption, bool tabShown) {
     pages_.push_back({page, caption, tabShown});
     stack_->addWidget(page);
     if (tabShown)
-        tabs_->addTab(caption);
+        tabs_->tabsChanged();
 }
 
 QWidget* PageControl::activePage() const {
@@ -84,8 +41,12 @@ QWidget* PageControl::activePage() const {
 }
 
 QString PageControl::activeCaption() const {
+    return captionOf(activePage());
+}
+
+QString PageControl::captionOf(const QWidget* page) const {
     for (const Entry& entry : pages_)
-        if (entry.page == activePage())
+        if (entry.page == page)
             return entry.caption;
     return {};
 }
@@ -94,16 +55,6 @@ void PageControl::setActivePage(QWidget* page) {
     if (page == activePage())
         return;
     stack_->setCurrentWidget(page);
-    int tab = 0;
-    for (const Entry& entry : pages_) {
-        if (!entry.tabShown)
-            continue;
-        if (entry.page == page) {
-            const QSignalBlocker blocker(tabs_);
-            tabs_->setCurrentIndex(tab);
-        }
-        ++tab;
-    }
     tabs_->update();
     emit activePageChanged();
 }
@@ -117,7 +68,7 @@ QStringList PageControl::visibleCaptions() const {
 }
 
 void PageControl::stepTab(int direction) {
-    const int tabs = tabs_->count();
+    const int tabs = static_cast<int>(visibleCaptions().size());
     if (tabs == 0)
         return;
     int current = -1;
@@ -144,10 +95,7 @@ void PageControl::PageControl1DrawTab(QPainter& painter, int tabIndex, const QRe
     QWidget* page = pageOfTab(tabIndex);
     if (!page)
         return;
-    QString caption;
-    for (const Entry& entry : pages_)
-        if (entry.page == page)
-            caption = entry.caption;
+    const QString caption = captionOf(page);
     painter.save();
     QFont font = this->font();
     if (selected) {

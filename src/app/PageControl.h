@@ -1,30 +1,15 @@
 #pragma once
 
-#include <QTabBar>
 #include <QWidget>
 
 #include <vector>
 
 class QStackedWidget;
+class QPainter;
 
 namespace kelvane {
 
-class PageControl;
-
-// The tab row, drawn by the program: the selected tab light grey with bold dark-red
-// text, the others in the plain window font.
-class TabRow final : public QTabBar {
-    Q_OBJECT
-public:
-    explicit TabRow(PageControl& owner);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    QSize tabSizeHint(int index) const override;
-
-private:
-    PageControl& owner_;
-};
+class TabRow;
 
 // The page control: pages in a fixed order, some with their tab hidden. A hidden
 // page has no tab and only the program can bring it into view.
@@ -37,6 +22,7 @@ public:
     int pageCount() const { return static_cast<int>(pages_.size()); }
     QWidget* page(int index) const { return pages_.at(static_cast<std::size_t>(index)).page; }
     QString caption(int index) const { return pages_.at(static_cast<std::size_t>(index)).caption; }
+    QString captionOf(const QWidget* page) const;
 
     QWidget* activePage() const;
     QString activeCaption() const;
@@ -47,7 +33,7 @@ public:
     void stepTab(int direction);
 
     // Draws one tab, counted from 0 over the shown tabs only.
-    void PageControl1DrawTab(class QPainter& painter, int tabIndex, const QRect& rect,
+    void PageControl1DrawTab(QPainter& painter, int tabIndex, const QRect& rect,
                              bool selected) const;
     // The page of the shown tab with that index, or nullptr.
     QWidget* pageOfTab(int tabIndex) const;

@@ -2,6 +2,11 @@
 
 #include "DriveFixture.h"
 
+#include "app/MainForm.h"
+#include "app/TabRow.h"
+
+#include <QTest>
+
 namespace kelvane::testing {
 namespace {
 
@@ -63,6 +68,21 @@ TEST_F(MainWindowTest, PanelWidthsFollowTheWindowWidth) {
             EXPECT_EQ(panels[i].toObject()["width"].toInt(), widths[static_cast<std::size_t>(i)])
                 << width << " panel " << i;
     }
+}
+
+TEST_F(MainWindowTest, TabsAreClickedAndWrapOntoMoreRowsWhenNarrow) {
+    start();
+    auto* tabs = session_->window()->findChild<TabRow*>();
+    ASSERT_NE(tabs, nullptr);
+    QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, tabs->tabRect(4).center());
+    EXPECT_EQ(value(R"(["tabs"])").toObject()["active"].toString(), "Tube");
+    EXPECT_EQ(tabs->tabRect(5).top(), 0); // one row at the first width
+    const int oneRow = tabs->height();
+    send(R"(["resize",250,400])");
+    EXPECT_GT(tabs->tabRect(5).top(), 0);
+    EXPECT_GT(tabs->height(), oneRow);
+    QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, tabs->tabRect(5).center());
+    EXPECT_EQ(value(R"(["tabs"])").toObject()["active"].toString(), "M/I");
 }
 
 TEST_F(MainWindowTest, RoundPageWorksOutWeightsAsTheUserTypes) {
@@ -176,10 +196,10 @@ TEST_F(MainWindowTest, BadDensityLineKeepsTheMaterialsReadBeforeIt) {
     writeFile("Data/Density_Plastics.csv", "Acetal,1.38\r\nSteel,7,85\r\nNylon,1.14\r\n");
     writeFile("Data/Material.txt", "Nylon\r\n");
     start();
-    EXPECT_EQ(lastEvents(), (QJsonArray{QJsonObject{
-                                {"type", "error"},
-                                {"title", "Kelvane"},
-                                {"text", "'7,85' is not a valid floating point value."}}}));
+    EXPECT_EQ(lastEvents(),
+              (QJsonArray{QJsonObject{{"type", "error"},
+                                      {"title", "Kelvane"},
+                                      {"text", "'7,85' is not a valid floating point value."}}}));
     EXPECT_EQ(value(R"(["menuitems","Material"])").toArray().size(), 1);
     EXPECT_EQ(statusPanel(0), "Material: Acetal");
     EXPECT_EQ(statusPanel(2), "Commercial Rounding: On");

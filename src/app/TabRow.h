@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QWidget>
+
+#include <vector>
+
+namespace kelvane {
+
+class PageControl;
+
+// The row of tabs above the pages, drawn by the program: the selected tab light
+// grey with bold dark-red text, the others in the plain window font. Tabs that do
+// not fit the width wrap onto further rows.
+class TabRow final : public QWidget {
+    Q_OBJECT
+public:
+    explicit TabRow(PageControl& owner);
+
+    // The shown tabs have changed: lay them out again.
+    void tabsChanged();
+    int tabAt(const QPoint& position) const;
+    QRect tabRect(int tabIndex) const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    int heightForWidth(int width) const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QSize tabSize(int tabIndex) const;
+    // The tab rectangles for a row of the given width.
+    std::vector<QRect> layoutFor(int width) const;
+
+    PageControl& owner_;
+    std::vector<QRect> rects_;
+};
+
+} // namespace kelvane
