@@ -15,19 +15,7 @@ case "$seconds" in
 esac
 cd "$(dirname "$0")/.."
 
-packages=(clang libclang-rt-14-dev cmake ninja-build)
-missing=()
-for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
-        missing+=("$package")
-done
-if ((${#missing[@]})); then
-    echo "Installing: ${missing[*]}"
-    sudo_cmd=()
-    [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-    "${sudo_cmd[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
-fi
+scripts/install-packages.sh clang libclang-rt-14-dev cmake ninja-build
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DKELVANE_BUILD_UI=OFF -DKELVANE_BUILD_TESTS=OFF -DKELVANE_BUILD_FUZZERS=ON \
