@@ -22,6 +22,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -96,6 +97,8 @@ TMainForm::TMainForm(Platform& platform, QWidget* parent)
             &QShortcut::activated, this, [this] { PageControl1->stepTab(-1); });
     resize(kInitialClientWidth,
            menuBar()->sizeHint().height() + kPageControlHeight + StatusBar::kHeight);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center()); // centred on the screen
     qApp->installEventFilter(this);
 }
 
