@@ -118,6 +118,7 @@ TAboutBox1::TAboutBox1(Platform& platform, QWidget* parent)
     VellWebsiteLabel->move(8, 136);
 
     NoticeMemo->setObjectName(QStringLiteral("NoticeMemo"));
+    NoticeMemo->setAccessibleName(QStringLiteral("Notice"));
     NoticeMemo->setGeometry(8, 200, 337, 81);
     NoticeMemo->setFrameShape(QFrame::NoFrame);
     QPalette memoColours = NoticeMemo->palette();

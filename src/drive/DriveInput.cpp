@@ -78,6 +78,10 @@ bool PressNamedKey(QWidget* fallback, const QString& name) {
         TypeCharacter(fallback, QChar(0x1B));
     else if (name == QLatin1String("Tab"))
         TypeCharacter(fallback, QChar(u'\t'));
+    else if (name == QLatin1String("Ctrl+Tab"))
+        SendKey(fallback, Qt::Key_Tab, QString(), Qt::ControlModifier);
+    else if (name == QLatin1String("Ctrl+Shift+Tab"))
+        SendKey(fallback, Qt::Key_Backtab, QString(), Qt::ControlModifier | Qt::ShiftModifier);
     else if (name.size() == 6 && name.startsWith(QLatin1String("Ctrl+")) && name[5].isLetter())
         TypeCharacter(fallback, QChar(name[5].toUpper().unicode() - u'A' + 1));
     else if (name.size() == 5 && name.startsWith(QLatin1String("Alt+")) && name[4].isLetter()) {

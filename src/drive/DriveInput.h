@@ -16,7 +16,8 @@ QWidget* KeyboardTarget(QWidget* fallback);
 // characters included).
 void TypeCharacter(QWidget* fallback, QChar character);
 
-// One named key: "Enter", "Backspace", "Delete", "Escape", "Tab", "Ctrl+X", "Alt+X".
+// One named key: "Enter", "Backspace", "Delete", "Escape", "Tab", "Ctrl+X", "Alt+X",
+// "Ctrl+Tab", "Ctrl+Shift+Tab".
 // Returns false for a name it does not know.
 bool PressNamedKey(QWidget* fallback, const QString& name);
 
