@@ -72,7 +72,7 @@ TMainForm::TMainForm(Platform& platform, QWidget* parent)
     RegisterProgramIcons();
     QIcon icon;
     for (const int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/kelvane-%1.png").arg(size));
+        icon.addFile(QStringLiteral(":/icons/kelvane-%1.png").arg(size), QSize(size, size));
     setWindowIcon(icon);
     QApplication::setWindowIcon(icon);
     QFont windowFont(QStringLiteral("Tahoma"));
