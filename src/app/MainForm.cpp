@@ -325,8 +325,8 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     if (widget != firstReceiver || widget->window() != this)
         return QMainWindow::eventFilter(watched, event);
     const char32_t code = TypedCharacter(*static_cast<QKeyEvent*>(event));
-    if (code == 0 || code == 9)
-        return false; // keys that type nothing, and Tab, keep their usual meaning
+    if (code == 0)
+        return false; // keys that type nothing, Tab among them, keep their usual meaning
     calculatorPage_->FormKeyPress(code);
     return true;
 }

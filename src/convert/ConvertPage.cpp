@@ -18,7 +18,6 @@ namespace kelvane {
 
 namespace {
 
-constexpr char32_t kTabCode = 9;
 constexpr char32_t kEnterCode = 13;
 
 // The notation help above the entry box, seven lines.
@@ -124,8 +123,8 @@ bool ConvertPage::eventFilter(QObject* watched, QEvent* event) {
     if (watched != MIConvEdit || event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
     const char32_t code = TypedCharacter(*static_cast<QKeyEvent*>(event));
-    if (code == 0 || code == kTabCode)
-        return false; // keys that type nothing, and Tab, keep their usual meaning
+    if (code == 0)
+        return false; // keys that type nothing, Tab among them, keep their usual meaning
     return !MIConvEditKeyPress(code);
 }
 

@@ -16,7 +16,8 @@ char32_t TypedCharacter(const QKeyEvent& event) {
     case Qt::Key_Backspace:
         return 8;
     case Qt::Key_Tab:
-        return 9;
+    case Qt::Key_Backtab:
+        return 0; // Tab moves the focus; it never reaches a key handler as a character
     case Qt::Key_Return:
     case Qt::Key_Enter:
         return 13;

@@ -17,8 +17,8 @@ bool NumberKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress)
         return false;
     const char32_t code = TypedCharacter(*static_cast<QKeyEvent*>(event));
-    if (code == 0 || code == 9)
-        return false; // keys that type nothing, and Tab, keep their usual meaning
+    if (code == 0)
+        return false; // keys that type nothing, Tab among them, keep their usual meaning
     if (!NumberKeyAdmitted(code, platform_.separators()))
         return true;
     if (code == kEnterCode) {

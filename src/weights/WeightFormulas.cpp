@@ -35,13 +35,13 @@ WeightResults CalcRound(const WeightInputs& inputs) {
     double& kgQty = r.weights[2];
 
     if (dia != 0) {
-        const long double radius = static_cast<long double>(dia) / 2;
+        const Extended radius = static_cast<Extended>(dia) / 2;
         kgm = static_cast<double>(kExtendedPi * (radius * radius) * inputs.density / 1000);
     }
     if (dia != 0 && kgm != 0)
-        kgBar = static_cast<double>(static_cast<long double>(kgm) * length / 1000);
+        kgBar = PieceWeight(kgm, length);
     if (dia != 0 && kgm != 0 && qty != 0)
-        kgQty = static_cast<double>(static_cast<long double>(kgBar) * qty);
+        kgQty = QuantityWeight(kgBar, qty);
     return r;
 }
 
