@@ -1,5 +1,6 @@
 #include "materials/Favourite.h"
 
+#include "common/FilePath.h"
 #include "common/KelvaneError.h"
 #include "materials/TextFile.h"
 
@@ -18,8 +19,7 @@ namespace {
 }
 
 bool Exists(const std::string& path) {
-    std::error_code ignored;
-    return std::filesystem::exists(path, ignored);
+    return PathExists(path);
 }
 
 } // namespace
@@ -31,18 +31,25 @@ std::string LoadFileToStr(const std::string& path) {
 
 bool FolderWritable(const std::string& folder) {
     const std::string probe = folder + "/.kelvane-write-probe";
-    std::FILE* file = std::fopen(probe.c_str(), "wx");
+    std::FILE* file = OpenFile(probe, "wx");
     if (!file)
         return errno == EEXIST;
     std::fclose(file);
-    std::remove(probe.c_str());
+    RemoveFile(probe);
     return true;
 }
 
 namespace {
 
+// The program's own folder in the user's data folder, named as is usual on each system.
+#ifdef _WIN32
+constexpr const char* kUserFolder = "/Kelvane";
+#else
+constexpr const char* kUserFolder = "/kelvane";
+#endif
+
 std::string UserFavouritePath(const std::string& userDataDir) {
-    return userDataDir + "/kelvane/" + kFavouriteFileName;
+    return userDataDir + kUserFolder + "/" + kFavouriteFileName;
 }
 
 // An installed copy cannot write beside itself: its favourite lives with the user.
@@ -50,7 +57,7 @@ bool KeptInUserFolder(const std::string& programDir, const std::string& userData
     if (userDataDir.empty())
         return false;
     const std::string path = AppFile(programDir, kFavouriteFileName);
-    return !FolderWritable(std::filesystem::path(path).parent_path().string());
+    return !FolderWritable(Utf8FromPath(PathFromUtf8(path).parent_path()));
 }
 
 } // namespace
@@ -83,11 +90,11 @@ void SaveFavMatFile(const std::string& programDir, const std::string& name,
     if (KeptInUserFolder(programDir, userDataDir)) {
         path = UserFavouritePath(userDataDir);
         std::error_code ignored;
-        std::filesystem::create_directories(userDataDir + "/kelvane", ignored);
+        std::filesystem::create_directories(PathFromUtf8(userDataDir + kUserFolder), ignored);
     }
     if (Exists(path)) {
         // The file must be writable as it stands: opened for appending and closed.
-        std::FILE* existing = std::fopen(path.c_str(), "ab");
+        std::FILE* existing = OpenFile(path, "ab");
         if (!existing)
             throw Error("File access denied");
         std::fclose(existing);
@@ -95,7 +102,7 @@ void SaveFavMatFile(const std::string& programDir, const std::string& name,
 
     const std::string temporary = path + ".new";
     errno = 0;
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    std::FILE* file = OpenFile(temporary, "wb");
     if (!file)
         ThrowCannotCreate(path, errno != 0 ? errno : EACCES);
     const std::string content = name + "\r\n";
@@ -104,13 +111,13 @@ void SaveFavMatFile(const std::string& programDir, const std::string& name,
     const bool closed = std::fclose(file) == 0;
     if (!written || !closed) {
         const int error = !written ? writeError : errno;
-        std::remove(temporary.c_str());
+        RemoveFile(temporary);
         ThrowCannotCreate(path, error != 0 ? error : EIO);
     }
     std::error_code renameError;
-    std::filesystem::rename(temporary, path, renameError);
+    std::filesystem::rename(PathFromUtf8(temporary), PathFromUtf8(path), renameError);
     if (renameError) {
-        std::remove(temporary.c_str());
+        RemoveFile(temporary);
         ThrowCannotCreate(path, renameError.value());
     }
 }

@@ -15,8 +15,9 @@ std::string LoadFileToStr(const std::string& path);
 
 // Where the favourite is read and kept: the data-folder rule's file, except where
 // the program's folder cannot be written (an installed copy) and a user data folder
-// is given; there it is "kelvane/Material.txt" in the user's data folder, which is
-// read in preference to any file beside the program.
+// is given; there it is "kelvane/Material.txt" ("Kelvane\Material.txt" on Windows)
+// in the user's data folder, which is read in preference to any file beside the
+// program.
 std::string FavouritePath(const std::string& programDir, const std::string& userDataDir);
 
 // The favourite's name, or nothing when there is no favourite file.

@@ -1,5 +1,6 @@
 #include "materials/TextFile.h"
 
+#include "common/FilePath.h"
 #include "common/KelvaneError.h"
 
 #include <cerrno>
@@ -12,8 +13,7 @@ namespace kelvane {
 
 std::string AppFile(const std::string& programDir, const std::string& fileName) {
     const std::string inDataFolder = programDir + "../Data/" + fileName;
-    std::error_code ignored;
-    if (std::filesystem::exists(inDataFolder, ignored))
+    if (PathExists(inDataFolder))
         return inDataFolder;
     return programDir + fileName;
 }
@@ -29,15 +29,14 @@ namespace {
 
 std::string ReadFileBytes(const std::string& path) {
     errno = 0;
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
-                                                               &std::fclose);
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(OpenFile(path, "rb"), &std::fclose);
     if (!file)
         ThrowCannotOpen(path, errno != 0 ? errno : ENOENT);
     std::string bytes;
     // Room for the whole file at once: a table of many lines is not copied over
     // and over as the text grows. The file is still read to its end, whatever its size.
     std::error_code sizeUnknown;
-    const auto size = std::filesystem::file_size(path, sizeUnknown);
+    const auto size = std::filesystem::file_size(PathFromUtf8(path), sizeUnknown);
     if (!sizeUnknown)
         bytes.reserve(static_cast<std::size_t>(size));
     char buffer[65536];

@@ -27,8 +27,9 @@ public:
     virtual Separators separators() const = 0;
     // The folder of the running program, with a trailing "/".
     virtual std::string programDir() const = 0;
-    // The user's own data folder (the XDG data home), where an installed copy keeps
-    // the favourite; empty where there is none.
+    // The user's own data folder (the XDG data home; on Windows the roaming
+    // application data), where an installed copy keeps the favourite; empty where
+    // there is none.
     virtual std::string userDataDir() const = 0;
 };
 

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDir>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
@@ -54,7 +55,12 @@ std::string QtPlatform::programDir() const {
 namespace kelvane {
 
 std::string QtPlatform::userDataDir() const {
+#ifdef Q_OS_WIN
+    // The user's roaming application data, which follows the user between machines.
+    return QDir::fromNativeSeparators(qEnvironmentVariable("APPDATA")).toStdString();
+#else
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString();
+#endif
 }
 
 } // namespace kelvane

@@ -149,7 +149,11 @@ TEST_F(FolderTest, AnInstalledCopyKeepsTheFavouriteWithTheUser) {
     const std::string installed = (root_ / "missing" / "bin").string() + "/";
     const std::string user = (root_ / "home").string();
     EXPECT_FALSE(FolderWritable(installed));
+#ifdef _WIN32
+    EXPECT_EQ(FavouritePath(installed, user), user + "/Kelvane/Material.txt");
+#else
     EXPECT_EQ(FavouritePath(installed, user), user + "/kelvane/Material.txt");
+#endif
     SaveFavMatFile(installed, "Nylon 6", user);
     EXPECT_EQ(read(root_ / "home" / "kelvane" / "Material.txt"), "Nylon 6\r\n");
     EXPECT_EQ(ReadFavourite(installed, user).value_or("?"), "Nylon 6");

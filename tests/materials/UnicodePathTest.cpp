@@ -1,0 +1,50 @@
+// Files under folders whose names are not plain ASCII, such as a user folder "Zoë":
+// the paths are UTF-8 text, and the files must land in the folder of that name.
+
+#include "common/FilePath.h"
+#include "materials/DensityTable.h"
+#include "materials/Favourite.h"
+#include "materials/TextFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace kelvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(UnicodePathTest, TableAndFavouriteUnderANonAsciiFolder) {
+    const fs::path root = fs::temp_directory_path() / u8"kelvane-Zoë-€-日本";
+    fs::remove_all(root);
+    fs::create_directories(root / "bin");
+    fs::create_directories(root / "Data");
+    std::ofstream(root / "Data" / "Density_Plastics.csv", std::ios::binary)
+        << "Acetal,1.41\r\nNylon 6,1.14\r\n";
+    const std::string programDir = Utf8FromPath(root / "bin") + "/";
+
+    const std::string table = AppFile(programDir, "Density_Plastics.csv");
+    EXPECT_EQ(table, programDir + "../Data/Density_Plastics.csv");
+    EXPECT_EQ(ReadFileBytes(table), "Acetal,1.41\r\nNylon 6,1.14\r\n");
+
+    SaveFavMatFile(programDir, "Nylon 6");
+    SaveFavMatFile(programDir, "Acetal"); // replaces the file made a moment ago
+    std::ifstream saved(root / "bin" / "Material.txt", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(saved), {}), "Acetal\r\n");
+    EXPECT_EQ(ReadFavourite(programDir).value_or("?"), "Acetal");
+    EXPECT_TRUE(FolderWritable(programDir));
+
+    // An installed copy whose user folder is the one with the name.
+    const std::string user = Utf8FromPath(root / u8"Zoë");
+    const std::string installed = Utf8FromPath(root / "missing" / "bin") + "/";
+    SaveFavMatFile(installed, "Nylon 6", user);
+    EXPECT_EQ(ReadFavourite(installed, user).value_or("?"), "Nylon 6");
+    EXPECT_TRUE(fs::exists(root / u8"Zoë" / "kelvane" / "Material.txt"));
+    saved.close();
+    fs::remove_all(root);
+}
+
+} // namespace
+} // namespace kelvane
