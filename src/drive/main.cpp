@@ -3,15 +3,18 @@
 
 #include "drive/DriveSession.h"
 #include "drive/QuietOffscreen.h"
+#include "drive/StdinLines.h"
 
 #include <QApplication>
-#include <QSocketNotifier>
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
-#include <unistd.h>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 namespace {
 
@@ -54,7 +57,11 @@ Options ReadOptions(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
     // Headless unless the caller asks for a real display.
     if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+#ifdef _WIN32
+    // Replies end in LF alone, as on every other system.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     const Options options = ReadOptions(argc, argv);
     QApplication application(argc, argv);
     kelvane::InstallQuietOffscreenMessages();
@@ -66,37 +73,12 @@ int main(int argc, char* argv[]) {
                                        : options.programDir;
     kelvane::DriveSession session(options.separators, programDir, options.userDataDir);
 
-    QByteArray pending;
-    bool busy = false;
-    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
-    QObject::connect(&input, &QSocketNotifier::activated, &application, [&] {
-        char buffer[4096];
-        const ssize_t count = ::read(STDIN_FILENO, buffer, sizeof buffer);
-        if (count > 0)
-            pending.append(buffer, count);
-        if (busy)
-            return; // a command is still running; its caller will take the rest
-        busy = true;
-        qsizetype end = 0;
-        while ((end = pending.indexOf('\n')) >= 0) {
-            const QByteArray line = pending.left(end).trimmed();
-            pending.remove(0, end + 1);
-            if (line.isEmpty())
-                continue;
-            const QByteArray reply = session.handleLine(line) + '\n';
-            std::fwrite(reply.constData(), 1, static_cast<std::size_t>(reply.size()), stdout);
-            std::fflush(stdout);
-        }
-        busy = false;
-        if (count <= 0) {
-            input.setEnabled(false);
-            if (!pending.trimmed().isEmpty()) {
-                const QByteArray reply = session.handleLine(pending.trimmed()) + '\n';
-                std::fwrite(reply.constData(), 1, static_cast<std::size_t>(reply.size()), stdout);
-                std::fflush(stdout);
-            }
-            QCoreApplication::quit();
-        }
-    });
+    const auto reply = [&session](const QByteArray& line) {
+        const QByteArray text = session.handleLine(line) + '\n';
+        std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stdout);
+        std::fflush(stdout);
+    };
+    kelvane::StdinLines input(reply, &QCoreApplication::quit);
+    input.start();
     return QApplication::exec();
 }
