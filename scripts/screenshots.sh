@@ -2,12 +2,16 @@
 # Renders a PNG of each visible page and of the about box through the driver, into
 # docs/screenshots/. Offscreen by default; QT_QPA_PLATFORM=xcb under xvfb-run gives the
 # look of a real X display. QT_SCALE_FACTOR=1.5 or 2 shows the layout at that scaling.
+# KELVANE_DRIVE names another driver command, such as the Windows build's under Wine:
+#   xvfb-run -a env QT_QPA_PLATFORM=windows \
+#       KELVANE_DRIVE="scripts/wine-run.sh build-windows/bin/kelvane-drive.exe" \
+#       scripts/screenshots.sh docs/screenshots/windows
 set -euo pipefail
 cd "$(dirname "$0")/.."
-drive=build/bin/kelvane-drive
+read -ra drive <<<"${KELVANE_DRIVE:-build/bin/kelvane-drive}"
 out="${1:-docs/screenshots}"
 mkdir -p "$out"
-[ -x "$drive" ] || cmake --build --preset default --target kelvane-drive >/dev/null
+[ -x "${drive[0]}" ] || cmake --build --preset default --target kelvane-drive >/dev/null
 
 {
     echo '["start"]'
@@ -36,5 +40,5 @@ mkdir -p "$out"
     echo '["menu","Help","About"]'
     echo "[\"screenshot\",\"$out/about.png\"]"
     echo '["key","Escape"]'
-} | "$drive" | grep -v '"ok":true' && { echo "a command failed" >&2; exit 1; } || true
+} | "${drive[@]}" | grep -v '"ok":true' && { echo "a command failed" >&2; exit 1; } || true
 ls "$out"

@@ -10,6 +10,9 @@ namespace {
 
 // Without a display Qt would stop with a long plugin error; say what to do instead.
 bool DisplayAvailable() {
+#ifdef _WIN32
+    return true; // a Windows desktop always has its display
+#endif
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     if (platform && *platform)
         return true;
