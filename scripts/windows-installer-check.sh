@@ -25,14 +25,13 @@ done
     fail "the uninstaller is not registered"
 [ "$(find "$folder" -type f | wc -l)" -le 12 ] || fail "more files installed than the program needs"
 
-# The installed program starts with the DLLs and plugins installed beside it (a missing
-# one ends it at once) and keeps running until it is stopped.
-QT_QPA_PLATFORM=offscreen "$wine" "$folder/bin/kelvane.exe" &
-program=$!
-sleep 8
-kill -0 "$program" 2>/dev/null || fail "the installed kelvane.exe did not keep running"
-kill "$program"
-wait "$program" 2>/dev/null || true
+# The installed program starts on a virtual display with the DLLs and plugins installed
+# beside it (a missing one ends it at once) and keeps running until it is stopped.
+# Wine's own desktop processes end with the display, before it goes.
+status=0
+xvfb-run -a bash -c 'timeout 8 "$0" "$1"; status=$?; /usr/lib/wine/wineserver -k; exit $status' \
+    "$wine" "$folder/bin/kelvane.exe" >/dev/null 2>&1 || status=$?
+[ "$status" -eq 124 ] || fail "the installed kelvane.exe ended by itself ($status)"
 # The installed layout lets the program find its table and compute.
 replies="$(printf '%s\n' '["start"]' '["type","50\r3000\r4"]' '["get","RKGQtyLabel"]' |
     "$wine" build-windows/bin/kelvane-drive.exe --program-dir 'C:\Program Files\Kelvane\bin\')"

@@ -9,7 +9,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-packages.sh cmake ninja-build xz-utils g++-mingw-w64-x86-64-posix \
-    mingw-w64-tools wine64 nsis qt6-base-dev-tools fonts-wine xvfb xauth
+    mingw-w64-tools wine64 nsis qt6-base-dev-tools fonts-wine fonts-crosextra-carlito \
+    xvfb xauth
 scripts/windows-toolchain.sh
 
 cmake --preset windows >/dev/null

@@ -16,4 +16,22 @@ for name in $(compgen -e); do
 done
 wine=/usr/lib/wine/wine64
 [ -x "$wine" ] || wine="$(command -v wine64 || command -v wine)"
+
+# A new prefix is made once (tests may start several programs at once), with the fonts
+# of a Windows desktop: Wine's Tahoma in its Fonts folder, and Carlito, which has
+# Calibri's measures, standing in for Calibri.
+if [ ! -f "$WINEPREFIX/.kelvane-ready" ]; then
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    (
+        flock 9
+        if [ ! -f "$WINEPREFIX/.kelvane-ready" ]; then
+            "$wine" wineboot --init >/dev/null 2>&1
+            cp /usr/share/wine/fonts/tahoma*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null ||
+                echo "wine-run.sh: no Tahoma (Debian package fonts-wine)" >&2
+            "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Calibri /d Carlito /f \
+                >/dev/null 2>&1
+            touch "$WINEPREFIX/.kelvane-ready"
+        fi
+    ) 9>"$WINEPREFIX.lock"
+fi
 exec "$wine" "$@"
