@@ -9,9 +9,15 @@ namespace kelvane {
 StdinLines::StdinLines(LineHandler onLine, std::function<void()> onEnd, QObject* parent)
     : QObject(parent)
     , onLine_(std::move(onLine))
-    , onEnd_(std::move(onEnd)) {}
+    , onEnd_(std::move(onEnd)) {
+    link_->target = this;
+}
 
 StdinLines::~StdinLines() {
+    {
+        const std::lock_guard lock(link_->mutex);
+        link_->target = nullptr;
+    }
     // The reader ends with the input; a reader still blocked in a read when the
     // program ends for another reason is left to the operating system.
     if (reader_.joinable()) {
@@ -23,15 +29,24 @@ StdinLines::~StdinLines() {
 }
 
 void StdinLines::start() {
-    reader_ = std::thread([this] {
+    reader_ = std::thread([link = link_] {
         char buffer[4096];
         for (;;) {
             // fgets returns at each line end, so a line reaches the window's thread as
             // soon as it is written, not when a buffer fills.
             const bool ended = std::fgets(buffer, sizeof buffer, stdin) == nullptr;
             const QByteArray chunk = ended ? QByteArray() : QByteArray(buffer);
-            QMetaObject::invokeMethod(
-                this, [this, chunk, ended] { receive(chunk, ended); }, Qt::QueuedConnection);
+            {
+                // Posted under the lock, so the object cannot go in between; an event
+                // posted to it is dropped if it goes before the event is handled.
+                const std::lock_guard lock(link->mutex);
+                StdinLines* target = link->target;
+                if (!target)
+                    return;
+                QMetaObject::invokeMethod(
+                    target, [target, chunk, ended] { target->receive(chunk, ended); },
+                    Qt::QueuedConnection);
+            }
             if (ended)
                 return;
         }

@@ -4,6 +4,8 @@
 #include <QObject>
 
 #include <functional>
+#include <memory>
+#include <mutex>
 #include <thread>
 
 namespace kelvane {
@@ -29,6 +31,14 @@ private:
     void receive(const QByteArray& chunk, bool ended);
     void handlePending();
 
+    // The reader's way to this object: cut when the object goes, so that a read ending
+    // after that posts nothing to it.
+    struct Link {
+        std::mutex mutex;
+        StdinLines* target = nullptr;
+    };
+
+    std::shared_ptr<Link> link_ = std::make_shared<Link>();
     LineHandler onLine_;
     std::function<void()> onEnd_;
     std::thread reader_;
