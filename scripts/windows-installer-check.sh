@@ -29,10 +29,12 @@ done
 # beside it (a missing one ends it at once) and keeps running until it is stopped.
 # Wine's own desktop processes end with the display, before it goes.
 status=0
+# shellcheck disable=SC2016 # the inner script's own variables
 xvfb-run -a bash -c 'timeout 8 "$0" "$1"; status=$?; /usr/lib/wine/wineserver -k; exit $status' \
     "$wine" "$folder/bin/kelvane.exe" >/dev/null 2>&1 || status=$?
 [ "$status" -eq 124 ] || fail "the installed kelvane.exe ended by itself ($status)"
 # The installed layout lets the program find its table and compute.
+# shellcheck disable=SC1003 # a Windows folder, its backslashes meant
 replies="$(printf '%s\n' '["start"]' '["type","50\r3000\r4"]' '["get","RKGQtyLabel"]' |
     "$wine" build-windows/bin/kelvane-drive.exe --program-dir 'C:\Program Files\Kelvane\bin\')"
 grep -q '"text":"41.23 kg"' <<<"$replies" || fail "no weight from the installed table: $replies"
