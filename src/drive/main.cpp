@@ -6,6 +6,8 @@
 #include "drive/StdinLines.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QStringList>
 
 #include <cstdio>
 #include <cstdlib>
@@ -31,17 +33,20 @@ struct Options {
     std::exit(2);
 }
 
-Options ReadOptions(int argc, char* argv[]) {
+// The arguments as Qt gives them: UTF-8 text on every system (on Windows taken from
+// the wide command line, so folders such as "C:\Users\Zoë" arrive whole).
+Options ReadOptions(const QStringList& arguments) {
     Options options;
-    for (int i = 1; i < argc; ++i) {
-        const std::string option = argv[i];
-        if (i + 1 >= argc)
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const std::string option = arguments[i].toStdString();
+        if (i + 1 >= arguments.size())
             Usage();
-        const std::string value = argv[++i];
+        const std::string value = arguments[++i].toStdString();
+        const std::string folder = QDir::fromNativeSeparators(arguments[i]).toStdString();
         if (option == "--program-dir")
-            options.programDir = value.empty() || value.back() == '/' ? value : value + "/";
+            options.programDir = folder.empty() || folder.back() == '/' ? folder : folder + "/";
         else if (option == "--user-data-dir")
-            options.userDataDir = value;
+            options.userDataDir = folder;
         else if (option == "--decimal-separator")
             options.separators.decimal = value;
         else if (option == "--thousands-separator")
@@ -62,8 +67,8 @@ int main(int argc, char* argv[]) {
     // Replies end in LF alone, as on every other system.
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
-    const Options options = ReadOptions(argc, argv);
     QApplication application(argc, argv);
+    const Options options = ReadOptions(QCoreApplication::arguments());
     kelvane::InstallQuietOffscreenMessages();
     QApplication::setApplicationName(QStringLiteral("Kelvane"));
     QApplication::setQuitOnLastWindowClosed(false);

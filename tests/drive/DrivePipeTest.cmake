@@ -1,8 +1,13 @@
 # Runs kelvane-drive as a separate program with a script piped to its standard input
 # and checks that each command gets exactly one reply, in order: a blank line gets
-# none, CR LF line ends and a last line without a line end still count.
-#   cmake -DDRIVE=kelvane-drive [-DEMULATOR=runner] -DWORK=folder -P DrivePipeTest.cmake
-file(MAKE_DIRECTORY "${WORK}")
+# none, CR LF line ends and a last line without a line end still count. The program's
+# folder given to it has a name that is not plain ASCII, as a user's folder may.
+#   cmake -DDRIVE=kelvane-drive [-DEMULATOR=runner] -DTABLE=Density_Plastics.csv
+#         -DWORK=folder -P DrivePipeTest.cmake
+set(program_dir "${WORK}/Zoë/bin")
+file(REMOVE_RECURSE "${WORK}")
+file(MAKE_DIRECTORY "${program_dir}")
+file(COPY "${TABLE}" DESTINATION "${WORK}/Zoë/Data")
 set(script "${WORK}/script.txt")
 file(WRITE "${script}"
     "[\"start\"]\n"
@@ -10,7 +15,8 @@ file(WRITE "${script}"
     "\n"
     "not a command\n"
     "[\"get\",\"RKGQtyLabel\"]")
-execute_process(COMMAND ${EMULATOR} "${DRIVE}" INPUT_FILE "${script}"
+execute_process(COMMAND ${EMULATOR} "${DRIVE}" --program-dir "${program_dir}"
+                INPUT_FILE "${script}"
                 OUTPUT_VARIABLE output RESULT_VARIABLE result TIMEOUT 120)
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "kelvane-drive ended with ${result}; it wrote:\n${output}")
