@@ -17,5 +17,6 @@ cmake --preset windows >/dev/null
 cmake --build --preset windows
 ctest --preset windows -j2
 cmake --build --preset windows --target kelvane-packages
-scripts/windows-installer-check.sh build-windows/Kelvane-*-windows-x64-setup.exe
+scripts/windows-package-check.sh build-windows/Kelvane-*-windows-x64.zip \
+    build-windows/Kelvane-*-windows-x64-setup.exe
 ls build-windows/Kelvane-*-windows-x64.zip build-windows/Kelvane-*-windows-x64-setup.exe
