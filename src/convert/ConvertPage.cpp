@@ -67,7 +67,7 @@ ConvertPage::ConvertPage(Platform& platform, std::function<int()> fractionResolu
     help->setObjectName(QStringLiteral("Label87"));
     page->addWidget(help);
 
-    MIConvEdit = new QLineEdit(this);
+    MIConvEdit = MakeEntryBox(this);
     MIConvEdit->setObjectName(QStringLiteral("MIConvEdit"));
     MIConvEdit->setAccessibleName(QStringLiteral("Dimension to convert"));
     MIConvEdit->setMinimumWidth(MIConvEdit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 24);

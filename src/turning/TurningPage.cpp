@@ -73,7 +73,7 @@ TurningPage::TurningPage(Platform& platform, const MaterialState& materials, QWi
 
 void TurningPage::addBox(std::size_t box, QGridLayout* grid, int row, int column) {
     const TurningBoxDefinition& definition = kTurningBoxes[box];
-    auto* edit = new QLineEdit(this);
+    auto* edit = MakeEntryBox(this);
     edit->setObjectName(ToQString(definition.objectName));
     edit->setAccessibleName(ToQString(definition.caption));
     edit->installEventFilter(keyFilter_);

@@ -57,7 +57,7 @@ void WeightPage::buildEntryRow(QGridLayout* grid) {
         if (i > 0)
             grid->addWidget(MakeLabel(QStringLiteral("X"), this), 2, column++, Qt::AlignCenter);
         const auto& box = definition.boxes[i];
-        auto* edit = new QLineEdit(this);
+        auto* edit = MakeEntryBox(this);
         edit->setObjectName(ToQString(box.objectName));
         edit->setAccessibleName(ToQString(box.caption));
         // Every box is as wide as about a dozen digits, whatever the font's size.
