@@ -129,11 +129,21 @@ bool ConvertPage::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool ConvertPage::MIConvEditKeyPress(char32_t key) {
+    // The regional decimal separator key acts as the point: where it is a comma,
+    // 1000,5 typed reads as 1000.5 mm instead of losing the comma.
+    const bool regionalPoint =
+        key != U'.' && QString::fromUcs4(&key, 1) == ToQString(platform_.separators().decimal);
+    if (regionalPoint)
+        key = U'.';
     if (!MIConvKeyAdmitted(key, MIConvEdit->text().toStdString()))
         return false;
     if (key == kEnterCode) {
         FocusNextControl(MIConvEdit);
         return false; // Enter has done its work; the box never sees it
+    }
+    if (regionalPoint) {
+        MIConvEdit->insert(QStringLiteral("."));
+        return false; // the point has gone in in the separator's place
     }
     return true;
 }

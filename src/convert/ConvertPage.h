@@ -34,7 +34,8 @@ protected:
 
 private:
     void buildColumn(QGridLayout* grid, int column, const char* heading, bool imperial);
-    // Whether the typed character may go into the entry box; Enter moves the focus on.
+    // Whether the typed character may go into the entry box; Enter moves the focus on,
+    // and the regional decimal separator goes in as the point.
     bool MIConvEditKeyPress(char32_t key);
     void showTexts(const ConversionTexts& texts);
 
