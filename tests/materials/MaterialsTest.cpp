@@ -41,7 +41,7 @@ TEST(DensityTableTest, BadLinesStopTheReadingWithTheirText) {
         {"A,1\r\n\r\nB,2\r\n", kPoint, 1, "'' is not a valid floating point value"},
         {"Name,Density\r\nA,1\r\n", kPoint, 0, "'Density' is not a valid floating point value"},
         {"A,1,2\r\n", kPoint, 0, "'1,2' is not a valid floating point value"},
-        {"A,1\r\nB,1.5\r\n", kComma, 1, "'1.5' is not a valid floating point value"},
+        {"A,1.41\r\nB,1,14\r\n", kComma, 2, nullptr}, // either decimal point in a comma locale
         {"1.5\r\n", kPoint, 1, nullptr}, // no comma: empty name, the line is the density
         {"A, 2.5 \r\nB,+1e0\r\n", kPoint, 2, nullptr},
         {"A,1e999\r\n", kPoint, 0, "'1e999' is not a valid floating point value"},
@@ -102,6 +102,9 @@ TEST_F(FolderTest, AppFilePrefersTheDataFolderBesideTheProgram) {
     EXPECT_EQ(AppFile(programDir_, "Material.txt"), programDir_ + "Material.txt");
     write(root_ / "Data" / "Material.txt", "x\r\n");
     EXPECT_EQ(AppFile(programDir_, "Material.txt"), programDir_ + "../Data/Material.txt");
+    // A folder of the file's name is passed over like a missing file.
+    fs::create_directories(root_ / "Data" / "Density_Plastics.csv");
+    EXPECT_EQ(AppFile(programDir_, "Density_Plastics.csv"), programDir_ + "Density_Plastics.csv");
 }
 
 TEST_F(FolderTest, FavouriteRoundTripKeepsBytesAndEndsInCrLf) {
