@@ -188,10 +188,10 @@ void TMainForm::FormCreate() {
 
     showPage(QStringLiteral("Round"));
 
-    // The favourite chooses the starting material; after a bad density table the
-    // first material read is taken.
+    // The favourite chooses the starting material among the materials read, also
+    // after a density table that failed part-way.
     std::optional<std::string> favourite;
-    if (!read.error)
+    if (materials_.hasMaterial())
         RunReportingErrors(platform_, [&] {
             favourite = ReadFavourite(platform_.programDir(), platform_.userDataDir());
         });
@@ -297,6 +297,9 @@ void TMainForm::FormResize() {
 }
 
 bool TMainForm::FormCloseQuery() {
+    // Without any material there is nothing to keep: the saved favourite stays.
+    if (!materials_.hasMaterial())
+        return true;
     const std::string& name = materials_.currentMaterial();
     bool same = false;
     RunReportingErrors(platform_, [&] {
