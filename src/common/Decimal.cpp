@@ -8,7 +8,9 @@ namespace kelvane {
 
 namespace {
 
-// Parses the output of std::to_chars in scientific form ("-d.ddddde+XX").
+// Parses the output of std::to_chars in scientific form ("-d.ddddde+XX"). The digits
+// are gathered straight into the result, one allocation at most: results are
+// formatted by the million in a batch.
 DecimalNumber FromScientific(const char* begin, const char* end) {
     DecimalNumber number;
     const char* p = begin;
@@ -16,23 +18,33 @@ DecimalNumber FromScientific(const char* begin, const char* end) {
         number.negative = true;
         ++p;
     }
-    std::string digits;
-    for (; p != end && *p != 'e'; ++p)
-        if (*p >= '0' && *p <= '9')
-            digits += *p;
+    const char* exponentAt = p;
+    while (exponentAt != end && *exponentAt != 'e')
+        ++exponentAt;
     int exponent = 0;
-    if (p != end && *p == 'e') {
-        ++p;
-        if (p != end && *p == '+')
-            ++p;
-        std::from_chars(p, end, exponent);
+    if (exponentAt != end) {
+        const char* q = exponentAt + 1;
+        if (q != end && *q == '+')
+            ++q;
+        std::from_chars(q, end, exponent);
     }
-    const auto firstNonZero = digits.find_first_not_of('0');
-    if (firstNonZero == std::string::npos)
+    int leadingZeros = 0;
+    bool seenNonZero = false;
+    number.digits.reserve(static_cast<std::size_t>(exponentAt - p));
+    for (; p != exponentAt; ++p) {
+        if (*p < '0' || *p > '9')
+            continue;
+        if (!seenNonZero && *p == '0') {
+            ++leadingZeros;
+            continue;
+        }
+        seenNonZero = true;
+        number.digits += *p;
+    }
+    if (!seenNonZero)
         return DecimalNumber{}; // zero
-    const auto lastNonZero = digits.find_last_not_of('0');
-    number.digits = digits.substr(firstNonZero, lastNonZero - firstNonZero + 1);
-    number.pointPosition = exponent + 1 - static_cast<int>(firstNonZero);
+    number.digits.erase(number.digits.find_last_not_of('0') + 1);
+    number.pointPosition = exponent + 1 - leadingZeros;
     return number;
 }
 
@@ -48,6 +60,10 @@ template <typename Float> DecimalNumber Expand(Float value, int precision) {
 } // namespace
 
 DecimalNumber DecimalOf(long double value, int significantDigits) {
+    return Expand(value, significantDigits - 1);
+}
+
+DecimalNumber DecimalOf(double value, int significantDigits) {
     return Expand(value, significantDigits - 1);
 }
 
