@@ -129,6 +129,7 @@ std::string WeightPageModel::machiningText(const Separators& separators) const {
 
 std::vector<CaptionedText> WeightPageModel::resultTexts(const Separators& separators) const {
     std::vector<CaptionedText> texts;
+    texts.reserve(definition_->results.size() + 1);
     for (std::size_t i = 0; i < definition_->results.size(); ++i)
         texts.push_back({definition_->results[i].caption, resultText(i, separators)});
     if (!definition_->machiningLabelName.empty())
