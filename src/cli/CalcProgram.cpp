@@ -8,6 +8,7 @@
 #include "cli/CalcOutput.h"
 #include "cli/CalcQuestions.h"
 
+#include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <optional>
@@ -138,8 +139,8 @@ int run(const CalcArguments& arguments, const CalcEnvironment& environment, std:
             return runBatch(in, out, err, used, regional, output);
         std::ifstream file(arguments.operands[0], std::ios::binary);
         if (!file)
-            throw usageError("Cannot open file \"" + arguments.operands[0] + "\". " +
-                             std::strerror(errno));
+            throw CalcError(kExitUsage, "Cannot open file \"" + arguments.operands[0] + "\". " +
+                                            std::strerror(errno) + ".");
         return runBatch(file, out, err, used, regional, output);
     }
     throw usageError("Unknown command '" + command + "'");
