@@ -88,10 +88,18 @@ public:
     }
 
 private:
+    // The column of that name. A byte-order mark before the first name, as spreadsheet
+    // programs write it, is no part of the name (and is written back as read).
     std::size_t columnOf(std::string_view name) const {
-        const auto found = std::find(header_.begin(), header_.end(), name);
-        return found == header_.end() ? kNoColumn
-                                      : static_cast<std::size_t>(found - header_.begin());
+        constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+        for (std::size_t i = 0; i < header_.size(); ++i) {
+            std::string_view column = header_[i];
+            if (i == 0 && column.substr(0, kByteOrderMark.size()) == kByteOrderMark)
+                column.remove_prefix(kByteOrderMark.size());
+            if (column == name)
+                return i;
+        }
+        return kNoColumn;
     }
 
     static const std::string& cell(const std::vector<std::string>& fields, std::size_t column) {
