@@ -45,6 +45,7 @@ bool CsvReader::next(std::vector<std::string>& fields) {
     std::string* field = &startField();
     bool quoted = false;
     bool fieldStart = true;
+    bool afterCr = false;
     while (true) {
         if (position_ == size_ && !fill()) {
             unclosedQuote_ = quoted;
@@ -64,10 +65,12 @@ bool CsvReader::next(std::vector<std::string>& fields) {
                     quoted = false;
                 }
             } else {
-                if (c == '\n' || (c == '\r' && (position_ == size_ || buffer_[position_] != '\n')))
+                // A line break inside the field: CR LF counts once, even split across reads.
+                if (c == '\r' || (c == '\n' && !afterCr))
                     ++line_;
                 *field += c;
             }
+            afterCr = c == '\r';
             continue;
         }
         if (c == ',') {

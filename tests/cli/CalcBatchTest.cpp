@@ -70,6 +70,13 @@ TEST_F(CalcTest, BatchCountsLinesAcrossReadBlocks) {
          at = result.out.find(",3.93 kg,3.93 kg,3.93 kg,", at + 1))
         ++rows;
     EXPECT_EQ(rows, 19999u);
+
+    // A quoted CR LF whose CR ends the first read block (64 KiB) counts as one line break.
+    const std::string head = "shape,diameter,length,note\r\nround,50,1000,\"";
+    const std::string split =
+        head + std::string(65535 - head.size(), 'x') + "\r\nb\"\r\nround,x,1000,\r\n";
+    const CalcRun crossing = run({"batch", "--density", "2"}, split);
+    EXPECT_EQ(crossing.err, "line 4, column 2 (diameter): 'x' is not a number\n");
 }
 
 TEST_F(CalcTest, BatchHeaderRow) {
