@@ -36,7 +36,6 @@ namespace kelvane {
 
 namespace {
 
-constexpr const char* kDensityFileName = "Density_Plastics.csv";
 constexpr int kInitialClientWidth = 579;
 constexpr int kPageControlHeight = 429;
 

@@ -78,7 +78,7 @@ QWidget* CarbonPage::buildRating() {
     // A display-only pointer: 0 at the top, a tick at every position.
     CEVTrackBar = new QSlider(Qt::Vertical, rating);
     CEVTrackBar->setObjectName(QStringLiteral("CEVTrackBar"));
-    CEVTrackBar->setAccessibleName(QStringLiteral("Weldability rating"));
+    CEVTrackBar->setAccessibleName(ToQString(kCarbonRatingCaption));
     CEVTrackBar->setInvertedAppearance(true);
     CEVTrackBar->setTickPosition(QSlider::TicksBothSides);
     CEVTrackBar->setTickInterval(1);

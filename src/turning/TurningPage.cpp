@@ -68,6 +68,11 @@ TurningPage::TurningPage(Platform& platform, const MaterialState& materials, QWi
     buildProduced(grid);
     grid->setRowStretch(grid->rowCount(), 1);
     grid->setColumnStretch(grid->columnCount(), 1);
+    const std::array<QLabel*, kTurningResultCaptions.size()> results = {
+        TurnFeedDiaKGMLabel, TurnFeedLengthLabel, TurnFeedQtyLabel, TurnProdDiaKGMLabel,
+        TotalCostLabel,      ProdLossLabel,       TurnProdCostLabel};
+    for (std::size_t i = 0; i < results.size(); ++i)
+        results[i]->setAccessibleName(ToQString(kTurningResultCaptions[i]));
     resetToFirstState();
 }
 

@@ -125,6 +125,7 @@ void WeightPage::buildMachiningRow(QGridLayout* grid) {
     row->addWidget(MakeLabel(ToQString(kMachiningText), this));
     machiningLabel_ = MakeLabel(QString(), this);
     machiningLabel_->setObjectName(ToQString(definition.machiningLabelName));
+    machiningLabel_->setAccessibleName(ToQString(kMachiningCaption));
     row->addWidget(machiningLabel_, 0, Qt::AlignBottom);
     row->addStretch(1);
     grid->addLayout(row, 7, 0, 1, -1);
