@@ -2,6 +2,7 @@
 
 #include "app/AboutBox.h"
 #include "app/PageControl.h"
+#include "app/PageKeys.h"
 #include "app/StatusBar.h"
 #include "calculator/CalculatorPage.h"
 #include "carbon/CarbonPage.h"
@@ -90,11 +91,7 @@ TMainForm::TMainForm(Platform& platform, QWidget* parent)
 
     buildMenus();
     buildPages();
-    // The keyboard way through the tabs, as page controls have it.
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this), &QShortcut::activated, this,
-            [this] { PageControl1->stepTab(+1); });
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this),
-            &QShortcut::activated, this, [this] { PageControl1->stepTab(-1); });
+    qApp->installEventFilter(new PageKeys(*this, *PageControl1));
     resize(kInitialClientWidth,
            menuBar()->sizeHint().height() + kPageControlHeight + StatusBar::kHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen())

@@ -2,6 +2,8 @@
 
 #include "app/TabRow.h"
 
+#include <QApplication>
+#include <QLineEdit>
 #include <QPainter>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -55,6 +57,11 @@ void PageControl::setActivePage(QWidget* page) {
     if (page == activePage())
         return;
     stack_->setCurrentWidget(page);
+    // The box the page brings into focus has its whole text selected, so typing
+    // replaces the value it holds.
+    if (auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        box && page->isAncestorOf(box))
+        box->selectAll();
     tabs_->update();
     emit activePageChanged();
 }

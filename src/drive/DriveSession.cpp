@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTest>
 
 #include <stdexcept>
 
@@ -138,6 +139,12 @@ QJsonValue DriveSession::run(const QString& command, const QJsonArray& arguments
         if (verdict != QLatin1String("ok") && verdict != QLatin1String("fail"))
             throw DriveError("the shell answers \"ok\" or \"fail\"");
         platform_.setShellAccepts(verdict == QLatin1String("ok"));
+        return QJsonValue::Null;
+    }
+    if (command == QLatin1String("wait")) {
+        // Lets the program run for that many milliseconds: timers fire, input from
+        // the display is handled.
+        QTest::qWait(Number(arguments, 1));
         return QJsonValue::Null;
     }
     if (command == QLatin1String("clipboard"))
