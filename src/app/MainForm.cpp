@@ -55,13 +55,6 @@ constexpr PageEntry kPages[] = {
     {"TabSheet8", "M/I", true},         {"TabSheet9", "Calc", false},
 };
 
-// Menu captions show names literally: an "&" in a name is not an access key.
-QString MenuCaption(const QString& name) {
-    QString caption = name;
-    caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    return caption;
-}
-
 } // namespace
 
 TMainForm::TMainForm(Platform& platform, QWidget* parent)
@@ -211,8 +204,8 @@ void TMainForm::buildMaterialMenu() {
     const auto& table = materials_.table();
     const auto built = static_cast<std::size_t>(materialEntries_->actions().size());
     for (std::size_t i = built; i < table.size(); ++i) {
-        QAction* entry =
-            Material1->addAction(MenuCaption(QString::fromStdString(DisplayText(table[i].Name))));
+        QAction* entry = Material1->addAction(
+            QString::fromStdString(accessKeys_.caption(DisplayText(table[i].Name))));
         entry->setCheckable(true);
         entry->setChecked(i == startingMaterial_);
         entry->setData(static_cast<qulonglong>(i));

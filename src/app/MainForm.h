@@ -1,5 +1,6 @@
 #pragma once
 
+#include "materials/AccessKeys.h"
 #include "materials/MaterialState.h"
 
 #include <QMainWindow>
@@ -65,6 +66,7 @@ private:
     StatusBar* JvStatusBar1;
     QMenu* Material1 = nullptr;
     QActionGroup* materialEntries_ = nullptr;
+    AccessKeys accessKeys_;            // the Material menu's, given as its entries are added
     std::size_t startingMaterial_ = 0; // the entry checked when the menu is built
     QAction* CommercialRounding1 = nullptr;
     QAction* F32 = nullptr;

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTextEdit>
 
 namespace kelvane {
@@ -66,8 +67,12 @@ QJsonObject DescribeControl(QWidget* control) {
     state["visible"] = !control->isHidden();
     state["enabled"] = control->isEnabled();
     state["focused"] = control->hasFocus();
+    if (!control->toolTip().isEmpty())
+        state["toolTip"] = control->toolTip();
     if (auto* button = qobject_cast<QAbstractButton*>(control); button && button->isCheckable())
         state["checked"] = button->isChecked();
+    if (auto* push = qobject_cast<QPushButton*>(control))
+        state["flat"] = push->isFlat();
     if (auto* slider = qobject_cast<QAbstractSlider*>(control)) {
         state["position"] = slider->value();
         state["min"] = slider->minimum();

@@ -12,10 +12,12 @@
 #include <QComboBox>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QToolTip>
 
 #include <stdexcept>
 
@@ -147,6 +149,8 @@ QJsonValue DriveSession::run(const QString& command, const QJsonArray& arguments
         QTest::qWait(Number(arguments, 1));
         return QJsonValue::Null;
     }
+    if (command == QLatin1String("tooltip"))
+        return QJsonObject{{"text", QToolTip::text()}, {"visible", QToolTip::isVisible()}};
     if (command == QLatin1String("clipboard"))
         return QString::fromStdString(platform_.clipboard());
 
@@ -259,7 +263,8 @@ QJsonValue DriveSession::menu(const QJsonArray& arguments, bool listOnly) {
                 {"caption", WithoutAccessMarkers(item->text())},
                 {"checked", item->isChecked()},
                 {"radio", item->actionGroup() != nullptr && item->actionGroup()->isExclusive()},
-                {"enabled", item->isEnabled()}});
+                {"enabled", item->isEnabled()},
+                {"accessKey", QKeySequence::mnemonic(item->text()).toString()}});
         }
         return items;
     }
@@ -291,10 +296,14 @@ QJsonValue DriveSession::activeWindow() {
         active = QApplication::activeWindow();
     if (!active)
         active = window_.get();
-    return QJsonObject{{"title", active->windowTitle()},
-                       {"width", active->width()},
-                       {"height", active->height()},
-                       {"modal", active->isModal()}};
+    return QJsonObject{
+        {"title", active->windowTitle()},
+        {"width", active->width()},
+        {"height", active->height()},
+        {"modal", active->isModal()},
+        {"fixedSize", active->minimumSize() == active->maximumSize()},
+        {"minimizeButton", active->windowFlags().testFlag(Qt::WindowMinimizeButtonHint)},
+        {"maximizeButton", active->windowFlags().testFlag(Qt::WindowMaximizeButtonHint)}};
 }
 
 QJsonValue DriveSession::close() {

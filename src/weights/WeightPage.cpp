@@ -3,6 +3,7 @@
 #include "materials/MaterialState.h"
 #include "platform/Platform.h"
 #include "platform/QtText.h"
+#include "weights/ButtonFeedback.h"
 #include "weights/CopyButton.h"
 #include "weights/NumberEntry.h"
 #include "weights/NumberKeyFilter.h"
@@ -98,7 +99,8 @@ void WeightPage::buildResultRow(QGridLayout* grid) {
         grid->addWidget(MakeLabel(ToQString(result.caption), this), 4, column, 1, 2);
         QPushButton* copy =
             MakeCopyButton(ToQString(result.copyButtonName), ToQString(result.caption), this);
-        connect(copy, &QPushButton::clicked, this, [this, i] { copyResult(i); });
+        connect(copy, &QPushButton::clicked, this,
+                [this, i, copy] { ConfirmCopy(copy, copyResult(i)); });
         QLabel* label = MakeLabel(QString(), this);
         label->setObjectName(ToQString(result.labelName));
         QFont bold = label->font();
@@ -171,8 +173,10 @@ void WeightPage::resetToFirstState() {
     showTexts();
 }
 
-void WeightPage::copyResult(std::size_t index) {
-    platform_.setClipboardText(model_.copyText(index, platform_.separators()));
+QString WeightPage::copyResult(std::size_t index) {
+    const std::string text = model_.copyText(index, platform_.separators());
+    platform_.setClipboardText(text);
+    return QString::fromStdString(text);
 }
 
 } // namespace kelvane
