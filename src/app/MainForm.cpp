@@ -79,7 +79,6 @@ TMainForm::TMainForm(Platform& platform, QWidget* parent)
     layout->setSpacing(0);
     layout->addWidget(PageControl1, 1);
     layout->addWidget(JvStatusBar1);
-    client->setMinimumSize(1, 1); // the window has no minimum size of its own
     setCentralWidget(client);
 
     buildMenus();

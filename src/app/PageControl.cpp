@@ -34,6 +34,9 @@ PageControl::PageControl(QWidget* parent)
 void PageControl::addPage(QWidget* page, const QString& caption, bool tabShown) {
     pages_.push_back({page, caption, tabShown});
     stack_->addWidget(page);
+    // A page without a tab is never on display, so it sets no minimum to the window.
+    if (!tabShown)
+        page->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     if (tabShown)
         tabs_->tabsChanged();
 }

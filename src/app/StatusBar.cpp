@@ -44,6 +44,9 @@ StatusBar::StatusBar(QWidget* parent)
     , lamp_(nullptr) {
     setObjectName(QStringLiteral("JvStatusBar1"));
     setFixedHeight(kHeight);
+    // The panels' widths follow the window's width and together run past it by a
+    // few pixels at the right, so the bar sets no minimum width to the window.
+    setMinimumWidth(1);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

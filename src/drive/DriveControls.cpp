@@ -1,5 +1,7 @@
 #include "drive/DriveControls.h"
 
+#include "drive/DriveLayout.h"
+
 #include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QAction>
@@ -87,6 +89,10 @@ QJsonObject DescribeControl(QWidget* control) {
     }
     if (qobject_cast<QLabel*>(control))
         state["font"] = DescribeFont(control);
+    state["geometry"] = GeometryOf(control);
+    const QJsonObject measure = TextMeasure(control);
+    for (auto it = measure.begin(); it != measure.end(); ++it)
+        state[it.key()] = it.value();
     return state;
 }
 

@@ -5,6 +5,7 @@
 #include "app/StatusBar.h"
 #include "drive/DriveControls.h"
 #include "drive/DriveInput.h"
+#include "drive/DriveLayout.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -204,6 +205,10 @@ QJsonValue DriveSession::run(const QString& command, const QJsonArray& arguments
     }
     if (command == QLatin1String("get"))
         return DescribeControl(Control(arguments, 1));
+    if (command == QLatin1String("controls"))
+        return NamedControls(window_->pageControl().activePage());
+    if (command == QLatin1String("layout"))
+        return layout();
     if (command == QLatin1String("statusbar"))
         return statusBar();
     if (command == QLatin1String("tabs"))
@@ -274,6 +279,16 @@ QJsonValue DriveSession::menu(const QJsonArray& arguments, bool listOnly) {
         throw DriveError("a submenu cannot be chosen");
     entry->trigger();
     return QJsonValue::Null;
+}
+
+QJsonValue DriveSession::layout() {
+    PageControl& pages = window_->pageControl();
+    QJsonObject frame{{"window", GeometryOf(window_.get())},
+                      {"pageControl", GeometryOf(&pages)},
+                      {"statusBar", GeometryOf(&window_->statusBar())},
+                      {"page", GeometryOf(pages.activePage())},
+                      {"controls", PageLayout(pages.activePage())}};
+    return frame;
 }
 
 QJsonValue DriveSession::statusBar() {

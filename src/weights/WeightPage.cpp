@@ -62,7 +62,7 @@ void WeightPage::buildEntryRow(QGridLayout* grid) {
         edit->setObjectName(ToQString(box.objectName));
         edit->setAccessibleName(ToQString(box.caption));
         // Every box is as wide as about a dozen digits, whatever the font's size.
-        edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0")) * 13);
+        edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0")) * 12);
         edit->installEventFilter(filter);
         grid->addWidget(MakeLabel(ToQString(box.caption), this), 1, column);
         grid->addWidget(edit, 2, column++);
@@ -93,10 +93,17 @@ void WeightPage::buildEntryRow(QGridLayout* grid) {
 void WeightPage::buildResultRow(QGridLayout* grid) {
     const auto& definition = model_.definition();
     grid->setRowMinimumHeight(3, 18);
+    // The results have columns of their own, a third of the page each, so a result
+    // growing wide never moves the entry boxes above it.
+    auto* results = new QGridLayout;
+    results->setContentsMargins(0, 0, 0, 0);
+    results->setHorizontalSpacing(12);
+    grid->addLayout(results, 4, 0, 2, -1);
     for (std::size_t i = 0; i < definition.results.size(); ++i) {
         const auto& result = definition.results[i];
-        const int column = static_cast<int>(i) * 2;
-        grid->addWidget(MakeLabel(ToQString(result.caption), this), 4, column, 1, 2);
+        const int column = static_cast<int>(i);
+        results->setColumnStretch(column, 1);
+        results->addWidget(MakeLabel(ToQString(result.caption), this), 0, column);
         QPushButton* copy =
             MakeCopyButton(ToQString(result.copyButtonName), ToQString(result.caption), this);
         connect(copy, &QPushButton::clicked, this,
@@ -112,7 +119,7 @@ void WeightPage::buildResultRow(QGridLayout* grid) {
         row->addWidget(copy);
         row->addWidget(label);
         row->addStretch(1);
-        grid->addLayout(row, 5, column, 1, 2);
+        results->addLayout(row, 1, column);
         resultLabels_[i] = label;
     }
 }
