@@ -1,6 +1,7 @@
 #include "app/MainForm.h"
 
 #include "app/AboutBox.h"
+#include "app/MaterialFinderDialog.h"
 #include "app/PageControl.h"
 #include "app/PageKeys.h"
 #include "app/StatusBar.h"
@@ -8,6 +9,7 @@
 #include "carbon/CarbonPage.h"
 #include "convert/ConvertPage.h"
 #include "materials/Favourite.h"
+#include "materials/MaterialFinder.h"
 #include "materials/NameEncoding.h"
 #include "materials/TextFile.h"
 #include "platform/ErrorReport.h"
@@ -84,6 +86,8 @@ TMainForm::TMainForm(Platform& platform, QWidget* parent)
     buildMenus();
     buildPages();
     qApp->installEventFilter(new PageKeys(*this, *PageControl1));
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this), &QShortcut::activated, this,
+            &TMainForm::openMaterialFinder);
     resize(kInitialClientWidth,
            menuBar()->sizeHint().height() + kPageControlHeight + StatusBar::kHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -235,9 +239,38 @@ void TMainForm::MaterialClick(QAction* entry) {
     if (!entry)
         return;
     entry->setChecked(true);
-    materials_.choose(entry->data().toULongLong());
+    chooseMaterial(entry->data().toULongLong());
+}
+
+void TMainForm::chooseMaterial(std::size_t position) {
+    // The finder's choice checks its menu entry too, or the one the menu checks when
+    // it is built.
+    const QList<QAction*> entries = materialEntries_->actions();
+    if (position < static_cast<std::size_t>(entries.size()))
+        entries[static_cast<qsizetype>(position)]->setChecked(true);
+    else
+        startingMaterial_ = position;
+    materials_.choose(position);
     showMaterialPanels();
     recalculateShownWeightPage();
+}
+
+void TMainForm::openMaterialFinder() {
+    const auto& table = materials_.table();
+    if (!finder_ || finder_->size() != table.size()) {
+        std::vector<std::string> names;
+        names.reserve(table.size());
+        for (const auto& material : table)
+            names.push_back(DisplayText(material.Name));
+        finder_ = std::make_unique<MaterialFinder>(std::move(names));
+    }
+    auto* box = new MaterialFinderDialog(
+        *finder_, [this](std::size_t position) { chooseMaterial(position); }, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    // The keys go back to the main window when the finder closes, so the shortcut
+    // opens it again at once.
+    connect(box, &QDialog::finished, this, [this] { activateWindow(); });
+    box->open();
 }
 
 void TMainForm::CommercialRounding1Click() {

@@ -3,6 +3,7 @@
 #include "drive/DriveLayout.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAbstractSlider>
 #include <QAction>
 #include <QApplication>
@@ -89,6 +90,16 @@ QJsonObject DescribeControl(QWidget* control) {
     }
     if (qobject_cast<QLabel*>(control))
         state["font"] = DescribeFont(control);
+    if (auto* view = qobject_cast<QAbstractItemView*>(control); view && view->model()) {
+        // The rows' texts, the first hundred of them, and the current row's.
+        const QAbstractItemModel& model = *view->model();
+        QJsonArray items;
+        for (int row = 0; row < std::min(model.rowCount(), 100); ++row)
+            items.append(model.index(row, 0).data().toString());
+        state["items"] = items;
+        state["count"] = model.rowCount();
+        state["current"] = view->currentIndex().data().toString();
+    }
     state["geometry"] = GeometryOf(control);
     const QJsonObject measure = TextMeasure(control);
     for (auto it = measure.begin(); it != measure.end(); ++it)

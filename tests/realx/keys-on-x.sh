@@ -82,4 +82,11 @@ press Tab
 typed 2000
 expect "Tab selects the whole text of the box it reaches" '["get","RLengthEdit"]' '"text":"2000"'
 
+press ctrl+f
+expect "Ctrl+F opens the material finder" '["window"]' '"title":"Find Material"'
+typed ny
+press Return
+expect "the finder's choice becomes the current material" '["statusbar"]' '"text":"Material: Nylon 6"'
+expect "the finder gives the keys back to the main window" '["window"]' '"title":"Kelvane"'
+
 exit "$failures"
