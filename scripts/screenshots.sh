@@ -4,7 +4,7 @@
 # look of a real X display. QT_SCALE_FACTOR=1.5 or 2 shows the layout at that scaling.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-drive=build/bin/kelvane-drive
+drive="${KELVANE_DRIVE:-build/bin/kelvane-drive}" # another build's driver may be named
 out="${1:-docs/screenshots}"
 mkdir -p "$out"
 [ -x "$drive" ] || cmake --build --preset default --target kelvane-drive >/dev/null
@@ -33,6 +33,10 @@ mkdir -p "$out"
     echo '["focus","MIConvEdit"]'
     echo '["type","12'"'"'9.3/4\""]'
     echo "[\"screenshot\",\"$out/metric-imperial.png\"]"
+    echo '["key","Ctrl+F"]'
+    echo '["type","steel"]'
+    echo "[\"screenshot\",\"$out/finder.png\"]"
+    echo '["key","Escape"]'
     echo '["menu","Help","About"]'
     echo "[\"screenshot\",\"$out/about.png\"]"
     echo '["key","Escape"]'
