@@ -20,6 +20,20 @@ TEST_F(FeedbackTest, CopyIsConfirmedAtTheButtonForAboutASecond) {
     EXPECT_FALSE(value(R"(["tooltip"])").toObject()["visible"].toBool());
 }
 
+TEST_F(FeedbackTest, TypingInABoxBroughtIntoViewReplacesItsValue) {
+    start();
+    send(R"(["type","20"])");
+    send(R"(["key","Ctrl+Tab"])");
+    send(R"(["key","Ctrl+Shift+Tab"])");
+    send(R"(["type","33\r4\t"])");
+    send(R"(["key","Ctrl+Tab"])");
+    send(R"(["key","Ctrl+Shift+Tab"])");
+    send(R"(["type","7"])");
+    EXPECT_EQ(text("RDiaEdit"), "33");
+    EXPECT_EQ(text("RLengthEdit"), "4");
+    EXPECT_EQ(text("RQtyEdit"), "7");
+}
+
 TEST_F(FeedbackTest, FlatButtonsShowTheirFaceOnlyUnderTheMouse) {
     start();
     for (const char* button : {"RClearButton", "RKGMCopyBtn"}) {

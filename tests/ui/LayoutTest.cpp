@@ -5,6 +5,10 @@
 
 #include "DriveFixture.h"
 
+#include "app/MainForm.h"
+#include "app/PageControl.h"
+
+#include <QImage>
 #include <QRect>
 
 #include <string>
@@ -92,6 +96,32 @@ TEST_F(LayoutTest, EntryBoxesStayPutWhenResultsGrow) {
     send(R"(["type","1234567\r1234567\r1234567"])");
     EXPECT_EQ(boxPositions(), before);
     expectWholePage("Round with long results");
+}
+
+TEST_F(LayoutTest, PageFrameIsDrawnOnEverySide) {
+    start();
+    PageControl& pages = session_->window()->pageControl();
+    const QImage image = pages.grab().toImage();
+    const qreal scale = image.devicePixelRatio();
+    const QRect frame = RectOf(value(R"(["layout"])").toObject()["page"])
+                            .adjusted(-1, -1, 1, 1)
+                            .translated(-pages.mapTo(session_->window(), QPoint(0, 0)));
+    const QColor line = pages.palette().color(QPalette::Window).darker(130);
+    // Whether a device pixel near the point (in the page control's pixels) has the
+    // frame's colour.
+    const auto framed = [&](int x, int y) {
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (image.pixelColor(qRound(x * scale) + dx, qRound(y * scale) + dy).rgb() ==
+                    line.rgb())
+                    return true;
+        return false;
+    };
+    const QPoint middle = frame.center();
+    EXPECT_TRUE(framed(frame.right() - 20, frame.top())) << "top, right of the tabs";
+    EXPECT_TRUE(framed(frame.right(), middle.y())) << "right";
+    EXPECT_TRUE(framed(frame.left(), middle.y())) << "left";
+    EXPECT_TRUE(framed(middle.x(), frame.bottom())) << "bottom";
 }
 
 TEST_F(LayoutTest, ControlsNamesTheVisibleControlsOfThePageOnDisplay) {
