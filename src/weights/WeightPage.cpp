@@ -61,8 +61,10 @@ void WeightPage::buildEntryRow(QGridLayout* grid) {
         auto* edit = new QLineEdit(this);
         edit->setObjectName(ToQString(box.objectName));
         edit->setAccessibleName(ToQString(box.caption));
-        // Every box is as wide as about a dozen digits, whatever the font's size.
-        edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0")) * 12);
+        // Every box is as wide as about a dozen digits, whatever the font's size; ten
+        // where a page has five boxes, so that its row fits the window's first width.
+        const int digits = definition.boxes.size() > 4 ? 10 : 12;
+        edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0")) * digits);
         edit->installEventFilter(filter);
         grid->addWidget(MakeLabel(ToQString(box.caption), this), 1, column);
         grid->addWidget(edit, 2, column++);
