@@ -3,6 +3,7 @@
 #include "materials/MaterialState.h"
 #include "platform/Platform.h"
 #include "platform/QtText.h"
+#include "weights/ButtonFeedback.h"
 #include "weights/CopyButton.h"
 #include "weights/NumberEntry.h"
 #include "weights/NumberKeyFilter.h"
@@ -155,7 +156,11 @@ void TurningPage::buildProduced(QGridLayout* grid) {
     grid->addWidget(MakeLabel(costCaption, this), 16, First, 1, 3);
     QPushButton* copy = MakeCopyButton(QStringLiteral("TurnProdCostCopyBtn"), costCaption, this);
     copy->setToolTip(QStringLiteral("Copy value to clipboard"));
-    connect(copy, &QPushButton::clicked, this, [this] { TurnProdCostCopyBtnClick(); });
+    connect(copy, &QPushButton::clicked, this, [this, copy] {
+        TurnProdCostCopyBtnClick();
+        ConfirmCopy(copy,
+                    QString::fromStdString(TurningCopyText(results_, platform_.separators())));
+    });
     TurnProdCostLabel = MakeBoldLabel({}, this);
     TurnProdCostLabel->setObjectName(QStringLiteral("TurnProdCostLabel"));
     auto* costRow = new QHBoxLayout;
