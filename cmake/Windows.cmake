@@ -21,6 +21,7 @@ endfunction()
 
 kelvane_windows_resources(kelvane "Kelvane weight calculator")
 kelvane_windows_resources(kelvane-drive "Kelvane scripting driver")
+kelvane_windows_resources(kelvane-calc "Kelvane calculators on the command line")
 # The program is a window program: no console opens with it.
 set_target_properties(kelvane PROPERTIES WIN32_EXECUTABLE ON)
 
@@ -50,17 +51,18 @@ add_custom_target(kelvane_windows_runtime ALL
     COMMENT "Laying out the Qt DLLs, Qt plugins and compiler runtime in bin/")
 # GoogleTest lists a test program's tests by running it right after linking: the
 # DLLs must be in place by then.
-foreach(program kelvane kelvane-drive kelvane_core_tests kelvane_window_tests)
+foreach(program kelvane kelvane-drive kelvane-calc kelvane_core_tests kelvane_cli_tests
+                kelvane_window_tests)
     if(TARGET ${program})
         add_dependencies(${program} kelvane_windows_runtime)
     endif()
 endforeach()
 
-# The portable zip and the installer, from the program, what it needs and the table.
+# The portable zip and the installer, from the programs, what they need and the table.
 find_program(KELVANE_MAKENSIS makensis)
 add_custom_target(kelvane-packages
     COMMAND ${CMAKE_COMMAND}
-            -DPROGRAM=$<TARGET_FILE:kelvane>
+            "-DPROGRAM=$<TARGET_FILE:kelvane>;$<TARGET_FILE:kelvane-calc>"
             "-DRUNTIME=${kelvane_runtime_dlls};$<TARGET_FILE:Qt6::Core>;$<TARGET_FILE:Qt6::Gui>;$<TARGET_FILE:Qt6::Widgets>"
             -DPLATFORM_PLUGIN=$<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>
             -DSTYLE_PLUGIN=$<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>
@@ -72,6 +74,6 @@ add_custom_target(kelvane-packages
             -DVERSION=${PROJECT_VERSION}
             -DOUT=${CMAKE_BINARY_DIR}
             -P ${KELVANE_WINDOWS_DIR}/Package.cmake
-    DEPENDS kelvane
+    DEPENDS kelvane kelvane-calc
     COMMENT "Making the portable zip and the installer"
     VERBATIM)

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Renders a PNG of each visible page and of the about box through the driver, into
-# docs/screenshots/. Offscreen by default; QT_QPA_PLATFORM=xcb under xvfb-run gives the
-# look of a real X display. QT_SCALE_FACTOR=1.5 or 2 shows the layout at that scaling.
-# KELVANE_DRIVE names another driver command, such as the Windows build's under Wine:
+# docs/screenshots/ (or the folder given). Offscreen by default; QT_QPA_PLATFORM=xcb under
+# xvfb-run gives the look of a real X display. QT_SCALE_FACTOR=1.5 or 2 shows the layout at
+# that scaling. Exits non-zero when the driver fails, a command is refused, or a picture
+# is not written. KELVANE_DRIVE names another driver command, such as the Windows build's
+# under Wine:
 #   xvfb-run -a env QT_QPA_PLATFORM=windows \
 #       KELVANE_DRIVE="scripts/wine-run.sh build-windows/bin/kelvane-drive.exe" \
 #       scripts/screenshots.sh docs/screenshots/windows
@@ -10,10 +12,21 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 read -ra drive <<<"${KELVANE_DRIVE:-build/bin/kelvane-drive}"
 out="${1:-docs/screenshots}"
-mkdir -p "$out"
-[ -x "${drive[0]}" ] || cmake --build --preset default --target kelvane-drive >/dev/null
+pictures=(round polygon flat-square plate-sheet tube metric-imperial about)
 
-{
+# The README's own driver is brought up to date with the sources; another one named is
+# used as it is.
+if [ -z "${KELVANE_DRIVE:-}" ]; then
+    [ -f build/CMakeCache.txt ] || cmake --preset default >/dev/null
+    cmake --build --preset default --target kelvane-drive >/dev/null
+fi
+
+mkdir -p "$out"
+for picture in "${pictures[@]}"; do
+    rm -f "$out/$picture.png"
+done
+
+replies=$({
     echo '["start"]'
     echo '["type","50\r3000\r4"]'
     echo "[\"screenshot\",\"$out/round.png\"]"
@@ -37,8 +50,26 @@ mkdir -p "$out"
     echo '["focus","MIConvEdit"]'
     echo '["type","12'"'"'9.3/4\""]'
     echo "[\"screenshot\",\"$out/metric-imperial.png\"]"
+    echo '["key","Ctrl+F"]'
+    echo '["type","steel"]'
+    echo "[\"screenshot\",\"$out/finder.png\"]"
+    echo '["key","Escape"]'
     echo '["menu","Help","About"]'
     echo "[\"screenshot\",\"$out/about.png\"]"
     echo '["key","Escape"]'
-} | "${drive[@]}" | grep -v '"ok":true' && { echo "a command failed" >&2; exit 1; } || true
+} | "${drive[@]}") || {
+    echo "the driver failed (exit status $?)" >&2
+    exit 1
+}
+
+if refused=$(grep -v '"ok":true' <<<"$replies"); then
+    echo "a command failed: $refused" >&2
+    exit 1
+fi
+for picture in "${pictures[@]}"; do
+    if [ ! -s "$out/$picture.png" ]; then
+        echo "no picture written: $out/$picture.png" >&2
+        exit 1
+    fi
+done
 ls "$out"

@@ -10,6 +10,13 @@ export WINEPREFIX="${WINEPREFIX:-$root/build-windows/wineprefix}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 # No Wine Mono or Gecko install prompts when a new prefix is made.
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+# Qt's offscreen platform reads its fonts from one folder only, by default a "fonts"
+# folder beside Qt's libraries that the build has not; without one every letter is a
+# box as wide as the font is high and layouts come out far too wide. It is pointed at
+# the Windows Fonts folder, so text has the measures it has on the windows platform.
+if [ "${QT_QPA_PLATFORM:-}" = offscreen ]; then
+    export QT_QPA_FONTDIR="${QT_QPA_FONTDIR:-C:\windows\Fonts}"
+fi
 # Wine hands QT_* variables to Windows programs only when given as WINEQT_*.
 for name in $(compgen -e); do
     if [[ $name == QT_* ]]; then export "WINE$name=${!name}"; fi

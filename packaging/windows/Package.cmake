@@ -1,5 +1,5 @@
 # Makes the portable zip and the installer of the Windows build (target
-# kelvane-packages). The program, the DLLs and plugins it needs and the density table
+# kelvane-packages). The programs (the window and the command line), the DLLs and plugins it needs and the density table
 # are laid out as the build tree has them (bin/ and Data/ side by side, so the program
 # finds the table by its data-folder rule), then zipped, then wrapped by makensis.
 set(name Kelvane-${VERSION}-windows-x64)

@@ -81,6 +81,9 @@ TAboutBox1::TAboutBox1(Platform& platform, QWidget* parent)
     , OKButton(new QPushButton(QStringLiteral("OK"), this)) {
     setObjectName(QStringLiteral("AboutBox1"));
     setFixedSize(353, 352);
+    // A fixed dialog: a title and a close button, nothing to minimise or maximise.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFont(PixelFont(QStringLiteral("Tahoma"), 11));
     QPalette colours = palette();
     colours.setColor(QPalette::Window, colours.color(QPalette::Button)); // button face

@@ -1,12 +1,15 @@
 #include "app/MainForm.h"
 
 #include "app/AboutBox.h"
+#include "app/MaterialFinderDialog.h"
 #include "app/PageControl.h"
+#include "app/PageKeys.h"
 #include "app/StatusBar.h"
 #include "calculator/CalculatorPage.h"
 #include "carbon/CarbonPage.h"
 #include "convert/ConvertPage.h"
 #include "materials/Favourite.h"
+#include "materials/MaterialFinder.h"
 #include "materials/NameEncoding.h"
 #include "materials/TextFile.h"
 #include "platform/ErrorReport.h"
@@ -36,7 +39,6 @@ namespace kelvane {
 
 namespace {
 
-constexpr const char* kDensityFileName = "Density_Plastics.csv";
 constexpr int kInitialClientWidth = 579;
 constexpr int kPageControlHeight = 429;
 
@@ -53,13 +55,6 @@ constexpr PageEntry kPages[] = {
     {"TabSheet10", "Turning", false},   {"TabSheet7", "CE", false},
     {"TabSheet8", "M/I", true},         {"TabSheet9", "Calc", false},
 };
-
-// Menu captions show names literally: an "&" in a name is not an access key.
-QString MenuCaption(const QString& name) {
-    QString caption = name;
-    caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    return caption;
-}
 
 } // namespace
 
@@ -85,16 +80,13 @@ TMainForm::TMainForm(Platform& platform, QWidget* parent)
     layout->setSpacing(0);
     layout->addWidget(PageControl1, 1);
     layout->addWidget(JvStatusBar1);
-    client->setMinimumSize(1, 1); // the window has no minimum size of its own
     setCentralWidget(client);
 
     buildMenus();
     buildPages();
-    // The keyboard way through the tabs, as page controls have it.
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this), &QShortcut::activated, this,
-            [this] { PageControl1->stepTab(+1); });
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this),
-            &QShortcut::activated, this, [this] { PageControl1->stepTab(-1); });
+    qApp->installEventFilter(new PageKeys(*this, *PageControl1));
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this), &QShortcut::activated, this,
+            &TMainForm::openMaterialFinder);
     resize(kInitialClientWidth,
            menuBar()->sizeHint().height() + kPageControlHeight + StatusBar::kHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -188,10 +180,10 @@ void TMainForm::FormCreate() {
 
     showPage(QStringLiteral("Round"));
 
-    // The favourite chooses the starting material; after a bad density table the
-    // first material read is taken.
+    // The favourite chooses the starting material among the materials read, also
+    // after a density table that failed part-way.
     std::optional<std::string> favourite;
-    if (!read.error)
+    if (materials_.hasMaterial())
         RunReportingErrors(platform_, [&] {
             favourite = ReadFavourite(platform_.programDir(), platform_.userDataDir());
         });
@@ -214,8 +206,8 @@ void TMainForm::buildMaterialMenu() {
     const auto& table = materials_.table();
     const auto built = static_cast<std::size_t>(materialEntries_->actions().size());
     for (std::size_t i = built; i < table.size(); ++i) {
-        QAction* entry =
-            Material1->addAction(MenuCaption(QString::fromStdString(DisplayText(table[i].Name))));
+        QAction* entry = Material1->addAction(
+            QString::fromStdString(accessKeys_.caption(DisplayText(table[i].Name))));
         entry->setCheckable(true);
         entry->setChecked(i == startingMaterial_);
         entry->setData(static_cast<qulonglong>(i));
@@ -246,9 +238,38 @@ void TMainForm::MaterialClick(QAction* entry) {
     if (!entry)
         return;
     entry->setChecked(true);
-    materials_.choose(entry->data().toULongLong());
+    chooseMaterial(entry->data().toULongLong());
+}
+
+void TMainForm::chooseMaterial(std::size_t position) {
+    // The finder's choice checks its menu entry too, or the one the menu checks when
+    // it is built.
+    const QList<QAction*> entries = materialEntries_->actions();
+    if (position < static_cast<std::size_t>(entries.size()))
+        entries[static_cast<qsizetype>(position)]->setChecked(true);
+    else
+        startingMaterial_ = position;
+    materials_.choose(position);
     showMaterialPanels();
     recalculateShownWeightPage();
+}
+
+void TMainForm::openMaterialFinder() {
+    const auto& table = materials_.table();
+    if (!finder_ || finder_->size() != table.size()) {
+        std::vector<std::string> names;
+        names.reserve(table.size());
+        for (const auto& material : table)
+            names.push_back(DisplayText(material.Name));
+        finder_ = std::make_unique<MaterialFinder>(std::move(names));
+    }
+    auto* box = new MaterialFinderDialog(
+        *finder_, [this](std::size_t position) { chooseMaterial(position); }, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    // The keys go back to the main window when the finder closes, so the shortcut
+    // opens it again at once.
+    connect(box, &QDialog::finished, this, [this] { activateWindow(); });
+    box->open();
 }
 
 void TMainForm::CommercialRounding1Click() {
@@ -297,6 +318,9 @@ void TMainForm::FormResize() {
 }
 
 bool TMainForm::FormCloseQuery() {
+    // Without any material there is nothing to keep: the saved favourite stays.
+    if (!materials_.hasMaterial())
+        return true;
     const std::string& name = materials_.currentMaterial();
     bool same = false;
     RunReportingErrors(platform_, [&] {

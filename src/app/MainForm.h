@@ -1,9 +1,11 @@
 #pragma once
 
+#include "materials/AccessKeys.h"
 #include "materials/MaterialState.h"
 
 #include <QMainWindow>
 
+#include <memory>
 #include <vector>
 
 class QAction;
@@ -15,6 +17,7 @@ namespace kelvane {
 class CalculatorPage;
 class CarbonPage;
 class ConvertPage;
+class MaterialFinder;
 class PageControl;
 class Platform;
 class StatusBar;
@@ -40,6 +43,9 @@ public:
     const MaterialState& materials() const { return materials_; }
     // Brings a page into view by its caption or control name, hidden pages included.
     bool showPage(const QString& captionOrName);
+    // Opens the material finder, which lists the materials whose names hold what the
+    // user types; its choice makes a material current as the Material menu does.
+    void openMaterialFinder();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -51,6 +57,7 @@ private:
     void buildPages();
     void buildMaterialMenu();
     void MaterialClick(QAction* entry);
+    void chooseMaterial(std::size_t position);
     void CommercialRounding1Click();
     void About1Click();
     void FormResize();
@@ -65,10 +72,12 @@ private:
     StatusBar* JvStatusBar1;
     QMenu* Material1 = nullptr;
     QActionGroup* materialEntries_ = nullptr;
+    AccessKeys accessKeys_;            // the Material menu's, given as its entries are added
     std::size_t startingMaterial_ = 0; // the entry checked when the menu is built
     QAction* CommercialRounding1 = nullptr;
     QAction* F32 = nullptr;
     QAction* F64 = nullptr;
+    std::unique_ptr<MaterialFinder> finder_; // made when the finder first opens
     std::vector<WeightPage*> weightPages_;
     TurningPage* turningPage_ = nullptr;
     CarbonPage* carbonPage_ = nullptr;

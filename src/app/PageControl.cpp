@@ -2,6 +2,8 @@
 
 #include "app/TabRow.h"
 
+#include <QApplication>
+#include <QLineEdit>
 #include <QPainter>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -26,12 +28,19 @@ PageControl::PageControl(QWidget* parent)
     layout->setSpacing(0);
     layout->addWidget(tabs_);
     layout->addWidget(stack_, 1);
-    stack_->setFrameShape(QFrame::StyledPanel);
+    // The frame around the pages is drawn here, as four filled strips a pixel wide
+    // in the pixel of space left around the pages: drawn as lines, a frame loses
+    // edges to rounding at a fractional scale such as 150 %.
+    stack_->setFrameShape(QFrame::NoFrame);
+    stack_->setContentsMargins(1, 1, 1, 1);
 }
 
 void PageControl::addPage(QWidget* page, const QString& caption, bool tabShown) {
     pages_.push_back({page, caption, tabShown});
     stack_->addWidget(page);
+    // A page without a tab is never on display, so it sets no minimum to the window.
+    if (!tabShown)
+        page->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     if (tabShown)
         tabs_->tabsChanged();
 }
@@ -55,6 +64,11 @@ void PageControl::setActivePage(QWidget* page) {
     if (page == activePage())
         return;
     stack_->setCurrentWidget(page);
+    // The box the page brings into focus has its whole text selected, so typing
+    // replaces the value it holds.
+    if (auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        box && page->isAncestorOf(box))
+        box->selectAll();
     tabs_->update();
     emit activePageChanged();
 }
@@ -88,6 +102,16 @@ QWidget* PageControl::pageOfTab(int tabIndex) const {
             return entry.page;
     }
     return nullptr;
+}
+
+void PageControl::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRect frame = stack_->geometry();
+    const QColor line = palette().color(QPalette::Window).darker(130);
+    painter.fillRect(QRect(frame.left(), frame.top(), frame.width(), 1), line);
+    painter.fillRect(QRect(frame.left(), frame.bottom(), frame.width(), 1), line);
+    painter.fillRect(QRect(frame.left(), frame.top(), 1, frame.height()), line);
+    painter.fillRect(QRect(frame.right(), frame.top(), 1, frame.height()), line);
 }
 
 void PageControl::PageControl1DrawTab(QPainter& painter, int tabIndex, const QRect& rect,

@@ -41,6 +41,9 @@ public:
 signals:
     void activePageChanged();
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     struct Entry {
         QWidget* page;

@@ -158,15 +158,13 @@ void CalculatorEngine::EnterDecimalSeparator() {
 }
 
 void CalculatorEngine::DeleteLastCharacter() {
-    const std::string& separator = separators_.decimal;
-    if (entryText_.ends_with(separator)) {
-        // The separator goes together with the digit before it.
-        entryText_.resize(entryText_.size() - separator.size());
-        if (!entryText_.empty())
-            entryText_.pop_back();
+    if (EntryEndsWithSeparator()) {
+        // The separator goes together with the character before it.
+        RemoveLastEntryCharacter();
+        RemoveLastEntryCharacter();
         integerPart_ = true;
     } else if (!entryText_.empty()) {
-        entryText_.pop_back();
+        RemoveLastEntryCharacter();
         if (decimalCount_ > 0)
             --decimalCount_;
     }
@@ -304,8 +302,27 @@ double CalculatorEngine::ReadEntry() const {
     return value;
 }
 
+bool CalculatorEngine::EntryEndsWithSeparator() const {
+    return !separators_.decimal.empty() && entryText_.ends_with(separators_.decimal);
+}
+
+void CalculatorEngine::RemoveLastEntryCharacter() {
+    if (EntryEndsWithSeparator())
+        entryText_.resize(entryText_.size() - separators_.decimal.size());
+    else if (!entryText_.empty())
+        entryText_.pop_back(); // a digit
+}
+
 std::size_t CalculatorEngine::EntryLength() const {
-    return CharacterCount(entryText_);
+    // The entry holds digits and separators only; a separator is typed with one key and
+    // counts as one character, however many bytes it takes.
+    const std::string& separator = separators_.decimal;
+    std::size_t length = 0;
+    for (std::size_t i = 0; i < entryText_.size(); ++length)
+        i += !separator.empty() && entryText_.compare(i, separator.size(), separator) == 0
+                 ? separator.size()
+                 : 1;
+    return length;
 }
 
 void CalculatorEngine::ResetEntryBookkeeping() {

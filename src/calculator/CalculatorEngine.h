@@ -84,6 +84,10 @@ private:
     void ClearMemoryKey();
 
     double ReadEntry() const;
+    bool EntryEndsWithSeparator() const;
+    // Removes the entry's last character: one digit, or the whole decimal separator.
+    void RemoveLastEntryCharacter();
+    // Characters in the entry, a separator counting as one.
     std::size_t EntryLength() const;
     void ResetEntryBookkeeping();
     void ShowMemoryButtons();

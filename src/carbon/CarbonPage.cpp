@@ -37,7 +37,7 @@ CarbonPage::CarbonPage(Platform& platform, QWidget* parent)
     for (std::size_t i = 0; i < kElements.size(); ++i) {
         const ElementDefinition& element = kElements[i];
         const int row = static_cast<int>(i);
-        auto* edit = new QLineEdit(this);
+        auto* edit = MakeEntryBox(this);
         edit->setObjectName(ToQString(element.objectName));
         edit->setAccessibleName(ToQString(element.caption));
         edit->setMaximumWidth(90);
@@ -78,7 +78,7 @@ QWidget* CarbonPage::buildRating() {
     // A display-only pointer: 0 at the top, a tick at every position.
     CEVTrackBar = new QSlider(Qt::Vertical, rating);
     CEVTrackBar->setObjectName(QStringLiteral("CEVTrackBar"));
-    CEVTrackBar->setAccessibleName(QStringLiteral("Weldability rating"));
+    CEVTrackBar->setAccessibleName(ToQString(kCarbonRatingCaption));
     CEVTrackBar->setInvertedAppearance(true);
     CEVTrackBar->setTickPosition(QSlider::TicksBothSides);
     CEVTrackBar->setTickInterval(1);

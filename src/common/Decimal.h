@@ -20,6 +20,8 @@ struct DecimalNumber {
 // The value's decimal expansion rounded to nearest at the given number of
 // significant digits (the form in which results are decided on a rounding edge).
 DecimalNumber DecimalOf(long double value, int significantDigits);
+// The same for a double: the same digits, found several times faster.
+DecimalNumber DecimalOf(double value, int significantDigits);
 
 // The exact decimal expansion of a double (every double is a finite decimal).
 DecimalNumber ExactDecimalOf(double value);

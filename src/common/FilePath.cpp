@@ -7,6 +7,8 @@
 #include <fcntl.h>
 #include <io.h>
 #include <sys/stat.h>
+#else
+#include <unistd.h>
 #endif
 
 namespace kelvane {
@@ -44,6 +46,19 @@ std::FILE* OpenFile(const std::string& path, const char* mode) {
 bool PathExists(const std::string& path) {
     std::error_code ignored;
     return std::filesystem::exists(PathFromUtf8(path), ignored);
+}
+
+bool IsRegularFile(const std::string& path) {
+    std::error_code ignored;
+    return std::filesystem::is_regular_file(PathFromUtf8(path), ignored);
+}
+
+bool CanWriteFile(const std::string& path) {
+#ifdef _WIN32
+    return _waccess(PathFromUtf8(path).wstring().c_str(), 2) == 0;
+#else
+    return ::access(path.c_str(), W_OK) == 0;
+#endif
 }
 
 void RemoveFile(const std::string& path) {

@@ -20,6 +20,12 @@ std::FILE* OpenFile(const std::string& path, const char* mode);
 // True when a file or folder is there; false also when that cannot be told.
 bool PathExists(const std::string& path);
 
+// True when a file (not a folder) is there.
+bool IsRegularFile(const std::string& path);
+
+// True when the user may write to the file that is there.
+bool CanWriteFile(const std::string& path);
+
 // Removes a file; no error when it is not there or cannot be removed.
 void RemoveFile(const std::string& path);
 

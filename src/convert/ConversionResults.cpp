@@ -167,7 +167,12 @@ ConversionTexts ConvertDimension(const DimensionEntry& entry, int fractionResolu
         return texts;
 
     const long double value = entry.Value;
-    const long double inchValue = entry.IsImperial ? value : value / MillimetresPerInch;
+    // The entry in inches and in millimetres are each worked out in extended precision
+    // and kept as a double; every result drawn from them reads the kept double.
+    const double inchValue =
+        entry.IsImperial ? entry.Value : static_cast<double>(value / MillimetresPerInch);
+    const double millimetreValue =
+        entry.IsImperial ? static_cast<double>(MillimetresPerInch * value) : entry.Value;
     const FeetInchesFraction shown = SplitInches(entry, inchValue, fractionResolution);
     const std::string& fraction = shown.fractionText;
     const std::string decimalText =
@@ -183,24 +188,23 @@ ConversionTexts ConvertDimension(const DimensionEntry& entry, int fractionResolu
     texts.imperial[3] = totalOrZero + decimalText + InchMark;
     texts.imperial[4] = totalOrZero + InchMark;
 
-    // Each result is formed from the entry's value in one step, in extended precision,
-    // so that the format decides its halves on the value the user means.
-    long double millimetres = value;
+    // The other metric results are formed from the entry's value in one step, in
+    // extended precision, so that the format decides their halves on the value the
+    // user means.
     long double centimetres = value / 10.0L;
     long double metres = value / 1000.0L;
     long double kilometres = value / 1000000.0L;
     if (entry.IsImperial) {
-        millimetres = MillimetresPerInch * value;
         centimetres = 2.54L * value;
         metres = 0.0254L * value;
         kilometres = 0.0000254L * value;
     }
     const std::string& separator = separators.decimal;
-    texts.metric[0] = FormatUpToThreeDecimals(millimetres, separator);
+    texts.metric[0] = FormatUpToThreeDecimals(millimetreValue, separator);
     texts.metric[1] = FormatUpToThreeDecimals(centimetres, separator);
     texts.metric[2] = FormatUpToThreeDecimals(metres, separator);
     texts.metric[3] = FormatUpToThreeDecimals(kilometres, separator);
-    texts.metric[4] = std::to_string(RoundHalfToEven(millimetres / 25.0L) * 25);
+    texts.metric[4] = std::to_string(RoundHalfToEven(millimetreValue / 25.0L) * 25);
     return texts;
 }
 

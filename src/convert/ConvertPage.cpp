@@ -1,5 +1,6 @@
 #include "convert/ConvertPage.h"
 
+#include "common/Caption.h"
 #include "convert/ConversionResults.h"
 #include "convert/DimensionParser.h"
 #include "platform/ErrorReport.h"
@@ -30,12 +31,6 @@ constexpr const char* kNotationHelp =
     "Imperial Format - enter inches, feet, fractions or any combination::\n"
     "1'2\" or 34\" or 1.1/4\" or 12'9.3/4\"";
 
-// Captions of the result rows, top to bottom, and the object names of their results.
-constexpr const char* kImperialCaptions[] = {"Feet:", "Inches:", "Fractions:", "Decimal inches",
-                                             "Nearest inch:"};
-constexpr const char* kMetricCaptions[] = {
-    "Millimetres:", "Centimetres:", "Metres:", "Kilometres:", "Nearest 25mm"};
-
 QLabel* MakeLabel(const QString& text, const QString& accessibleName, QWidget* parent) {
     QLabel* label = MakePlainLabel(text, parent);
     label->setAccessibleName(accessibleName);
@@ -43,11 +38,8 @@ QLabel* MakeLabel(const QString& text, const QString& accessibleName, QWidget* p
 }
 
 // The accessible name of a caption: its text without the closing colon.
-QString CaptionName(const char* caption) {
-    QString name = QString::fromLatin1(caption);
-    if (name.endsWith(QLatin1Char(':')))
-        name.chop(1);
-    return name;
+QString CaptionName(std::string_view caption) {
+    return ToQString(captionName(caption));
 }
 
 } // namespace
@@ -67,7 +59,7 @@ ConvertPage::ConvertPage(Platform& platform, std::function<int()> fractionResolu
     help->setObjectName(QStringLiteral("Label87"));
     page->addWidget(help);
 
-    MIConvEdit = new QLineEdit(this);
+    MIConvEdit = MakeEntryBox(this);
     MIConvEdit->setObjectName(QStringLiteral("MIConvEdit"));
     MIConvEdit->setAccessibleName(QStringLiteral("Dimension to convert"));
     MIConvEdit->setMinimumWidth(MIConvEdit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 24);
@@ -82,9 +74,9 @@ ConvertPage::ConvertPage(Platform& platform, std::function<int()> fractionResolu
     auto* results = new QGridLayout;
     results->setHorizontalSpacing(8);
     results->setVerticalSpacing(6);
-    buildColumn(results, 0, "Imperial Conversions:", true);
+    buildColumn(results, 0, kImperialHeading, true);
     results->setColumnMinimumWidth(2, 24);
-    buildColumn(results, 3, "Metric Conversions:", false);
+    buildColumn(results, 3, kMetricHeading, false);
     results->setColumnStretch(1, 1);
     results->setColumnStretch(4, 1);
     page->addLayout(results);
@@ -92,8 +84,9 @@ ConvertPage::ConvertPage(Platform& platform, std::function<int()> fractionResolu
 }
 
 // One column of results: the heading, then five rows of caption and result label.
-void ConvertPage::buildColumn(QGridLayout* grid, int column, const char* heading, bool imperial) {
-    const QString headingText = QString::fromLatin1(heading);
+void ConvertPage::buildColumn(QGridLayout* grid, int column, std::string_view heading,
+                              bool imperial) {
+    const QString headingText = ToQString(heading);
     QLabel* headingLabel = MakeLabel(headingText, CaptionName(heading), this);
     headingLabel->setObjectName(imperial ? QStringLiteral("ImpHeading")
                                          : QStringLiteral("MetHeading"));
@@ -107,8 +100,7 @@ void ConvertPage::buildColumn(QGridLayout* grid, int column, const char* heading
     for (std::size_t i = 0; i < resultLabels.size(); ++i) {
         const int row = static_cast<int>(i) + 1;
         const QString number = QString::number(row);
-        QLabel* caption =
-            MakeLabel(QString::fromLatin1(captions[i]), CaptionName(captions[i]), this);
+        QLabel* caption = MakeLabel(ToQString(captions[i]), CaptionName(captions[i]), this);
         caption->setObjectName(prefix + QStringLiteral("Caption") + number);
         QLabel* result = MakeLabel(QString(), CaptionName(captions[i]), this);
         result->setObjectName(prefix + QStringLiteral("Label") + number);
@@ -129,11 +121,21 @@ bool ConvertPage::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool ConvertPage::MIConvEditKeyPress(char32_t key) {
+    // The regional decimal separator key acts as the point: where it is a comma,
+    // 1000,5 typed reads as 1000.5 mm instead of losing the comma.
+    const bool regionalPoint =
+        key != U'.' && QString::fromUcs4(&key, 1) == ToQString(platform_.separators().decimal);
+    if (regionalPoint)
+        key = U'.';
     if (!MIConvKeyAdmitted(key, MIConvEdit->text().toStdString()))
         return false;
     if (key == kEnterCode) {
         FocusNextControl(MIConvEdit);
         return false; // Enter has done its work; the box never sees it
+    }
+    if (regionalPoint) {
+        MIConvEdit->insert(QStringLiteral("."));
+        return false; // the point has gone in in the separator's place
     }
     return true;
 }

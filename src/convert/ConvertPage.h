@@ -4,6 +4,7 @@
 
 #include <array>
 #include <functional>
+#include <string_view>
 
 class QGridLayout;
 class QLabel;
@@ -33,8 +34,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildColumn(QGridLayout* grid, int column, const char* heading, bool imperial);
-    // Whether the typed character may go into the entry box; Enter moves the focus on.
+    void buildColumn(QGridLayout* grid, int column, std::string_view heading, bool imperial);
+    // Whether the typed character may go into the entry box; Enter moves the focus on,
+    // and the regional decimal separator goes in as the point.
     bool MIConvEditKeyPress(char32_t key);
     void showTexts(const ConversionTexts& texts);
 

@@ -78,6 +78,10 @@ bool PressNamedKey(QWidget* fallback, const QString& name) {
         TypeCharacter(fallback, QChar(0x1B));
     else if (name == QLatin1String("Tab"))
         TypeCharacter(fallback, QChar(u'\t'));
+    else if (name == QLatin1String("Down"))
+        SendKey(fallback, Qt::Key_Down, QString(), Qt::NoModifier);
+    else if (name == QLatin1String("Up"))
+        SendKey(fallback, Qt::Key_Up, QString(), Qt::NoModifier);
     else if (name == QLatin1String("Ctrl+Tab"))
         SendKey(fallback, Qt::Key_Tab, QString(), Qt::ControlModifier);
     else if (name == QLatin1String("Ctrl+Shift+Tab"))

@@ -5,6 +5,7 @@
 #include "app/StatusBar.h"
 #include "drive/DriveControls.h"
 #include "drive/DriveInput.h"
+#include "drive/DriveLayout.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -12,9 +13,12 @@
 #include <QComboBox>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTest>
+#include <QToolTip>
 
 #include <stdexcept>
 
@@ -140,6 +144,14 @@ QJsonValue DriveSession::run(const QString& command, const QJsonArray& arguments
         platform_.setShellAccepts(verdict == QLatin1String("ok"));
         return QJsonValue::Null;
     }
+    if (command == QLatin1String("wait")) {
+        // Lets the program run for that many milliseconds: timers fire, input from
+        // the display is handled.
+        QTest::qWait(Number(arguments, 1));
+        return QJsonValue::Null;
+    }
+    if (command == QLatin1String("tooltip"))
+        return QJsonObject{{"text", QToolTip::text()}, {"visible", QToolTip::isVisible()}};
     if (command == QLatin1String("clipboard"))
         return QString::fromStdString(platform_.clipboard());
 
@@ -193,6 +205,10 @@ QJsonValue DriveSession::run(const QString& command, const QJsonArray& arguments
     }
     if (command == QLatin1String("get"))
         return DescribeControl(Control(arguments, 1));
+    if (command == QLatin1String("controls"))
+        return NamedControls(window_->pageControl().activePage());
+    if (command == QLatin1String("layout"))
+        return layout();
     if (command == QLatin1String("statusbar"))
         return statusBar();
     if (command == QLatin1String("tabs"))
@@ -252,7 +268,8 @@ QJsonValue DriveSession::menu(const QJsonArray& arguments, bool listOnly) {
                 {"caption", WithoutAccessMarkers(item->text())},
                 {"checked", item->isChecked()},
                 {"radio", item->actionGroup() != nullptr && item->actionGroup()->isExclusive()},
-                {"enabled", item->isEnabled()}});
+                {"enabled", item->isEnabled()},
+                {"accessKey", QKeySequence::mnemonic(item->text()).toString()}});
         }
         return items;
     }
@@ -262,6 +279,16 @@ QJsonValue DriveSession::menu(const QJsonArray& arguments, bool listOnly) {
         throw DriveError("a submenu cannot be chosen");
     entry->trigger();
     return QJsonValue::Null;
+}
+
+QJsonValue DriveSession::layout() {
+    PageControl& pages = window_->pageControl();
+    QJsonObject frame{{"window", GeometryOf(window_.get())},
+                      {"pageControl", GeometryOf(&pages)},
+                      {"statusBar", GeometryOf(&window_->statusBar())},
+                      {"page", GeometryOf(pages.activePage())},
+                      {"controls", PageLayout(pages.activePage())}};
+    return frame;
 }
 
 QJsonValue DriveSession::statusBar() {
@@ -284,10 +311,14 @@ QJsonValue DriveSession::activeWindow() {
         active = QApplication::activeWindow();
     if (!active)
         active = window_.get();
-    return QJsonObject{{"title", active->windowTitle()},
-                       {"width", active->width()},
-                       {"height", active->height()},
-                       {"modal", active->isModal()}};
+    return QJsonObject{
+        {"title", active->windowTitle()},
+        {"width", active->width()},
+        {"height", active->height()},
+        {"modal", active->isModal()},
+        {"fixedSize", active->minimumSize() == active->maximumSize()},
+        {"minimizeButton", active->windowFlags().testFlag(Qt::WindowMinimizeButtonHint)},
+        {"maximizeButton", active->windowFlags().testFlag(Qt::WindowMaximizeButtonHint)}};
 }
 
 QJsonValue DriveSession::close() {

@@ -30,6 +30,7 @@ private:
     QJsonValue run(const QString& command, const QJsonArray& arguments);
     QJsonValue start();
     QJsonValue menu(const QJsonArray& arguments, bool listOnly);
+    QJsonValue layout();
     QJsonValue statusBar();
     QJsonValue tabs();
     QJsonValue activeWindow();

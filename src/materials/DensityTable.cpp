@@ -40,7 +40,7 @@ DensityTableRead ParseDensityTable(std::string_view content, const Separators& s
             entry.Name = line.substr(0, comma);
             densityText = line.substr(comma + 1);
         }
-        const auto density = ReadDecimalNumber(densityText, {separators.decimal});
+        const auto density = ReadDecimalNumber(densityText, {".", separators.decimal});
         if (!density) {
             read.error =
                 "'" + QuotedDensityText(densityText) + "' is not a valid floating point value";

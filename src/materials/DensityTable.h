@@ -9,6 +9,9 @@
 
 namespace kelvane {
 
+// The density file's name, found by the data-folder rule (AppFile).
+inline constexpr const char* kDensityFileName = "Density_Plastics.csv";
+
 // One entry of the density table: the name exactly as the file's bytes hold it
 // (blanks included) and the density in g/cm³.
 struct TMaterialList {
@@ -24,8 +27,9 @@ struct DensityTableRead {
 };
 
 // Reads the density file's content: one material per line, split at the first
-// comma into name and density text; the density is a number with the regional
-// decimal separator. A line whose density text is no number stops the reading with
+// comma into name and density text; the density is a number with "." or the
+// regional decimal separator as its point, so the shipped table reads in every
+// locale. A line whose density text is no number stops the reading with
 // "'<density text>' is not a valid floating point value".
 DensityTableRead ParseDensityTable(std::string_view content, const Separators& separators);
 

@@ -6,8 +6,15 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <filesystem>
 #include <system_error>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace kelvane {
 
@@ -52,12 +59,74 @@ std::string UserFavouritePath(const std::string& userDataDir) {
     return userDataDir + kUserFolder + "/" + kFavouriteFileName;
 }
 
-// An installed copy cannot write beside itself: its favourite lives with the user.
+// An installed copy cannot write beside itself: its favourite lives with the user,
+// unless a favourite file that the user may write (one shared between users) is
+// already there; that one is rewritten where it stands.
 bool KeptInUserFolder(const std::string& programDir, const std::string& userDataDir) {
     if (userDataDir.empty())
         return false;
     const std::string path = AppFile(programDir, kFavouriteFileName);
+    if (IsRegularFile(path) && CanWriteFile(path))
+        return false;
     return !FolderWritable(Utf8FromPath(PathFromUtf8(path).parent_path()));
+}
+
+// The file that a path names, followed through every symbolic link on the way (a
+// relative target counts from the link's folder), so that saving writes the shared
+// file and leaves the link in place. The path itself when it is no link.
+std::string LinkTarget(std::string path) {
+    namespace fs = std::filesystem;
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code error;
+        const fs::path link = PathFromUtf8(path);
+        if (!fs::is_symlink(link, error))
+            return path;
+        const fs::path target = fs::read_symlink(link, error);
+        if (error)
+            return path;
+        path = Utf8FromPath(target.is_absolute() ? target : link.parent_path() / target);
+    }
+    return path;
+}
+
+// Replaces the whole content of the file from its first byte, where no new file can
+// be made beside it. The old content is put back when the new one cannot be written
+// whole, so that a failed save leaves the favourite as it was.
+void RewriteInPlace(const std::string& path, const std::string& content,
+                    const std::string& shownPath) {
+    const std::string old = ReadFileBytes(path);
+#ifdef _WIN32
+    const int fd = _wopen(PathFromUtf8(path).wstring().c_str(), _O_WRONLY | _O_BINARY);
+#else
+    const int fd = ::open(path.c_str(), O_WRONLY);
+#endif
+    if (fd < 0)
+        ThrowCannotCreate(shownPath, errno);
+    const auto writeWhole = [fd](const std::string& bytes) {
+        if (::lseek(fd, 0, SEEK_SET) != 0)
+            return false;
+        for (std::size_t done = 0; done < bytes.size();) {
+            const auto count =
+                ::write(fd, bytes.data() + done, static_cast<unsigned>(bytes.size() - done));
+            if (count <= 0)
+                return false;
+            done += static_cast<std::size_t>(count);
+        }
+#ifdef _WIN32
+        return _chsize_s(fd, static_cast<long long>(bytes.size())) == 0;
+#else
+        return ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0;
+#endif
+    };
+    errno = 0;
+    if (!writeWhole(content)) {
+        const int error = errno != 0 ? errno : EIO;
+        writeWhole(old);
+        ::close(fd);
+        ThrowCannotCreate(shownPath, error);
+    }
+    if (::close(fd) != 0)
+        ThrowCannotCreate(shownPath, errno);
 }
 
 } // namespace
@@ -92,20 +161,29 @@ void SaveFavMatFile(const std::string& programDir, const std::string& name,
         std::error_code ignored;
         std::filesystem::create_directories(PathFromUtf8(userDataDir + kUserFolder), ignored);
     }
-    if (Exists(path)) {
+    // A link is followed: its target is the file that is written.
+    const std::string target = LinkTarget(path);
+    const bool exists = Exists(target);
+    if (exists) {
         // The file must be writable as it stands: opened for appending and closed.
-        std::FILE* existing = OpenFile(path, "ab");
+        std::FILE* existing = OpenFile(target, "ab");
         if (!existing)
             throw Error("File access denied");
         std::fclose(existing);
     }
 
-    const std::string temporary = path + ".new";
+    const std::string content = name + "\r\n";
+    const std::string temporary = target + ".new";
     errno = 0;
     std::FILE* file = OpenFile(temporary, "wb");
-    if (!file)
-        ThrowCannotCreate(path, errno != 0 ? errno : EACCES);
-    const std::string content = name + "\r\n";
+    if (!file) {
+        const int error = errno != 0 ? errno : EACCES;
+        if (exists) {
+            RewriteInPlace(target, content, path);
+            return;
+        }
+        ThrowCannotCreate(path, error);
+    }
     const bool written = std::fwrite(content.data(), 1, content.size(), file) == content.size();
     const int writeError = errno;
     const bool closed = std::fclose(file) == 0;
@@ -115,7 +193,16 @@ void SaveFavMatFile(const std::string& programDir, const std::string& name,
         ThrowCannotCreate(path, error != 0 ? error : EIO);
     }
     std::error_code renameError;
-    std::filesystem::rename(PathFromUtf8(temporary), PathFromUtf8(path), renameError);
+    if (exists) {
+        // The new file takes the old one's permissions: a favourite shared with
+        // other users stays writable for them.
+        std::error_code ignored;
+        const auto permissions =
+            std::filesystem::status(PathFromUtf8(target), ignored).permissions();
+        if (!ignored)
+            std::filesystem::permissions(PathFromUtf8(temporary), permissions, ignored);
+    }
+    std::filesystem::rename(PathFromUtf8(temporary), PathFromUtf8(target), renameError);
     if (renameError) {
         RemoveFile(temporary);
         ThrowCannotCreate(path, renameError.value());

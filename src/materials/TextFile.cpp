@@ -13,7 +13,8 @@ namespace kelvane {
 
 std::string AppFile(const std::string& programDir, const std::string& fileName) {
     const std::string inDataFolder = programDir + "../Data/" + fileName;
-    if (PathExists(inDataFolder))
+    // Only a file counts: a folder of that name is passed over like a missing file.
+    if (IsRegularFile(inDataFolder))
         return inDataFolder;
     return programDir + fileName;
 }

@@ -9,8 +9,8 @@ namespace {
 
 using Extended = long double;
 
-constexpr std::string_view kTotalCostText = "Total Cost";
-constexpr std::string_view kProductionLossText = "Production loss ";
+constexpr std::string_view kTotalCostText = kTurningResultCaptions[4];
+constexpr std::string_view kProductionLossText = kTurningResultCaptions[5];
 
 // The weight per metre of round bar of the given diameter; 0 without a diameter.
 double RoundBarPerMetre(double diameter, double density) {
@@ -38,7 +38,7 @@ std::string TotalCostText(double totalCost, const Separators& separators) {
 }
 
 std::string ProductionLossText(double loss, const Separators& separators) {
-    return std::string(kProductionLossText) + FormatResult(loss, "%", separators);
+    return std::string(kProductionLossText) + ' ' + FormatResult(loss, "%", separators);
 }
 
 } // namespace
@@ -94,6 +94,31 @@ TurningTexts TurningStartTexts(const Separators& separators) {
     texts.productionLoss = ProductionLossText(0, separators);
     texts.producedCost = FormatResult(0, "", separators);
     return texts;
+}
+
+namespace {
+
+// A label's text without the name it starts with.
+std::string WithoutLeadingName(const std::string& text, std::string_view name) {
+    if (text.size() > name.size() && text.compare(0, name.size(), name) == 0 &&
+        text[name.size()] == ' ')
+        return text.substr(name.size() + 1);
+    return text;
+}
+
+} // namespace
+
+std::array<CaptionedText, 7> turningResultTexts(const TurningTexts& texts) {
+    const auto& names = kTurningResultCaptions;
+    return {{
+        {names[0], texts.feedPerMetre},
+        {names[1], texts.feedPerBar},
+        {names[2], texts.feedTotal},
+        {names[3], texts.producedPerMetre},
+        {names[4], WithoutLeadingName(texts.totalCost, names[4])},
+        {names[5], WithoutLeadingName(texts.productionLoss, names[5])},
+        {names[6], texts.producedCost},
+    }};
 }
 
 std::string TurningCopyText(const TurningResults& results, const Separators& separators) {

@@ -3,6 +3,7 @@
 #include "materials/MaterialState.h"
 #include "platform/Platform.h"
 #include "platform/QtText.h"
+#include "weights/ButtonFeedback.h"
 #include "weights/CopyButton.h"
 #include "weights/NumberEntry.h"
 #include "weights/NumberKeyFilter.h"
@@ -68,12 +69,17 @@ TurningPage::TurningPage(Platform& platform, const MaterialState& materials, QWi
     buildProduced(grid);
     grid->setRowStretch(grid->rowCount(), 1);
     grid->setColumnStretch(grid->columnCount(), 1);
+    const std::array<QLabel*, kTurningResultCaptions.size()> results = {
+        TurnFeedDiaKGMLabel, TurnFeedLengthLabel, TurnFeedQtyLabel, TurnProdDiaKGMLabel,
+        TotalCostLabel,      ProdLossLabel,       TurnProdCostLabel};
+    for (std::size_t i = 0; i < results.size(); ++i)
+        results[i]->setAccessibleName(ToQString(kTurningResultCaptions[i]));
     resetToFirstState();
 }
 
 void TurningPage::addBox(std::size_t box, QGridLayout* grid, int row, int column) {
     const TurningBoxDefinition& definition = kTurningBoxes[box];
-    auto* edit = new QLineEdit(this);
+    auto* edit = MakeEntryBox(this);
     edit->setObjectName(ToQString(definition.objectName));
     edit->setAccessibleName(ToQString(definition.caption));
     edit->installEventFilter(keyFilter_);
@@ -150,7 +156,11 @@ void TurningPage::buildProduced(QGridLayout* grid) {
     grid->addWidget(MakeLabel(costCaption, this), 16, First, 1, 3);
     QPushButton* copy = MakeCopyButton(QStringLiteral("TurnProdCostCopyBtn"), costCaption, this);
     copy->setToolTip(QStringLiteral("Copy value to clipboard"));
-    connect(copy, &QPushButton::clicked, this, [this] { TurnProdCostCopyBtnClick(); });
+    connect(copy, &QPushButton::clicked, this, [this, copy] {
+        TurnProdCostCopyBtnClick();
+        ConfirmCopy(copy,
+                    QString::fromStdString(TurningCopyText(results_, platform_.separators())));
+    });
     TurnProdCostLabel = MakeBoldLabel({}, this);
     TurnProdCostLabel->setObjectName(QStringLiteral("TurnProdCostLabel"));
     auto* costRow = new QHBoxLayout;

@@ -1,5 +1,7 @@
 #include "weights/CopyButton.h"
 
+#include "weights/ButtonFeedback.h"
+
 #include <QIcon>
 #include <QPainter>
 #include <QPixmap>
@@ -38,6 +40,7 @@ QPushButton* MakeFlatButton(const QString& objectName, const QString& caption, Q
     button->setObjectName(objectName);
     button->setFlat(true);
     button->setFocusPolicy(Qt::NoFocus);
+    RaiseOnHover(button);
     return button;
 }
 

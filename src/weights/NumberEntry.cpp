@@ -5,7 +5,11 @@
 namespace kelvane {
 
 double ParseEditValue(std::string_view text, const Separators& separators) {
-    return ReadDecimalNumber(text, {".", separators.decimal}).value_or(0.0);
+    return readEntryValue(text, separators).value_or(0.0);
+}
+
+std::optional<double> readEntryValue(std::string_view text, const Separators& separators) {
+    return ReadDecimalNumber(text, {".", separators.decimal});
 }
 
 namespace {

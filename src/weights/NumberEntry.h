@@ -2,6 +2,7 @@
 
 #include "common/Separators.h"
 
+#include <optional>
 #include <string_view>
 
 namespace kelvane {
@@ -10,6 +11,9 @@ namespace kelvane {
 // decimal separator as its point; text that is no number (empty, letters, a second
 // point, a value beyond a double) counts as 0, silently.
 double ParseEditValue(std::string_view text, const Separators& separators);
+
+// The same reading, telling text that is no number apart from 0: nothing for it.
+std::optional<double> readEntryValue(std::string_view text, const Separators& separators);
 
 // Character codes the number boxes receive from the keyboard.
 inline constexpr char32_t kBackspaceCode = 8;

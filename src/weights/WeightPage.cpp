@@ -3,6 +3,7 @@
 #include "materials/MaterialState.h"
 #include "platform/Platform.h"
 #include "platform/QtText.h"
+#include "weights/ButtonFeedback.h"
 #include "weights/CopyButton.h"
 #include "weights/NumberEntry.h"
 #include "weights/NumberKeyFilter.h"
@@ -57,11 +58,13 @@ void WeightPage::buildEntryRow(QGridLayout* grid) {
         if (i > 0)
             grid->addWidget(MakeLabel(QStringLiteral("X"), this), 2, column++, Qt::AlignCenter);
         const auto& box = definition.boxes[i];
-        auto* edit = new QLineEdit(this);
+        auto* edit = MakeEntryBox(this);
         edit->setObjectName(ToQString(box.objectName));
         edit->setAccessibleName(ToQString(box.caption));
-        // Every box is as wide as about a dozen digits, whatever the font's size.
-        edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0")) * 13);
+        // Every box is as wide as about a dozen digits, whatever the font's size; ten
+        // where a page has five boxes, so that its row fits the window's first width.
+        const int digits = definition.boxes.size() > 4 ? 10 : 12;
+        edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0")) * digits);
         edit->installEventFilter(filter);
         grid->addWidget(MakeLabel(ToQString(box.caption), this), 1, column);
         grid->addWidget(edit, 2, column++);
@@ -92,13 +95,21 @@ void WeightPage::buildEntryRow(QGridLayout* grid) {
 void WeightPage::buildResultRow(QGridLayout* grid) {
     const auto& definition = model_.definition();
     grid->setRowMinimumHeight(3, 18);
+    // The results have columns of their own, a third of the page each, so a result
+    // growing wide never moves the entry boxes above it.
+    auto* results = new QGridLayout;
+    results->setContentsMargins(0, 0, 0, 0);
+    results->setHorizontalSpacing(12);
+    grid->addLayout(results, 4, 0, 2, -1);
     for (std::size_t i = 0; i < definition.results.size(); ++i) {
         const auto& result = definition.results[i];
-        const int column = static_cast<int>(i) * 2;
-        grid->addWidget(MakeLabel(ToQString(result.caption), this), 4, column, 1, 2);
+        const int column = static_cast<int>(i);
+        results->setColumnStretch(column, 1);
+        results->addWidget(MakeLabel(ToQString(result.caption), this), 0, column);
         QPushButton* copy =
             MakeCopyButton(ToQString(result.copyButtonName), ToQString(result.caption), this);
-        connect(copy, &QPushButton::clicked, this, [this, i] { copyResult(i); });
+        connect(copy, &QPushButton::clicked, this,
+                [this, i, copy] { ConfirmCopy(copy, copyResult(i)); });
         QLabel* label = MakeLabel(QString(), this);
         label->setObjectName(ToQString(result.labelName));
         QFont bold = label->font();
@@ -110,7 +121,7 @@ void WeightPage::buildResultRow(QGridLayout* grid) {
         row->addWidget(copy);
         row->addWidget(label);
         row->addStretch(1);
-        grid->addLayout(row, 5, column, 1, 2);
+        results->addLayout(row, 1, column);
         resultLabels_[i] = label;
     }
 }
@@ -125,6 +136,7 @@ void WeightPage::buildMachiningRow(QGridLayout* grid) {
     row->addWidget(MakeLabel(ToQString(kMachiningText), this));
     machiningLabel_ = MakeLabel(QString(), this);
     machiningLabel_->setObjectName(ToQString(definition.machiningLabelName));
+    machiningLabel_->setAccessibleName(ToQString(kMachiningCaption));
     row->addWidget(machiningLabel_, 0, Qt::AlignBottom);
     row->addStretch(1);
     grid->addLayout(row, 7, 0, 1, -1);
@@ -171,8 +183,10 @@ void WeightPage::resetToFirstState() {
     showTexts();
 }
 
-void WeightPage::copyResult(std::size_t index) {
-    platform_.setClipboardText(model_.copyText(index, platform_.separators()));
+QString WeightPage::copyResult(std::size_t index) {
+    const std::string text = model_.copyText(index, platform_.separators());
+    platform_.setClipboardText(text);
+    return QString::fromStdString(text);
 }
 
 } // namespace kelvane

@@ -39,7 +39,8 @@ private:
     void buildMachiningRow(QGridLayout* grid);
     void boxChanged(std::size_t box);
     void clear();
-    void copyResult(std::size_t index);
+    // Puts result `index` on the clipboard and returns the text copied.
+    QString copyResult(std::size_t index);
     void showTexts();
 
     WeightPageModel model_;

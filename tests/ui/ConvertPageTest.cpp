@@ -181,6 +181,9 @@ TEST_F(ConvertPageTest, RegionalDecimalSeparatorInTheResults) {
                                   "1", "0,001", "1000"}));
     enter("12345.678");
     EXPECT_EQ(text("MetLabel1"), "12345,678");
+    enter("1000,5,5"); // the comma key is the point, and a second point is refused
+    EXPECT_EQ(text("MIConvEdit"), "1000.55");
+    EXPECT_EQ(text("MetLabel1"), "1000,55");
 }
 
 } // namespace
