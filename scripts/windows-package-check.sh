@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks the Windows packages under Wine. The portable zip is unpacked into a user folder
 # named "Zoë": the program starts there, finds its table and keeps the favourite beside
-# itself. The installer installs silently (/S) into the build's Wine prefix; what it laid
+# itself, and kelvane-calc.exe computes from the same table. The installer installs silently (/S) into the build's Wine prefix; what it laid
 # out and registered is checked and the installed program started; then it uninstalls
 # silently, and everything must be gone except the user's favourite.
 #   scripts/windows-package-check.sh build-windows/Kelvane-...-windows-x64.zip \
@@ -36,6 +36,9 @@ rm -rf "$user" && mkdir -p "$user"
 portable="$(find "$user" -maxdepth 1 -name 'Kelvane-*' -type d)"
 [ "$(find "$portable" -type f | wc -l)" -le 12 ] || fail "the zip holds more than the program needs"
 keeps_running "$portable/bin/kelvane.exe"
+# The command-line calculators find the same table from the same folder.
+calc="$("$wine" "$portable/bin/kelvane-calc.exe" round 50 3000 4)"
+grep -q 'Total Weight: 41.23 kg' <<<"$calc" || fail "no weight from kelvane-calc.exe: $calc"
 replies="$(printf '%s\n' '["start"]' '["type","50\r3000\r4"]' '["get","RKGQtyLabel"]' \
     '["menu","Material","#2"]' '["answer","yes"]' '["close"]' |
     "$wine" build-windows/bin/kelvane-drive.exe --program-dir "$portable/bin")"
@@ -46,7 +49,7 @@ rm -rf "$user"
 
 rm -rf "$folder"
 "$wine" "$installer" /S
-for file in bin/kelvane.exe bin/Qt6Widgets.dll bin/platforms/qwindows.dll \
+for file in bin/kelvane.exe bin/kelvane-calc.exe bin/Qt6Widgets.dll bin/platforms/qwindows.dll \
     bin/styles/qwindowsvistastyle.dll Data/Density_Plastics.csv Uninstall.exe; do
     [ -f "$folder/$file" ] || fail "$file was not installed"
 done
