@@ -18,7 +18,7 @@
 
 #include "BenchCommon.h"
 
-#include "app/MainForm.h"
+#include "app/MainWindow.h"
 #include "drive/QuietOffscreen.h"
 #include "drive/ScriptedPlatform.h"
 #include "materials/MaterialState.h"
@@ -114,9 +114,9 @@ int RunBare(TimingApplication& application, int width, int height, bool withText
 int RunMain(TimingApplication& application, const std::string& programDir, bool openMenu,
             std::map<std::string, std::int64_t>& report) {
     kelvane::ScriptedPlatform platform(kelvane::Separators{".", ","}, programDir);
-    kelvane::TMainForm window(platform);
+    kelvane::MainWindow window(platform);
     report["window"] = MonotonicNanoseconds();
-    window.FormCreate();
+    window.startUp();
     report["created"] = MonotonicNanoseconds();
 
     auto* diameter = window.findChild<QLineEdit*>(QStringLiteral("RDiaEdit"));
@@ -189,7 +189,7 @@ int main(int argc, char* argv[]) {
     TimingApplication application(argc, argv);
     std::map<std::string, std::int64_t> report;
     report["app"] = MonotonicNanoseconds();
-    kelvane::InstallQuietOffscreenMessages();
+    kelvane::installQuietOffscreenMessages();
     QApplication::setApplicationName(QStringLiteral("Kelvane"));
     if (bare)
         return RunBare(application, std::stoi(first), std::stoi(second), mode == "label", report);

@@ -90,8 +90,7 @@ QWidget* PageControl::pageOfTab(int tabIndex) const {
     return nullptr;
 }
 
-void PageControl::PageControl1DrawTab(QPainter& painter, int tabIndex, const QRect& rect,
-                                      bool selected) const {
+void PageControl::drawTab(QPainter& painter, int tabIndex, const QRect& rect, bool selected) const {
     QWidget* page = pageOfTab(tabIndex);
     if (!page)
         return;

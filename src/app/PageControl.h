@@ -33,8 +33,7 @@ public:
     void stepTab(int direction);
 
     // Draws one tab, counted from 0 over the shown tabs only.
-    void PageControl1DrawTab(QPainter& painter, int tabIndex, const QRect& rect,
-                             bool selected) const;
+    void drawTab(QPainter& painter, int tabIndex, const QRect& rect, bool selected) const;
     // The page of the shown tab with that index, or nullptr.
     QWidget* pageOfTab(int tabIndex) const;
 

@@ -107,7 +107,7 @@ void TabRow::paintEvent(QPaintEvent*) {
         if (selected)
             option.state |= QStyle::State_Selected;
         style()->drawControl(QStyle::CE_TabBarTabShape, &option, &painter, this);
-        owner_.PageControl1DrawTab(painter, tab, rects_[i], selected);
+        owner_.drawTab(painter, tab, rects_[i], selected);
     }
 }
 

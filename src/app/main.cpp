@@ -1,4 +1,4 @@
-#include "app/MainForm.h"
+#include "app/MainWindow.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
@@ -9,7 +9,7 @@
 namespace {
 
 // Without a display Qt would stop with a long plugin error; say what to do instead.
-bool DisplayAvailable() {
+bool displayAvailable() {
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     if (platform && *platform)
         return true;
@@ -21,7 +21,7 @@ bool DisplayAvailable() {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (!DisplayAvailable()) {
+    if (!displayAvailable()) {
         std::fputs("kelvane: no graphical display found; run it under a virtual display with "
                    "'xvfb-run -a kelvane'.\n",
                    stderr);
@@ -30,8 +30,8 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvane"));
     kelvane::QtPlatform platform;
-    kelvane::TMainForm window(platform);
-    window.FormCreate();
+    kelvane::MainWindow window(platform);
+    window.startUp();
     window.show();
     return QApplication::exec();
 }

@@ -25,26 +25,26 @@ public:
                    QWidget* parent = nullptr);
 
     // The calculator's set-up at start-up; the tape opens with the window caption.
-    void SetUp(const QString& windowCaption);
+    void setUp(const QString& windowCaption);
     // A character typed anywhere in the window while this page is on display.
-    void FormKeyPress(char32_t code);
+    void typeKey(char32_t code);
 
 private:
     void buildDisplay();
     void buildTape();
     void buildKeypad();
     // A keypad button: its tag carries the key code it stands for.
-    void CalcButton_Click(const QPushButton* button);
-    void AddTapeLine(const std::string& line);
+    void pressKeypadButton(const QPushButton* button);
+    void addTapeLine(const std::string& line);
     void showMemoryButtons(bool visible);
 
     Platform& platform_;
     CalculatorEngine engine_;
-    QFrame* DisplayPanel = nullptr;
-    QLabel* Display = nullptr;
-    QPlainTextEdit* ScreenTicket = nullptr;
-    QPushButton* Button_MR = nullptr;
-    QPushButton* Button_MC = nullptr;
+    QFrame* displayPanel_ = nullptr;
+    QLabel* display_ = nullptr;
+    QPlainTextEdit* screenTicket_ = nullptr;
+    QPushButton* memoryRecallButton_ = nullptr;
+    QPushButton* memoryClearButton_ = nullptr;
     bool tapeStarted_ = false;
 };
 

@@ -60,13 +60,13 @@ inline constexpr int kCarbonLastPosition = static_cast<int>(kCarbonBands.size())
 inline constexpr std::array<int, 3> kCarbonTicks = {1, 2, 3};
 
 // The carbon equivalent of the contents, worked in extended precision.
-double CalcCEV(const ElementContents& contents);
+double calcCev(const ElementContents& contents);
 
 // The pointer position of a carbon equivalent: the first band whose limit it does
 // not exceed, compared on the value as computed; the last band otherwise.
-int CarbonBandPosition(double cev);
+int carbonBandPosition(double cev);
 
 // The carbon equivalent as the page shows it: two decimals, no unit.
-std::string CarbonEquivalentText(double cev, const Separators& separators);
+std::string carbonEquivalentText(double cev, const Separators& separators);
 
 } // namespace kelvane

@@ -20,7 +20,7 @@ namespace {
 constexpr int kRatingRowHeight = 24;
 
 QLabel* MakeLabel(std::string_view text, QWidget* parent) {
-    return MakePlainLabel(ToQString(text), parent);
+    return makePlainLabel(toQString(text), parent);
 }
 
 } // namespace
@@ -28,7 +28,7 @@ QLabel* MakeLabel(std::string_view text, QWidget* parent) {
 CarbonPage::CarbonPage(Platform& platform, QWidget* parent)
     : QWidget(parent)
     , platform_(platform) {
-    setObjectName(ToQString(kCarbonPageName));
+    setObjectName(toQString(kCarbonPageName));
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(12, 10, 12, 10);
     grid->setHorizontalSpacing(8);
@@ -38,14 +38,14 @@ CarbonPage::CarbonPage(Platform& platform, QWidget* parent)
         const ElementDefinition& element = kElements[i];
         const int row = static_cast<int>(i);
         auto* edit = new QLineEdit(this);
-        edit->setObjectName(ToQString(element.objectName));
-        edit->setAccessibleName(ToQString(element.caption));
+        edit->setObjectName(toQString(element.objectName));
+        edit->setAccessibleName(toQString(element.caption));
         edit->setMaximumWidth(90);
         edit->installEventFilter(filter);
         grid->addWidget(MakeLabel(element.caption, this), row, 0);
         grid->addWidget(MakeLabel(element.symbol, this), row, 1);
         grid->addWidget(edit, row, 2);
-        connect(edit, &QLineEdit::textChanged, this, [this, edit] { ElementEditChange(edit); });
+        connect(edit, &QLineEdit::textChanged, this, [this, edit] { elementChanged(edit); });
         boxes_[i] = edit;
     }
     grid->setColumnMinimumWidth(3, 24);
@@ -53,12 +53,12 @@ CarbonPage::CarbonPage(Platform& platform, QWidget* parent)
 
     auto* result = new QHBoxLayout;
     result->addWidget(MakeLabel(kCarbonResultCaption, this));
-    CEVLbl = MakeLabel({}, this);
-    CEVLbl->setObjectName(QStringLiteral("CEVLbl"));
-    QFont bold = CEVLbl->font();
+    cevLabel_ = MakeLabel({}, this);
+    cevLabel_->setObjectName(QStringLiteral("CEVLbl"));
+    QFont bold = cevLabel_->font();
     bold.setBold(true);
-    CEVLbl->setFont(bold);
-    result->addWidget(CEVLbl);
+    cevLabel_->setFont(bold);
+    result->addWidget(cevLabel_);
     result->addStretch(1);
     grid->setRowMinimumHeight(static_cast<int>(kElements.size()), 14);
     grid->addLayout(result, static_cast<int>(kElements.size()) + 1, 0, 1, -1);
@@ -76,15 +76,15 @@ QWidget* CarbonPage::buildRating() {
     grid->setHorizontalSpacing(12);
 
     // A display-only pointer: 0 at the top, a tick at every position.
-    CEVTrackBar = new QSlider(Qt::Vertical, rating);
-    CEVTrackBar->setObjectName(QStringLiteral("CEVTrackBar"));
-    CEVTrackBar->setAccessibleName(QStringLiteral("Weldability rating"));
-    CEVTrackBar->setInvertedAppearance(true);
-    CEVTrackBar->setTickPosition(QSlider::TicksBothSides);
-    CEVTrackBar->setTickInterval(1);
-    CEVTrackBar->setEnabled(false);
-    CEVTrackBar->setFixedHeight(kRatingRowHeight * static_cast<int>(kCarbonBands.size()));
-    grid->addWidget(CEVTrackBar, 0, 0, static_cast<int>(kCarbonBands.size()), 1);
+    cevTrackBar_ = new QSlider(Qt::Vertical, rating);
+    cevTrackBar_->setObjectName(QStringLiteral("CEVTrackBar"));
+    cevTrackBar_->setAccessibleName(QStringLiteral("Weldability rating"));
+    cevTrackBar_->setInvertedAppearance(true);
+    cevTrackBar_->setTickPosition(QSlider::TicksBothSides);
+    cevTrackBar_->setTickInterval(1);
+    cevTrackBar_->setEnabled(false);
+    cevTrackBar_->setFixedHeight(kRatingRowHeight * static_cast<int>(kCarbonBands.size()));
+    grid->addWidget(cevTrackBar_, 0, 0, static_cast<int>(kCarbonBands.size()), 1);
 
     for (std::size_t i = 0; i < kCarbonBands.size(); ++i) {
         const int row = static_cast<int>(i);
@@ -95,20 +95,20 @@ QWidget* CarbonPage::buildRating() {
     return rating;
 }
 
-void CarbonPage::ElementEditChange(QLineEdit* sender) {
+void CarbonPage::elementChanged(QLineEdit* sender) {
     for (std::size_t i = 0; i < boxes_.size(); ++i) {
         if (boxes_[i] == sender) {
-            contents_[i] = ParseEditValue(sender->text().toStdString(), platform_.separators());
-            CalcCEV();
+            contents_[i] = parseEditValue(sender->text().toStdString(), platform_.separators());
+            calcCev();
             return;
         }
     }
 }
 
-void CarbonPage::CalcCEV() {
-    CEV = kelvane::CalcCEV(contents_);
-    CEVLbl->setText(QString::fromStdString(CarbonEquivalentText(CEV, platform_.separators())));
-    CEVTrackBar->setValue(CarbonBandPosition(CEV));
+void CarbonPage::calcCev() {
+    cev_ = kelvane::calcCev(contents_);
+    cevLabel_->setText(QString::fromStdString(carbonEquivalentText(cev_, platform_.separators())));
+    cevTrackBar_->setValue(carbonBandPosition(cev_));
 }
 
 void CarbonPage::resetToFirstState() {
@@ -117,10 +117,10 @@ void CarbonPage::resetToFirstState() {
         box->clear();
     }
     contents_ = ElementContents{};
-    CEV = 0;
-    CEVLbl->setText(QString::fromStdString(CarbonEquivalentText(0, platform_.separators())));
-    CEVTrackBar->setRange(0, kCarbonLastPosition);
-    CEVTrackBar->setValue(0);
+    cev_ = 0;
+    cevLabel_->setText(QString::fromStdString(carbonEquivalentText(0, platform_.separators())));
+    cevTrackBar_->setRange(0, kCarbonLastPosition);
+    cevTrackBar_->setValue(0);
 }
 
 } // namespace kelvane

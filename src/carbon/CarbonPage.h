@@ -28,15 +28,15 @@ public:
 
 private:
     QWidget* buildRating();
-    void ElementEditChange(QLineEdit* sender);
-    void CalcCEV();
+    void elementChanged(QLineEdit* sender);
+    void calcCev();
 
     Platform& platform_;
     ElementContents contents_{};
-    double CEV = 0;
+    double cev_ = 0;
     std::array<QLineEdit*, kElements.size()> boxes_{};
-    QLabel* CEVLbl = nullptr;
-    QSlider* CEVTrackBar = nullptr;
+    QLabel* cevLabel_ = nullptr;
+    QSlider* cevTrackBar_ = nullptr;
 };
 
 } // namespace kelvane

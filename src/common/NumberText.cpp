@@ -7,13 +7,13 @@ namespace kelvane {
 
 namespace {
 
-bool IsDigit(char c) {
+bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
 // For a number that does not fit a double: true when it is too large (no number),
 // false when it is too small (it reads as 0). `normal` is "-ddd.ddde-dd".
-bool IsHugeMagnitude(const std::string& normal) {
+bool isHugeMagnitude(const std::string& normal) {
     const auto exponentAt = normal.find('e');
     const std::string mantissa = normal.substr(0, exponentAt);
     long long exponent = 0;
@@ -40,7 +40,7 @@ bool IsHugeMagnitude(const std::string& normal) {
 
 } // namespace
 
-std::optional<double> ReadDecimalNumber(std::string_view text,
+std::optional<double> readDecimalNumber(std::string_view text,
                                         std::initializer_list<std::string_view> decimalPoints) {
     std::size_t pos = 0;
     const std::size_t end =
@@ -59,7 +59,7 @@ std::optional<double> ReadDecimalNumber(std::string_view text,
     bool anyPoint = false;
     std::string mantissa;
     while (pos < end) {
-        if (IsDigit(text[pos])) {
+        if (isDigit(text[pos])) {
             mantissa += text[pos++];
             anyDigit = true;
             continue;
@@ -93,7 +93,7 @@ std::optional<double> ReadDecimalNumber(std::string_view text,
         if (pos < end && (text[pos] == '+' || text[pos] == '-'))
             exponent += text[pos++];
         bool exponentDigit = false;
-        while (pos < end && IsDigit(text[pos])) {
+        while (pos < end && isDigit(text[pos])) {
             exponent += text[pos++];
             exponentDigit = true;
         }
@@ -109,7 +109,7 @@ std::optional<double> ReadDecimalNumber(std::string_view text,
     if (result.ptr != normal.data() + normal.size())
         return std::nullopt;
     if (result.ec == std::errc::result_out_of_range)
-        return IsHugeMagnitude(normal) ? std::nullopt : std::optional<double>(0.0);
+        return isHugeMagnitude(normal) ? std::nullopt : std::optional<double>(0.0);
     if (result.ec != std::errc{} || !std::isfinite(value))
         return std::nullopt;
     return value;

@@ -37,13 +37,13 @@ constexpr const char* kMetricCaptions[] = {
     "Millimetres:", "Centimetres:", "Metres:", "Kilometres:", "Nearest 25mm"};
 
 QLabel* MakeLabel(const QString& text, const QString& accessibleName, QWidget* parent) {
-    QLabel* label = MakePlainLabel(text, parent);
+    QLabel* label = makePlainLabel(text, parent);
     label->setAccessibleName(accessibleName);
     return label;
 }
 
 // The accessible name of a caption: its text without the closing colon.
-QString CaptionName(const char* caption) {
+QString captionName(const char* caption) {
     QString name = QString::fromLatin1(caption);
     if (name.endsWith(QLatin1Char(':')))
         name.chop(1);
@@ -67,14 +67,14 @@ ConvertPage::ConvertPage(Platform& platform, std::function<int()> fractionResolu
     help->setObjectName(QStringLiteral("Label87"));
     page->addWidget(help);
 
-    MIConvEdit = new QLineEdit(this);
-    MIConvEdit->setObjectName(QStringLiteral("MIConvEdit"));
-    MIConvEdit->setAccessibleName(QStringLiteral("Dimension to convert"));
-    MIConvEdit->setMinimumWidth(MIConvEdit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 24);
-    MIConvEdit->installEventFilter(this);
-    connect(MIConvEdit, &QLineEdit::textChanged, this, [this] { MIConvEditChange(); });
+    entryBox_ = new QLineEdit(this);
+    entryBox_->setObjectName(QStringLiteral("MIConvEdit"));
+    entryBox_->setAccessibleName(QStringLiteral("Dimension to convert"));
+    entryBox_->setMinimumWidth(entryBox_->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 24);
+    entryBox_->installEventFilter(this);
+    connect(entryBox_, &QLineEdit::textChanged, this, [this] { convertEntry(); });
     auto* entryRow = new QHBoxLayout;
-    entryRow->addWidget(MIConvEdit);
+    entryRow->addWidget(entryBox_);
     entryRow->addStretch(1);
     page->addLayout(entryRow);
     page->addSpacing(10);
@@ -94,13 +94,13 @@ ConvertPage::ConvertPage(Platform& platform, std::function<int()> fractionResolu
 // One column of results: the heading, then five rows of caption and result label.
 void ConvertPage::buildColumn(QGridLayout* grid, int column, const char* heading, bool imperial) {
     const QString headingText = QString::fromLatin1(heading);
-    QLabel* headingLabel = MakeLabel(headingText, CaptionName(heading), this);
+    QLabel* headingLabel = MakeLabel(headingText, captionName(heading), this);
     headingLabel->setObjectName(imperial ? QStringLiteral("ImpHeading")
                                          : QStringLiteral("MetHeading"));
     grid->addWidget(headingLabel, 0, column, 1, 2);
 
     const auto& captions = imperial ? kImperialCaptions : kMetricCaptions;
-    auto& resultLabels = imperial ? ImpLabels_ : MetLabels_;
+    auto& resultLabels = imperial ? imperialLabels_ : metricLabels_;
     const QString prefix = imperial ? QStringLiteral("Imp") : QStringLiteral("Met");
     // Wide enough for the longest result without the column moving as results change.
     const int resultWidth = fontMetrics().horizontalAdvance(QStringLiteral("178956970'11.31/32\""));
@@ -108,9 +108,9 @@ void ConvertPage::buildColumn(QGridLayout* grid, int column, const char* heading
         const int row = static_cast<int>(i) + 1;
         const QString number = QString::number(row);
         QLabel* caption =
-            MakeLabel(QString::fromLatin1(captions[i]), CaptionName(captions[i]), this);
+            MakeLabel(QString::fromLatin1(captions[i]), captionName(captions[i]), this);
         caption->setObjectName(prefix + QStringLiteral("Caption") + number);
-        QLabel* result = MakeLabel(QString(), CaptionName(captions[i]), this);
+        QLabel* result = MakeLabel(QString(), captionName(captions[i]), this);
         result->setObjectName(prefix + QStringLiteral("Label") + number);
         result->setMinimumWidth(resultWidth);
         grid->addWidget(caption, row, column);
@@ -120,44 +120,44 @@ void ConvertPage::buildColumn(QGridLayout* grid, int column, const char* heading
 }
 
 bool ConvertPage::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != MIConvEdit || event->type() != QEvent::KeyPress)
+    if (watched != entryBox_ || event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
-    const char32_t code = TypedCharacter(*static_cast<QKeyEvent*>(event));
+    const char32_t code = typedCharacter(*static_cast<QKeyEvent*>(event));
     if (code == 0)
         return false; // keys that type nothing, Tab among them, keep their usual meaning
-    return !MIConvEditKeyPress(code);
+    return !admitEntryKey(code);
 }
 
-bool ConvertPage::MIConvEditKeyPress(char32_t key) {
-    if (!MIConvKeyAdmitted(key, MIConvEdit->text().toStdString()))
+bool ConvertPage::admitEntryKey(char32_t key) {
+    if (!dimensionKeyAdmitted(key, entryBox_->text().toStdString()))
         return false;
     if (key == kEnterCode) {
-        FocusNextControl(MIConvEdit);
+        focusNextControl(entryBox_);
         return false; // Enter has done its work; the box never sees it
     }
     return true;
 }
 
-void ConvertPage::MIConvEditChange() {
+void ConvertPage::convertEntry() {
     // Emptied first, so that a text that cannot be read leaves every result empty.
     showTexts(ConversionTexts{});
-    RunReportingErrors(platform_, [this] {
-        showTexts(ConvertDimensionText(MIConvEdit->text().toStdString(), fractionResolution_(),
+    runReportingErrors(platform_, [this] {
+        showTexts(convertDimensionText(entryBox_->text().toStdString(), fractionResolution_(),
                                        platform_.separators()));
     });
 }
 
 void ConvertPage::showTexts(const ConversionTexts& texts) {
-    for (std::size_t i = 0; i < ImpLabels_.size(); ++i) {
-        ImpLabels_[i]->setText(QString::fromStdString(texts.imperial[i]));
-        MetLabels_[i]->setText(QString::fromStdString(texts.metric[i]));
+    for (std::size_t i = 0; i < imperialLabels_.size(); ++i) {
+        imperialLabels_[i]->setText(QString::fromStdString(texts.imperial[i]));
+        metricLabels_[i]->setText(QString::fromStdString(texts.metric[i]));
     }
 }
 
 void ConvertPage::resetToFirstState() {
     {
-        const QSignalBlocker blocker(MIConvEdit);
-        MIConvEdit->clear();
+        const QSignalBlocker blocker(entryBox_);
+        entryBox_->clear();
     }
     showTexts(ConversionTexts{});
 }

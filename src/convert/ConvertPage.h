@@ -24,25 +24,25 @@ public:
                 QWidget* parent = nullptr);
 
     // Works the ten conversions out afresh from the entry box's text.
-    void MIConvEditChange();
+    void convertEntry();
     // The first state at start-up: entry box and the ten results empty.
     void resetToFirstState();
 
 protected:
-    // The entry box's key filter (MIConvEditKeyPress) runs here.
+    // The entry box's key filter (admitEntryKey) runs here.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildColumn(QGridLayout* grid, int column, const char* heading, bool imperial);
     // Whether the typed character may go into the entry box; Enter moves the focus on.
-    bool MIConvEditKeyPress(char32_t key);
+    bool admitEntryKey(char32_t key);
     void showTexts(const ConversionTexts& texts);
 
     Platform& platform_;
     std::function<int()> fractionResolution_;
-    QLineEdit* MIConvEdit = nullptr;
-    std::array<QLabel*, 5> ImpLabels_{};
-    std::array<QLabel*, 5> MetLabels_{};
+    QLineEdit* entryBox_ = nullptr;
+    std::array<QLabel*, 5> imperialLabels_{};
+    std::array<QLabel*, 5> metricLabels_{};
 };
 
 } // namespace kelvane

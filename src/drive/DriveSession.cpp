@@ -1,6 +1,6 @@
 #include "drive/DriveSession.h"
 
-#include "app/MainForm.h"
+#include "app/MainWindow.h"
 #include "app/PageControl.h"
 #include "app/StatusBar.h"
 #include "drive/DriveControls.h"
@@ -28,35 +28,35 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-QString Text(const QJsonArray& arguments, int index) {
+QString textArgument(const QJsonArray& arguments, int index) {
     if (index >= arguments.size() || !arguments[index].isString())
         throw DriveError("argument " + std::to_string(index) + " must be a string");
     return arguments[index].toString();
 }
 
-int Number(const QJsonArray& arguments, int index) {
+int numberArgument(const QJsonArray& arguments, int index) {
     if (index >= arguments.size() || !arguments[index].isDouble())
         throw DriveError("argument " + std::to_string(index) + " must be a number");
     return arguments[index].toInt();
 }
 
-QWidget* Control(const QJsonArray& arguments, int index) {
-    const QString name = Text(arguments, index);
-    QWidget* control = FindControl(name);
+QWidget* controlArgument(const QJsonArray& arguments, int index) {
+    const QString name = textArgument(arguments, index);
+    QWidget* control = findControl(name);
     if (!control)
         throw DriveError("no control named " + name.toStdString());
     return control;
 }
 
 // Lets Qt finish what the command set off: layouts, posted events, deferred deletes.
-void Settle() {
+void settle() {
     for (int i = 0; i < 3; ++i) {
         QApplication::processEvents();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }
 
-QJsonObject EventJson(const PlatformEvent& event) {
+QJsonObject eventJson(const PlatformEvent& event) {
     QJsonObject json;
     json["type"] = QString::fromStdString(event.type);
     if (event.type == "error" || event.type == "confirm") {
@@ -92,11 +92,11 @@ QByteArray DriveSession::handleLine(const QByteArray& line) {
         if (command.isEmpty() || !command[0].isString())
             throw DriveError("malformed command: the first element must name the command");
         const QJsonValue value = run(command[0].toString(), command);
-        Settle();
+        settle();
         reply["ok"] = true;
         reply["value"] = value;
     } catch (const std::exception& error) {
-        Settle();
+        settle();
         reply["ok"] = false;
         reply["error"] = QString::fromUtf8(error.what());
     }
@@ -107,7 +107,7 @@ QByteArray DriveSession::handleLine(const QByteArray& line) {
 QJsonArray DriveSession::takeEvents() {
     QJsonArray events;
     for (const PlatformEvent& event : platform_.takeEvents())
-        events.append(EventJson(event));
+        events.append(eventJson(event));
     if (windowOpen_ && window_ && !window_->isVisible()) {
         windowOpen_ = false;
         events.append(QJsonObject{{"type", "closed"}});
@@ -126,7 +126,7 @@ QJsonValue DriveSession::run(const QString& command, const QJsonArray& arguments
         return start();
     if (command == QLatin1String("answer")) {
         for (int i = 1; i < arguments.size(); ++i) {
-            const QString answer = Text(arguments, i);
+            const QString answer = textArgument(arguments, i);
             if (answer != QLatin1String("yes") && answer != QLatin1String("no"))
                 throw DriveError("answers are \"yes\" or \"no\"");
             platform_.queueAnswer(answer == QLatin1String("yes"));
@@ -134,7 +134,7 @@ QJsonValue DriveSession::run(const QString& command, const QJsonArray& arguments
         return QJsonValue::Null;
     }
     if (command == QLatin1String("shell")) {
-        const QString verdict = Text(arguments, 1);
+        const QString verdict = textArgument(arguments, 1);
         if (verdict != QLatin1String("ok") && verdict != QLatin1String("fail"))
             throw DriveError("the shell answers \"ok\" or \"fail\"");
         platform_.setShellAccepts(verdict == QLatin1String("ok"));
@@ -145,54 +145,54 @@ QJsonValue DriveSession::run(const QString& command, const QJsonArray& arguments
 
     QWidget& window = mainWindow();
     if (command == QLatin1String("page")) {
-        if (!window_->showPage(Text(arguments, 1)))
-            throw DriveError("no page " + Text(arguments, 1).toStdString());
+        if (!window_->showPage(textArgument(arguments, 1)))
+            throw DriveError("no page " + textArgument(arguments, 1).toStdString());
         return window_->pageControl().activeCaption();
     }
     if (command == QLatin1String("focus")) {
-        QWidget* control = Control(arguments, 1);
+        QWidget* control = controlArgument(arguments, 1);
         control->activateWindow();
         control->setFocus(Qt::OtherFocusReason);
         return QJsonValue::Null;
     }
     if (command == QLatin1String("type")) {
-        for (const QChar character : Text(arguments, 1))
-            TypeCharacter(&window, character);
+        for (const QChar character : textArgument(arguments, 1))
+            typeCharacter(&window, character);
         return QJsonValue::Null;
     }
     if (command == QLatin1String("key")) {
-        if (!PressNamedKey(&window, Text(arguments, 1)))
-            throw DriveError("unknown key " + Text(arguments, 1).toStdString());
+        if (!pressNamedKey(&window, textArgument(arguments, 1)))
+            throw DriveError("unknown key " + textArgument(arguments, 1).toStdString());
         return QJsonValue::Null;
     }
     if (command == QLatin1String("paste")) {
-        auto* edit = qobject_cast<QLineEdit*>(Control(arguments, 1));
+        auto* edit = qobject_cast<QLineEdit*>(controlArgument(arguments, 1));
         if (!edit)
-            throw DriveError("not an entry box: " + Text(arguments, 1).toStdString());
+            throw DriveError("not an entry box: " + textArgument(arguments, 1).toStdString());
         edit->selectAll();
-        edit->insert(Text(arguments, 2));
+        edit->insert(textArgument(arguments, 2));
         return QJsonValue::Null;
     }
     if (command == QLatin1String("click")) {
-        ClickControl(Control(arguments, 1));
+        clickControl(controlArgument(arguments, 1));
         return QJsonValue::Null;
     }
     if (command == QLatin1String("hover") || command == QLatin1String("leave")) {
-        HoverControl(Control(arguments, 1), command == QLatin1String("hover"));
+        hoverControl(controlArgument(arguments, 1), command == QLatin1String("hover"));
         return QJsonValue::Null;
     }
     if (command == QLatin1String("menu") || command == QLatin1String("menuitems"))
         return menu(arguments, command == QLatin1String("menuitems"));
     if (command == QLatin1String("select")) {
-        auto* combo = qobject_cast<QComboBox*>(Control(arguments, 1));
-        const int index = combo ? combo->findText(Text(arguments, 2)) : -1;
+        auto* combo = qobject_cast<QComboBox*>(controlArgument(arguments, 1));
+        const int index = combo ? combo->findText(textArgument(arguments, 2)) : -1;
         if (index < 0)
-            throw DriveError("no item " + Text(arguments, 2).toStdString());
+            throw DriveError("no item " + textArgument(arguments, 2).toStdString());
         combo->setCurrentIndex(index);
         return QJsonValue::Null;
     }
     if (command == QLatin1String("get"))
-        return DescribeControl(Control(arguments, 1));
+        return describeControl(controlArgument(arguments, 1));
     if (command == QLatin1String("statusbar"))
         return statusBar();
     if (command == QLatin1String("tabs"))
@@ -200,7 +200,7 @@ QJsonValue DriveSession::run(const QString& command, const QJsonArray& arguments
     if (command == QLatin1String("close"))
         return close();
     if (command == QLatin1String("resize")) {
-        window.resize(Number(arguments, 1), Number(arguments, 2));
+        window.resize(numberArgument(arguments, 1), numberArgument(arguments, 2));
         return QJsonValue::Null;
     }
     if (command == QLatin1String("window"))
@@ -208,8 +208,8 @@ QJsonValue DriveSession::run(const QString& command, const QJsonArray& arguments
     if (command == QLatin1String("screenshot")) {
         QWidget* shown =
             QApplication::activeModalWidget() ? QApplication::activeModalWidget() : &window;
-        if (!shown->grab().save(Text(arguments, 1), "PNG"))
-            throw DriveError("cannot write " + Text(arguments, 1).toStdString());
+        if (!shown->grab().save(textArgument(arguments, 1), "PNG"))
+            throw DriveError("cannot write " + textArgument(arguments, 1).toStdString());
         return QJsonValue::Null;
     }
     throw DriveError("unknown command " + command.toStdString());
@@ -218,13 +218,13 @@ QJsonValue DriveSession::run(const QString& command, const QJsonArray& arguments
 QJsonValue DriveSession::start() {
     if (window_)
         throw DriveError("the program is already started");
-    window_ = std::make_unique<TMainForm>(platform_);
-    window_->FormCreate();
+    window_ = std::make_unique<MainWindow>(platform_);
+    window_->startUp();
     window_->show();
     window_->activateWindow();
     QApplication::setActiveWindow(window_.get());
     windowOpen_ = true;
-    Settle();
+    settle();
     return QJsonValue::Null;
 }
 
@@ -232,12 +232,12 @@ QJsonValue DriveSession::menu(const QJsonArray& arguments, bool listOnly) {
     QList<QAction*> entries = window_->menuBar()->actions();
     QAction* entry = nullptr;
     for (int i = 1; i < arguments.size(); ++i) {
-        entry = FindMenuEntry(entries, Text(arguments, i));
+        entry = findMenuEntry(entries, textArgument(arguments, i));
         if (!entry)
-            throw DriveError("no menu entry " + Text(arguments, i).toStdString());
+            throw DriveError("no menu entry " + textArgument(arguments, i).toStdString());
         if (i + 1 < arguments.size() || listOnly) {
             if (!entry->menu())
-                throw DriveError(Text(arguments, i).toStdString() + " is not a menu");
+                throw DriveError(textArgument(arguments, i).toStdString() + " is not a menu");
             // A menu may fill itself as it opens: reading its entries opens it.
             emit entry->menu()->aboutToShow();
             entries = entry->menu()->actions();
@@ -249,7 +249,7 @@ QJsonValue DriveSession::menu(const QJsonArray& arguments, bool listOnly) {
             if (item->isSeparator())
                 continue;
             items.append(QJsonObject{
-                {"caption", WithoutAccessMarkers(item->text())},
+                {"caption", withoutAccessMarkers(item->text())},
                 {"checked", item->isChecked()},
                 {"radio", item->actionGroup() != nullptr && item->actionGroup()->isExclusive()},
                 {"enabled", item->isEnabled()}});
@@ -292,7 +292,7 @@ QJsonValue DriveSession::activeWindow() {
 
 QJsonValue DriveSession::close() {
     window_->close();
-    Settle();
+    settle();
     return QJsonObject{{"closed", !window_->isVisible()}};
 }
 

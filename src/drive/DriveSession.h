@@ -10,7 +10,7 @@
 
 namespace kelvane {
 
-class TMainForm;
+class MainWindow;
 
 // One scripting session: it runs the program's own main window on a scripted
 // desktop and answers one JSON command line with one JSON reply line.
@@ -24,7 +24,7 @@ public:
     QByteArray handleLine(const QByteArray& line);
 
     ScriptedPlatform& platform() { return platform_; }
-    TMainForm* window() { return window_.get(); }
+    MainWindow* window() { return window_.get(); }
 
 private:
     QJsonValue run(const QString& command, const QJsonArray& arguments);
@@ -38,7 +38,7 @@ private:
     QJsonArray takeEvents();
 
     ScriptedPlatform platform_;
-    std::unique_ptr<TMainForm> window_;
+    std::unique_ptr<MainWindow> window_;
     bool windowOpen_ = false;
 };
 

@@ -21,19 +21,19 @@ struct Options {
     kelvane::Separators separators;
 };
 
-[[noreturn]] void Usage() {
+[[noreturn]] void usage() {
     std::fputs("usage: kelvane-drive [--program-dir DIR] [--user-data-dir DIR] "
                "[--decimal-separator C] [--thousands-separator C]\n",
                stderr);
     std::exit(2);
 }
 
-Options ReadOptions(int argc, char* argv[]) {
+Options readOptions(int argc, char* argv[]) {
     Options options;
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
         if (i + 1 >= argc)
-            Usage();
+            usage();
         const std::string value = argv[++i];
         if (option == "--program-dir")
             options.programDir = value.empty() || value.back() == '/' ? value : value + "/";
@@ -44,7 +44,7 @@ Options ReadOptions(int argc, char* argv[]) {
         else if (option == "--thousands-separator")
             options.separators.thousands = value;
         else
-            Usage();
+            usage();
     }
     return options;
 }
@@ -55,9 +55,9 @@ int main(int argc, char* argv[]) {
     // Headless unless the caller asks for a real display.
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    const Options options = ReadOptions(argc, argv);
+    const Options options = readOptions(argc, argv);
     QApplication application(argc, argv);
-    kelvane::InstallQuietOffscreenMessages();
+    kelvane::installQuietOffscreenMessages();
     QApplication::setApplicationName(QStringLiteral("Kelvane"));
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -11,15 +11,15 @@ namespace kelvane {
 
 // One entry of the density table: the name exactly as the file's bytes hold it
 // (blanks included) and the density in g/cm³.
-struct TMaterialList {
-    std::string Name;
-    double Density = 0;
+struct MaterialEntry {
+    std::string name;
+    double density = 0;
 };
 
 // The table read from a density file: every material up to the first bad line,
 // and the error text of that line (or of a file that cannot be read), if any.
 struct DensityTableRead {
-    std::vector<TMaterialList> materials;
+    std::vector<MaterialEntry> materials;
     std::optional<std::string> error;
 };
 
@@ -27,10 +27,10 @@ struct DensityTableRead {
 // comma into name and density text; the density is a number with the regional
 // decimal separator. A line whose density text is no number stops the reading with
 // "'<density text>' is not a valid floating point value".
-DensityTableRead ParseDensityTable(std::string_view content, const Separators& separators);
+DensityTableRead parseDensityTable(std::string_view content, const Separators& separators);
 
 // Reads the density file at `path`; a file that cannot be read gives no materials
 // and "Cannot open file "<path>". <reason>".
-DensityTableRead ReadDensityFile(const std::string& path, const Separators& separators);
+DensityTableRead readDensityFile(const std::string& path, const Separators& separators);
 
 } // namespace kelvane

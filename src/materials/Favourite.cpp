@@ -12,24 +12,24 @@ namespace kelvane {
 
 namespace {
 
-[[noreturn]] void ThrowCannotCreate(const std::string& path, int error) {
+[[noreturn]] void throwCannotCreate(const std::string& path, int error) {
     throw Error("Cannot create file \"" + path + "\". " +
                 std::error_code(error, std::generic_category()).message());
 }
 
-bool Exists(const std::string& path) {
+bool exists(const std::string& path) {
     std::error_code ignored;
     return std::filesystem::exists(path, ignored);
 }
 
 } // namespace
 
-std::string LoadFileToStr(const std::string& path) {
-    const auto lines = SplitLines(ReadFileBytes(path));
+std::string loadFileToStr(const std::string& path) {
+    const auto lines = splitLines(readFileBytes(path));
     return lines.empty() ? std::string() : lines.back();
 }
 
-bool FolderWritable(const std::string& folder) {
+bool folderWritable(const std::string& folder) {
     const std::string probe = folder + "/.kelvane-write-probe";
     std::FILE* file = std::fopen(probe.c_str(), "wx");
     if (!file)
@@ -41,51 +41,51 @@ bool FolderWritable(const std::string& folder) {
 
 namespace {
 
-std::string UserFavouritePath(const std::string& userDataDir) {
+std::string userFavouritePath(const std::string& userDataDir) {
     return userDataDir + "/kelvane/" + kFavouriteFileName;
 }
 
 // An installed copy cannot write beside itself: its favourite lives with the user.
-bool KeptInUserFolder(const std::string& programDir, const std::string& userDataDir) {
+bool keptInUserFolder(const std::string& programDir, const std::string& userDataDir) {
     if (userDataDir.empty())
         return false;
-    const std::string path = AppFile(programDir, kFavouriteFileName);
-    return !FolderWritable(std::filesystem::path(path).parent_path().string());
+    const std::string path = appFile(programDir, kFavouriteFileName);
+    return !folderWritable(std::filesystem::path(path).parent_path().string());
 }
 
 } // namespace
 
-std::string FavouritePath(const std::string& programDir, const std::string& userDataDir) {
-    const std::string path = AppFile(programDir, kFavouriteFileName);
-    if (!KeptInUserFolder(programDir, userDataDir))
+std::string favouritePath(const std::string& programDir, const std::string& userDataDir) {
+    const std::string path = appFile(programDir, kFavouriteFileName);
+    if (!keptInUserFolder(programDir, userDataDir))
         return path;
-    const std::string userPath = UserFavouritePath(userDataDir);
-    return Exists(userPath) || !Exists(path) ? userPath : path;
+    const std::string userPath = userFavouritePath(userDataDir);
+    return exists(userPath) || !exists(path) ? userPath : path;
 }
 
-std::optional<std::string> ReadFavourite(const std::string& programDir,
+std::optional<std::string> readFavourite(const std::string& programDir,
                                          const std::string& userDataDir) {
-    const std::string path = FavouritePath(programDir, userDataDir);
-    if (!Exists(path))
+    const std::string path = favouritePath(programDir, userDataDir);
+    if (!exists(path))
         return std::nullopt;
-    return LoadFileToStr(path);
+    return loadFileToStr(path);
 }
 
-bool CompareFavMat(const std::string& programDir, const std::string& name,
+bool compareFavMat(const std::string& programDir, const std::string& name,
                    const std::string& userDataDir) {
-    const auto favourite = ReadFavourite(programDir, userDataDir);
+    const auto favourite = readFavourite(programDir, userDataDir);
     return favourite && *favourite == name;
 }
 
-void SaveFavMatFile(const std::string& programDir, const std::string& name,
+void saveFavMatFile(const std::string& programDir, const std::string& name,
                     const std::string& userDataDir) {
-    std::string path = AppFile(programDir, kFavouriteFileName);
-    if (KeptInUserFolder(programDir, userDataDir)) {
-        path = UserFavouritePath(userDataDir);
+    std::string path = appFile(programDir, kFavouriteFileName);
+    if (keptInUserFolder(programDir, userDataDir)) {
+        path = userFavouritePath(userDataDir);
         std::error_code ignored;
         std::filesystem::create_directories(userDataDir + "/kelvane", ignored);
     }
-    if (Exists(path)) {
+    if (exists(path)) {
         // The file must be writable as it stands: opened for appending and closed.
         std::FILE* existing = std::fopen(path.c_str(), "ab");
         if (!existing)
@@ -97,7 +97,7 @@ void SaveFavMatFile(const std::string& programDir, const std::string& name,
     errno = 0;
     std::FILE* file = std::fopen(temporary.c_str(), "wb");
     if (!file)
-        ThrowCannotCreate(path, errno != 0 ? errno : EACCES);
+        throwCannotCreate(path, errno != 0 ? errno : EACCES);
     const std::string content = name + "\r\n";
     const bool written = std::fwrite(content.data(), 1, content.size(), file) == content.size();
     const int writeError = errno;
@@ -105,13 +105,13 @@ void SaveFavMatFile(const std::string& programDir, const std::string& name,
     if (!written || !closed) {
         const int error = !written ? writeError : errno;
         std::remove(temporary.c_str());
-        ThrowCannotCreate(path, error != 0 ? error : EIO);
+        throwCannotCreate(path, error != 0 ? error : EIO);
     }
     std::error_code renameError;
     std::filesystem::rename(temporary, path, renameError);
     if (renameError) {
         std::remove(temporary.c_str());
-        ThrowCannotCreate(path, renameError.value());
+        throwCannotCreate(path, renameError.value());
     }
 }
 

@@ -11,62 +11,62 @@ std::size_t MaterialState::chooseStarting(const std::optional<std::string>& favo
     if (favourite) {
         // The whole table is walked: when several entries carry the name, the last wins.
         for (std::size_t i = 0; i < table_.size(); ++i) {
-            if (table_[i].Name == *favourite) {
+            if (table_[i].name == *favourite) {
                 index = i;
                 found = true;
             }
         }
     }
     if (found) {
-        CurrentMaterial = *favourite;
-        CurrentDensity = table_[index].Density;
+        currentMaterial_ = *favourite;
+        currentDensity_ = table_[index].density;
     } else if (!table_.empty()) {
-        CurrentMaterial = table_[0].Name;
-        CurrentDensity = table_[0].Density;
+        currentMaterial_ = table_[0].name;
+        currentDensity_ = table_[0].density;
     } else {
-        CurrentMaterial.clear();
-        CurrentDensity = 0;
+        currentMaterial_.clear();
+        currentDensity_ = 0;
     }
-    ExactDensity = CurrentDensity;
-    RoundingOn = false;
+    exactDensity_ = currentDensity_;
+    roundingOn_ = false;
     return index;
 }
 
 void MaterialState::startRounding() {
-    RoundingOn = false;
+    roundingOn_ = false;
     toggleRounding();
 }
 
 void MaterialState::choose(std::size_t index) {
-    CurrentMaterial = table_.at(index).Name;
-    CurrentDensity = table_.at(index).Density;
-    ExactDensity = CurrentDensity;
-    RoundingOn = false;
+    currentMaterial_ = table_.at(index).name;
+    currentDensity_ = table_.at(index).density;
+    exactDensity_ = currentDensity_;
+    roundingOn_ = false;
     toggleRounding(); // choosing a material always ends with commercial rounding on
 }
 
 void MaterialState::toggleRounding() {
-    if (RoundingOn) {
-        CurrentDensity = ExactDensity;
-        RoundingOn = false;
+    if (roundingOn_) {
+        currentDensity_ = exactDensity_;
+        roundingOn_ = false;
     } else {
-        ExactDensity = CurrentDensity;
+        exactDensity_ = currentDensity_;
         // Without any material there is no density to round: weights stay 0.
-        CurrentDensity = table_.empty() ? 0.0 : CommercialDensity(CurrentDensity);
-        RoundingOn = true;
+        currentDensity_ = table_.empty() ? 0.0 : commercialDensity(currentDensity_);
+        roundingOn_ = true;
     }
 }
 
 std::string MaterialState::materialPanelText() const {
-    return "Material: " + DisplayText(CurrentMaterial);
+    return "Material: " + displayText(currentMaterial_);
 }
 
 std::string MaterialState::densityPanelText(const Separators& separators) const {
-    return "Density: " + FormatGeneral(CurrentDensity, separators) + " kg/m";
+    return "Density: " + formatGeneral(currentDensity_, separators) + " kg/m";
 }
 
 std::string MaterialState::roundingPanelText() const {
-    return RoundingOn ? "Commercial Rounding: On" : "Commercial Rounding: Off";
+    return roundingOn_ ? "Commercial Rounding: On" : "Commercial Rounding: Off";
 }
 
 } // namespace kelvane

@@ -10,12 +10,12 @@
 namespace kelvane {
 
 // The density table and the material in use, one of each for the window:
-// `CurrentDensity` is what every weight formula uses (commercially rounded while
-// that option is on), `ExactDensity` the chosen material's density as read.
+// `currentDensity_` is what every weight formula uses (commercially rounded while
+// that option is on), `exactDensity_` the chosen material's density as read.
 class MaterialState {
 public:
-    void setTable(std::vector<TMaterialList> table) { table_ = std::move(table); }
-    const std::vector<TMaterialList>& table() const { return table_; }
+    void setTable(std::vector<MaterialEntry> table) { table_ = std::move(table); }
+    const std::vector<MaterialEntry>& table() const { return table_; }
 
     // The starting material: the favourite's entry when the table holds its name
     // (the last of several equal names wins), else entry 0. Returns the index whose
@@ -29,10 +29,10 @@ public:
     // The Commercial Rounding switch.
     void toggleRounding();
 
-    const std::string& currentMaterial() const { return CurrentMaterial; }
-    double currentDensity() const { return CurrentDensity; }
-    double exactDensity() const { return ExactDensity; }
-    bool roundingOn() const { return RoundingOn; }
+    const std::string& currentMaterial() const { return currentMaterial_; }
+    double currentDensity() const { return currentDensity_; }
+    double exactDensity() const { return exactDensity_; }
+    bool roundingOn() const { return roundingOn_; }
 
     // The texts of status panels 0, 1 and 2.
     std::string materialPanelText() const;
@@ -40,11 +40,11 @@ public:
     std::string roundingPanelText() const;
 
 private:
-    std::vector<TMaterialList> table_;
-    std::string CurrentMaterial;
-    double CurrentDensity = 0;
-    double ExactDensity = 0;
-    bool RoundingOn = true;
+    std::vector<MaterialEntry> table_;
+    std::string currentMaterial_;
+    double currentDensity_ = 0;
+    double exactDensity_ = 0;
+    bool roundingOn_ = true;
 };
 
 } // namespace kelvane

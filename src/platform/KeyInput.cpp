@@ -5,7 +5,7 @@
 
 namespace kelvane {
 
-char32_t TypedCharacter(const QKeyEvent& event) {
+char32_t typedCharacter(const QKeyEvent& event) {
     const Qt::KeyboardModifiers modifiers = event.modifiers();
     if (modifiers & Qt::AltModifier)
         return 0;
@@ -35,7 +35,7 @@ char32_t TypedCharacter(const QKeyEvent& event) {
     return code >= 0x20 && code != 0x7F ? code : 0;
 }
 
-void FocusNextControl(QWidget* from) {
+void focusNextControl(QWidget* from) {
     if (!from)
         return;
     QWidget* window = from->window();

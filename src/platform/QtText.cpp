@@ -4,7 +4,7 @@
 
 namespace kelvane {
 
-QLabel* MakePlainLabel(const QString& text, QWidget* parent) {
+QLabel* makePlainLabel(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setTextFormat(Qt::PlainText);
     return label;

@@ -10,11 +10,11 @@ class QWidget;
 namespace kelvane {
 
 // The cores hand out UTF-8 texts; the pages show them as QStrings.
-inline QString ToQString(std::string_view text) {
+inline QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // A label that shows its text literally: never as rich text, whatever it holds.
-QLabel* MakePlainLabel(const QString& text, QWidget* parent);
+QLabel* makePlainLabel(const QString& text, QWidget* parent);
 
 } // namespace kelvane

@@ -83,14 +83,14 @@ struct TurningResults {
 // cost per tonne is charged on the feedstock weight; a lump sum is added as entered.
 // The loss and the produced cost need a feedstock diameter, a produced diameter, a
 // feedstock bar weight and a quantity; without them they show their zero texts.
-TurningResults CalcTurned(const TurningInputs& inputs, double density,
+TurningResults calcTurned(const TurningInputs& inputs, double density,
                           const Separators& separators);
 
 // The label texts before the first recalculation: zero weights, "Total Cost" with no
 // figure yet, no loss and no produced cost.
-TurningTexts TurningStartTexts(const Separators& separators);
+TurningTexts turningStartTexts(const Separators& separators);
 
 // The clipboard text of the copy button: the produced material cost, no unit.
-std::string TurningCopyText(const TurningResults& results, const Separators& separators);
+std::string turningCopyText(const TurningResults& results, const Separators& separators);
 
 } // namespace kelvane

@@ -32,11 +32,11 @@ enum Box : std::size_t { FeedDia, FeedLength, FeedQty, Cost1, Cost2, ProdDia };
 enum Column : int { First = 0, FirstX, Second, SecondX, Third, ClearColumn };
 
 QLabel* MakeLabel(const QString& text, QWidget* parent) {
-    return MakePlainLabel(text, parent);
+    return makePlainLabel(text, parent);
 }
 
 QLabel* MakeBoldLabel(std::string_view text, QWidget* parent) {
-    QLabel* heading = MakeLabel(ToQString(text), parent);
+    QLabel* heading = MakeLabel(toQString(text), parent);
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
@@ -50,12 +50,12 @@ TurningPage::TurningPage(Platform& platform, const MaterialState& materials, QWi
     , platform_(platform)
     , materials_(materials)
     , keyFilter_(new NumberKeyFilter(platform_, this)) {
-    setObjectName(ToQString(kTurningPageName));
+    setObjectName(toQString(kTurningPageName));
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(12, 10, 12, 10);
     grid->setHorizontalSpacing(6);
 
-    QLabel* heading = MakeLabel(ToQString(kDimensionsHeading), this);
+    QLabel* heading = MakeLabel(toQString(kDimensionsHeading), this);
     QFont underlined = heading->font();
     underlined.setUnderline(true);
     heading->setFont(underlined);
@@ -74,10 +74,10 @@ TurningPage::TurningPage(Platform& platform, const MaterialState& materials, QWi
 void TurningPage::addBox(std::size_t box, QGridLayout* grid, int row, int column) {
     const TurningBoxDefinition& definition = kTurningBoxes[box];
     auto* edit = new QLineEdit(this);
-    edit->setObjectName(ToQString(definition.objectName));
-    edit->setAccessibleName(ToQString(definition.caption));
+    edit->setObjectName(toQString(definition.objectName));
+    edit->setAccessibleName(toQString(definition.caption));
     edit->installEventFilter(keyFilter_);
-    grid->addWidget(MakeLabel(ToQString(definition.caption), this), row - 1, column);
+    grid->addWidget(MakeLabel(toQString(definition.caption), this), row - 1, column);
     grid->addWidget(edit, row, column);
     connect(edit, &QLineEdit::textChanged, this, [this, box] { boxChanged(box); });
     boxes_[box] = edit;
@@ -95,9 +95,9 @@ TurningPage::BasisPair TurningPage::addBasisPair(const char* namePrefix, QGridLa
                                                  int column) {
     const QString prefix = QString::fromLatin1(namePrefix);
     BasisPair pair;
-    pair.tonne = new QRadioButton(ToQString(kTonneCaption), this);
+    pair.tonne = new QRadioButton(toQString(kTonneCaption), this);
     pair.tonne->setObjectName(prefix + QStringLiteral("TonneRadio"));
-    pair.lumpSum = new QRadioButton(ToQString(kLumpSumCaption), this);
+    pair.lumpSum = new QRadioButton(toQString(kLumpSumCaption), this);
     pair.lumpSum->setObjectName(prefix + QStringLiteral("LumpRadio"));
     auto* group = new QButtonGroup(this);
     group->setExclusive(true);
@@ -105,7 +105,7 @@ TurningPage::BasisPair TurningPage::addBasisPair(const char* namePrefix, QGridLa
     for (QRadioButton* radio : {pair.tonne, pair.lumpSum}) {
         group->addButton(radio);
         buttons->addWidget(radio);
-        connect(radio, &QRadioButton::clicked, this, [this] { CalcTurned(); });
+        connect(radio, &QRadioButton::clicked, this, [this] { calcTurned(); });
     }
     buttons->addStretch(1);
     grid->addLayout(buttons, row, column, 1, 2);
@@ -120,13 +120,13 @@ void TurningPage::buildFeedstock(QGridLayout* grid) {
     grid->addWidget(MakeLabel(QStringLiteral("X"), this), 3, SecondX, Qt::AlignCenter);
     addBox(FeedQty, grid, 3, Third);
     QPushButton* clear =
-        MakeFlatButton(QStringLiteral("FeedClearButton"), QStringLiteral("&Clear"), this);
+        makeFlatButton(QStringLiteral("FeedClearButton"), QStringLiteral("&Clear"), this);
     grid->addWidget(clear, 3, ClearColumn);
-    connect(clear, &QPushButton::clicked, this, [this] { FeedClearButtonClick(); });
+    connect(clear, &QPushButton::clicked, this, [this] { clearFeedstock(); });
 
-    TurnFeedDiaKGMLabel = addResultLabel("TurnFeedDiaKGMLabel", grid, 4, First);
-    TurnFeedLengthLabel = addResultLabel("TurnFeedLengthLabel", grid, 4, Second);
-    TurnFeedQtyLabel = addResultLabel("TurnFeedQtyLabel", grid, 4, Third);
+    feedPerMetreLabel_ = addResultLabel("TurnFeedDiaKGMLabel", grid, 4, First);
+    feedPerBarLabel_ = addResultLabel("TurnFeedLengthLabel", grid, 4, Second);
+    feedTotalLabel_ = addResultLabel("TurnFeedQtyLabel", grid, 4, Third);
     grid->setRowMinimumHeight(5, 14);
 }
 
@@ -135,67 +135,67 @@ void TurningPage::buildCosts(QGridLayout* grid) {
     stockBasis_ = addBasisPair("TurnCost1", grid, 8, First);
     addBox(Cost2, grid, 7, Second);
     turningBasis_ = addBasisPair("TurnCost2", grid, 8, Second);
-    TotalCostLabel = addResultLabel("TotalCostLabel", grid, 9, First, 3);
+    totalCostLabel_ = addResultLabel("TotalCostLabel", grid, 9, First, 3);
     grid->setRowMinimumHeight(10, 14);
 }
 
 void TurningPage::buildProduced(QGridLayout* grid) {
     grid->addWidget(MakeBoldLabel(kProducedHeading, this), 11, First, 1, -1);
     addBox(ProdDia, grid, 13, First);
-    ProdLossLabel = addResultLabel("ProdLossLabel", grid, 13, Second, 3);
-    TurnProdDiaKGMLabel = addResultLabel("TurnProdDiaKGMLabel", grid, 14, First);
+    productionLossLabel_ = addResultLabel("ProdLossLabel", grid, 13, Second, 3);
+    producedPerMetreLabel_ = addResultLabel("TurnProdDiaKGMLabel", grid, 14, First);
     grid->setRowMinimumHeight(15, 14);
 
-    const QString costCaption = ToQString(kProducedCostCaption);
+    const QString costCaption = toQString(kProducedCostCaption);
     grid->addWidget(MakeLabel(costCaption, this), 16, First, 1, 3);
-    QPushButton* copy = MakeCopyButton(QStringLiteral("TurnProdCostCopyBtn"), costCaption, this);
+    QPushButton* copy = makeCopyButton(QStringLiteral("TurnProdCostCopyBtn"), costCaption, this);
     copy->setToolTip(QStringLiteral("Copy value to clipboard"));
-    connect(copy, &QPushButton::clicked, this, [this] { TurnProdCostCopyBtnClick(); });
-    TurnProdCostLabel = MakeBoldLabel({}, this);
-    TurnProdCostLabel->setObjectName(QStringLiteral("TurnProdCostLabel"));
+    connect(copy, &QPushButton::clicked, this, [this] { copyProducedCost(); });
+    producedCostLabel_ = MakeBoldLabel({}, this);
+    producedCostLabel_->setObjectName(QStringLiteral("TurnProdCostLabel"));
     auto* costRow = new QHBoxLayout;
     costRow->addWidget(copy);
-    costRow->addWidget(TurnProdCostLabel);
+    costRow->addWidget(producedCostLabel_);
     costRow->addStretch(1);
     grid->addLayout(costRow, 17, First, 1, 3);
 }
 
 void TurningPage::boxChanged(std::size_t box) {
     inputs_.*kBoxValues[box] =
-        ParseEditValue(boxes_[box]->text().toStdString(), platform_.separators());
-    CalcTurned();
+        parseEditValue(boxes_[box]->text().toStdString(), platform_.separators());
+    calcTurned();
 }
 
 CostBasis TurningPage::basis(const BasisPair& pair) const {
     return pair.tonne->isChecked() ? CostBasis::Tonne : CostBasis::LumpSum;
 }
 
-void TurningPage::CalcTurned() {
+void TurningPage::calcTurned() {
     inputs_.stockBasis = basis(stockBasis_);
     inputs_.turningBasis = basis(turningBasis_);
-    results_ = kelvane::CalcTurned(inputs_, materials_.currentDensity(), platform_.separators());
+    results_ = kelvane::calcTurned(inputs_, materials_.currentDensity(), platform_.separators());
     showTexts(results_.texts);
 }
 
 void TurningPage::showTexts(const TurningTexts& texts) {
-    TurnFeedDiaKGMLabel->setText(QString::fromStdString(texts.feedPerMetre));
-    TurnFeedLengthLabel->setText(QString::fromStdString(texts.feedPerBar));
-    TurnFeedQtyLabel->setText(QString::fromStdString(texts.feedTotal));
-    TurnProdDiaKGMLabel->setText(QString::fromStdString(texts.producedPerMetre));
-    TotalCostLabel->setText(QString::fromStdString(texts.totalCost));
-    ProdLossLabel->setText(QString::fromStdString(texts.productionLoss));
-    TurnProdCostLabel->setText(QString::fromStdString(texts.producedCost));
+    feedPerMetreLabel_->setText(QString::fromStdString(texts.feedPerMetre));
+    feedPerBarLabel_->setText(QString::fromStdString(texts.feedPerBar));
+    feedTotalLabel_->setText(QString::fromStdString(texts.feedTotal));
+    producedPerMetreLabel_->setText(QString::fromStdString(texts.producedPerMetre));
+    totalCostLabel_->setText(QString::fromStdString(texts.totalCost));
+    productionLossLabel_->setText(QString::fromStdString(texts.productionLoss));
+    producedCostLabel_->setText(QString::fromStdString(texts.producedCost));
 }
 
-void TurningPage::FeedClearButtonClick() {
+void TurningPage::clearFeedstock() {
     // Each emptied box runs its own change handler before the next one is emptied.
     for (QLineEdit* box : boxes_)
         box->setText(QString());
     for (const auto value : kBoxValues)
         inputs_.*value = 0;
     results_ = TurningResults{};
-    showTexts(TurningStartTexts(platform_.separators()));
-    CalcTurned(); // the bases are left as they are; the total now reads 0.00
+    showTexts(turningStartTexts(platform_.separators()));
+    calcTurned(); // the bases are left as they are; the total now reads 0.00
 }
 
 void TurningPage::resetToFirstState() {
@@ -207,11 +207,11 @@ void TurningPage::resetToFirstState() {
     turningBasis_.tonne->setChecked(true);
     inputs_ = TurningInputs{};
     results_ = TurningResults{};
-    showTexts(TurningStartTexts(platform_.separators()));
+    showTexts(turningStartTexts(platform_.separators()));
 }
 
-void TurningPage::TurnProdCostCopyBtnClick() {
-    platform_.setClipboardText(TurningCopyText(results_, platform_.separators()));
+void TurningPage::copyProducedCost() {
+    platform_.setClipboardText(turningCopyText(results_, platform_.separators()));
 }
 
 } // namespace kelvane

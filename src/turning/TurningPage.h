@@ -32,7 +32,7 @@ public:
 
     // Works the page out afresh from its stored values, the two basis choices and
     // the density in use.
-    void CalcTurned();
+    void calcTurned();
 
 private:
     // One basis choice: "Tonne" or "Lump Sum", exclusive of each other.
@@ -51,8 +51,8 @@ private:
     void boxChanged(std::size_t box);
     CostBasis basis(const BasisPair& pair) const;
     void showTexts(const TurningTexts& texts);
-    void FeedClearButtonClick();
-    void TurnProdCostCopyBtnClick();
+    void clearFeedstock();
+    void copyProducedCost();
 
     Platform& platform_;
     const MaterialState& materials_;
@@ -62,13 +62,13 @@ private:
     std::array<QLineEdit*, kTurningBoxes.size()> boxes_{};
     BasisPair stockBasis_;
     BasisPair turningBasis_;
-    QLabel* TurnFeedDiaKGMLabel = nullptr;
-    QLabel* TurnFeedLengthLabel = nullptr;
-    QLabel* TurnFeedQtyLabel = nullptr;
-    QLabel* TotalCostLabel = nullptr;
-    QLabel* ProdLossLabel = nullptr;
-    QLabel* TurnProdDiaKGMLabel = nullptr;
-    QLabel* TurnProdCostLabel = nullptr;
+    QLabel* feedPerMetreLabel_ = nullptr;
+    QLabel* feedPerBarLabel_ = nullptr;
+    QLabel* feedTotalLabel_ = nullptr;
+    QLabel* totalCostLabel_ = nullptr;
+    QLabel* productionLossLabel_ = nullptr;
+    QLabel* producedPerMetreLabel_ = nullptr;
+    QLabel* producedCostLabel_ = nullptr;
 };
 
 } // namespace kelvane

@@ -4,14 +4,14 @@
 
 namespace kelvane {
 
-double ParseEditValue(std::string_view text, const Separators& separators) {
-    return ReadDecimalNumber(text, {".", separators.decimal}).value_or(0.0);
+double parseEditValue(std::string_view text, const Separators& separators) {
+    return readDecimalNumber(text, {".", separators.decimal}).value_or(0.0);
 }
 
 namespace {
 
 // The code point of a separator that is one character long, or 0.
-char32_t SingleCodePoint(const std::string& utf8) {
+char32_t singleCodePoint(const std::string& utf8) {
     const auto byte = [&](std::size_t i) {
         return static_cast<unsigned char>(utf8[i]);
     };
@@ -26,12 +26,12 @@ char32_t SingleCodePoint(const std::string& utf8) {
 
 } // namespace
 
-bool NumberKeyAdmitted(char32_t code, const Separators& separators) {
+bool numberKeyAdmitted(char32_t code, const Separators& separators) {
     if (code == kBackspaceCode || code == kEnterCode || code == kDeleteCode || code == U'.')
         return true;
     if (code >= U'0' && code <= U'9')
         return true;
-    return code != 0 && code == SingleCodePoint(separators.decimal);
+    return code != 0 && code == singleCodePoint(separators.decimal);
 }
 
 } // namespace kelvane

@@ -9,7 +9,7 @@ namespace kelvane {
 // The value of an entry box's text: one number, read with "." or the regional
 // decimal separator as its point; text that is no number (empty, letters, a second
 // point, a value beyond a double) counts as 0, silently.
-double ParseEditValue(std::string_view text, const Separators& separators);
+double parseEditValue(std::string_view text, const Separators& separators);
 
 // Character codes the number boxes receive from the keyboard.
 inline constexpr char32_t kBackspaceCode = 8;
@@ -20,6 +20,6 @@ inline constexpr char32_t kDeleteCode = 127;
 // Backspace, Enter, DEL, the digits, "." and the regional decimal separator, and
 // discards everything else (letters, signs, blanks, control characters such as the
 // cut, copy, paste and undo shortcuts).
-bool NumberKeyAdmitted(char32_t code, const Separators& separators);
+bool numberKeyAdmitted(char32_t code, const Separators& separators);
 
 } // namespace kelvane

@@ -16,13 +16,13 @@ NumberKeyFilter::NumberKeyFilter(Platform& platform, QObject* parent)
 bool NumberKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress)
         return false;
-    const char32_t code = TypedCharacter(*static_cast<QKeyEvent*>(event));
+    const char32_t code = typedCharacter(*static_cast<QKeyEvent*>(event));
     if (code == 0)
         return false; // keys that type nothing, Tab among them, keep their usual meaning
-    if (!NumberKeyAdmitted(code, platform_.separators()))
+    if (!numberKeyAdmitted(code, platform_.separators()))
         return true;
     if (code == kEnterCode) {
-        FocusNextControl(qobject_cast<QWidget*>(watched));
+        focusNextControl(qobject_cast<QWidget*>(watched));
         return true;
     }
     return false;

@@ -7,37 +7,37 @@
 
 namespace kelvane {
 
-std::string FormatResult(double value, std::string_view suffix, const Separators& separators) {
+std::string formatResult(double value, std::string_view suffix, const Separators& separators) {
     constexpr int kSignificant = 7;
     constexpr int kDecimals = 2;
     std::string text;
     if (std::isfinite(value)) {
         const DecimalNumber rounded =
-            RoundHalfAwayFromZero(DecimalOf(value, 18), kSignificant, kDecimals);
+            roundHalfAwayFromZero(decimalOf(value, 18), kSignificant, kDecimals);
         text = rounded.integerDigits() <= kSignificant
-                   ? FixedText(rounded, kDecimals, separators.decimal)
-                   : ScientificText(rounded, separators.decimal);
+                   ? fixedText(rounded, kDecimals, separators.decimal)
+                   : scientificText(rounded, separators.decimal);
     } else {
         // Results come from finite inputs; should one still overflow, show nothing
         // that looks like a number rather than "inf".
-        text = FixedText(DecimalNumber{}, kDecimals, separators.decimal);
+        text = fixedText(DecimalNumber{}, kDecimals, separators.decimal);
     }
     text += suffix;
     return text;
 }
 
-std::string FormatGeneral(double value, const Separators& separators) {
+std::string formatGeneral(double value, const Separators& separators) {
     if (value == 0 || !std::isfinite(value))
         return "0";
-    const DecimalNumber number = RoundHalfAwayFromZero(DecimalOf(value, 15), 15, 400);
+    const DecimalNumber number = roundHalfAwayFromZero(decimalOf(value, 15), 15, 400);
     const int exponent = number.pointPosition - 1;
     if (exponent >= 15 || exponent < -5)
-        return ScientificText(number, separators.decimal);
+        return scientificText(number, separators.decimal);
     const int decimals = std::max(0, static_cast<int>(number.digits.size()) - number.pointPosition);
-    return FixedText(number, decimals, separators.decimal);
+    return fixedText(number, decimals, separators.decimal);
 }
 
-double CommercialDensity(double density) {
+double commercialDensity(double density) {
     const long double scaled = (static_cast<long double>(density) + 0.25L) * 4.0L;
     // nearbyint follows the processor's rounding mode, which the program never
     // changes from round-to-nearest-even.

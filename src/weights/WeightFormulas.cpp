@@ -9,7 +9,7 @@ namespace {
 using Extended = long double;
 
 // The weight of one piece from a weight per metre and a length in mm.
-double PieceWeight(double perMetre, double length) {
+double pieceWeight(double perMetre, double length) {
     return static_cast<double>(static_cast<Extended>(perMetre) * length / 1000);
 }
 
@@ -19,13 +19,13 @@ double QuantityWeight(double perPiece, double qty) {
 }
 
 // The weight per metre of a round section of the given radius.
-Extended CircleWeightPerMetre(Extended radius, double density) {
+Extended circleWeightPerMetre(Extended radius, double density) {
     return radius * radius * kExtendedPi * density / 1000;
 }
 
 } // namespace
 
-WeightResults CalcRound(const WeightInputs& inputs) {
+WeightResults calcRound(const WeightInputs& inputs) {
     const double dia = inputs.values[0];
     const double length = inputs.values[1];
     const double qty = inputs.values[2];
@@ -39,24 +39,24 @@ WeightResults CalcRound(const WeightInputs& inputs) {
         kgm = static_cast<double>(kExtendedPi * (radius * radius) * inputs.density / 1000);
     }
     if (dia != 0 && kgm != 0)
-        kgBar = PieceWeight(kgm, length);
+        kgBar = pieceWeight(kgm, length);
     if (dia != 0 && kgm != 0 && qty != 0)
         kgQty = QuantityWeight(kgBar, qty);
     return r;
 }
 
-int PolygonSides(std::string_view shape) {
+int polygonSides(std::string_view shape) {
     for (const PolygonShape& known : kPolygonShapes)
         if (known.name == shape)
             return known.sides;
     return 0;
 }
 
-WeightResults CalcPolygon(const WeightInputs& inputs) {
+WeightResults calcPolygon(const WeightInputs& inputs) {
     const double acrossFlats = inputs.values[0];
     const double length = inputs.values[1];
     const double qty = inputs.values[2];
-    const int sides = PolygonSides(inputs.shape);
+    const int sides = polygonSides(inputs.shape);
     WeightResults r;
     double& kgm = r.weights[0];
     double& kgBar = r.weights[1];
@@ -75,7 +75,7 @@ WeightResults CalcPolygon(const WeightInputs& inputs) {
         machiningDiameter = static_cast<double>(h / std::cos(halfAngle) * 2);
     }
     if (acrossFlats != 0 && kgm != 0)
-        kgBar = PieceWeight(kgm, length);
+        kgBar = pieceWeight(kgm, length);
     if (acrossFlats != 0 && kgm != 0 && qty != 0)
         kgQty = QuantityWeight(kgBar, qty);
     if (kgm == 0)
@@ -84,7 +84,7 @@ WeightResults CalcPolygon(const WeightInputs& inputs) {
     return r;
 }
 
-WeightResults CalcBar(const WeightInputs& inputs) {
+WeightResults calcBar(const WeightInputs& inputs) {
     const double width = inputs.values[0];
     const double thickness = inputs.values[1];
     const double length = inputs.values[2];
@@ -97,7 +97,7 @@ WeightResults CalcBar(const WeightInputs& inputs) {
     if (width != 0 && thickness != 0)
         kgm = static_cast<double>(static_cast<Extended>(width) * thickness * inputs.density / 1000);
     if (length != 0 && kgm != 0)
-        kgBar = PieceWeight(kgm, length);
+        kgBar = pieceWeight(kgm, length);
     if (length != 0 && kgm != 0 && qty != 0)
         kgQty = QuantityWeight(kgBar, qty);
 
@@ -111,7 +111,7 @@ WeightResults CalcBar(const WeightInputs& inputs) {
     return r;
 }
 
-WeightResults CalcSheet(const WeightInputs& inputs) {
+WeightResults calcSheet(const WeightInputs& inputs) {
     const double length = inputs.values[0];
     const double width = inputs.values[1];
     const double thickness = inputs.values[2];
@@ -131,7 +131,7 @@ WeightResults CalcSheet(const WeightInputs& inputs) {
     return r;
 }
 
-WeightResults CalcTube(const WeightInputs& inputs) {
+WeightResults calcTube(const WeightInputs& inputs) {
     const double outside = inputs.values[0];
     const double wall = inputs.values[1];
     const double length = inputs.values[2];
@@ -145,19 +145,19 @@ WeightResults CalcTube(const WeightInputs& inputs) {
         // With a wall of 0 both terms come from identical operands and cancel exactly.
         const double bore = static_cast<double>(outside - 2 * static_cast<Extended>(wall));
         const Extended outer =
-            CircleWeightPerMetre(static_cast<Extended>(outside) / 2, inputs.density);
+            circleWeightPerMetre(static_cast<Extended>(outside) / 2, inputs.density);
         const Extended inner =
-            CircleWeightPerMetre(static_cast<Extended>(bore) / 2, inputs.density);
+            circleWeightPerMetre(static_cast<Extended>(bore) / 2, inputs.density);
         kgm = static_cast<double>(outer - inner);
     }
     if (outside != 0 && kgm != 0)
-        kgBar = PieceWeight(kgm, length);
+        kgBar = pieceWeight(kgm, length);
     if (kgm != 0 && qty != 0)
         kgQty = QuantityWeight(kgBar, qty);
     return r;
 }
 
-WeightResults CalcHollow(const WeightInputs& inputs) {
+WeightResults calcHollow(const WeightInputs& inputs) {
     const double height = inputs.values[0];
     const double width = inputs.values[1];
     const double wall = inputs.values[2];
@@ -174,7 +174,7 @@ WeightResults CalcHollow(const WeightInputs& inputs) {
         kgm = static_cast<double>(((static_cast<Extended>(height) + width) / 2 - wall) * wall / 32);
     kgm = static_cast<double>(kgm / kSteelDensity * inputs.density);
     if (kgm != 0)
-        kgBar = PieceWeight(kgm, length);
+        kgBar = pieceWeight(kgm, length);
     if (kgm != 0 && qty != 0)
         kgQty = QuantityWeight(kgBar, qty);
     return r;

@@ -19,7 +19,7 @@ namespace kelvane {
 namespace {
 
 QLabel* MakeLabel(const QString& text, QWidget* parent) {
-    return MakePlainLabel(text, parent);
+    return makePlainLabel(text, parent);
 }
 
 } // namespace
@@ -30,12 +30,12 @@ WeightPage::WeightPage(const WeightPageDefinition& definition, Platform& platfor
     , model_(definition)
     , platform_(platform)
     , materials_(materials) {
-    setObjectName(ToQString(definition.pageName));
+    setObjectName(toQString(definition.pageName));
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(12, 10, 12, 10);
     grid->setHorizontalSpacing(6);
 
-    QLabel* heading = MakeLabel(ToQString(kDimensionsHeading), this);
+    QLabel* heading = MakeLabel(toQString(kDimensionsHeading), this);
     QFont headingFont = heading->font();
     headingFont.setUnderline(true);
     heading->setFont(headingFont);
@@ -58,12 +58,12 @@ void WeightPage::buildEntryRow(QGridLayout* grid) {
             grid->addWidget(MakeLabel(QStringLiteral("X"), this), 2, column++, Qt::AlignCenter);
         const auto& box = definition.boxes[i];
         auto* edit = new QLineEdit(this);
-        edit->setObjectName(ToQString(box.objectName));
-        edit->setAccessibleName(ToQString(box.caption));
+        edit->setObjectName(toQString(box.objectName));
+        edit->setAccessibleName(toQString(box.caption));
         // Every box is as wide as about a dozen digits, whatever the font's size.
         edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0")) * 13);
         edit->installEventFilter(filter);
-        grid->addWidget(MakeLabel(ToQString(box.caption), this), 1, column);
+        grid->addWidget(MakeLabel(toQString(box.caption), this), 1, column);
         grid->addWidget(edit, 2, column++);
         connect(edit, &QLineEdit::textChanged, this, [this, i] { boxChanged(i); });
         boxes_.push_back(edit);
@@ -73,18 +73,18 @@ void WeightPage::buildEntryRow(QGridLayout* grid) {
 
     if (!definition.shapeBoxName.empty()) {
         shapeBox_ = new QComboBox(this);
-        shapeBox_->setObjectName(ToQString(definition.shapeBoxName));
-        shapeBox_->setAccessibleName(ToQString(definition.shapeBoxCaption));
+        shapeBox_->setObjectName(toQString(definition.shapeBoxName));
+        shapeBox_->setAccessibleName(toQString(definition.shapeBoxCaption));
         for (const auto shape : definition.shapes)
-            shapeBox_->addItem(ToQString(shape));
+            shapeBox_->addItem(toQString(shape));
         shapeBox_->setFocusPolicy(Qt::ClickFocus); // no tab stop
-        grid->addWidget(MakeLabel(ToQString(definition.shapeBoxCaption), this), 1, column);
+        grid->addWidget(MakeLabel(toQString(definition.shapeBoxCaption), this), 1, column);
         grid->addWidget(shapeBox_, 2, column++);
         connect(shapeBox_, &QComboBox::currentIndexChanged, this, [this] { recalculate(); });
     }
 
     QPushButton* clearButton =
-        MakeFlatButton(ToQString(definition.clearButtonName), QStringLiteral("&Clear"), this);
+        makeFlatButton(toQString(definition.clearButtonName), QStringLiteral("&Clear"), this);
     grid->addWidget(clearButton, 2, column);
     connect(clearButton, &QPushButton::clicked, this, [this] { clear(); });
 }
@@ -95,12 +95,12 @@ void WeightPage::buildResultRow(QGridLayout* grid) {
     for (std::size_t i = 0; i < definition.results.size(); ++i) {
         const auto& result = definition.results[i];
         const int column = static_cast<int>(i) * 2;
-        grid->addWidget(MakeLabel(ToQString(result.caption), this), 4, column, 1, 2);
+        grid->addWidget(MakeLabel(toQString(result.caption), this), 4, column, 1, 2);
         QPushButton* copy =
-            MakeCopyButton(ToQString(result.copyButtonName), ToQString(result.caption), this);
+            makeCopyButton(toQString(result.copyButtonName), toQString(result.caption), this);
         connect(copy, &QPushButton::clicked, this, [this, i] { copyResult(i); });
         QLabel* label = MakeLabel(QString(), this);
-        label->setObjectName(ToQString(result.labelName));
+        label->setObjectName(toQString(result.labelName));
         QFont bold = label->font();
         bold.setBold(true);
         label->setFont(bold);
@@ -122,21 +122,21 @@ void WeightPage::buildMachiningRow(QGridLayout* grid) {
     grid->setRowMinimumHeight(6, 18);
     auto* row = new QHBoxLayout;
     row->setSpacing(12);
-    row->addWidget(MakeLabel(ToQString(kMachiningText), this));
+    row->addWidget(MakeLabel(toQString(kMachiningText), this));
     machiningLabel_ = MakeLabel(QString(), this);
-    machiningLabel_->setObjectName(ToQString(definition.machiningLabelName));
+    machiningLabel_->setObjectName(toQString(definition.machiningLabelName));
     row->addWidget(machiningLabel_, 0, Qt::AlignBottom);
     row->addStretch(1);
     grid->addLayout(row, 7, 0, 1, -1);
 }
 
 QString WeightPage::caption() const {
-    return ToQString(model_.definition().caption);
+    return toQString(model_.definition().caption);
 }
 
 void WeightPage::boxChanged(std::size_t box) {
     model_.storeValue(box,
-                      ParseEditValue(boxes_[box]->text().toStdString(), platform_.separators()));
+                      parseEditValue(boxes_[box]->text().toStdString(), platform_.separators()));
     recalculate();
 }
 

@@ -6,7 +6,7 @@ namespace kelvane {
 
 namespace {
 
-std::vector<WeightPageDefinition> MakeDefinitions() {
+std::vector<WeightPageDefinition> makeDefinitions() {
     std::vector<WeightPageDefinition> pages;
 
     WeightPageDefinition round;
@@ -18,7 +18,7 @@ std::vector<WeightPageDefinition> MakeDefinitions() {
     round.results = {{{"RKGMLabel", "Weight per Metre", "RKGMCopyBtn"},
                       {"RKGBarLabel", "Weight per Bar", "RKGBCopyBtn"},
                       {"RKGQtyLabel", "Total Weight", "RKGQCopyBtn"}}};
-    round.calculate = &CalcRound;
+    round.calculate = &calcRound;
     pages.push_back(round);
 
     WeightPageDefinition polygon;
@@ -35,7 +35,7 @@ std::vector<WeightPageDefinition> MakeDefinitions() {
     polygon.shapeBoxCaption = "Polygon";
     for (const PolygonShape& shape : kPolygonShapes)
         polygon.shapes.push_back(shape.name);
-    polygon.calculate = &CalcPolygon;
+    polygon.calculate = &calcPolygon;
     pages.push_back(polygon);
 
     WeightPageDefinition bar;
@@ -50,7 +50,7 @@ std::vector<WeightPageDefinition> MakeDefinitions() {
                     {"BKGBarLabel", "Weight per Bar", "BKGBarCopyBtn"},
                     {"BKGQtyLabel", "Total Weight", "BKGQtyCopyBtn"}}};
     bar.machiningLabelName = "BMachineDiameter";
-    bar.calculate = &CalcBar;
+    bar.calculate = &calcBar;
     pages.push_back(bar);
 
     WeightPageDefinition sheet;
@@ -64,7 +64,7 @@ std::vector<WeightPageDefinition> MakeDefinitions() {
     sheet.results = {{{"SKGSQMLabel", "Weight per Sq. Metre", "SKGSQMCopyBtn"},
                       {"SKGSheetLabel", "Weight per Sheet/Plate", "SKGSheetCopyBtn"},
                       {"SKGQtyLabel", "Total Weight", "SKGQtyCopyBtn"}}};
-    sheet.calculate = &CalcSheet;
+    sheet.calculate = &calcSheet;
     pages.push_back(sheet);
 
     WeightPageDefinition tube;
@@ -80,7 +80,7 @@ std::vector<WeightPageDefinition> MakeDefinitions() {
                      {"TKGQtyLabel", "Total Weight", "TKGQtyCopyBtn"}}};
     // Emptying the last box has already recalculated the tube page.
     tube.recalculateAfterClear = false;
-    tube.calculate = &CalcTube;
+    tube.calculate = &calcTube;
     pages.push_back(tube);
 
     WeightPageDefinition hollow;
@@ -95,7 +95,7 @@ std::vector<WeightPageDefinition> MakeDefinitions() {
     hollow.results = {{{"HKGMLabel", "Weight per Metre", "HKGMCopyBtn"},
                        {"HKGBarLabel", "Weight per Bar", "HKGBarCopyBtn"},
                        {"HKGQtyLabel", "Total Weight", "HKGQtyCopyBtn"}}};
-    hollow.calculate = &CalcHollow;
+    hollow.calculate = &calcHollow;
     pages.push_back(hollow);
 
     return pages;
@@ -103,8 +103,8 @@ std::vector<WeightPageDefinition> MakeDefinitions() {
 
 } // namespace
 
-const std::vector<WeightPageDefinition>& WeightPageDefinitions() {
-    static const std::vector<WeightPageDefinition> pages = MakeDefinitions();
+const std::vector<WeightPageDefinition>& weightPageDefinitions() {
+    static const std::vector<WeightPageDefinition> pages = makeDefinitions();
     return pages;
 }
 
@@ -120,15 +120,15 @@ void WeightPageModel::recalculate(double density, std::string_view shape) {
 }
 
 std::string WeightPageModel::resultText(std::size_t index, const Separators& separators) const {
-    return FormatResult(results_.weights.at(index), " kg", separators);
+    return formatResult(results_.weights.at(index), " kg", separators);
 }
 
 std::string WeightPageModel::machiningText(const Separators& separators) const {
-    return FormatResult(results_.machiningDiameter.value_or(0.0), " mm", separators);
+    return formatResult(results_.machiningDiameter.value_or(0.0), " mm", separators);
 }
 
 std::string WeightPageModel::copyText(std::size_t index, const Separators& separators) const {
-    return FormatResult(results_.weights.at(index), "", separators);
+    return formatResult(results_.weights.at(index), "", separators);
 }
 
 } // namespace kelvane

@@ -26,7 +26,7 @@ struct ResultDefinition {
 using WeightCalculation = WeightResults (*)(const WeightInputs&);
 
 // Everything that tells one weight page from another. The window builds each page
-// from its definition, so a new shape is a new entry in WeightPageDefinitions().
+// from its definition, so a new shape is a new entry in weightPageDefinitions().
 struct WeightPageDefinition {
     std::string_view pageName;             // the page's control name, such as "TabSheet1"
     std::string_view caption;              // the tab caption, such as "Round"
@@ -42,7 +42,7 @@ struct WeightPageDefinition {
 };
 
 // The weight pages in page order.
-const std::vector<WeightPageDefinition>& WeightPageDefinitions();
+const std::vector<WeightPageDefinition>& weightPageDefinitions();
 
 // The heading on top of every weight page.
 inline constexpr std::string_view kDimensionsHeading = "Enter all dimensions in millimetres (mm)";

@@ -19,14 +19,14 @@ const Separators kComma{",", "."};
 
 TEST(DensityTableTest, LinesNamesAndDensities) {
     const auto read =
-        ParseDensityTable("Acetal,1.41\r\nPolypropylene,0.9\nNylon 6 ,1.14\rPTFE,2.17", kPoint);
+        parseDensityTable("Acetal,1.41\r\nPolypropylene,0.9\nNylon 6 ,1.14\rPTFE,2.17", kPoint);
     ASSERT_FALSE(read.error);
     ASSERT_EQ(read.materials.size(), 4u);
-    EXPECT_EQ(read.materials[0].Name, "Acetal");
-    EXPECT_EQ(read.materials[0].Density, 1.41);
-    EXPECT_EQ(read.materials[1].Density, 0.9);
-    EXPECT_EQ(read.materials[2].Name, "Nylon 6 "); // a trailing blank stays in the name
-    EXPECT_EQ(read.materials[3].Name, "PTFE");
+    EXPECT_EQ(read.materials[0].name, "Acetal");
+    EXPECT_EQ(read.materials[0].density, 1.41);
+    EXPECT_EQ(read.materials[1].density, 0.9);
+    EXPECT_EQ(read.materials[2].name, "Nylon 6 "); // a trailing blank stays in the name
+    EXPECT_EQ(read.materials[3].name, "PTFE");
 }
 
 TEST(DensityTableTest, BadLinesStopTheReadingWithTheirText) {
@@ -47,15 +47,15 @@ TEST(DensityTableTest, BadLinesStopTheReadingWithTheirText) {
         {"A,1e999\r\n", kPoint, 0, "'1e999' is not a valid floating point value"},
     };
     for (const Case& c : cases) {
-        const auto read = ParseDensityTable(c.content, c.separators);
+        const auto read = parseDensityTable(c.content, c.separators);
         EXPECT_EQ(read.materials.size(), c.materialsRead) << c.content;
         EXPECT_EQ(read.error.value_or("<none>"), c.error ? c.error : "<none>") << c.content;
     }
-    EXPECT_EQ(ParseDensityTable("A,1,2\r\n", kComma).materials.at(0).Density, 1.2);
+    EXPECT_EQ(parseDensityTable("A,1,2\r\n", kComma).materials.at(0).density, 1.2);
 }
 
 TEST(DensityTableTest, MissingFileNamesThePathAndTheReason) {
-    const auto read = ReadDensityFile("/nonexistent/Density_Plastics.csv", kPoint);
+    const auto read = readDensityFile("/nonexistent/Density_Plastics.csv", kPoint);
     EXPECT_TRUE(read.materials.empty());
     EXPECT_EQ(read.error.value_or(""),
               "Cannot open file \"/nonexistent/Density_Plastics.csv\". No such file or directory");
@@ -63,12 +63,12 @@ TEST(DensityTableTest, MissingFileNamesThePathAndTheReason) {
 
 TEST(TextFileTest, SplitLinesAcceptsEveryLineEnd) {
     using Lines = std::vector<std::string>;
-    EXPECT_EQ(SplitLines(""), Lines{});
-    EXPECT_EQ(SplitLines("a"), Lines{"a"});
-    EXPECT_EQ(SplitLines("a\r\n"), Lines{"a"});
-    EXPECT_EQ(SplitLines("a\r\nb\rc\nd"), (Lines{"a", "b", "c", "d"}));
-    EXPECT_EQ(SplitLines("\r\n\r\n"), (Lines{"", ""}));
-    EXPECT_EQ(SplitLines("a\n\rb"), (Lines{"a", "", "b"}));
+    EXPECT_EQ(splitLines(""), Lines{});
+    EXPECT_EQ(splitLines("a"), Lines{"a"});
+    EXPECT_EQ(splitLines("a\r\n"), Lines{"a"});
+    EXPECT_EQ(splitLines("a\r\nb\rc\nd"), (Lines{"a", "b", "c", "d"}));
+    EXPECT_EQ(splitLines("\r\n\r\n"), (Lines{"", ""}));
+    EXPECT_EQ(splitLines("a\n\rb"), (Lines{"a", "", "b"}));
 }
 
 class FolderTest : public ::testing::Test {
@@ -99,27 +99,27 @@ protected:
 };
 
 TEST_F(FolderTest, AppFilePrefersTheDataFolderBesideTheProgram) {
-    EXPECT_EQ(AppFile(programDir_, "Material.txt"), programDir_ + "Material.txt");
+    EXPECT_EQ(appFile(programDir_, "Material.txt"), programDir_ + "Material.txt");
     write(root_ / "Data" / "Material.txt", "x\r\n");
-    EXPECT_EQ(AppFile(programDir_, "Material.txt"), programDir_ + "../Data/Material.txt");
+    EXPECT_EQ(appFile(programDir_, "Material.txt"), programDir_ + "../Data/Material.txt");
 }
 
 TEST_F(FolderTest, FavouriteRoundTripKeepsBytesAndEndsInCrLf) {
-    EXPECT_FALSE(ReadFavourite(programDir_));
-    EXPECT_FALSE(CompareFavMat(programDir_, "Acetal"));
+    EXPECT_FALSE(readFavourite(programDir_));
+    EXPECT_FALSE(compareFavMat(programDir_, "Acetal"));
     const std::string latin1Name = "Polyamid \xDF";
-    SaveFavMatFile(programDir_, latin1Name);
+    saveFavMatFile(programDir_, latin1Name);
     EXPECT_EQ(read(root_ / "bin" / "Material.txt"), latin1Name + "\r\n");
-    EXPECT_TRUE(CompareFavMat(programDir_, latin1Name));
-    EXPECT_FALSE(CompareFavMat(programDir_, "polyamid \xDF"));
+    EXPECT_TRUE(compareFavMat(programDir_, latin1Name));
+    EXPECT_FALSE(compareFavMat(programDir_, "polyamid \xDF"));
     EXPECT_FALSE(fs::exists(root_ / "bin" / "Material.txt.new"));
 }
 
 TEST_F(FolderTest, FavouriteIsTheLastLine) {
     write(root_ / "Data" / "Material.txt", "Acetal\r\nNylon 6\r\n");
-    EXPECT_EQ(ReadFavourite(programDir_).value_or("?"), "Nylon 6");
+    EXPECT_EQ(readFavourite(programDir_).value_or("?"), "Nylon 6");
     write(root_ / "Data" / "Material.txt", "");
-    EXPECT_EQ(ReadFavourite(programDir_).value_or("?"), "");
+    EXPECT_EQ(readFavourite(programDir_).value_or("?"), "");
 }
 
 TEST_F(FolderTest, AFailedSaveLeavesTheOldFavourite) {
@@ -127,7 +127,7 @@ TEST_F(FolderTest, AFailedSaveLeavesTheOldFavourite) {
     // The temporary file cannot be made: a folder already stands in its place.
     fs::create_directories(root_ / "bin" / "Material.txt.new" / "x");
     try {
-        SaveFavMatFile(programDir_, "Nylon 6");
+        saveFavMatFile(programDir_, "Nylon 6");
         FAIL() << "the save should fail";
     } catch (const Error& error) {
         EXPECT_EQ(std::string(error.what())
@@ -140,22 +140,22 @@ TEST_F(FolderTest, AFailedSaveLeavesTheOldFavourite) {
 
 TEST_F(FolderTest, AFavouriteThatIsAFolderCannotBeWritten) {
     fs::create_directories(root_ / "bin" / "Material.txt");
-    EXPECT_THROW(SaveFavMatFile(programDir_, "Acetal"), Error);
-    EXPECT_THROW(ReadFavourite(programDir_), Error);
+    EXPECT_THROW(saveFavMatFile(programDir_, "Acetal"), Error);
+    EXPECT_THROW(readFavourite(programDir_), Error);
 }
 
 TEST_F(FolderTest, AnInstalledCopyKeepsTheFavouriteWithTheUser) {
     // A program folder that cannot be written, whoever runs the program.
     const std::string installed = (root_ / "missing" / "bin").string() + "/";
     const std::string user = (root_ / "home").string();
-    EXPECT_FALSE(FolderWritable(installed));
-    EXPECT_EQ(FavouritePath(installed, user), user + "/kelvane/Material.txt");
-    SaveFavMatFile(installed, "Nylon 6", user);
+    EXPECT_FALSE(folderWritable(installed));
+    EXPECT_EQ(favouritePath(installed, user), user + "/kelvane/Material.txt");
+    saveFavMatFile(installed, "Nylon 6", user);
     EXPECT_EQ(read(root_ / "home" / "kelvane" / "Material.txt"), "Nylon 6\r\n");
-    EXPECT_EQ(ReadFavourite(installed, user).value_or("?"), "Nylon 6");
-    EXPECT_TRUE(CompareFavMat(installed, "Nylon 6", user));
+    EXPECT_EQ(readFavourite(installed, user).value_or("?"), "Nylon 6");
+    EXPECT_TRUE(compareFavMat(installed, "Nylon 6", user));
     // A writable program folder keeps the usual place even when a user folder is known.
-    EXPECT_EQ(FavouritePath(programDir_, user), programDir_ + "Material.txt");
+    EXPECT_EQ(favouritePath(programDir_, user), programDir_ + "Material.txt");
 }
 
 TEST(MaterialStateTest, StartingMaterialAndRounding) {
@@ -202,11 +202,11 @@ TEST(MaterialStateTest, EmptyTableHasNoMaterial) {
 }
 
 TEST(NameEncodingTest, Utf8KeptOtherwiseWindowsLatin1) {
-    EXPECT_EQ(DisplayText("Polyamid \xC3\x9F"), "Polyamid \xC3\x9F");
-    EXPECT_EQ(DisplayText("Polyamid \xDF"), "Polyamid \xC3\x9F");
-    EXPECT_EQ(DisplayText("\x80"), "\xE2\x82\xAC");
-    EXPECT_FALSE(IsValidUtf8("\xC0\xAF")); // overlong
-    EXPECT_FALSE(IsValidUtf8("\xE2\x82")); // cut short
+    EXPECT_EQ(displayText("Polyamid \xC3\x9F"), "Polyamid \xC3\x9F");
+    EXPECT_EQ(displayText("Polyamid \xDF"), "Polyamid \xC3\x9F");
+    EXPECT_EQ(displayText("\x80"), "\xE2\x82\xAC");
+    EXPECT_FALSE(isValidUtf8("\xC0\xAF")); // overlong
+    EXPECT_FALSE(isValidUtf8("\xE2\x82")); // cut short
 }
 
 } // namespace

@@ -28,7 +28,7 @@ protected:
     // Empties the box, then types `keys` one by one through the box's key filter.
     void enter(const std::string& keys) {
         send(R"(["paste","MIConvEdit",""])");
-        send(R"(["type",)" + Quoted(keys) + "]");
+        send(R"(["type",)" + quoted(keys) + "]");
     }
     Results results() {
         Results texts;

@@ -2,7 +2,7 @@
 
 #include "DriveFixture.h"
 
-#include "app/MainForm.h"
+#include "app/MainWindow.h"
 #include "app/TabRow.h"
 
 #include <QTest>

@@ -13,7 +13,7 @@ namespace kelvane {
 namespace {
 
 const WeightPageDefinition& PageCaptioned(std::string_view caption) {
-    for (const WeightPageDefinition& page : WeightPageDefinitions())
+    for (const WeightPageDefinition& page : weightPageDefinitions())
         if (page.caption == caption)
             return page;
     throw std::runtime_error("no weight page " + std::string(caption));
@@ -112,7 +112,7 @@ TEST(SectionPagesTest, ResultsFollowTheRegionalSeparator) {
 TEST(SectionPagesTest, PagesInTheOrderTheDensityChangeMatchesThem) {
     const char* const captions[] = {"Round",       "Polygon", "Flat/Square",
                                     "Plate/Sheet", "Tube",    "Hollow Section"};
-    const auto& pages = WeightPageDefinitions();
+    const auto& pages = weightPageDefinitions();
     ASSERT_EQ(pages.size(), std::size(captions));
     for (std::size_t i = 0; i < pages.size(); ++i) {
         EXPECT_EQ(pages[i].caption, captions[i]);
@@ -140,7 +140,7 @@ TEST(PolygonFormulaTest, AreaAndMachiningDiameterPerShape) {
     const std::array<double, 3> values{acrossFlats, 1000, 1};
     for (const Ratio& r : ratios) {
         // At a density of 1000 the weight per metre in kg is the area in mm².
-        const WeightResults results = CalcPolygon({values, 1000, r.shape});
+        const WeightResults results = calcPolygon({values, 1000, r.shape});
         EXPECT_NEAR(results.weights[0] / (acrossFlats * acrossFlats), r.areaPerAFSquared, 5e-7)
             << r.shape;
         ASSERT_TRUE(results.machiningDiameter.has_value());

@@ -24,19 +24,19 @@ class WeightPage;
 // The main window: the menu bar, the page control with its ten pages and the
 // four-panel status bar. It owns the density table and the material in use, runs
 // the start-up sequence and every way the program ends.
-class TMainForm final : public QMainWindow {
+class MainWindow final : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TMainForm(Platform& platform, QWidget* parent = nullptr);
-    ~TMainForm() override;
+    explicit MainWindow(Platform& platform, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The start-up sequence: density table, Round page, starting material, status
     // bar, commercial rounding, and every page in its first state. An error in a
     // step is reported and start-up goes on, so the window is always usable.
-    void FormCreate();
+    void startUp();
 
-    PageControl& pageControl() { return *PageControl1; }
-    StatusBar& statusBar() { return *JvStatusBar1; }
+    PageControl& pageControl() { return *pageControl_; }
+    StatusBar& statusBar() { return *statusBar_; }
     const MaterialState& materials() const { return materials_; }
     // Brings a page into view by its caption or control name, hidden pages included.
     bool showPage(const QString& captionOrName);
@@ -50,25 +50,25 @@ private:
     void buildMenus();
     void buildPages();
     void buildMaterialMenu();
-    void MaterialClick(QAction* entry);
-    void CommercialRounding1Click();
-    void About1Click();
-    void FormResize();
-    bool FormCloseQuery();
+    void chooseMaterial(QAction* entry);
+    void switchCommercialRounding();
+    void showAboutBox();
+    void layOutPanels();
+    bool confirmClose();
     void recalculateShownWeightPage();
     void showMaterialPanels();
     void putPagesInFirstState();
 
     Platform& platform_;
     MaterialState materials_;
-    PageControl* PageControl1;
-    StatusBar* JvStatusBar1;
-    QMenu* Material1 = nullptr;
+    PageControl* pageControl_;
+    StatusBar* statusBar_;
+    QMenu* materialMenu_ = nullptr;
     QActionGroup* materialEntries_ = nullptr;
     std::size_t startingMaterial_ = 0; // the entry checked when the menu is built
-    QAction* CommercialRounding1 = nullptr;
-    QAction* F32 = nullptr;
-    QAction* F64 = nullptr;
+    QAction* commercialRoundingAction_ = nullptr;
+    QAction* fraction32Action_ = nullptr;
+    QAction* fraction64Action_ = nullptr;
     std::vector<WeightPage*> weightPages_;
     TurningPage* turningPage_ = nullptr;
     CarbonPage* carbonPage_ = nullptr;

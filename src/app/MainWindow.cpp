@@ -1,4 +1,4 @@
-#include "app/MainForm.h"
+#include "app/MainWindow.h"
 
 #include "app/AboutBox.h"
 #include "app/PageControl.h"
@@ -28,7 +28,7 @@
 
 // The program's icons are compiled into the window library; a static library's
 // resources must be registered by name before first use.
-static void RegisterProgramIcons() {
+static void registerProgramIcons() {
     Q_INIT_RESOURCE(kelvane);
 }
 
@@ -55,7 +55,7 @@ constexpr PageEntry kPages[] = {
 };
 
 // Menu captions show names literally: an "&" in a name is not an access key.
-QString MenuCaption(const QString& name) {
+QString menuCaption(const QString& name) {
     QString caption = name;
     caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
     return caption;
@@ -63,13 +63,13 @@ QString MenuCaption(const QString& name) {
 
 } // namespace
 
-TMainForm::TMainForm(Platform& platform, QWidget* parent)
+MainWindow::MainWindow(Platform& platform, QWidget* parent)
     : QMainWindow(parent)
     , platform_(platform)
-    , PageControl1(new PageControl)
-    , JvStatusBar1(new StatusBar) {
+    , pageControl_(new PageControl)
+    , statusBar_(new StatusBar) {
     setObjectName(QStringLiteral("MainForm"));
-    RegisterProgramIcons();
+    registerProgramIcons();
     QIcon icon;
     for (const int size : {16, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/kelvane-%1.png").arg(size), QSize(size, size));
@@ -83,8 +83,8 @@ TMainForm::TMainForm(Platform& platform, QWidget* parent)
     auto* layout = new QVBoxLayout(client);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(PageControl1, 1);
-    layout->addWidget(JvStatusBar1);
+    layout->addWidget(pageControl_, 1);
+    layout->addWidget(statusBar_);
     client->setMinimumSize(1, 1); // the window has no minimum size of its own
     setCentralWidget(client);
 
@@ -92,9 +92,9 @@ TMainForm::TMainForm(Platform& platform, QWidget* parent)
     buildPages();
     // The keyboard way through the tabs, as page controls have it.
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this), &QShortcut::activated, this,
-            [this] { PageControl1->stepTab(+1); });
+            [this] { pageControl_->stepTab(+1); });
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this),
-            &QShortcut::activated, this, [this] { PageControl1->stepTab(-1); });
+            &QShortcut::activated, this, [this] { pageControl_->stepTab(-1); });
     resize(kInitialClientWidth,
            menuBar()->sizeHint().height() + kPageControlHeight + StatusBar::kHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -102,54 +102,55 @@ TMainForm::TMainForm(Platform& platform, QWidget* parent)
     qApp->installEventFilter(this);
 }
 
-TMainForm::~TMainForm() {
+MainWindow::~MainWindow() {
     qApp->removeEventFilter(this);
 }
 
-void TMainForm::buildMenus() {
+void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File1"));
     QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("FileExit1"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
-    Material1 = menuBar()->addMenu(QStringLiteral("&Material"));
-    Material1->setObjectName(QStringLiteral("Material1"));
+    materialMenu_ = menuBar()->addMenu(QStringLiteral("&Material"));
+    materialMenu_->setObjectName(QStringLiteral("Material1"));
     materialEntries_ = new QActionGroup(this);
     materialEntries_->setExclusive(true);
-    connect(materialEntries_, &QActionGroup::triggered, this, &TMainForm::MaterialClick);
-    connect(Material1, &QMenu::aboutToShow, this, &TMainForm::buildMaterialMenu);
+    connect(materialEntries_, &QActionGroup::triggered, this, &MainWindow::chooseMaterial);
+    connect(materialMenu_, &QMenu::aboutToShow, this, &MainWindow::buildMaterialMenu);
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("Options1"));
-    CommercialRounding1 = options->addAction(QStringLiteral("&Commercial Rounding"));
-    CommercialRounding1->setObjectName(QStringLiteral("CommercialRounding1"));
-    CommercialRounding1->setCheckable(true);
-    CommercialRounding1->setChecked(true);
-    connect(CommercialRounding1, &QAction::triggered, this, &TMainForm::CommercialRounding1Click);
+    commercialRoundingAction_ = options->addAction(QStringLiteral("&Commercial Rounding"));
+    commercialRoundingAction_->setObjectName(QStringLiteral("CommercialRounding1"));
+    commercialRoundingAction_->setCheckable(true);
+    commercialRoundingAction_->setChecked(true);
+    connect(commercialRoundingAction_, &QAction::triggered, this,
+            &MainWindow::switchCommercialRounding);
 
     QMenu* fractions = options->addMenu(QStringLiteral("Fractions"));
     fractions->setObjectName(QStringLiteral("Options21"));
     auto* fractionGroup = new QActionGroup(this);
-    F32 = fractions->addAction(QStringLiteral("Nearest 1/32\""));
-    F32->setObjectName(QStringLiteral("F32"));
-    F64 = fractions->addAction(QStringLiteral("Nearest 1/64\""));
-    F64->setObjectName(QStringLiteral("F64"));
-    for (QAction* entry : {F32, F64}) {
+    fraction32Action_ = fractions->addAction(QStringLiteral("Nearest 1/32\""));
+    fraction32Action_->setObjectName(QStringLiteral("F32"));
+    fraction64Action_ = fractions->addAction(QStringLiteral("Nearest 1/64\""));
+    fraction64Action_->setObjectName(QStringLiteral("F64"));
+    for (QAction* entry : {fraction32Action_, fraction64Action_}) {
         entry->setCheckable(true);
         fractionGroup->addAction(entry);
-        connect(entry, &QAction::triggered, this, [this] { convertPage_->MIConvEditChange(); });
+        connect(entry, &QAction::triggered, this, [this] { convertPage_->convertEntry(); });
     }
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help1"));
     QAction* about = help->addAction(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("About1"));
-    connect(about, &QAction::triggered, this, &TMainForm::About1Click);
+    connect(about, &QAction::triggered, this, &MainWindow::showAboutBox);
 }
 
-void TMainForm::buildPages() {
-    const auto& definitions = WeightPageDefinitions();
+void MainWindow::buildPages() {
+    const auto& definitions = weightPageDefinitions();
     for (const PageEntry& entry : kPages) {
         const QString name = QString::fromLatin1(entry.name);
         QWidget* page = nullptr;
@@ -165,23 +166,23 @@ void TMainForm::buildPages() {
         else if (name == QLatin1String("TabSheet7"))
             page = carbonPage_ = new CarbonPage(platform_);
         else if (name == QLatin1String("TabSheet8"))
-            page = convertPage_ =
-                new ConvertPage(platform_, [this] { return F32->isChecked() ? 32 : 64; });
+            page = convertPage_ = new ConvertPage(
+                platform_, [this] { return fraction32Action_->isChecked() ? 32 : 64; });
         else if (name == QLatin1String("TabSheet9"))
             page = calculatorPage_ = new CalculatorPage(platform_, [this] { close(); });
         if (!page) {
             page = new QWidget;
             page->setObjectName(name);
         }
-        PageControl1->addPage(page, QString::fromLatin1(entry.caption), entry.tabShown);
+        pageControl_->addPage(page, QString::fromLatin1(entry.caption), entry.tabShown);
     }
 }
 
-void TMainForm::FormCreate() {
+void MainWindow::startUp() {
     setWindowTitle(QStringLiteral("Kelvane"));
 
-    const std::string densityPath = AppFile(platform_.programDir(), kDensityFileName);
-    DensityTableRead read = ReadDensityFile(densityPath, platform_.separators());
+    const std::string densityPath = appFile(platform_.programDir(), kDensityFileName);
+    DensityTableRead read = readDensityFile(densityPath, platform_.separators());
     materials_.setTable(std::move(read.materials));
     if (read.error)
         platform_.showError(*read.error);
@@ -192,13 +193,13 @@ void TMainForm::FormCreate() {
     // first material read is taken.
     std::optional<std::string> favourite;
     if (!read.error)
-        RunReportingErrors(platform_, [&] {
-            favourite = ReadFavourite(platform_.programDir(), platform_.userDataDir());
+        runReportingErrors(platform_, [&] {
+            favourite = readFavourite(platform_.programDir(), platform_.userDataDir());
         });
     startingMaterial_ = materials_.chooseStarting(favourite);
 
     materials_.startRounding();
-    CommercialRounding1->setChecked(true);
+    commercialRoundingAction_->setChecked(true);
     showMaterialPanels();
     putPagesInFirstState();
 
@@ -210,12 +211,12 @@ void TMainForm::FormCreate() {
 // material's checked, when it is first about to be shown rather than at start-up:
 // each entry added to a menu costs time in proportion to the entries already there,
 // so a table of many thousand lines would hold up the window's first appearance.
-void TMainForm::buildMaterialMenu() {
+void MainWindow::buildMaterialMenu() {
     const auto& table = materials_.table();
     const auto built = static_cast<std::size_t>(materialEntries_->actions().size());
     for (std::size_t i = built; i < table.size(); ++i) {
-        QAction* entry =
-            Material1->addAction(MenuCaption(QString::fromStdString(DisplayText(table[i].Name))));
+        QAction* entry = materialMenu_->addAction(
+            menuCaption(QString::fromStdString(displayText(table[i].name))));
         entry->setCheckable(true);
         entry->setChecked(i == startingMaterial_);
         entry->setData(static_cast<qulonglong>(i));
@@ -223,26 +224,26 @@ void TMainForm::buildMaterialMenu() {
     }
 }
 
-void TMainForm::putPagesInFirstState() {
+void MainWindow::putPagesInFirstState() {
     for (WeightPage* page : weightPages_)
         page->resetToFirstState();
     turningPage_->resetToFirstState();
     carbonPage_->resetToFirstState();
     convertPage_->resetToFirstState();
-    F32->setChecked(true);
-    calculatorPage_->SetUp(windowTitle());
+    fraction32Action_->setChecked(true);
+    calculatorPage_->setUp(windowTitle());
 }
 
-void TMainForm::showMaterialPanels() {
+void MainWindow::showMaterialPanels() {
     const Separators separators = platform_.separators();
-    JvStatusBar1->setPanelText(0, QString::fromStdString(materials_.materialPanelText()));
-    JvStatusBar1->setPanelText(1, QString::fromStdString(materials_.densityPanelText(separators)));
-    JvStatusBar1->setPanelText(2, QString::fromStdString(materials_.roundingPanelText()));
-    JvStatusBar1->lamp().setLit(materials_.roundingOn());
-    CommercialRounding1->setChecked(materials_.roundingOn());
+    statusBar_->setPanelText(0, QString::fromStdString(materials_.materialPanelText()));
+    statusBar_->setPanelText(1, QString::fromStdString(materials_.densityPanelText(separators)));
+    statusBar_->setPanelText(2, QString::fromStdString(materials_.roundingPanelText()));
+    statusBar_->lamp().setLit(materials_.roundingOn());
+    commercialRoundingAction_->setChecked(materials_.roundingOn());
 }
 
-void TMainForm::MaterialClick(QAction* entry) {
+void MainWindow::chooseMaterial(QAction* entry) {
     if (!entry)
         return;
     entry->setChecked(true);
@@ -251,14 +252,14 @@ void TMainForm::MaterialClick(QAction* entry) {
     recalculateShownWeightPage();
 }
 
-void TMainForm::CommercialRounding1Click() {
+void MainWindow::switchCommercialRounding() {
     materials_.toggleRounding();
     showMaterialPanels();
     recalculateShownWeightPage();
 }
 
-void TMainForm::recalculateShownWeightPage() {
-    const QString shown = PageControl1->activeCaption();
+void MainWindow::recalculateShownWeightPage() {
+    const QString shown = pageControl_->activeCaption();
     for (WeightPage* page : weightPages_) {
         if (page->caption() == shown) {
             page->recalculate();
@@ -267,67 +268,67 @@ void TMainForm::recalculateShownWeightPage() {
     }
 }
 
-bool TMainForm::showPage(const QString& captionOrName) {
-    for (int i = 0; i < PageControl1->pageCount(); ++i) {
-        if (PageControl1->caption(i) == captionOrName ||
-            PageControl1->page(i)->objectName() == captionOrName) {
-            PageControl1->setActivePage(PageControl1->page(i));
+bool MainWindow::showPage(const QString& captionOrName) {
+    for (int i = 0; i < pageControl_->pageCount(); ++i) {
+        if (pageControl_->caption(i) == captionOrName ||
+            pageControl_->page(i)->objectName() == captionOrName) {
+            pageControl_->setActivePage(pageControl_->page(i));
             return true;
         }
     }
     return false;
 }
 
-void TMainForm::About1Click() {
+void MainWindow::showAboutBox() {
     // A fresh box every time, discarded when it closes; modal, but it does not
     // hold up the event loop.
-    auto* box = new TAboutBox1(platform_, this);
+    auto* box = new AboutBox(platform_, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setModal(true);
     box->open();
 }
 
-void TMainForm::resizeEvent(QResizeEvent* event) {
+void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    FormResize();
+    layOutPanels();
 }
 
-void TMainForm::FormResize() {
-    JvStatusBar1->FormResize(width());
+void MainWindow::layOutPanels() {
+    statusBar_->layOutPanels(width());
 }
 
-bool TMainForm::FormCloseQuery() {
+bool MainWindow::confirmClose() {
     const std::string& name = materials_.currentMaterial();
     bool same = false;
-    RunReportingErrors(platform_, [&] {
-        same = CompareFavMat(platform_.programDir(), name, platform_.userDataDir());
+    runReportingErrors(platform_, [&] {
+        same = compareFavMat(platform_.programDir(), name, platform_.userDataDir());
     });
     if (same || !platform_.confirm("Confirm", "Save new Favourite Material?"))
         return true;
-    return RunReportingErrors(
-        platform_, [&] { SaveFavMatFile(platform_.programDir(), name, platform_.userDataDir()); });
+    return runReportingErrors(
+        platform_, [&] { saveFavMatFile(platform_.programDir(), name, platform_.userDataDir()); });
 }
 
-void TMainForm::closeEvent(QCloseEvent* event) {
-    if (FormCloseQuery())
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (confirmClose())
         event->accept();
     else
         event->ignore();
 }
 
-bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     // Key preview: while the calculator's page is on display, every character typed
     // anywhere in the window goes to the calculator once, at its first delivery.
-    if (event->type() != QEvent::KeyPress || PageControl1->activePage() != calculatorPage_)
+    if (event->type() != QEvent::KeyPress || pageControl_->activePage() != calculatorPage_)
         return QMainWindow::eventFilter(watched, event);
     auto* widget = qobject_cast<QWidget*>(watched);
     QWidget* firstReceiver = QApplication::focusWidget() ? QApplication::focusWidget() : this;
     if (widget != firstReceiver || widget->window() != this)
         return QMainWindow::eventFilter(watched, event);
-    const char32_t code = TypedCharacter(*static_cast<QKeyEvent*>(event));
+    const char32_t code = typedCharacter(*static_cast<QKeyEvent*>(event));
     if (code == 0)
         return false; // keys that type nothing, Tab among them, keep their usual meaning
-    calculatorPage_->FormKeyPress(code);
+    calculatorPage_->typeKey(code);
     return true;
 }
 
