@@ -3,9 +3,10 @@
 
 #include "FuzzChecks.h"
 
+#include "common/ResultFormat.h"
 #include "materials/DensityTable.h"
+#include "materials/MaterialState.h"
 #include "materials/NameEncoding.h"
-#include "weights/ResultFormat.h"
 
 #include <cmath>
 #include <cstdint>

@@ -5,8 +5,8 @@
 
 #include "FuzzChecks.h"
 
-#include "weights/NumberEntry.h"
-#include "weights/ResultFormat.h"
+#include "common/NumberEntry.h"
+#include "common/ResultFormat.h"
 
 #include <algorithm>
 #include <cmath>

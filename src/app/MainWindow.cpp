@@ -2,24 +2,22 @@
 
 #include "app/AboutBox.h"
 #include "app/PageControl.h"
+#include "app/PageRegistry.h"
 #include "app/StatusBar.h"
-#include "calculator/CalculatorPage.h"
-#include "carbon/CarbonPage.h"
 #include "convert/ConvertPage.h"
 #include "materials/Favourite.h"
 #include "materials/NameEncoding.h"
 #include "materials/TextFile.h"
 #include "platform/ErrorReport.h"
-#include "platform/KeyInput.h"
 #include "platform/Platform.h"
-#include "turning/TurningPage.h"
+#include "platform/QtText.h"
 #include "weights/WeightPage.h"
+#include "widgets/PageContext.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
@@ -40,18 +38,15 @@ constexpr const char* kDensityFileName = "Density_Plastics.csv";
 constexpr int kInitialClientWidth = 579;
 constexpr int kPageControlHeight = 429;
 
-// The pages in order: control name, caption, and whether a user sees its tab.
-struct PageEntry {
+// The Options > Fractions entries: the resolution each chooses.
+struct FractionEntry {
     const char* name;
     const char* caption;
-    bool tabShown;
+    int resolution;
 };
-constexpr PageEntry kPages[] = {
-    {"TabSheet1", "Round", true},       {"TabSheet2", "Polygon", true},
-    {"TabSheet3", "Flat/Square", true}, {"TabSheet4", "Plate/Sheet", true},
-    {"TabSheet5", "Tube", true},        {"TabSheet6", "Hollow Section", false},
-    {"TabSheet10", "Turning", false},   {"TabSheet7", "CE", false},
-    {"TabSheet8", "M/I", true},         {"TabSheet9", "Calc", false},
+constexpr FractionEntry kFractionEntries[] = {
+    {"F32", "Nearest 1/32\"", 32},
+    {"F64", "Nearest 1/64\"", 64},
 };
 
 // Menu captions show names literally: an "&" in a name is not an access key.
@@ -66,6 +61,7 @@ QString menuCaption(const QString& name) {
 MainWindow::MainWindow(Platform& platform, QWidget* parent)
     : QMainWindow(parent)
     , platform_(platform)
+    , separators_(platform.separators())
     , pageControl_(new PageControl)
     , statusBar_(new StatusBar) {
     setObjectName(QStringLiteral("MainForm"));
@@ -99,11 +95,6 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
            menuBar()->sizeHint().height() + kPageControlHeight + StatusBar::kHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center()); // centred on the screen
-    qApp->installEventFilter(this);
-}
-
-MainWindow::~MainWindow() {
-    qApp->removeEventFilter(this);
 }
 
 void MainWindow::buildMenus() {
@@ -129,18 +120,7 @@ void MainWindow::buildMenus() {
     connect(commercialRoundingAction_, &QAction::triggered, this,
             &MainWindow::switchCommercialRounding);
 
-    QMenu* fractions = options->addMenu(QStringLiteral("Fractions"));
-    fractions->setObjectName(QStringLiteral("Options21"));
-    auto* fractionGroup = new QActionGroup(this);
-    fraction32Action_ = fractions->addAction(QStringLiteral("Nearest 1/32\""));
-    fraction32Action_->setObjectName(QStringLiteral("F32"));
-    fraction64Action_ = fractions->addAction(QStringLiteral("Nearest 1/64\""));
-    fraction64Action_->setObjectName(QStringLiteral("F64"));
-    for (QAction* entry : {fraction32Action_, fraction64Action_}) {
-        entry->setCheckable(true);
-        fractionGroup->addAction(entry);
-        connect(entry, &QAction::triggered, this, [this] { convertPage_->convertEntry(); });
-    }
+    buildFractionMenu(options);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help1"));
@@ -149,33 +129,37 @@ void MainWindow::buildMenus() {
     connect(about, &QAction::triggered, this, &MainWindow::showAboutBox);
 }
 
-void MainWindow::buildPages() {
-    const auto& definitions = weightPageDefinitions();
-    for (const PageEntry& entry : kPages) {
-        const QString name = QString::fromLatin1(entry.name);
-        QWidget* page = nullptr;
-        for (const auto& definition : definitions) {
-            if (definition.pageName == entry.name) {
-                auto* weightPage = new WeightPage(definition, platform_, materials_);
-                weightPages_.push_back(weightPage);
-                page = weightPage;
-            }
-        }
-        if (name == QLatin1String("TabSheet10"))
-            page = turningPage_ = new TurningPage(platform_, materials_);
-        else if (name == QLatin1String("TabSheet7"))
-            page = carbonPage_ = new CarbonPage(platform_);
-        else if (name == QLatin1String("TabSheet8"))
-            page = convertPage_ = new ConvertPage(
-                platform_, [this] { return fraction32Action_->isChecked() ? 32 : 64; });
-        else if (name == QLatin1String("TabSheet9"))
-            page = calculatorPage_ = new CalculatorPage(platform_, [this] { close(); });
-        if (!page) {
-            page = new QWidget;
-            page->setObjectName(name);
-        }
-        pageControl_->addPage(page, QString::fromLatin1(entry.caption), entry.tabShown);
+// Options > Fractions: the nearest 1/32" (the first state) or 1/64" for metric entries.
+void MainWindow::buildFractionMenu(QMenu* options) {
+    QMenu* fractions = options->addMenu(QStringLiteral("Fractions"));
+    fractions->setObjectName(QStringLiteral("Options21"));
+    auto* fractionGroup = new QActionGroup(this);
+    for (const FractionEntry& choice : kFractionEntries) {
+        QAction* entry = fractions->addAction(QString::fromLatin1(choice.caption));
+        entry->setObjectName(QString::fromLatin1(choice.name));
+        entry->setCheckable(true);
+        entry->setChecked(choice.resolution == fractionResolution_);
+        fractionGroup->addAction(entry);
+        connect(entry, &QAction::triggered, this,
+                [this, resolution = choice.resolution] { chooseFractionResolution(resolution); });
     }
+}
+
+// Every page is known from the start; each is made when first shown, with the
+// window's settings as they then stand.
+void MainWindow::buildPages() {
+    for (const PageEntry& entry : pageRegistry()) {
+        pageControl_->addPage(
+            toQString(entry.name), toQString(entry.caption), entry.tabShown,
+            [this, make = entry.make] {
+                const PageContext context{
+                    platform_, separators_, materials_, windowTitle(), fractionResolution_, [this] {
+                        close();
+                    }};
+                return make(context);
+            });
+    }
+    pageControl_->setActiveIndex(0);
 }
 
 void MainWindow::startUp() {
@@ -198,10 +182,8 @@ void MainWindow::startUp() {
         });
     startingMaterial_ = materials_.chooseStarting(favourite);
 
-    materials_.startRounding();
-    commercialRoundingAction_->setChecked(true);
+    materials_.setCommercialRounding(true);
     showMaterialPanels();
-    putPagesInFirstState();
 
     if (auto* firstBox = findChild<QLineEdit*>(QStringLiteral("RDiaEdit")))
         firstBox->setFocus();
@@ -224,20 +206,9 @@ void MainWindow::buildMaterialMenu() {
     }
 }
 
-void MainWindow::putPagesInFirstState() {
-    for (WeightPage* page : weightPages_)
-        page->resetToFirstState();
-    turningPage_->resetToFirstState();
-    carbonPage_->resetToFirstState();
-    convertPage_->resetToFirstState();
-    fraction32Action_->setChecked(true);
-    calculatorPage_->setUp(windowTitle());
-}
-
 void MainWindow::showMaterialPanels() {
-    const Separators separators = platform_.separators();
     statusBar_->setPanelText(0, QString::fromStdString(materials_.materialPanelText()));
-    statusBar_->setPanelText(1, QString::fromStdString(materials_.densityPanelText(separators)));
+    statusBar_->setPanelText(1, QString::fromStdString(materials_.densityPanelText(separators_)));
     statusBar_->setPanelText(2, QString::fromStdString(materials_.roundingPanelText()));
     statusBar_->lamp().setLit(materials_.roundingOn());
     commercialRoundingAction_->setChecked(materials_.roundingOn());
@@ -252,27 +223,29 @@ void MainWindow::chooseMaterial(QAction* entry) {
     recalculateShownWeightPage();
 }
 
-void MainWindow::switchCommercialRounding() {
-    materials_.toggleRounding();
+void MainWindow::switchCommercialRounding(bool on) {
+    materials_.setCommercialRounding(on);
     showMaterialPanels();
     recalculateShownWeightPage();
 }
 
+void MainWindow::chooseFractionResolution(int resolution) {
+    fractionResolution_ = resolution;
+    // A page not made yet is made with the choice as it then stands.
+    for (int i = 0; i < pageControl_->pageCount(); ++i)
+        if (auto* convert = qobject_cast<ConvertPage*>(pageControl_->builtPage(i)))
+            convert->setFractionResolution(resolution);
+}
+
 void MainWindow::recalculateShownWeightPage() {
-    const QString shown = pageControl_->activeCaption();
-    for (WeightPage* page : weightPages_) {
-        if (page->caption() == shown) {
-            page->recalculate();
-            return;
-        }
-    }
+    if (auto* page = qobject_cast<WeightPage*>(pageControl_->activePage()))
+        page->recalculate();
 }
 
 bool MainWindow::showPage(const QString& captionOrName) {
     for (int i = 0; i < pageControl_->pageCount(); ++i) {
-        if (pageControl_->caption(i) == captionOrName ||
-            pageControl_->page(i)->objectName() == captionOrName) {
-            pageControl_->setActivePage(pageControl_->page(i));
+        if (pageControl_->caption(i) == captionOrName || pageControl_->name(i) == captionOrName) {
+            pageControl_->setActiveIndex(i);
             return true;
         }
     }
@@ -290,10 +263,6 @@ void MainWindow::showAboutBox() {
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    layOutPanels();
-}
-
-void MainWindow::layOutPanels() {
     statusBar_->layOutPanels(width());
 }
 
@@ -314,22 +283,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->accept();
     else
         event->ignore();
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    // Key preview: while the calculator's page is on display, every character typed
-    // anywhere in the window goes to the calculator once, at its first delivery.
-    if (event->type() != QEvent::KeyPress || pageControl_->activePage() != calculatorPage_)
-        return QMainWindow::eventFilter(watched, event);
-    auto* widget = qobject_cast<QWidget*>(watched);
-    QWidget* firstReceiver = QApplication::focusWidget() ? QApplication::focusWidget() : this;
-    if (widget != firstReceiver || widget->window() != this)
-        return QMainWindow::eventFilter(watched, event);
-    const char32_t code = typedCharacter(*static_cast<QKeyEvent*>(event));
-    if (code == 0)
-        return false; // keys that type nothing, Tab among them, keep their usual meaning
-    calculatorPage_->typeKey(code);
-    return true;
 }
 
 } // namespace kelvane

@@ -1,10 +1,9 @@
 #pragma once
 
+#include "common/Separators.h"
 #include "materials/MaterialState.h"
 
 #include <QMainWindow>
-
-#include <vector>
 
 class QAction;
 class QActionGroup;
@@ -12,14 +11,9 @@ class QMenu;
 
 namespace kelvane {
 
-class CalculatorPage;
-class CarbonPage;
-class ConvertPage;
 class PageControl;
 class Platform;
 class StatusBar;
-class TurningPage;
-class WeightPage;
 
 // The main window: the menu bar, the page control with its ten pages and the
 // four-panel status bar. It owns the density table and the material in use, runs
@@ -28,15 +22,14 @@ class MainWindow final : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainWindow(Platform& platform, QWidget* parent = nullptr);
-    ~MainWindow() override;
 
     // The start-up sequence: density table, Round page, starting material, status
-    // bar, commercial rounding, and every page in its first state. An error in a
-    // step is reported and start-up goes on, so the window is always usable.
+    // bar and commercial rounding. An error in a step is reported and start-up goes
+    // on, so the window is always usable.
     void startUp();
 
     PageControl& pageControl() { return *pageControl_; }
-    StatusBar& statusBar() { return *statusBar_; }
+    StatusBar& statusPanels() { return *statusBar_; }
     const MaterialState& materials() const { return materials_; }
     // Brings a page into view by its caption or control name, hidden pages included.
     bool showPage(const QString& captionOrName);
@@ -44,22 +37,22 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
+    void buildFractionMenu(QMenu* options);
     void buildPages();
     void buildMaterialMenu();
     void chooseMaterial(QAction* entry);
-    void switchCommercialRounding();
+    void switchCommercialRounding(bool on);
+    void chooseFractionResolution(int resolution);
     void showAboutBox();
-    void layOutPanels();
     bool confirmClose();
     void recalculateShownWeightPage();
     void showMaterialPanels();
-    void putPagesInFirstState();
 
     Platform& platform_;
+    Separators separators_; // read once at start-up
     MaterialState materials_;
     PageControl* pageControl_;
     StatusBar* statusBar_;
@@ -67,13 +60,7 @@ private:
     QActionGroup* materialEntries_ = nullptr;
     std::size_t startingMaterial_ = 0; // the entry checked when the menu is built
     QAction* commercialRoundingAction_ = nullptr;
-    QAction* fraction32Action_ = nullptr;
-    QAction* fraction64Action_ = nullptr;
-    std::vector<WeightPage*> weightPages_;
-    TurningPage* turningPage_ = nullptr;
-    CarbonPage* carbonPage_ = nullptr;
-    ConvertPage* convertPage_ = nullptr;
-    CalculatorPage* calculatorPage_ = nullptr;
+    int fractionResolution_ = 32;
 };
 
 } // namespace kelvane

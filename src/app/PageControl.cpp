@@ -29,32 +29,41 @@ PageControl::PageControl(QWidget* parent)
     stack_->setFrameShape(QFrame::StyledPanel);
 }
 
-void PageControl::addPage(QWidget* page, const QString& caption, bool tabShown) {
-    pages_.push_back({page, caption, tabShown});
-    stack_->addWidget(page);
+void PageControl::addPage(const QString& name, const QString& caption, bool tabShown,
+                          PageFactory make) {
+    pages_.push_back({name, caption, tabShown, std::move(make)});
     if (tabShown)
         tabs_->tabsChanged();
 }
 
+QWidget* PageControl::page(int index) {
+    Entry& wanted = pages_.at(static_cast<std::size_t>(index));
+    if (!wanted.page) {
+        wanted.page = wanted.make();
+        wanted.page->setObjectName(wanted.name);
+        stack_->addWidget(wanted.page);
+    }
+    return wanted.page;
+}
+
+void PageControl::buildAllPages() {
+    for (int i = 0; i < pageCount(); ++i)
+        page(i);
+}
+
 QWidget* PageControl::activePage() const {
-    return stack_->currentWidget();
+    return active_ < 0 ? nullptr : entry(active_).page;
 }
 
 QString PageControl::activeCaption() const {
-    return captionOf(activePage());
+    return active_ < 0 ? QString() : entry(active_).caption;
 }
 
-QString PageControl::captionOf(const QWidget* page) const {
-    for (const Entry& entry : pages_)
-        if (entry.page == page)
-            return entry.caption;
-    return {};
-}
-
-void PageControl::setActivePage(QWidget* page) {
-    if (page == activePage())
+void PageControl::setActiveIndex(int index) {
+    if (index == active_)
         return;
-    stack_->setCurrentWidget(page);
+    stack_->setCurrentWidget(page(index));
+    active_ = index;
     tabs_->update();
     emit activePageChanged();
 }
@@ -73,28 +82,28 @@ void PageControl::stepTab(int direction) {
         return;
     int current = -1;
     for (int i = 0; i < tabs; ++i)
-        if (pageOfTab(i) == activePage())
+        if (pageOfTab(i) == active_)
             current = i;
     const int next = current < 0 ? 0 : (current + direction + tabs) % tabs;
-    setActivePage(pageOfTab(next));
+    setActiveIndex(pageOfTab(next));
 }
 
-QWidget* PageControl::pageOfTab(int tabIndex) const {
+int PageControl::pageOfTab(int tabIndex) const {
     if (tabIndex < 0)
-        return nullptr;
+        return -1;
     int shown = -1;
-    for (const Entry& entry : pages_) {
-        if (entry.tabShown && ++shown == tabIndex)
-            return entry.page;
+    for (int i = 0; i < pageCount(); ++i) {
+        if (entry(i).tabShown && ++shown == tabIndex)
+            return i;
     }
-    return nullptr;
+    return -1;
 }
 
 void PageControl::drawTab(QPainter& painter, int tabIndex, const QRect& rect, bool selected) const {
-    QWidget* page = pageOfTab(tabIndex);
-    if (!page)
+    const int page = pageOfTab(tabIndex);
+    if (page < 0)
         return;
-    const QString caption = captionOf(page);
+    const QString caption = entry(page).caption;
     painter.save();
     QFont font = this->font();
     if (selected) {

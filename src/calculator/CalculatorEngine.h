@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calculator/CalculatorTape.h"
+#include "common/KeyCodes.h"
 #include "common/Separators.h"
 
 #include <functional>
@@ -17,10 +18,10 @@ struct CalcKey {
     static constexpr char MemoryRecall = 3;   // Ctrl+C, MR
     static constexpr char MemoryAdd = 4;      // Ctrl+D, M +
     static constexpr char MemorySubtract = 5; // Ctrl+E, M -
-    static constexpr char Backspace = 8;
-    static constexpr char Clear = 12; // Ctrl+L, C
-    static constexpr char Enter = 13; // handled as "="
-    static constexpr char Escape = 27;
+    static constexpr char Backspace = static_cast<char>(kBackspaceKey);
+    static constexpr char Clear = 12;                           // Ctrl+L, C
+    static constexpr char Enter = static_cast<char>(kEnterKey); // handled as "="
+    static constexpr char Escape = static_cast<char>(kEscapeKey);
     static constexpr char Blank = ' '; // no key yet, no pending operator
 };
 

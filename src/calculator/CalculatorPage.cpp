@@ -1,7 +1,12 @@
 #include "calculator/CalculatorPage.h"
 
 #include "platform/ErrorReport.h"
+#include "platform/KeyInput.h"
 #include "platform/Platform.h"
+#include "widgets/PageContext.h"
+
+#include <QApplication>
+#include <QKeyEvent>
 
 #include <QFrame>
 #include <QLabel>
@@ -95,17 +100,38 @@ char calculatorKeyCode(char32_t code) {
 
 } // namespace
 
-CalculatorPage::CalculatorPage(Platform& platform, std::function<void()> closeRequest,
-                               QWidget* parent)
+CalculatorPage::CalculatorPage(const PageContext& context, QWidget* parent)
     : QWidget(parent)
-    , platform_(platform)
-    , engine_(platform.separators(),
+    , platform_(context.platform)
+    , engine_(context.separators,
               {[this](const std::string& line) { addTapeLine(line); },
-               [this](bool visible) { showMemoryButtons(visible); }, std::move(closeRequest)}) {
-    setObjectName(QStringLiteral("TabSheet9"));
+               [this](bool visible) { showMemoryButtons(visible); }, context.closeWindow}) {
     buildDisplay();
     buildTape();
     buildKeypad();
+    engine_.setUp(context.windowCaption.toStdString());
+    display_->setText(QString::fromStdString(engine_.displayText()));
+    displayPanel_->show();
+    qApp->installEventFilter(this);
+}
+
+CalculatorPage::~CalculatorPage() {
+    qApp->removeEventFilter(this);
+}
+
+bool CalculatorPage::eventFilter(QObject* watched, QEvent* event) {
+    // The stack of pages hides every page but the one on display.
+    if (event->type() != QEvent::KeyPress || !isVisible())
+        return QWidget::eventFilter(watched, event);
+    auto* widget = qobject_cast<QWidget*>(watched);
+    QWidget* firstReceiver = QApplication::focusWidget() ? QApplication::focusWidget() : window();
+    if (widget != firstReceiver || widget->window() != window())
+        return QWidget::eventFilter(watched, event);
+    const char32_t code = typedCharacter(*static_cast<QKeyEvent*>(event));
+    if (code == 0)
+        return false; // keys that type nothing, Tab among them, keep their usual meaning
+    typeKey(code);
+    return true;
 }
 
 void CalculatorPage::buildDisplay() {
@@ -172,12 +198,6 @@ void CalculatorPage::buildKeypad() {
         else if (key.code == CalcKey::MemoryClear)
             memoryClearButton_ = button;
     }
-}
-
-void CalculatorPage::setUp(const QString& windowCaption) {
-    engine_.setUp(windowCaption.toStdString());
-    display_->setText(QString::fromStdString(engine_.displayText()));
-    displayPanel_->show();
 }
 
 void CalculatorPage::typeKey(char32_t code) {

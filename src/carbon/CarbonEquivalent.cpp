@@ -1,6 +1,6 @@
 #include "carbon/CarbonEquivalent.h"
 
-#include "weights/ResultFormat.h"
+#include "common/ResultFormat.h"
 
 namespace kelvane {
 

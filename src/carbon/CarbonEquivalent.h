@@ -13,8 +13,6 @@ namespace kelvane {
 // the IIW carbon equivalent, C + Mn/6 + (Cr + Mo + V)/5 + (Cu + Ni)/15, the contents
 // in per cent by mass.
 
-inline constexpr std::string_view kCarbonPageName = "TabSheet7";
-inline constexpr std::string_view kCarbonCaption = "CE";
 inline constexpr std::string_view kCarbonResultCaption = "Carbon Equivalent Value (CE): ";
 
 // An element box of the page, top to bottom, with the caption and the chemical
@@ -55,9 +53,8 @@ inline constexpr std::array<CarbonBand, 5> kCarbonBands = {{
     {"Over 0.51", "Poor", std::numeric_limits<double>::infinity()},
 }};
 
-// The pointer's positions run from 0 (top) to the last band, with ticks in between.
+// The pointer's positions run from 0 (top) to the last band.
 inline constexpr int kCarbonLastPosition = static_cast<int>(kCarbonBands.size()) - 1;
-inline constexpr std::array<int, 3> kCarbonTicks = {1, 2, 3};
 
 // The carbon equivalent of the contents, worked in extended precision.
 double calcCev(const ElementContents& contents);

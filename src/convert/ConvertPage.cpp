@@ -1,11 +1,13 @@
 #include "convert/ConvertPage.h"
 
+#include "common/KeyCodes.h"
 #include "convert/ConversionResults.h"
 #include "convert/DimensionParser.h"
 #include "platform/ErrorReport.h"
 #include "platform/KeyInput.h"
 #include "platform/Platform.h"
 #include "platform/QtText.h"
+#include "widgets/PageContext.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -17,8 +19,6 @@
 namespace kelvane {
 
 namespace {
-
-constexpr char32_t kEnterCode = 13;
 
 // The notation help above the entry box, seven lines.
 constexpr const char* kNotationHelp =
@@ -52,12 +52,11 @@ QString captionName(const char* caption) {
 
 } // namespace
 
-ConvertPage::ConvertPage(Platform& platform, std::function<int()> fractionResolution,
-                         QWidget* parent)
+ConvertPage::ConvertPage(const PageContext& context, QWidget* parent)
     : QWidget(parent)
-    , platform_(platform)
-    , fractionResolution_(std::move(fractionResolution)) {
-    setObjectName(QStringLiteral("TabSheet8"));
+    , platform_(context.platform)
+    , separators_(context.separators)
+    , fractionResolution_(context.fractionResolution) {
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(16, 12, 16, 12);
     page->setSpacing(8);
@@ -131,7 +130,7 @@ bool ConvertPage::eventFilter(QObject* watched, QEvent* event) {
 bool ConvertPage::admitEntryKey(char32_t key) {
     if (!dimensionKeyAdmitted(key, entryBox_->text().toStdString()))
         return false;
-    if (key == kEnterCode) {
+    if (key == kEnterKey) {
         focusNextControl(entryBox_);
         return false; // Enter has done its work; the box never sees it
     }
@@ -142,8 +141,8 @@ void ConvertPage::convertEntry() {
     // Emptied first, so that a text that cannot be read leaves every result empty.
     showTexts(ConversionTexts{});
     runReportingErrors(platform_, [this] {
-        showTexts(convertDimensionText(entryBox_->text().toStdString(), fractionResolution_(),
-                                       platform_.separators()));
+        showTexts(convertDimensionText(entryBox_->text().toStdString(), fractionResolution_,
+                                       separators_));
     });
 }
 
@@ -154,12 +153,9 @@ void ConvertPage::showTexts(const ConversionTexts& texts) {
     }
 }
 
-void ConvertPage::resetToFirstState() {
-    {
-        const QSignalBlocker blocker(entryBox_);
-        entryBox_->clear();
-    }
-    showTexts(ConversionTexts{});
+void ConvertPage::setFractionResolution(int resolution) {
+    fractionResolution_ = resolution;
+    convertEntry();
 }
 
 } // namespace kelvane

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "common/Separators.h"
+
 #include <QWidget>
 
 #include <array>
-#include <functional>
 
 class QGridLayout;
 class QLabel;
@@ -13,20 +14,18 @@ namespace kelvane {
 
 class Platform;
 struct ConversionTexts;
+struct PageContext;
 
 // The "M/I" page: one dimension typed in metric or imperial notation and its ten
 // conversions.
 class ConvertPage final : public QWidget {
     Q_OBJECT
 public:
-    // `fractionResolution` gives 32 or 64, as the Options > Fractions choice stands.
-    ConvertPage(Platform& platform, std::function<int()> fractionResolution,
-                QWidget* parent = nullptr);
+    // Made in its first state: entry box and the ten results empty.
+    explicit ConvertPage(const PageContext& context, QWidget* parent = nullptr);
 
-    // Works the ten conversions out afresh from the entry box's text.
-    void convertEntry();
-    // The first state at start-up: entry box and the ten results empty.
-    void resetToFirstState();
+    // The Options > Fractions choice, 32 or 64: the conversions are worked out afresh.
+    void setFractionResolution(int resolution);
 
 protected:
     // The entry box's key filter (admitEntryKey) runs here.
@@ -36,10 +35,13 @@ private:
     void buildColumn(QGridLayout* grid, int column, const char* heading, bool imperial);
     // Whether the typed character may go into the entry box; Enter moves the focus on.
     bool admitEntryKey(char32_t key);
+    // Works the ten conversions out afresh from the entry box's text.
+    void convertEntry();
     void showTexts(const ConversionTexts& texts);
 
     Platform& platform_;
-    std::function<int()> fractionResolution_;
+    Separators separators_;
+    int fractionResolution_;
     QLineEdit* entryBox_ = nullptr;
     std::array<QLabel*, 5> imperialLabels_{};
     std::array<QLabel*, 5> metricLabels_{};

@@ -1,6 +1,7 @@
 #include "convert/DimensionParser.h"
 
 #include "common/KelvaneError.h"
+#include "common/KeyCodes.h"
 
 #include <charconv>
 
@@ -14,9 +15,6 @@ constexpr char kFractionSlash = '/';
 constexpr char kDecimalPoint = '.';
 
 // Control keys that the entry box admits whatever its text.
-constexpr char32_t BackspaceKey = 8;
-constexpr char32_t EnterKey = 13;
-constexpr char32_t DeleteKey = 127;
 
 bool isDigit(char32_t c) {
     return c >= '0' && c <= '9';
@@ -203,7 +201,7 @@ DimensionEntry parseDimension(std::string_view text) {
 
 bool dimensionKeyAdmitted(char32_t key, std::string_view currentText) {
     // Upper-casing the key first would change nothing: no letter is ever admitted.
-    const bool isControl = key == BackspaceKey || key == EnterKey || key == DeleteKey;
+    const bool isControl = key == kBackspaceKey || key == kEnterKey || key == kDeleteKey;
     const bool isMark =
         key == kFeetMark || key == kInchMark || key == kDecimalPoint || key == kFractionSlash;
     if (!isControl && !isMark && !isDigit(key))

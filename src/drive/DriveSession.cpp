@@ -40,14 +40,6 @@ int numberArgument(const QJsonArray& arguments, int index) {
     return arguments[index].toInt();
 }
 
-QWidget* controlArgument(const QJsonArray& arguments, int index) {
-    const QString name = textArgument(arguments, index);
-    QWidget* control = findControl(name);
-    if (!control)
-        throw DriveError("no control named " + name.toStdString());
-    return control;
-}
-
 // Lets Qt finish what the command set off: layouts, posted events, deferred deletes.
 void settle() {
     for (int i = 0; i < 3; ++i) {
@@ -121,98 +113,206 @@ QWidget& DriveSession::mainWindow() {
     return *window_;
 }
 
-QJsonValue DriveSession::run(const QString& command, const QJsonArray& arguments) {
-    if (command == QLatin1String("start"))
-        return start();
-    if (command == QLatin1String("answer")) {
-        for (int i = 1; i < arguments.size(); ++i) {
-            const QString answer = textArgument(arguments, i);
-            if (answer != QLatin1String("yes") && answer != QLatin1String("no"))
-                throw DriveError("answers are \"yes\" or \"no\"");
-            platform_.queueAnswer(answer == QLatin1String("yes"));
-        }
-        return QJsonValue::Null;
+QWidget* DriveSession::control(const QJsonArray& arguments, int index) {
+    const QString name = textArgument(arguments, index);
+    QWidget* found = findControl(name);
+    if (!found && window_) {
+        // A page is made when first shown; a control addressed before then is on a
+        // page still to be made.
+        window_->pageControl().buildAllPages();
+        found = findControl(name);
     }
-    if (command == QLatin1String("shell")) {
-        const QString verdict = textArgument(arguments, 1);
-        if (verdict != QLatin1String("ok") && verdict != QLatin1String("fail"))
-            throw DriveError("the shell answers \"ok\" or \"fail\"");
-        platform_.setShellAccepts(verdict == QLatin1String("ok"));
-        return QJsonValue::Null;
-    }
-    if (command == QLatin1String("clipboard"))
-        return QString::fromStdString(platform_.clipboard());
+    if (!found)
+        throw DriveError("no control named " + name.toStdString());
+    return found;
+}
 
-    QWidget& window = mainWindow();
-    if (command == QLatin1String("page")) {
-        if (!window_->showPage(textArgument(arguments, 1)))
-            throw DriveError("no page " + textArgument(arguments, 1).toStdString());
-        return window_->pageControl().activeCaption();
+QJsonValue DriveSession::run(const QString& command, const QJsonArray& arguments) {
+    using Handler = QJsonValue (*)(DriveSession & session, const QJsonArray& arguments);
+    struct Command {
+        const char* name;
+        bool needsWindow; // only once the program has been started
+        Handler handle;
+    };
+    static constexpr Command kCommands[] = {
+        {"start", false,
+         [](DriveSession& s, const QJsonArray&) {
+             return s.start();
+         }},
+        {"answer", false,
+         [](DriveSession& s, const QJsonArray& a) {
+             return s.answer(a);
+         }},
+        {"shell", false,
+         [](DriveSession& s, const QJsonArray& a) {
+             return s.shell(a);
+         }},
+        {"clipboard", false,
+         [](DriveSession& s, const QJsonArray&) -> QJsonValue {
+             return QString::fromStdString(s.platform_.clipboard());
+         }},
+        {"page", true,
+         [](DriveSession& s, const QJsonArray& a) {
+             return s.page(a);
+         }},
+        {"focus", true,
+         [](DriveSession& s, const QJsonArray& a) {
+             return s.focus(a);
+         }},
+        {"type", true,
+         [](DriveSession& s, const QJsonArray& a) {
+             return s.type(a);
+         }},
+        {"key", true,
+         [](DriveSession& s, const QJsonArray& a) {
+             return s.key(a);
+         }},
+        {"paste", true,
+         [](DriveSession& s, const QJsonArray& a) {
+             return s.paste(a);
+         }},
+        {"click", true,
+         [](DriveSession& s, const QJsonArray& a) -> QJsonValue {
+             clickControl(s.control(a, 1));
+             return QJsonValue::Null;
+         }},
+        {"hover", true,
+         [](DriveSession& s, const QJsonArray& a) {
+             return s.hover(a, true);
+         }},
+        {"leave", true,
+         [](DriveSession& s, const QJsonArray& a) {
+             return s.hover(a, false);
+         }},
+        {"menu", true,
+         [](DriveSession& s, const QJsonArray& a) {
+             return s.menu(a, false);
+         }},
+        {"menuitems", true,
+         [](DriveSession& s, const QJsonArray& a) {
+             return s.menu(a, true);
+         }},
+        {"select", true,
+         [](DriveSession& s, const QJsonArray& a) {
+             return s.select(a);
+         }},
+        {"get", true,
+         [](DriveSession& s, const QJsonArray& a) -> QJsonValue {
+             return describeControl(s.control(a, 1));
+         }},
+        {"statusbar", true,
+         [](DriveSession& s, const QJsonArray&) {
+             return s.statusBar();
+         }},
+        {"tabs", true,
+         [](DriveSession& s, const QJsonArray&) {
+             return s.tabs();
+         }},
+        {"close", true,
+         [](DriveSession& s, const QJsonArray&) {
+             return s.close();
+         }},
+        {"resize", true,
+         [](DriveSession& s, const QJsonArray& a) {
+             return s.resize(a);
+         }},
+        {"window", true,
+         [](DriveSession& s, const QJsonArray&) {
+             return s.activeWindow();
+         }},
+        {"screenshot", true,
+         [](DriveSession& s, const QJsonArray& a) {
+             return s.screenshot(a);
+         }},
+    };
+    for (const Command& entry : kCommands) {
+        if (command != QLatin1String(entry.name))
+            continue;
+        if (entry.needsWindow)
+            mainWindow(); // throws until the program has been started
+        return entry.handle(*this, arguments);
     }
-    if (command == QLatin1String("focus")) {
-        QWidget* control = controlArgument(arguments, 1);
-        control->activateWindow();
-        control->setFocus(Qt::OtherFocusReason);
-        return QJsonValue::Null;
-    }
-    if (command == QLatin1String("type")) {
-        for (const QChar character : textArgument(arguments, 1))
-            typeCharacter(&window, character);
-        return QJsonValue::Null;
-    }
-    if (command == QLatin1String("key")) {
-        if (!pressNamedKey(&window, textArgument(arguments, 1)))
-            throw DriveError("unknown key " + textArgument(arguments, 1).toStdString());
-        return QJsonValue::Null;
-    }
-    if (command == QLatin1String("paste")) {
-        auto* edit = qobject_cast<QLineEdit*>(controlArgument(arguments, 1));
-        if (!edit)
-            throw DriveError("not an entry box: " + textArgument(arguments, 1).toStdString());
-        edit->selectAll();
-        edit->insert(textArgument(arguments, 2));
-        return QJsonValue::Null;
-    }
-    if (command == QLatin1String("click")) {
-        clickControl(controlArgument(arguments, 1));
-        return QJsonValue::Null;
-    }
-    if (command == QLatin1String("hover") || command == QLatin1String("leave")) {
-        hoverControl(controlArgument(arguments, 1), command == QLatin1String("hover"));
-        return QJsonValue::Null;
-    }
-    if (command == QLatin1String("menu") || command == QLatin1String("menuitems"))
-        return menu(arguments, command == QLatin1String("menuitems"));
-    if (command == QLatin1String("select")) {
-        auto* combo = qobject_cast<QComboBox*>(controlArgument(arguments, 1));
-        const int index = combo ? combo->findText(textArgument(arguments, 2)) : -1;
-        if (index < 0)
-            throw DriveError("no item " + textArgument(arguments, 2).toStdString());
-        combo->setCurrentIndex(index);
-        return QJsonValue::Null;
-    }
-    if (command == QLatin1String("get"))
-        return describeControl(controlArgument(arguments, 1));
-    if (command == QLatin1String("statusbar"))
-        return statusBar();
-    if (command == QLatin1String("tabs"))
-        return tabs();
-    if (command == QLatin1String("close"))
-        return close();
-    if (command == QLatin1String("resize")) {
-        window.resize(numberArgument(arguments, 1), numberArgument(arguments, 2));
-        return QJsonValue::Null;
-    }
-    if (command == QLatin1String("window"))
-        return activeWindow();
-    if (command == QLatin1String("screenshot")) {
-        QWidget* shown =
-            QApplication::activeModalWidget() ? QApplication::activeModalWidget() : &window;
-        if (!shown->grab().save(textArgument(arguments, 1), "PNG"))
-            throw DriveError("cannot write " + textArgument(arguments, 1).toStdString());
-        return QJsonValue::Null;
-    }
+    mainWindow(); // before the start every other word is answered as a command too early
     throw DriveError("unknown command " + command.toStdString());
+}
+
+QJsonValue DriveSession::answer(const QJsonArray& arguments) {
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString answer = textArgument(arguments, i);
+        if (answer != QLatin1String("yes") && answer != QLatin1String("no"))
+            throw DriveError("answers are \"yes\" or \"no\"");
+        platform_.queueAnswer(answer == QLatin1String("yes"));
+    }
+    return QJsonValue::Null;
+}
+
+QJsonValue DriveSession::shell(const QJsonArray& arguments) {
+    const QString verdict = textArgument(arguments, 1);
+    if (verdict != QLatin1String("ok") && verdict != QLatin1String("fail"))
+        throw DriveError("the shell answers \"ok\" or \"fail\"");
+    platform_.setShellAccepts(verdict == QLatin1String("ok"));
+    return QJsonValue::Null;
+}
+
+QJsonValue DriveSession::page(const QJsonArray& arguments) {
+    if (!window_->showPage(textArgument(arguments, 1)))
+        throw DriveError("no page " + textArgument(arguments, 1).toStdString());
+    return window_->pageControl().activeCaption();
+}
+
+QJsonValue DriveSession::focus(const QJsonArray& arguments) {
+    QWidget* target = control(arguments, 1);
+    target->activateWindow();
+    target->setFocus(Qt::OtherFocusReason);
+    return QJsonValue::Null;
+}
+
+QJsonValue DriveSession::type(const QJsonArray& arguments) {
+    for (const QChar character : textArgument(arguments, 1))
+        typeCharacter(&mainWindow(), character);
+    return QJsonValue::Null;
+}
+
+QJsonValue DriveSession::key(const QJsonArray& arguments) {
+    if (!pressNamedKey(&mainWindow(), textArgument(arguments, 1)))
+        throw DriveError("unknown key " + textArgument(arguments, 1).toStdString());
+    return QJsonValue::Null;
+}
+
+QJsonValue DriveSession::paste(const QJsonArray& arguments) {
+    auto* edit = qobject_cast<QLineEdit*>(control(arguments, 1));
+    if (!edit)
+        throw DriveError("not an entry box: " + textArgument(arguments, 1).toStdString());
+    edit->selectAll();
+    edit->insert(textArgument(arguments, 2));
+    return QJsonValue::Null;
+}
+
+QJsonValue DriveSession::hover(const QJsonArray& arguments, bool enter) {
+    hoverControl(control(arguments, 1), enter);
+    return QJsonValue::Null;
+}
+
+QJsonValue DriveSession::select(const QJsonArray& arguments) {
+    auto* combo = qobject_cast<QComboBox*>(control(arguments, 1));
+    const int index = combo ? combo->findText(textArgument(arguments, 2)) : -1;
+    if (index < 0)
+        throw DriveError("no item " + textArgument(arguments, 2).toStdString());
+    combo->setCurrentIndex(index);
+    return QJsonValue::Null;
+}
+
+QJsonValue DriveSession::resize(const QJsonArray& arguments) {
+    mainWindow().resize(numberArgument(arguments, 1), numberArgument(arguments, 2));
+    return QJsonValue::Null;
+}
+
+QJsonValue DriveSession::screenshot(const QJsonArray& arguments) {
+    QWidget* shown =
+        QApplication::activeModalWidget() ? QApplication::activeModalWidget() : &mainWindow();
+    if (!shown->grab().save(textArgument(arguments, 1), "PNG"))
+        throw DriveError("cannot write " + textArgument(arguments, 1).toStdString());
+    return QJsonValue::Null;
 }
 
 QJsonValue DriveSession::start() {
@@ -265,7 +365,7 @@ QJsonValue DriveSession::menu(const QJsonArray& arguments, bool listOnly) {
 }
 
 QJsonValue DriveSession::statusBar() {
-    const StatusBar& bar = window_->statusBar();
+    const StatusBar& bar = window_->statusPanels();
     QJsonArray panels;
     for (int i = 0; i < StatusBar::kPanelCount; ++i)
         panels.append(QJsonObject{{"text", bar.panelText(i)}, {"width", bar.panelWidth(i)}});

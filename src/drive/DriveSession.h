@@ -27,14 +27,28 @@ public:
     MainWindow* window() { return window_.get(); }
 
 private:
+    // Carries out one command, found by its name in the table of commands.
     QJsonValue run(const QString& command, const QJsonArray& arguments);
     QJsonValue start();
+    QJsonValue answer(const QJsonArray& arguments);
+    QJsonValue shell(const QJsonArray& arguments);
+    QJsonValue page(const QJsonArray& arguments);
+    QJsonValue focus(const QJsonArray& arguments);
+    QJsonValue type(const QJsonArray& arguments);
+    QJsonValue key(const QJsonArray& arguments);
+    QJsonValue paste(const QJsonArray& arguments);
+    QJsonValue hover(const QJsonArray& arguments, bool enter);
+    QJsonValue select(const QJsonArray& arguments);
+    QJsonValue resize(const QJsonArray& arguments);
+    QJsonValue screenshot(const QJsonArray& arguments);
     QJsonValue menu(const QJsonArray& arguments, bool listOnly);
     QJsonValue statusBar();
     QJsonValue tabs();
     QJsonValue activeWindow();
     QJsonValue close();
     QWidget& mainWindow();
+    // The control named by argument `index`, on whichever page it stands.
+    QWidget* control(const QJsonArray& arguments, int index);
     QJsonArray takeEvents();
 
     ScriptedPlatform platform_;

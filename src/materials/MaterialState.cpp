@@ -1,9 +1,18 @@
 #include "materials/MaterialState.h"
 
+#include "common/ResultFormat.h"
 #include "materials/NameEncoding.h"
-#include "weights/ResultFormat.h"
+
+#include <cmath>
 
 namespace kelvane {
+
+double commercialDensity(double density) {
+    const long double scaled = (static_cast<long double>(density) + 0.25L) * 4.0L;
+    // nearbyint follows the processor's rounding mode, which the program never
+    // changes from round-to-nearest-even.
+    return static_cast<double>(std::nearbyint(scaled) / 4.0L);
+}
 
 std::size_t MaterialState::chooseStarting(const std::optional<std::string>& favourite) {
     std::size_t index = 0;
@@ -32,29 +41,19 @@ std::size_t MaterialState::chooseStarting(const std::optional<std::string>& favo
     return index;
 }
 
-void MaterialState::startRounding() {
-    roundingOn_ = false;
-    toggleRounding();
-}
-
 void MaterialState::choose(std::size_t index) {
     currentMaterial_ = table_.at(index).name;
     currentDensity_ = table_.at(index).density;
     exactDensity_ = currentDensity_;
-    roundingOn_ = false;
-    toggleRounding(); // choosing a material always ends with commercial rounding on
+    setCommercialRounding(true); // choosing a material always ends with commercial rounding on
 }
 
-void MaterialState::toggleRounding() {
-    if (roundingOn_) {
+void MaterialState::setCommercialRounding(bool on) {
+    roundingOn_ = on;
+    if (!on)
         currentDensity_ = exactDensity_;
-        roundingOn_ = false;
-    } else {
-        exactDensity_ = currentDensity_;
-        // Without any material there is no density to round: weights stay 0.
-        currentDensity_ = table_.empty() ? 0.0 : commercialDensity(currentDensity_);
-        roundingOn_ = true;
-    }
+    else // without any material there is no density to round: weights stay 0
+        currentDensity_ = table_.empty() ? 0.0 : commercialDensity(exactDensity_);
 }
 
 std::string MaterialState::materialPanelText() const {

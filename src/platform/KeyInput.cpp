@@ -1,5 +1,7 @@
 #include "platform/KeyInput.h"
 
+#include "common/KeyCodes.h"
+
 #include <QKeyEvent>
 #include <QWidget>
 
@@ -14,17 +16,17 @@ char32_t typedCharacter(const QKeyEvent& event) {
         return static_cast<char32_t>(key - Qt::Key_A + 1);
     switch (key) {
     case Qt::Key_Backspace:
-        return 8;
+        return kBackspaceKey;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
         return 0; // Tab moves the focus; it never reaches a key handler as a character
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return 13;
+        return kEnterKey;
     case Qt::Key_Escape:
-        return 27;
+        return kEscapeKey;
     case Qt::Key_Delete:
-        return 127;
+        return kDeleteKey;
     default:
         break;
     }

@@ -1,6 +1,6 @@
 #include "turning/TurningCost.h"
 
-#include "weights/ResultFormat.h"
+#include "common/ResultFormat.h"
 #include "weights/WeightFormulas.h"
 
 namespace kelvane {

@@ -12,9 +12,6 @@ namespace kelvane {
 // feedstock's weights, the cost of stock and turning, the weight lost in turning and
 // the cost of the produced material per tonne. Money carries no currency or unit.
 
-inline constexpr std::string_view kTurningPageName = "TabSheet10";
-inline constexpr std::string_view kTurningCaption = "Turning";
-
 // How a cost is entered: per tonne of feedstock, or as one sum for the whole order.
 enum class CostBasis { Tonne, LumpSum };
 

@@ -4,8 +4,8 @@
 // under test is used to build the expected texts.
 
 #include "calculator/CalcNumberFormat.h"
+#include "common/ResultFormat.h"
 #include "convert/ConversionResults.h"
-#include "weights/ResultFormat.h"
 
 #include <gtest/gtest.h>
 

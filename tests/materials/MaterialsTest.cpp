@@ -175,19 +175,19 @@ TEST(MaterialStateTest, StartingMaterialAndRounding) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(state.chooseStarting(c.favourite), c.index);
-        state.startRounding();
+        state.setCommercialRounding(true);
         EXPECT_EQ(state.currentMaterial(), c.name);
         EXPECT_EQ(state.currentDensity(), c.density);
         EXPECT_EQ(state.roundingPanelText(), "Commercial Rounding: On");
     }
     state.choose(1);
     EXPECT_EQ(state.densityPanelText(kPoint), "Density: 8 kg/m");
-    state.toggleRounding();
+    state.setCommercialRounding(false);
     EXPECT_EQ(state.densityPanelText(kPoint), "Density: 7.85 kg/m");
     EXPECT_EQ(state.roundingPanelText(), "Commercial Rounding: Off");
-    state.toggleRounding();
-    state.toggleRounding();
-    EXPECT_EQ(state.currentDensity(), 7.85); // twice restores the exact density
+    state.setCommercialRounding(true);
+    state.setCommercialRounding(false);
+    EXPECT_EQ(state.currentDensity(), 7.85); // on and off again restores the exact density
     state.choose(1);
     EXPECT_TRUE(state.roundingOn()); // a choice always ends with rounding on
     EXPECT_EQ(state.currentDensity(), 8);
@@ -196,7 +196,7 @@ TEST(MaterialStateTest, StartingMaterialAndRounding) {
 TEST(MaterialStateTest, EmptyTableHasNoMaterial) {
     MaterialState state;
     state.chooseStarting(std::nullopt);
-    state.startRounding();
+    state.setCommercialRounding(true);
     EXPECT_EQ(state.materialPanelText(), "Material: ");
     EXPECT_EQ(state.densityPanelText(kPoint), "Density: 0 kg/m");
 }

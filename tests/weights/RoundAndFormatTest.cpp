@@ -1,6 +1,7 @@
-#include "weights/NumberEntry.h"
-#include "weights/ResultFormat.h"
-#include "weights/WeightPages.h"
+#include "common/NumberEntry.h"
+#include "common/ResultFormat.h"
+#include "materials/MaterialState.h"
+#include "weights/WeightPageModel.h"
 
 #include <gtest/gtest.h>
 
@@ -124,8 +125,8 @@ TEST(RoundPageTest, WeightsPerMetreBarAndQuantity) {
         {0, 3000, 4, 1.75, "0.00 kg", "0.00 kg", "0.00 kg"},
         {50, 3000, 4, 0, "0.00 kg", "0.00 kg", "0.00 kg"},
     };
-    const WeightPageDefinition& round = weightPageDefinitions().front();
-    ASSERT_EQ(round.caption, "Round");
+    const WeightPageDefinition& round = weightPageDefinition(WeightShape::Round);
+    ASSERT_EQ(round.boxes.front().objectName, "RDiaEdit");
     for (const Case& c : cases) {
         WeightPageModel page(round);
         page.storeValue(0, c.dia);
@@ -139,7 +140,7 @@ TEST(RoundPageTest, WeightsPerMetreBarAndQuantity) {
 }
 
 TEST(RoundPageTest, CopyTextIsTheStoredResultWithoutUnit) {
-    WeightPageModel page(weightPageDefinitions().front());
+    WeightPageModel page(weightPageDefinition(WeightShape::Round));
     page.storeValue(0, 50);
     page.storeValue(1, 3000);
     page.storeValue(2, 4);

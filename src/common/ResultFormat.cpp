@@ -1,8 +1,7 @@
-#include "weights/ResultFormat.h"
+#include "common/ResultFormat.h"
 
 #include "common/Decimal.h"
 
-#include <cfenv>
 #include <cmath>
 
 namespace kelvane {
@@ -35,13 +34,6 @@ std::string formatGeneral(double value, const Separators& separators) {
         return scientificText(number, separators.decimal);
     const int decimals = std::max(0, static_cast<int>(number.digits.size()) - number.pointPosition);
     return fixedText(number, decimals, separators.decimal);
-}
-
-double commercialDensity(double density) {
-    const long double scaled = (static_cast<long double>(density) + 0.25L) * 4.0L;
-    // nearbyint follows the processor's rounding mode, which the program never
-    // changes from round-to-nearest-even.
-    return static_cast<double>(std::nearbyint(scaled) / 4.0L);
 }
 
 } // namespace kelvane

@@ -1,4 +1,4 @@
-#include "weights/CopyButton.h"
+#include "widgets/CopyButton.h"
 
 #include <QIcon>
 #include <QPainter>

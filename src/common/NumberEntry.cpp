@@ -1,5 +1,6 @@
-#include "weights/NumberEntry.h"
+#include "common/NumberEntry.h"
 
+#include "common/KeyCodes.h"
 #include "common/NumberText.h"
 
 namespace kelvane {
@@ -27,7 +28,7 @@ char32_t singleCodePoint(const std::string& utf8) {
 } // namespace
 
 bool numberKeyAdmitted(char32_t code, const Separators& separators) {
-    if (code == kBackspaceCode || code == kEnterCode || code == kDeleteCode || code == U'.')
+    if (code == kBackspaceKey || code == kEnterKey || code == kDeleteKey || code == U'.')
         return true;
     if (code >= U'0' && code <= U'9')
         return true;

@@ -18,9 +18,4 @@ std::string formatResult(double value, std::string_view suffix, const Separators
 // significant digits and no trailing zeros ("1.75", "8").
 std::string formatGeneral(double value, const Separators& separators);
 
-// Commercial rounding: the density goes to its nearest quarter and then one quarter
-// up, Round((d + 0.25) × 4) ÷ 4, worked in extended precision with exact halves
-// going to the even integer (1.125 → 1.5, 1.625 → 2, 7.85 → 8).
-double commercialDensity(double density);
-
 } // namespace kelvane

@@ -11,11 +11,6 @@ namespace kelvane {
 // point, a value beyond a double) counts as 0, silently.
 double parseEditValue(std::string_view text, const Separators& separators);
 
-// Character codes the number boxes receive from the keyboard.
-inline constexpr char32_t kBackspaceCode = 8;
-inline constexpr char32_t kEnterCode = 13;
-inline constexpr char32_t kDeleteCode = 127;
-
 // The number-key filter shared by every weight, turning and element box: it passes
 // Backspace, Enter, DEL, the digits, "." and the regional decimal separator, and
 // discards everything else (letters, signs, blanks, control characters such as the
