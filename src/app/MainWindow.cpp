@@ -173,10 +173,10 @@ void MainWindow::startUp() {
 
     showPage(QStringLiteral("Round"));
 
-    // The favourite chooses the starting material; after a bad density table the
-    // first material read is taken.
+    // The favourite chooses the starting material among the materials read, also
+    // after a density table that failed part-way.
     std::optional<std::string> favourite;
-    if (!read.error)
+    if (materials_.hasMaterial())
         runReportingErrors(platform_, [&] {
             favourite = readFavourite(platform_.programDir(), platform_.userDataDir());
         });
@@ -267,6 +267,9 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 bool MainWindow::confirmClose() {
+    // Without any material there is nothing to keep: the saved favourite stays.
+    if (!materials_.hasMaterial())
+        return true;
     const std::string& name = materials_.currentMaterial();
     bool same = false;
     runReportingErrors(platform_, [&] {

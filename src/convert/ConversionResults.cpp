@@ -73,7 +73,7 @@ std::string decimalFractionText(const std::string& decimalDigits) {
     return "." + std::to_string(numerator) + "/" + powersOfTwoAndFiveText(twos, fives);
 }
 
-// Feet and inches shown, and the fraction text (".3/8" or empty) that goes with them.
+// feet and inches shown, and the fraction text (".3/8" or empty) that goes with them.
 struct FeetInchesFraction {
     std::int64_t feet = 0;
     std::int64_t inches = 0;
@@ -167,7 +167,12 @@ ConversionTexts convertDimension(const DimensionEntry& entry, int fractionResolu
         return texts;
 
     const long double value = entry.value;
-    const long double inchValue = entry.isImperial ? value : value / kMillimetresPerInch;
+    // The entry in inches and in millimetres are each worked out in extended precision
+    // and kept as a double; every result drawn from them reads the kept double.
+    const double inchValue =
+        entry.isImperial ? entry.value : static_cast<double>(value / kMillimetresPerInch);
+    const double millimetreValue =
+        entry.isImperial ? static_cast<double>(kMillimetresPerInch * value) : entry.value;
     const FeetInchesFraction shown = splitInches(entry, inchValue, fractionResolution);
     const std::string& fraction = shown.fractionText;
     const std::string decimalText =
@@ -183,24 +188,23 @@ ConversionTexts convertDimension(const DimensionEntry& entry, int fractionResolu
     texts.imperial[3] = totalOrZero + decimalText + kInchMark;
     texts.imperial[4] = totalOrZero + kInchMark;
 
-    // Each result is formed from the entry's value in one step, in extended precision,
-    // so that the format decides its halves on the value the user means.
-    long double millimetres = value;
+    // The other metric results are formed from the entry's value in one step, in
+    // extended precision, so that the format decides their halves on the value the
+    // user means.
     long double centimetres = value / 10.0L;
     long double metres = value / 1000.0L;
     long double kilometres = value / 1000000.0L;
     if (entry.isImperial) {
-        millimetres = kMillimetresPerInch * value;
         centimetres = 2.54L * value;
         metres = 0.0254L * value;
         kilometres = 0.0000254L * value;
     }
     const std::string& separator = separators.decimal;
-    texts.metric[0] = formatUpToThreeDecimals(millimetres, separator);
+    texts.metric[0] = formatUpToThreeDecimals(millimetreValue, separator);
     texts.metric[1] = formatUpToThreeDecimals(centimetres, separator);
     texts.metric[2] = formatUpToThreeDecimals(metres, separator);
     texts.metric[3] = formatUpToThreeDecimals(kilometres, separator);
-    texts.metric[4] = std::to_string(roundHalfToEven(millimetres / 25.0L) * 25);
+    texts.metric[4] = std::to_string(roundHalfToEven(millimetreValue / 25.0L) * 25);
     return texts;
 }
 

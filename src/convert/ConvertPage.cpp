@@ -66,7 +66,7 @@ ConvertPage::ConvertPage(const PageContext& context, QWidget* parent)
     help->setObjectName(QStringLiteral("Label87"));
     page->addWidget(help);
 
-    entryBox_ = new QLineEdit(this);
+    entryBox_ = makeEntryBox(this);
     entryBox_->setObjectName(QStringLiteral("MIConvEdit"));
     entryBox_->setAccessibleName(QStringLiteral("Dimension to convert"));
     entryBox_->setMinimumWidth(entryBox_->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 24);
@@ -128,11 +128,21 @@ bool ConvertPage::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool ConvertPage::admitEntryKey(char32_t key) {
+    // The regional decimal separator key acts as the point: where it is a comma,
+    // 1000,5 typed reads as 1000.5 mm instead of losing the comma.
+    const bool regionalPoint =
+        key != U'.' && QString::fromUcs4(&key, 1) == toQString(separators_.decimal);
+    if (regionalPoint)
+        key = U'.';
     if (!dimensionKeyAdmitted(key, entryBox_->text().toStdString()))
         return false;
     if (key == kEnterKey) {
         focusNextControl(entryBox_);
         return false; // Enter has done its work; the box never sees it
+    }
+    if (regionalPoint) {
+        entryBox_->insert(QStringLiteral("."));
+        return false; // the point has gone in in the separator's place
     }
     return true;
 }

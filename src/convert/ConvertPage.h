@@ -33,7 +33,8 @@ protected:
 
 private:
     void buildColumn(QGridLayout* grid, int column, const char* heading, bool imperial);
-    // Whether the typed character may go into the entry box; Enter moves the focus on.
+    // Whether the typed character may go into the entry box; Enter moves the focus on,
+    // and the regional decimal separator goes in as the point.
     bool admitEntryKey(char32_t key);
     // Works the ten conversions out afresh from the entry box's text.
     void convertEntry();

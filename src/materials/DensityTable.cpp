@@ -40,7 +40,7 @@ DensityTableRead parseDensityTable(std::string_view content, const Separators& s
             entry.name = line.substr(0, comma);
             densityText = line.substr(comma + 1);
         }
-        const auto density = readDecimalNumber(densityText, {separators.decimal});
+        const auto density = readDecimalNumber(densityText, {".", separators.decimal});
         if (!density) {
             read.error =
                 "'" + quotedDensityText(densityText) + "' is not a valid floating point value";

@@ -24,8 +24,9 @@ struct DensityTableRead {
 };
 
 // Reads the density file's content: one material per line, split at the first
-// comma into name and density text; the density is a number with the regional
-// decimal separator. A line whose density text is no number stops the reading with
+// comma into name and density text; the density is a number with "." or the
+// regional decimal separator as its point, so the shipped table reads in every
+// locale. A line whose density text is no number stops the reading with
 // "'<density text>' is not a valid floating point value".
 DensityTableRead parseDensityTable(std::string_view content, const Separators& separators);
 

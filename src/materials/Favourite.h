@@ -14,9 +14,9 @@ inline constexpr const char* kFavouriteFileName = "Material.txt";
 std::string loadFileToStr(const std::string& path);
 
 // Where the favourite is read and kept: the data-folder rule's file, except where
-// the program's folder cannot be written (an installed copy) and a user data folder
-// is given; there it is "kelvane/Material.txt" in the user's data folder, which is
-// read in preference to any file beside the program.
+// the program's folder cannot be written (an installed copy), holds no favourite
+// file that the user may write, and a user data folder is given; there it is "kelvane/Material.txt"
+// in the user's data folder, which is read in preference to any file beside the program.
 std::string favouritePath(const std::string& programDir, const std::string& userDataDir);
 
 // The favourite's name, or nothing when there is no favourite file.
@@ -29,9 +29,12 @@ bool compareFavMat(const std::string& programDir, const std::string& name,
 
 // Keeps the name as the favourite. The new content goes to a temporary file in the
 // same folder, which then replaces the old file in one step, so the file holds the
-// old name or the new one, never a part of either. Throws kelvane::Error with
-// "File access denied" or "Cannot create file "<path>". <reason>" on failure, and
-// then leaves the old file as it was.
+// old name or the new one, never a part of either. The file stays what it was: a
+// symbolic link is followed and its target written, and the file keeps its
+// permissions. Where no new file can be made beside it but the file is writable, it
+// is rewritten in place. Throws kelvane::Error with "File access denied" or
+// "Cannot create file "<path>". <reason>" on failure, and then leaves the old file
+// as it was.
 void saveFavMatFile(const std::string& programDir, const std::string& name,
                     const std::string& userDataDir = {});
 

@@ -21,6 +21,8 @@ class MaterialState {
 public:
     void setTable(std::vector<MaterialEntry> table) { table_ = std::move(table); }
     const std::vector<MaterialEntry>& table() const { return table_; }
+    // Whether a material is current: false only when no material was read.
+    bool hasMaterial() const { return !table_.empty(); }
 
     // The starting material: the favourite's entry when the table holds its name
     // (the last of several equal names wins), else entry 0. Returns the index whose

@@ -12,8 +12,9 @@ namespace kelvane {
 
 std::string appFile(const std::string& programDir, const std::string& fileName) {
     const std::string inDataFolder = programDir + "../Data/" + fileName;
+    // Only a file counts: a folder of that name is passed over like a missing file.
     std::error_code ignored;
-    if (std::filesystem::exists(inDataFolder, ignored))
+    if (std::filesystem::is_regular_file(inDataFolder, ignored))
         return inDataFolder;
     return programDir + fileName;
 }

@@ -7,7 +7,7 @@
 namespace kelvane {
 
 // The data-folder rule: the file in the folder named Data beside the program's
-// folder when a file exists there, else the file in the program's own folder
+// folder when a file (not a folder) exists there, else the file in the program's own folder
 // (whether or not it exists). `programDir` ends in "/".
 std::string appFile(const std::string& programDir, const std::string& fileName);
 

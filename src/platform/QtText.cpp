@@ -1,6 +1,9 @@
 #include "platform/QtText.h"
 
 #include <QLabel>
+#include <QLineEdit>
+
+#include <limits>
 
 namespace kelvane {
 
@@ -8,6 +11,12 @@ QLabel* makePlainLabel(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setTextFormat(Qt::PlainText);
     return label;
+}
+
+QLineEdit* makeEntryBox(QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setMaxLength(std::numeric_limits<int>::max());
+    return box;
 }
 
 } // namespace kelvane

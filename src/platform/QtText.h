@@ -5,6 +5,7 @@
 #include <string_view>
 
 class QLabel;
+class QLineEdit;
 class QWidget;
 
 namespace kelvane {
@@ -16,5 +17,9 @@ inline QString toQString(std::string_view text) {
 
 // A label that shows its text literally: never as rich text, whatever it holds.
 QLabel* makePlainLabel(const QString& text, QWidget* parent);
+
+// An entry box without a length limit: a long pasted text is kept whole and read
+// whole, never cut short where the box's own limit would fall.
+QLineEdit* makeEntryBox(QWidget* parent);
 
 } // namespace kelvane

@@ -38,7 +38,7 @@ void PageScaffold::addHeading(std::string_view text) {
 }
 
 QLineEdit* PageScaffold::numberBox(std::string_view objectName, std::string_view caption) const {
-    auto* box = new QLineEdit(&page_);
+    QLineEdit* box = makeEntryBox(&page_);
     box->setObjectName(toQString(objectName));
     box->setAccessibleName(toQString(caption));
     box->installEventFilter(keyFilter_);

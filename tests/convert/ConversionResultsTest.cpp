@@ -48,6 +48,12 @@ const Row ResultRows[] = {
      "50"},
     {"87.5", 32, "0'3.7/16\"", "3.7/16\"", "", "3.445\"", "3\"", "87.5", "8.75", "0.088", "0",
      "100"},
+    // On a half-thousandth: the inches of a metric entry and the millimetres of an
+    // imperial one are kept as doubles, and the format rounds the kept double.
+    {"0.5969", 32, "0'0.1/32\"", "0.1/32\"", "1/32\"", "0.024\"", "0\"", "0.597", "0.06", "0.001",
+     "0", "0"},
+    {"1/16\"", 32, "0'0.1/16\"", "0.1/16\"", "1/16\"", "0.063\"", "0\"", "1.587", "0.159", "0.002",
+     "0", "0"},
     {"2147483647", 32, "7045550'0.9/32\"", "84546600.9/32\"", "", "84546600.276\"", "84546600\"",
      "2147483647", "214748364.7", "2147483.647", "2147.484", "2147483650"},
 };
@@ -85,7 +91,7 @@ TEST(DimensionConversionTest, NothingShownForAZeroOrUnreadEntry) {
 
 TEST(DimensionConversionTest, DecidedImperialTexts) {
     const std::pair<const char*, Column> cases[] = {
-        // Feet followed directly by a fraction.
+        // feet followed directly by a fraction.
         {"12'3/4\"", {"12'0.3/4\"", "144.3/4\"", "", "144.75\"", "144\""}},
         {"3'15/8\"", {"3'1.7/8\"", "37.7/8\"", "", "37.875\"", "37\""}},
         // A typed fraction of an inch or more shows only what is left over, reduced.

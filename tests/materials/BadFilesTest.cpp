@@ -1,4 +1,4 @@
-// Density and favourite files as they may be found on a user's disk: whatever they
+// density and favourite files as they may be found on a user's disk: whatever they
 // hold, reading them ends in a table (perhaps empty) and at most one error text.
 
 #include "common/KelvaneError.h"
@@ -92,28 +92,35 @@ protected:
 };
 
 TEST_F(FavouriteDiskTest, AFullDiskLeavesTheOldFavouriteIntact) {
-    saveFavMatFile(programDir_, "Acetal");
-    // A disk that takes no more than four bytes per file: the new name cannot be
-    // written whole, as on a full disk.
-    rlimit previous{};
-    getrlimit(RLIMIT_FSIZE, &previous);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit tiny = previous;
-    tiny.rlim_cur = 4;
-    setrlimit(RLIMIT_FSIZE, &tiny);
-    bool failed = false;
-    try {
-        saveFavMatFile(programDir_, "Glass Filled Nylon 66 (30%)");
-    } catch (const Error& error) {
-        failed = true;
-        EXPECT_EQ(std::string(error.what()),
-                  "Cannot create file \"" + programDir_ + "Material.txt\". File too large");
+    // Through a new file beside the old one, and rewritten in place where a folder
+    // stands in the new file's way.
+    for (const bool inPlace : {false, true}) {
+        SCOPED_TRACE(inPlace ? "in place" : "new file");
+        saveFavMatFile(programDir_, "Acetal");
+        if (inPlace)
+            fs::create_directories(root_ / "bin" / "Material.txt.new" / "x");
+        // A disk that takes no more than eight bytes per file: the new name cannot be
+        // written whole, as on a full disk.
+        rlimit previous{};
+        getrlimit(RLIMIT_FSIZE, &previous);
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit tiny = previous;
+        tiny.rlim_cur = 8;
+        setrlimit(RLIMIT_FSIZE, &tiny);
+        bool failed = false;
+        try {
+            saveFavMatFile(programDir_, "Glass Filled Nylon 66 (30%)");
+        } catch (const Error& error) {
+            failed = true;
+            EXPECT_EQ(std::string(error.what()),
+                      "Cannot create file \"" + programDir_ + "Material.txt\". File too large");
+        }
+        setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, previousHandler);
+        EXPECT_TRUE(failed);
+        EXPECT_EQ(read(root_ / "bin" / "Material.txt"), "Acetal\r\n");
+        EXPECT_EQ(fs::is_directory(root_ / "bin" / "Material.txt.new"), inPlace);
     }
-    setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, previousHandler);
-    EXPECT_TRUE(failed);
-    EXPECT_EQ(read(root_ / "bin" / "Material.txt"), "Acetal\r\n");
-    EXPECT_FALSE(fs::exists(root_ / "bin" / "Material.txt.new"));
 }
 
 } // namespace

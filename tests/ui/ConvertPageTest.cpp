@@ -77,7 +77,7 @@ TEST_F(ConvertPageTest, TypedEntriesShowTheTenConversions) {
         // A typed fraction of an inch or more shows what is left over in its own terms.
         {"5/4\"",
          {"0'1.1/4\"", "1.1/4\"", "", "1.25\"", "1\"", "31.75", "3.175", "0.032", "0", "25"}},
-        // Feet followed directly by a fraction of an inch.
+        // feet followed directly by a fraction of an inch.
         {"12'3/4\"",
          {"12'0.3/4\"", "144.3/4\"", "", "144.75\"", "144\"", "3676.65", "367.665", "3.677",
           "0.004", "3675"}},
@@ -181,6 +181,9 @@ TEST_F(ConvertPageTest, RegionalDecimalSeparatorInTheResults) {
                                   "1", "0,001", "1000"}));
     enter("12345.678");
     EXPECT_EQ(text("MetLabel1"), "12345,678");
+    enter("1000,5,5"); // the comma key is the point, and a second point is refused
+    EXPECT_EQ(text("MIConvEdit"), "1000.55");
+    EXPECT_EQ(text("MetLabel1"), "1000,55");
 }
 
 } // namespace

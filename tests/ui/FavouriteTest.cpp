@@ -69,6 +69,39 @@ TEST_F(FavouriteTest, StartingMaterialFromTheFavouriteFile) {
     }
 }
 
+TEST_F(FavouriteTest, AStartUpErrorNeverCostsTheFavourite) {
+    struct Case {
+        const char* what;
+        const char* table;         // nullptr: no density file
+        const char* favouriteFile; // nullptr: no favourite file
+        const char* material;
+    };
+    const Case cases[] = {
+        {"no density file", nullptr, "Nylon 6\r\n", "Material: "},
+        {"no density file, no favourite", nullptr, nullptr, "Material: "},
+        {"empty density file", "", "Nylon 6\r\n", "Material: "},
+        {"blank last line", "Acetal,1.38\r\nNylon 6,1.14\r\n\r\n", "Nylon 6\r\n",
+         "Material: Nylon 6"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeFile("Data/Density_Plastics.csv", c.table ? c.table : "");
+        if (!c.table)
+            QFile::remove(QString::fromStdString(path("Data/Density_Plastics.csv")));
+        QFile::remove(QString::fromStdString(path("Data/Material.txt")));
+        if (c.favouriteFile)
+            writeFile("Data/Material.txt", c.favouriteFile);
+        start();
+        EXPECT_EQ(statusPanel(0), c.material);
+        send(R"(["answer","yes"])");
+        send(R"(["close"])");
+        EXPECT_EQ(lastEvents(), (QJsonArray{QJsonObject{{"type", "closed"}}})); // nothing asked
+        EXPECT_EQ(readFile("Data/Material.txt"), c.favouriteFile ? c.favouriteFile : "<missing>");
+        EXPECT_FALSE(fileExists("bin/Material.txt"));
+        session_.reset();
+    }
+}
+
 TEST_F(FavouriteTest, DuplicateNamesPickTheLastAndTheDataFolderFileIsRewritten) {
     writeFile("Data/Density_Plastics.csv", "Steel,7.85\r\nAcetal,1.38\r\nSteel,2.7\r\n");
     writeFile("Data/Material.txt", "Steel\r\n");
@@ -119,8 +152,7 @@ TEST_F(FavouriteTest, ReadOnlyFolderShowsCannotCreate) {
     if (geteuid() == 0)
         GTEST_SKIP() << "file permissions do not bind the superuser";
     start();
-    QFile::setPermissions(QString::fromStdString(path("bin")),
-                          QFile::ReadOwner | QFile::ExeOwner);
+    QFile::setPermissions(QString::fromStdString(path("bin")), QFile::ReadOwner | QFile::ExeOwner);
     send(R"(["answer","yes"])");
     EXPECT_FALSE(value(R"(["close"])").toObject()["closed"].toBool());
     EXPECT_EQ(lastEvents().last().toObject()["text"].toString().toStdString(),

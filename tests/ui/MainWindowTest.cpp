@@ -121,6 +121,17 @@ TEST_F(MainWindowTest, NumberFilterAndEnterWalkThroughTheBoxes) {
     EXPECT_EQ(text("RDiaEdit"), "");
 }
 
+TEST_F(MainWindowTest, EntryBoxesHaveNoLengthLimit) {
+    const std::string pasted = std::string(33000, '0') + "50";
+    start();
+    for (const char* box : {"RDiaEdit", "TurnFeedDiaEdit", "CarbonEdit", "MIConvEdit"}) {
+        send(R"(["paste",)" + quoted(box) + "," + quoted(pasted) + "]");
+        EXPECT_EQ(text(box), pasted) << box;
+    }
+    EXPECT_EQ(text("RKGMLabel"), "3.44 kg");
+    EXPECT_EQ(text("MetLabel1"), "50");
+}
+
 TEST_F(MainWindowTest, ClearEmptiesTheBoxesAndKeepsTheFocus) {
     start();
     send(R"(["type","50\r3000\r4"])");
