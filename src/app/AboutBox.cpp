@@ -130,11 +130,11 @@ AboutBox::AboutBox(Platform& platform, QWidget* parent)
     okButton_->setDefault(true);
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 
-    startUp();
+    showTexts();
     okButton_->setFocus();
 }
 
-void AboutBox::startUp() {
+void AboutBox::showTexts() {
     programIcon_->setPixmap(programPixmap());
     setWindowTitle(QStringLiteral("About Kelvane"));
     titleLabel_->setText(QStringLiteral("Kelvane"));

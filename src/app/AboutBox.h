@@ -23,7 +23,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void startUp();
+    // The texts, the picture and the links, set afresh for every showing.
+    void showTexts();
     void setUpLink(HotLabel* label, const QString& caption);
 
     Platform& platform_;
