@@ -3,6 +3,7 @@
 #include "DriveFixture.h"
 
 #include "app/MainWindow.h"
+#include "app/PageControl.h"
 #include "app/TabRow.h"
 
 #include <QTest>
@@ -248,6 +249,27 @@ TEST_F(MainWindowTest, FileExitAndTheCloseButtonEndTheProgram) {
     session_.reset();
     start();
     EXPECT_TRUE(value(R"(["close"])").toObject()["closed"].toBool());
+}
+
+TEST_F(MainWindowTest, PagesAreMadeWhenFirstShownWithTheOptionsAsTheyStand) {
+    start();
+    PageControl& pages = session_->window()->pageControl();
+    ASSERT_EQ(pages.pageCount(), 10);
+    EXPECT_NE(pages.builtPage(0), nullptr); // Round, on display
+    for (int i = 1; i < pages.pageCount(); ++i)
+        EXPECT_EQ(pages.builtPage(i), nullptr) << pages.caption(i).toStdString();
+
+    // A fraction chosen before the M/I page exists is the one it converts with.
+    send(R"(["menu","Options","Fractions","Nearest 1/64\""])");
+    send(R"(["page","M/I"])");
+    EXPECT_EQ(pages.builtPage(1), nullptr); // only the page shown is made
+    send(R"(["focus","MIConvEdit"])");
+    send(R"(["type","0.512"])");
+    EXPECT_EQ(text("ImpLabel3"), "1/64\"");
+
+    // A control addressed on a page not yet shown is there, in its first state.
+    EXPECT_EQ(text("CEVLbl"), "0.00");
+    EXPECT_EQ(text("TKGMLabel"), "0.00 kg");
 }
 
 } // namespace
