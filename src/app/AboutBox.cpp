@@ -60,7 +60,8 @@ QPixmap programPixmap() {
     return pixmap.isNull() ? drawnIcon() : pixmap;
 }
 
-QLabel* MakeLabel(const QString& name, QWidget* parent) {
+// An empty plain label known by its object name.
+QLabel* namedLabel(const QString& name, QWidget* parent) {
     QLabel* label = makePlainLabel(QString(), parent);
     label->setObjectName(name);
     return label;
@@ -71,10 +72,10 @@ QLabel* MakeLabel(const QString& name, QWidget* parent) {
 AboutBox::AboutBox(Platform& platform, QWidget* parent)
     : QDialog(parent)
     , platform_(platform)
-    , programIcon_(MakeLabel(QStringLiteral("ProgramIcon"), this))
-    , titleLabel_(MakeLabel(QStringLiteral("TitleLabel"), this))
-    , versionLabel_(MakeLabel(QStringLiteral("VersionLabel"), this))
-    , copyrightLabel_(MakeLabel(QStringLiteral("CopyrightLabel"), this))
+    , programIcon_(namedLabel(QStringLiteral("ProgramIcon"), this))
+    , titleLabel_(namedLabel(QStringLiteral("TitleLabel"), this))
+    , versionLabel_(namedLabel(QStringLiteral("VersionLabel"), this))
+    , copyrightLabel_(namedLabel(QStringLiteral("CopyrightLabel"), this))
     , emailLabel_(new HotLabel(platform_, this))
     , websiteLabel_(new HotLabel(platform_, this))
     , noticeMemo_(new QPlainTextEdit(this))

@@ -36,12 +36,6 @@ constexpr const char* kImperialCaptions[] = {"Feet:", "Inches:", "Fractions:", "
 constexpr const char* kMetricCaptions[] = {
     "Millimetres:", "Centimetres:", "Metres:", "Kilometres:", "Nearest 25mm"};
 
-QLabel* MakeLabel(const QString& text, const QString& accessibleName, QWidget* parent) {
-    QLabel* label = makePlainLabel(text, parent);
-    label->setAccessibleName(accessibleName);
-    return label;
-}
-
 // The accessible name of a caption: its text without the closing colon.
 QString captionName(const char* caption) {
     QString name = QString::fromLatin1(caption);
@@ -61,8 +55,8 @@ ConvertPage::ConvertPage(const PageContext& context, QWidget* parent)
     page->setContentsMargins(16, 12, 16, 12);
     page->setSpacing(8);
 
-    QLabel* help = MakeLabel(QString::fromLatin1(kNotationHelp),
-                             QStringLiteral("How to enter a dimension"), this);
+    QLabel* help = makePlainLabel(QString::fromLatin1(kNotationHelp), this,
+                                  QStringLiteral("How to enter a dimension"));
     help->setObjectName(QStringLiteral("Label87"));
     page->addWidget(help);
 
@@ -93,7 +87,7 @@ ConvertPage::ConvertPage(const PageContext& context, QWidget* parent)
 // One column of results: the heading, then five rows of caption and result label.
 void ConvertPage::buildColumn(QGridLayout* grid, int column, const char* heading, bool imperial) {
     const QString headingText = QString::fromLatin1(heading);
-    QLabel* headingLabel = MakeLabel(headingText, captionName(heading), this);
+    QLabel* headingLabel = makePlainLabel(headingText, this, captionName(heading));
     headingLabel->setObjectName(imperial ? QStringLiteral("ImpHeading")
                                          : QStringLiteral("MetHeading"));
     grid->addWidget(headingLabel, 0, column, 1, 2);
@@ -107,9 +101,9 @@ void ConvertPage::buildColumn(QGridLayout* grid, int column, const char* heading
         const int row = static_cast<int>(i) + 1;
         const QString number = QString::number(row);
         QLabel* caption =
-            MakeLabel(QString::fromLatin1(captions[i]), captionName(captions[i]), this);
+            makePlainLabel(QString::fromLatin1(captions[i]), this, captionName(captions[i]));
         caption->setObjectName(prefix + QStringLiteral("Caption") + number);
-        QLabel* result = MakeLabel(QString(), captionName(captions[i]), this);
+        QLabel* result = makePlainLabel(QString(), this, captionName(captions[i]));
         result->setObjectName(prefix + QStringLiteral("Label") + number);
         result->setMinimumWidth(resultWidth);
         grid->addWidget(caption, row, column);

@@ -7,9 +7,11 @@
 
 namespace kelvane {
 
-QLabel* makePlainLabel(const QString& text, QWidget* parent) {
+QLabel* makePlainLabel(const QString& text, QWidget* parent, const QString& accessibleName) {
     auto* label = new QLabel(text, parent);
     label->setTextFormat(Qt::PlainText);
+    if (!accessibleName.isEmpty())
+        label->setAccessibleName(accessibleName);
     return label;
 }
 

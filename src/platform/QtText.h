@@ -16,7 +16,8 @@ inline QString toQString(std::string_view text) {
 }
 
 // A label that shows its text literally: never as rich text, whatever it holds.
-QLabel* makePlainLabel(const QString& text, QWidget* parent);
+// A screen reader speaks it by `accessibleName` where one is given.
+QLabel* makePlainLabel(const QString& text, QWidget* parent, const QString& accessibleName = {});
 
 // An entry box without a length limit: a long pasted text is kept whole and read
 // whole, never cut short where the box's own limit would fall.
