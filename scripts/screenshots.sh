@@ -1,15 +1,25 @@
 #!/usr/bin/env bash
 # Renders a PNG of each visible page and of the about box through the driver, into
-# docs/screenshots/. Offscreen by default; QT_QPA_PLATFORM=xcb under xvfb-run gives the
-# look of a real X display. QT_SCALE_FACTOR=1.5 or 2 shows the layout at that scaling.
+# docs/screenshots/ (or the folder given). Offscreen by default; QT_QPA_PLATFORM=xcb under
+# xvfb-run gives the look of a real X display. QT_SCALE_FACTOR=1.5 or 2 shows the layout at
+# that scaling. Exits non-zero when the driver fails, a command is refused, or a picture
+# is not written.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 drive=build/bin/kelvane-drive
 out="${1:-docs/screenshots}"
-mkdir -p "$out"
-[ -x "$drive" ] || cmake --build --preset default --target kelvane-drive >/dev/null
+pictures=(round polygon flat-square plate-sheet tube metric-imperial about)
 
-{
+# The driver is brought up to date with the sources, in the build folder of the README's set-up.
+[ -f build/CMakeCache.txt ] || cmake --preset default >/dev/null
+cmake --build --preset default --target kelvane-drive >/dev/null
+
+mkdir -p "$out"
+for picture in "${pictures[@]}"; do
+    rm -f "$out/$picture.png"
+done
+
+replies=$({
     echo '["start"]'
     echo '["type","50\r3000\r4"]'
     echo "[\"screenshot\",\"$out/round.png\"]"
@@ -36,5 +46,19 @@ mkdir -p "$out"
     echo '["menu","Help","About"]'
     echo "[\"screenshot\",\"$out/about.png\"]"
     echo '["key","Escape"]'
-} | "$drive" | grep -v '"ok":true' && { echo "a command failed" >&2; exit 1; } || true
+} | "$drive") || {
+    echo "the driver failed (exit status $?)" >&2
+    exit 1
+}
+
+if refused=$(grep -v '"ok":true' <<<"$replies"); then
+    echo "a command failed: $refused" >&2
+    exit 1
+fi
+for picture in "${pictures[@]}"; do
+    if [ ! -s "$out/$picture.png" ]; then
+        echo "no picture written: $out/$picture.png" >&2
+        exit 1
+    fi
+done
 ls "$out"

@@ -34,7 +34,6 @@ namespace kelvane {
 
 namespace {
 
-constexpr const char* kDensityFileName = "Density_Plastics.csv";
 constexpr int kInitialClientWidth = 579;
 constexpr int kPageControlHeight = 429;
 

@@ -22,9 +22,12 @@ bool displayAvailable() {
 
 int main(int argc, char* argv[]) {
     if (!displayAvailable()) {
-        std::fputs("kelvane: no graphical display found; run it under a virtual display with "
-                   "'xvfb-run -a kelvane'.\n",
-                   stderr);
+        // The hint names the program as it was started, so it works when pasted back.
+        const char* program = argc > 0 && argv[0] && *argv[0] ? argv[0] : "kelvane";
+        std::fprintf(stderr,
+                     "kelvane: no graphical display found; run it under a virtual display "
+                     "with 'xvfb-run -a %s'.\n",
+                     program);
         return EXIT_FAILURE;
     }
     QApplication application(argc, argv);

@@ -158,15 +158,13 @@ void CalculatorEngine::enterDecimalSeparator() {
 }
 
 void CalculatorEngine::deleteLastCharacter() {
-    const std::string& separator = separators_.decimal;
-    if (entryText_.ends_with(separator)) {
-        // The separator goes together with the digit before it.
-        entryText_.resize(entryText_.size() - separator.size());
-        if (!entryText_.empty())
-            entryText_.pop_back();
+    if (entryEndsWithSeparator()) {
+        // The separator goes together with the character before it.
+        removeLastEntryCharacter();
+        removeLastEntryCharacter();
         integerPart_ = true;
     } else if (!entryText_.empty()) {
-        entryText_.pop_back();
+        removeLastEntryCharacter();
         if (decimalCount_ > 0)
             --decimalCount_;
     }
@@ -304,8 +302,27 @@ double CalculatorEngine::readEntry() const {
     return value;
 }
 
+bool CalculatorEngine::entryEndsWithSeparator() const {
+    return !separators_.decimal.empty() && entryText_.ends_with(separators_.decimal);
+}
+
+void CalculatorEngine::removeLastEntryCharacter() {
+    if (entryEndsWithSeparator())
+        entryText_.resize(entryText_.size() - separators_.decimal.size());
+    else if (!entryText_.empty())
+        entryText_.pop_back(); // a digit
+}
+
 std::size_t CalculatorEngine::entryLength() const {
-    return characterCount(entryText_);
+    // The entry holds digits and separators only; a separator is typed with one key and
+    // counts as one character, however many bytes it takes.
+    const std::string& separator = separators_.decimal;
+    std::size_t length = 0;
+    for (std::size_t i = 0; i < entryText_.size(); ++length)
+        i += !separator.empty() && entryText_.compare(i, separator.size(), separator) == 0
+                 ? separator.size()
+                 : 1;
+    return length;
 }
 
 void CalculatorEngine::resetEntryBookkeeping() {

@@ -85,6 +85,10 @@ private:
     void clearMemoryKey();
 
     double readEntry() const;
+    bool entryEndsWithSeparator() const;
+    // Removes the entry's last character: one digit, or the whole decimal separator.
+    void removeLastEntryCharacter();
+    // Characters in the entry, a separator counting as one.
     std::size_t entryLength() const;
     void resetEntryBookkeeping();
     void showMemoryButtons();

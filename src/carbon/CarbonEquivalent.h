@@ -14,6 +14,8 @@ namespace kelvane {
 // in per cent by mass.
 
 inline constexpr std::string_view kCarbonResultCaption = "Carbon Equivalent Value (CE): ";
+// The name of the rating pointer, whose position names one of kCarbonBands.
+inline constexpr std::string_view kCarbonRatingCaption = "Weldability rating";
 
 // An element box of the page, top to bottom, with the caption and the chemical
 // symbol to its left.

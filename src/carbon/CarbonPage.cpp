@@ -63,7 +63,7 @@ QWidget* CarbonPage::buildRating() {
     // A display-only pointer: 0 at the top, a tick at every position.
     cevTrackBar_ = new QSlider(Qt::Vertical, rating);
     cevTrackBar_->setObjectName(QStringLiteral("CEVTrackBar"));
-    cevTrackBar_->setAccessibleName(QStringLiteral("Weldability rating"));
+    cevTrackBar_->setAccessibleName(toQString(kCarbonRatingCaption));
     cevTrackBar_->setInvertedAppearance(true);
     cevTrackBar_->setTickPosition(QSlider::TicksBothSides);
     cevTrackBar_->setTickInterval(1);

@@ -1,5 +1,6 @@
 #include "common/Decimal.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -8,7 +9,8 @@ namespace kelvane {
 
 namespace {
 
-// Parses the output of std::to_chars in scientific form ("-d.ddddde+XX").
+// Parses the output of std::to_chars in scientific form ("-d.ddddde+XX"). The digits
+// are copied in at most two runs: results are formatted by the million in a batch.
 DecimalNumber fromScientific(const char* begin, const char* end) {
     DecimalNumber number;
     const char* p = begin;
@@ -16,22 +18,28 @@ DecimalNumber fromScientific(const char* begin, const char* end) {
         number.negative = true;
         ++p;
     }
-    std::string digits;
-    for (; p != end && *p != 'e'; ++p)
-        if (*p >= '0' && *p <= '9')
-            digits += *p;
+    const char* exponentAt = p;
+    while (exponentAt != end && *exponentAt != 'e')
+        ++exponentAt;
     int exponent = 0;
-    if (p != end && *p == 'e') {
-        ++p;
-        if (p != end && *p == '+')
-            ++p;
-        std::from_chars(p, end, exponent);
+    if (exponentAt != end) {
+        const char* q = exponentAt + 1;
+        if (q != end && *q == '+')
+            ++q;
+        std::from_chars(q, end, exponent);
     }
+    // The mantissa is one digit, then optionally the point and further digits.
+    std::string& digits = number.digits;
+    digits.reserve(static_cast<std::size_t>(exponentAt - p));
+    if (p != exponentAt)
+        digits.append(p, 1);
+    if (exponentAt - p > 2 && p[1] == '.')
+        digits.append(p + 2, exponentAt);
     const auto firstNonZero = digits.find_first_not_of('0');
     if (firstNonZero == std::string::npos)
         return DecimalNumber{}; // zero
-    const auto lastNonZero = digits.find_last_not_of('0');
-    number.digits = digits.substr(firstNonZero, lastNonZero - firstNonZero + 1);
+    digits.erase(digits.find_last_not_of('0') + 1);
+    digits.erase(0, firstNonZero);
     number.pointPosition = exponent + 1 - static_cast<int>(firstNonZero);
     return number;
 }
@@ -48,6 +56,10 @@ template <typename Float> DecimalNumber expand(Float value, int precision) {
 } // namespace
 
 DecimalNumber decimalOf(long double value, int significantDigits) {
+    return expand(value, significantDigits - 1);
+}
+
+DecimalNumber decimalOf(double value, int significantDigits) {
     return expand(value, significantDigits - 1);
 }
 
@@ -89,32 +101,26 @@ DecimalNumber roundHalfAwayFromZero(DecimalNumber number, int maxSignificant, in
 
 std::string fixedText(const DecimalNumber& number, int decimals,
                       const std::string& decimalSeparator, const std::string& thousandsSeparator) {
-    std::string integerPart;
-    std::string fraction;
     const int size = static_cast<int>(number.digits.size());
-    for (int i = 0; i < number.pointPosition; ++i)
-        integerPart += i < size ? number.digits[static_cast<std::size_t>(i)] : '0';
-    if (integerPart.empty())
-        integerPart = "0";
-    for (int i = 0; i < decimals; ++i) {
-        const int index = number.pointPosition + i;
-        fraction +=
-            (index >= 0 && index < size) ? number.digits[static_cast<std::size_t>(index)] : '0';
+    const auto digitAt = [&](int index) {
+        return (index >= 0 && index < size) ? number.digits[static_cast<std::size_t>(index)] : '0';
+    };
+    const int integerDigits = std::max(number.pointPosition, 1);
+    std::string text;
+    text.reserve(static_cast<std::size_t>(integerDigits + decimals) + 8);
+    if (number.negative && !number.isZero())
+        text += '-';
+    for (int i = 0; i < integerDigits; ++i) {
+        if (i > 0 && !thousandsSeparator.empty() && (integerDigits - i) % 3 == 0)
+            text += thousandsSeparator;
+        // Below 1 the integer part is the single digit 0.
+        text += number.pointPosition > 0 ? digitAt(i) : '0';
     }
-    if (!thousandsSeparator.empty()) {
-        std::string grouped;
-        const int length = static_cast<int>(integerPart.size());
-        for (int i = 0; i < length; ++i) {
-            if (i > 0 && (length - i) % 3 == 0)
-                grouped += thousandsSeparator;
-            grouped += integerPart[static_cast<std::size_t>(i)];
-        }
-        integerPart = grouped;
+    if (decimals > 0) {
+        text += decimalSeparator;
+        for (int i = 0; i < decimals; ++i)
+            text += digitAt(number.pointPosition + i);
     }
-    std::string text = number.negative && !number.isZero() ? "-" : "";
-    text += integerPart;
-    if (decimals > 0)
-        text += decimalSeparator + fraction;
     return text;
 }
 

@@ -13,13 +13,15 @@ struct DecimalNumber {
     int pointPosition = 0; // how many of the digits stand before the decimal point
 
     bool isZero() const { return digits.empty(); }
-    // Number of digits before the decimal point when written out (at least one).
+    // numberArgument of digits before the decimal point when written out (at least one).
     int integerDigits() const { return pointPosition > 0 ? pointPosition : 1; }
 };
 
 // The value's decimal expansion rounded to nearest at the given number of
 // significant digits (the form in which results are decided on a rounding edge).
 DecimalNumber decimalOf(long double value, int significantDigits);
+// The same for a double: the same digits, found several times faster.
+DecimalNumber decimalOf(double value, int significantDigits);
 
 // The exact decimal expansion of a double (every double is a finite decimal).
 DecimalNumber exactDecimalOf(double value);

@@ -6,7 +6,11 @@
 namespace kelvane {
 
 double parseEditValue(std::string_view text, const Separators& separators) {
-    return readDecimalNumber(text, {".", separators.decimal}).value_or(0.0);
+    return readEntryValue(text, separators).value_or(0.0);
+}
+
+std::optional<double> readEntryValue(std::string_view text, const Separators& separators) {
+    return readDecimalNumber(text, {".", separators.decimal});
 }
 
 namespace {

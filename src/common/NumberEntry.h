@@ -2,6 +2,7 @@
 
 #include "common/Separators.h"
 
+#include <optional>
 #include <string_view>
 
 namespace kelvane {
@@ -10,6 +11,9 @@ namespace kelvane {
 // decimal separator as its point; text that is no number (empty, letters, a second
 // point, a value beyond a double) counts as 0, silently.
 double parseEditValue(std::string_view text, const Separators& separators);
+
+// The same reading, telling text that is no number apart from 0: nothing for it.
+std::optional<double> readEntryValue(std::string_view text, const Separators& separators);
 
 // The number-key filter shared by every weight, turning and element box: it passes
 // Backspace, Enter, DEL, the digits, "." and the regional decimal separator, and

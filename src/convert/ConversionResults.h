@@ -30,6 +30,15 @@ struct ConversionTexts {
     bool operator==(const ConversionTexts&) const = default;
 };
 
+// The captions of the two result columns, top to bottom, as the page shows them
+// beside the ConversionTexts of the same position, and the columns' headings.
+inline constexpr std::array<std::string_view, 5> kImperialCaptions = {
+    "Feet:", "Inches:", "Fractions:", "Decimal inches", "Nearest inch:"};
+inline constexpr std::array<std::string_view, 5> kMetricCaptions = {
+    "Millimetres:", "Centimetres:", "Metres:", "Kilometres:", "Nearest 25mm"};
+inline constexpr std::string_view kImperialHeading = "Imperial Conversions:";
+inline constexpr std::string_view kMetricHeading = "Metric Conversions:";
+
 // The ten conversions of a parsed entry. fractionResolution (32 or 64, from the
 // Fractions option) is the step to which a metric entry's fraction of an inch is
 // rounded; a typed fraction keeps its own denominator. All texts are empty when the

@@ -1,5 +1,6 @@
 #include "convert/ConvertPage.h"
 
+#include "common/Caption.h"
 #include "common/KeyCodes.h"
 #include "convert/ConversionResults.h"
 #include "convert/DimensionParser.h"
@@ -30,18 +31,9 @@ constexpr const char* kNotationHelp =
     "Imperial Format - enter inches, feet, fractions or any combination::\n"
     "1'2\" or 34\" or 1.1/4\" or 12'9.3/4\"";
 
-// Captions of the result rows, top to bottom, and the object names of their results.
-constexpr const char* kImperialCaptions[] = {"Feet:", "Inches:", "Fractions:", "Decimal inches",
-                                             "Nearest inch:"};
-constexpr const char* kMetricCaptions[] = {
-    "Millimetres:", "Centimetres:", "Metres:", "Kilometres:", "Nearest 25mm"};
-
 // The accessible name of a caption: its text without the closing colon.
-QString captionName(const char* caption) {
-    QString name = QString::fromLatin1(caption);
-    if (name.endsWith(QLatin1Char(':')))
-        name.chop(1);
-    return name;
+QString spokenName(std::string_view caption) {
+    return toQString(captionName(caption));
 }
 
 } // namespace
@@ -75,9 +67,9 @@ ConvertPage::ConvertPage(const PageContext& context, QWidget* parent)
     auto* results = new QGridLayout;
     results->setHorizontalSpacing(8);
     results->setVerticalSpacing(6);
-    buildColumn(results, 0, "Imperial Conversions:", true);
+    buildColumn(results, 0, kImperialHeading, true);
     results->setColumnMinimumWidth(2, 24);
-    buildColumn(results, 3, "Metric Conversions:", false);
+    buildColumn(results, 3, kMetricHeading, false);
     results->setColumnStretch(1, 1);
     results->setColumnStretch(4, 1);
     page->addLayout(results);
@@ -85,9 +77,9 @@ ConvertPage::ConvertPage(const PageContext& context, QWidget* parent)
 }
 
 // One column of results: the heading, then five rows of caption and result label.
-void ConvertPage::buildColumn(QGridLayout* grid, int column, const char* heading, bool imperial) {
-    const QString headingText = QString::fromLatin1(heading);
-    QLabel* headingLabel = makePlainLabel(headingText, this, captionName(heading));
+void ConvertPage::buildColumn(QGridLayout* grid, int column, std::string_view heading,
+                              bool imperial) {
+    QLabel* headingLabel = makePlainLabel(toQString(heading), this, spokenName(heading));
     headingLabel->setObjectName(imperial ? QStringLiteral("ImpHeading")
                                          : QStringLiteral("MetHeading"));
     grid->addWidget(headingLabel, 0, column, 1, 2);
@@ -100,10 +92,9 @@ void ConvertPage::buildColumn(QGridLayout* grid, int column, const char* heading
     for (std::size_t i = 0; i < resultLabels.size(); ++i) {
         const int row = static_cast<int>(i) + 1;
         const QString number = QString::number(row);
-        QLabel* caption =
-            makePlainLabel(QString::fromLatin1(captions[i]), this, captionName(captions[i]));
+        QLabel* caption = makePlainLabel(toQString(captions[i]), this, spokenName(captions[i]));
         caption->setObjectName(prefix + QStringLiteral("Caption") + number);
-        QLabel* result = makePlainLabel(QString(), this, captionName(captions[i]));
+        QLabel* result = makePlainLabel(QString(), this, spokenName(captions[i]));
         result->setObjectName(prefix + QStringLiteral("Label") + number);
         result->setMinimumWidth(resultWidth);
         grid->addWidget(caption, row, column);

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <array>
+#include <string_view>
 
 class QGridLayout;
 class QLabel;
@@ -32,7 +33,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildColumn(QGridLayout* grid, int column, const char* heading, bool imperial);
+    void buildColumn(QGridLayout* grid, int column, std::string_view heading, bool imperial);
     // Whether the typed character may go into the entry box; Enter moves the focus on,
     // and the regional decimal separator goes in as the point.
     bool admitEntryKey(char32_t key);

@@ -9,6 +9,9 @@
 
 namespace kelvane {
 
+// The density file's name, found by the data-folder rule (appFile).
+inline constexpr const char* kDensityFileName = "Density_Plastics.csv";
+
 // One entry of the density table: the name exactly as the file's bytes hold it
 // (blanks included) and the density in g/cm³.
 struct MaterialEntry {

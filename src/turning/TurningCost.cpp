@@ -9,8 +9,8 @@ namespace {
 
 using Extended = long double;
 
-constexpr std::string_view kTotalCostText = "Total Cost";
-constexpr std::string_view kProductionLossText = "Production loss ";
+constexpr std::string_view kTotalCostText = kTurningResultCaptions[4];
+constexpr std::string_view kProductionLossText = kTurningResultCaptions[5];
 
 // The weight per metre of round bar of the given diameter; 0 without a diameter.
 double roundBarPerMetre(double diameter, double density) {
@@ -38,7 +38,7 @@ std::string totalCostText(double totalCost, const Separators& separators) {
 }
 
 std::string productionLossText(double loss, const Separators& separators) {
-    return std::string(kProductionLossText) + formatResult(loss, "%", separators);
+    return std::string(kProductionLossText) + ' ' + formatResult(loss, "%", separators);
 }
 
 } // namespace
@@ -94,6 +94,31 @@ TurningTexts turningStartTexts(const Separators& separators) {
     texts.productionLoss = productionLossText(0, separators);
     texts.producedCost = formatResult(0, "", separators);
     return texts;
+}
+
+namespace {
+
+// A label's text without the name it starts with.
+std::string withoutLeadingName(const std::string& text, std::string_view name) {
+    if (text.size() > name.size() && text.compare(0, name.size(), name) == 0 &&
+        text[name.size()] == ' ')
+        return text.substr(name.size() + 1);
+    return text;
+}
+
+} // namespace
+
+std::array<CaptionedText, 7> turningResultTexts(const TurningTexts& texts) {
+    const auto& names = kTurningResultCaptions;
+    return {{
+        {names[0], texts.feedPerMetre},
+        {names[1], texts.feedPerBar},
+        {names[2], texts.feedTotal},
+        {names[3], texts.producedPerMetre},
+        {names[4], withoutLeadingName(texts.totalCost, names[4])},
+        {names[5], withoutLeadingName(texts.productionLoss, names[5])},
+        {names[6], texts.producedCost},
+    }};
 }
 
 std::string turningCopyText(const TurningResults& results, const Separators& separators) {

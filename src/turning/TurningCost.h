@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Caption.h"
 #include "common/Separators.h"
 
 #include <array>
@@ -52,13 +53,13 @@ struct TurningInputs {
 
 // The texts of the page's result labels.
 struct TurningTexts {
-    std::string feedPerMetre;     // TurnFeedDiaKGMLabel, "2.45 kg/m"
-    std::string feedPerBar;       // TurnFeedLengthLabel, "7.36 kg"
-    std::string feedTotal;        // TurnFeedQtyLabel, "73.63 kg"
-    std::string producedPerMetre; // TurnProdDiaKGMLabel, "1.99 kg/m"
-    std::string totalCost;        // TotalCostLabel, "Total Cost 208.90"
-    std::string productionLoss;   // ProdLossLabel, "Production loss 19.00%"
-    std::string producedCost;     // TurnProdCostLabel, "3502.70"
+    std::string feedPerMetre;     // feedPerMetreLabel_, "2.45 kg/m"
+    std::string feedPerBar;       // feedPerBarLabel_, "7.36 kg"
+    std::string feedTotal;        // feedTotalLabel_, "73.63 kg"
+    std::string producedPerMetre; // producedPerMetreLabel_, "1.99 kg/m"
+    std::string totalCost;        // totalCostLabel_, "Total Cost 208.90"
+    std::string productionLoss;   // productionLossLabel_, "Production loss 19.00%"
+    std::string producedCost;     // producedCostLabel_, "3502.70"
 };
 
 // Everything one recalculation of the page gives: the stored results and the texts.
@@ -75,6 +76,23 @@ struct TurningResults {
     double productionLoss = 0; // per cent of the feedstock weight
     TurningTexts texts;
 };
+
+// The names of the page's seven results, in the order of turningResultTexts. The
+// four weights stand under their boxes without a caption of their own; the total
+// cost and the loss carry theirs at the start of their label's text.
+inline constexpr std::array<std::string_view, 7> kTurningResultCaptions = {
+    "Feedstock Weight per Metre",
+    "Feedstock Weight per Bar",
+    "Feedstock Total Weight",
+    "Produced Weight per Metre",
+    "Total Cost",
+    "Production loss",
+    kProducedCostCaption,
+};
+
+// The label texts under the names above. Where a label starts with its own name
+// ("Total Cost 208.90"), the name and the blank after it are left out ("208.90").
+std::array<CaptionedText, 7> turningResultTexts(const TurningTexts& texts);
 
 // Recalculates the page from its entered values and the density in use (g/cm³). A
 // cost per tonne is charged on the feedstock weight; a lump sum is added as entered.

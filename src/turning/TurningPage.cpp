@@ -46,6 +46,11 @@ TurningPage::TurningPage(const PageContext& context, QWidget* parent)
     buildCosts();
     buildProduced();
     scaffold_.finish();
+    const std::array<QLabel*, kTurningResultCaptions.size()> results = {
+        feedPerMetreLabel_, feedPerBarLabel_,     feedTotalLabel_,   producedPerMetreLabel_,
+        totalCostLabel_,    productionLossLabel_, producedCostLabel_};
+    for (std::size_t i = 0; i < results.size(); ++i)
+        results[i]->setAccessibleName(toQString(kTurningResultCaptions[i]));
     stockBasis_.tonne->setChecked(true);
     turningBasis_.tonne->setChecked(true);
     showTexts(turningStartTexts(separators_));

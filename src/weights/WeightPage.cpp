@@ -104,6 +104,7 @@ void WeightPage::buildMachiningRow() {
     row->addWidget(scaffold_.label(kMachiningText));
     machiningLabel_ = scaffold_.label({});
     machiningLabel_->setObjectName(toQString(definition.machiningLabelName));
+    machiningLabel_->setAccessibleName(toQString(kMachiningCaption));
     row->addWidget(machiningLabel_, 0, Qt::AlignBottom);
     row->addStretch(1);
     grid.addLayout(row, 7, 0, 1, -1);

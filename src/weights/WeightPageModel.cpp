@@ -122,6 +122,16 @@ std::string WeightPageModel::machiningText(const Separators& separators) const {
     return formatResult(results_.machiningDiameter.value_or(0.0), " mm", separators);
 }
 
+std::vector<CaptionedText> WeightPageModel::resultTexts(const Separators& separators) const {
+    std::vector<CaptionedText> texts;
+    texts.reserve(definition_->results.size() + 1);
+    for (std::size_t i = 0; i < definition_->results.size(); ++i)
+        texts.push_back({definition_->results[i].caption, resultText(i, separators)});
+    if (!definition_->machiningLabelName.empty())
+        texts.push_back({kMachiningCaption, machiningText(separators)});
+    return texts;
+}
+
 std::string WeightPageModel::copyText(std::size_t index, const Separators& separators) const {
     return formatResult(results_.weights.at(index), "", separators);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Caption.h"
 #include "common/Separators.h"
 #include "weights/WeightFormulas.h"
 
@@ -40,6 +41,9 @@ struct WeightPageDefinition {
 
 // The weight pages, in page order.
 enum class WeightShape { Round, Polygon, FlatSquare, PlateSheet, Tube, HollowSection };
+inline constexpr std::array<WeightShape, 6> kWeightShapes = {
+    WeightShape::Round,      WeightShape::Polygon, WeightShape::FlatSquare,
+    WeightShape::PlateSheet, WeightShape::Tube,    WeightShape::HollowSection};
 
 const WeightPageDefinition& weightPageDefinition(WeightShape shape);
 
@@ -49,6 +53,8 @@ inline constexpr std::string_view kDimensionsHeading = "Enter all dimensions in 
 inline constexpr std::string_view kMachiningText =
     "To machine a bar with these dimensions from a round bar,\n"
     "it would need to have a minimum diameter of:";
+// The name of the machining diameter where it stands apart from those two lines.
+inline constexpr std::string_view kMachiningCaption = "Machining Diameter";
 
 // The stored values of one weight page and the texts it shows. A box's value
 // changes only through storeValue, the results only through recalculate, and the
@@ -68,6 +74,9 @@ public:
     std::string resultText(std::size_t index, const Separators& separators) const;
     std::string machiningText(const Separators& separators) const;
     std::string copyText(std::size_t index, const Separators& separators) const;
+    // Every result the page shows, in page order: the three weights under their
+    // captions, then the machining diameter on pages that have one.
+    std::vector<CaptionedText> resultTexts(const Separators& separators) const;
 
 private:
     const WeightPageDefinition* definition_;

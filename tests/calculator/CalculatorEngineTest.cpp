@@ -170,6 +170,50 @@ TEST(CalculatorEngineTest, RegionalDecimalSeparator) {
     EXPECT_TRUE(arabic.engine.integerPart());
 }
 
+// Writes a text given with "." and "," in the separators under test.
+std::string WithSeparators(std::string_view text, const Separators& separators) {
+    std::string out;
+    for (const char c : text)
+        out += c == '.' ? separators.decimal : c == ',' ? separators.thousands : std::string(1, c);
+    return out;
+}
+
+TEST(CalculatorEngineTest, MultiByteSeparatorsCountAsOneCharacter) {
+    struct Case {
+        const char* keys; // a "%" with "/" pending and a zero entry faults; typing goes on
+        const char* entry;
+        const char* display;
+        const char* lastTapeLine; // nullptr: not checked
+    };
+    const Case cases[] = {
+        // A fault in the percent step lets a second separator in; Backspace then removes
+        // both whole, never half of one.
+        {"/ . % . BS", "", "0.00 ", nullptr},
+        {"12.5 BS BS 7", "17", "17.00 ", nullptr},
+        {"123456789012.345", "123456789012.34", "123,456,789,012.34 ", nullptr},
+        {"1234.5 +", "", "1,234.50 ", "   1,234.50   "},
+    };
+    const Separators multiByte[] = {{"\u066B", "\u066C"}, {"\u2396", "\u202F"}};
+    for (const Separators& separators : multiByte) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(separators.decimal + " " + c.keys);
+            CapturedCalculator calc(separators);
+            std::istringstream tokens{std::string(c.keys)};
+            for (std::string token; tokens >> token;) {
+                try {
+                    calc.Type(token);
+                } catch (const Error&) { // the state it leaves is what the next key meets
+                }
+            }
+            EXPECT_EQ(calc.engine.entryText(), WithSeparators(c.entry, separators));
+            EXPECT_EQ(calc.engine.displayText(), WithSeparators(c.display, separators));
+            if (c.lastTapeLine) {
+                EXPECT_EQ(calc.tape.back(), WithSeparators(c.lastTapeLine, separators));
+            }
+        }
+    }
+}
+
 // Chains of squarings that leave about 10^300 and 10^308 in the accumulator with "*"
 // pending; "100 %" turns each square into the entry of a new chain.
 constexpr const char* kNear1e300 = "2371373705 * * 100 % * * 100 % * * 100 % * * 100 % * *";

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "cli/CalcArguments.h"
+#include "common/Caption.h"
+#include "common/Separators.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kelvane {
+
+// A command-line value read as an entry box reads its text ("." and the regional
+// separator both decimal points); text that is no number is an input CalcError
+// naming the value, never 0.
+double readValue(std::string_view name, const std::string& text, const Separators& regional);
+
+// The commands that give a page's results: the weight pages' round, polygon, flat,
+// plate, tube and hollow (and each shape's own name), convert, turning and ce.
+bool isPageCommand(std::string_view command);
+
+// Whether the command weighs something and so needs a material.
+bool needsMaterial(std::string_view command);
+
+// Runs a page command on its operands and gives the page's results under their
+// captions, in the texts the page shows with `output` separators. Throws a usage
+// CalcError for the wrong number of operands, an input CalcError for a bad value.
+std::vector<CaptionedText> runPageCommand(const CalcArguments& arguments, double density,
+                                          const Separators& regional, const Separators& output);
+
+} // namespace kelvane

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "cli/CalcArguments.h"
+#include "cli/CalcOutput.h"
+#include "common/Separators.h"
+
+#include <functional>
+#include <vector>
+
+namespace kelvane {
+
+// The density of the run's material, asked for only when a section is weighed.
+using DensitySource = std::function<double()>;
+
+// length-for WEIGHT_KG SHAPE DIMENSIONS…: the length of one piece of the section
+// that weighs WEIGHT_KG, in mm with three decimals at most.
+std::vector<AnswerField> runLengthFor(const CalcArguments& arguments, const DensitySource& density,
+                                      const Separators& regional, const Separators& output);
+
+// cut STOCK_LENGTH PIECE_LENGTH [SHAPE DIMENSIONS…] [--kerf K] [--pieces N]: pieces per
+// bar, the offcut, the bars N pieces need and, with a section, the weights.
+std::vector<AnswerField> runCut(const CalcArguments& arguments, const DensitySource& density,
+                                const Separators& regional, const Separators& output);
+
+} // namespace kelvane

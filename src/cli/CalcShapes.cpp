@@ -1,0 +1,88 @@
+#include "cli/CalcShapes.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace kelvane {
+
+namespace {
+
+// The polygon page's shape names are capitalised words; the command line's are lower case.
+constexpr std::array<std::string_view, kPolygonShapes.size()> kPolygonNames = {
+    "hexagon", "octagon", "square", "decagon", "triangle"};
+
+std::vector<CalcShape> makeShapes() {
+    std::vector<CalcShape> shapes;
+    shapes.push_back({"round", WeightShape::Round, {}, {"diameter", "length", "quantity"}, 1, 2});
+    for (std::size_t i = 0; i < kPolygonShapes.size(); ++i) {
+        shapes.push_back({kPolygonNames[i],
+                          WeightShape::Polygon,
+                          kPolygonShapes[i].name,
+                          {"across_flats", "length", "quantity"},
+                          1,
+                          2});
+    }
+    shapes.push_back(
+        {"flat", WeightShape::FlatSquare, {}, {"width", "thickness", "length", "quantity"}, 2, 3});
+    shapes.push_back(
+        {"plate", WeightShape::PlateSheet, {}, {"length", "width", "thickness", "quantity"}, 0, 3});
+    shapes.push_back(
+        {"tube", WeightShape::Tube, {}, {"diameter", "wall", "length", "quantity"}, 2, 3});
+    shapes.push_back({"hollow",
+                      WeightShape::HollowSection,
+                      {},
+                      {"height", "width", "wall", "length", "quantity"},
+                      3,
+                      4});
+    return shapes;
+}
+
+bool sameIgnoringCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) ==
+               std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+} // namespace
+
+const std::vector<CalcShape>& calcShapes() {
+    static const std::vector<CalcShape> shapes = makeShapes();
+    return shapes;
+}
+
+const CalcShape* findShape(std::string_view name) {
+    for (const CalcShape& shape : calcShapes())
+        if (shape.name == name)
+            return &shape;
+    for (const CalcShape& shape : calcShapes())
+        if (sameIgnoringCase(shape.name, name))
+            return &shape;
+    return nullptr;
+}
+
+const std::vector<std::string_view>& weightResultCaptions() {
+    static const std::vector<std::string_view> captions = [] {
+        std::vector<std::string_view> all;
+        for (const WeightShape shape : kWeightShapes) {
+            WeightPageModel model(weightPageDefinition(shape));
+            for (const CaptionedText& text : model.resultTexts(Separators{}))
+                if (std::find(all.begin(), all.end(), text.caption) == all.end())
+                    all.push_back(text.caption);
+        }
+        return all;
+    }();
+    return captions;
+}
+
+ShapeWeigher::ShapeWeigher(const CalcShape& shape)
+    : shape_(&shape)
+    , model_(weightPageDefinition(shape.page)) {}
+
+void ShapeWeigher::weigh(std::span<const double> values, double density) {
+    for (std::size_t i = 0; i < values.size(); ++i)
+        model_.storeValue(i, values[i]);
+    model_.recalculate(density, shape_->polygonShape);
+}
+
+} // namespace kelvane

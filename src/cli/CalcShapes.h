@@ -1,0 +1,54 @@
+#pragma once
+
+#include "common/Caption.h"
+#include "common/Separators.h"
+#include "weights/WeightPageModel.h"
+
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace kelvane {
+
+// A section kelvane-calc weighs: its name on the command line and in a batch's shape
+// column, the weight page that weighs it (with the polygon page's shape), and the
+// names of that page's boxes in tab order, which are also the batch's column names.
+struct CalcShape {
+    std::string_view name;
+    WeightShape page; // the weight page that weighs it
+    std::string_view polygonShape;
+    std::vector<std::string_view> inputs;
+    std::size_t lengthInput;   // the box of the piece's length (the plate's first box)
+    std::size_t quantityInput; // the last box
+};
+
+// round, hexagon, octagon, square, decagon, triangle, flat, plate, tube, hollow.
+const std::vector<CalcShape>& calcShapes();
+
+// The shape of that name, with upper and lower case alike; nullptr for none.
+const CalcShape* findShape(std::string_view name);
+
+// Every caption a weight result can have, each once, in page order: the columns a
+// batch adds.
+const std::vector<std::string_view>& weightResultCaptions();
+
+// The weight page of one shape with its stored values, recalculated on demand as the
+// page recalculates: a box value per input, then the results and their texts.
+class ShapeWeigher {
+public:
+    explicit ShapeWeigher(const CalcShape& shape);
+
+    const CalcShape& shape() const { return *shape_; }
+    // Stores the box values (one per input, in input order) and recalculates.
+    void weigh(std::span<const double> values, double density);
+    double result(std::size_t index) const { return model_.result(index); }
+    std::vector<CaptionedText> texts(const Separators& separators) const {
+        return model_.resultTexts(separators);
+    }
+
+private:
+    const CalcShape* shape_;
+    WeightPageModel model_;
+};
+
+} // namespace kelvane

@@ -1,0 +1,151 @@
+#include "cli/CsvStream.h"
+
+namespace kelvane {
+
+namespace {
+
+constexpr std::size_t kBlockSize = 1 << 16;
+
+} // namespace
+
+CsvReader::CsvReader(std::istream& in)
+    : in_(in)
+    , buffer_(kBlockSize) {}
+
+bool CsvReader::fill() {
+    in_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+    size_ = static_cast<std::size_t>(in_.gcount());
+    position_ = 0;
+    return size_ > 0;
+}
+
+bool CsvReader::next(std::vector<std::string>& fields) {
+    std::size_t count = 0;
+    const auto startField = [&]() -> std::string& {
+        if (count == fields.size())
+            fields.emplace_back();
+        std::string& field = fields[count++];
+        field.clear();
+        return field;
+    };
+    // Skip the LF of a CR LF split across two reads.
+    if (pendingLf_) {
+        if (position_ == size_ && !fill())
+            return false;
+        if (buffer_[position_] == '\n')
+            ++position_;
+        pendingLf_ = false;
+    }
+    if (position_ == size_ && !fill()) {
+        fields.clear();
+        return false;
+    }
+    recordLine_ = line_;
+    unclosedQuote_ = false;
+    std::string* field = &startField();
+    bool quoted = false;
+    bool fieldStart = true;
+    bool afterCr = false;
+    while (true) {
+        if (position_ == size_ && !fill()) {
+            unclosedQuote_ = quoted;
+            break;
+        }
+        const char c = buffer_[position_++];
+        if (quoted) {
+            if (c == '"') {
+                if (position_ == size_ && !fill()) {
+                    quoted = false;
+                    break;
+                }
+                if (buffer_[position_] == '"') {
+                    *field += '"';
+                    ++position_;
+                } else {
+                    quoted = false;
+                }
+            } else {
+                // A line break inside the field: CR LF counts once, even split across reads.
+                if (c == '\r' || (c == '\n' && !afterCr))
+                    ++line_;
+                *field += c;
+            }
+            afterCr = c == '\r';
+            continue;
+        }
+        if (c == ',') {
+            field = &startField();
+            fieldStart = true;
+            continue;
+        }
+        if (c == '\n' || c == '\r') {
+            ++line_;
+            if (c == '\r') {
+                if (position_ == size_)
+                    pendingLf_ = true;
+                else if (buffer_[position_] == '\n')
+                    ++position_;
+            }
+            break;
+        }
+        if (c == '"' && fieldStart) {
+            quoted = true;
+            fieldStart = false;
+            continue;
+        }
+        fieldStart = false;
+        // The rest of an unquoted field up to the next comma or line end, in one run.
+        const std::size_t runStart = position_ - 1;
+        while (position_ < size_ && buffer_[position_] != ',' && buffer_[position_] != '\n' &&
+               buffer_[position_] != '\r')
+            ++position_;
+        field->append(buffer_.data() + runStart, position_ - runStart);
+    }
+    fields.resize(count);
+    return true;
+}
+
+CsvWriter::CsvWriter(std::ostream& out)
+    : out_(out) {
+    buffer_.reserve(kBlockSize + 4096);
+}
+
+CsvWriter::~CsvWriter() {
+    flush();
+}
+
+void CsvWriter::field(std::string_view text) {
+    if (!firstField_)
+        buffer_ += ',';
+    firstField_ = false;
+    bool plain = true;
+    for (const char c : text)
+        plain = plain && c != ',' && c != '"' && c != '\r' && c != '\n';
+    if (plain) {
+        buffer_ += text;
+        return;
+    }
+    buffer_ += '"';
+    for (const char c : text) {
+        if (c == '"')
+            buffer_ += '"';
+        buffer_ += c;
+    }
+    buffer_ += '"';
+}
+
+void CsvWriter::endRecord() {
+    buffer_ += '\n';
+    firstField_ = true;
+    if (buffer_.size() >= kBlockSize)
+        flush();
+}
+
+void CsvWriter::flush() {
+    if (buffer_.empty())
+        return;
+    out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+    buffer_.clear();
+}
+
+} // namespace kelvane

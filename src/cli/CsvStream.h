@@ -1,0 +1,57 @@
+#pragma once
+
+#include <istream>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kelvane {
+
+// Reads comma-separated records from a stream a block at a time, so that memory does
+// not grow with the file. Fields may be quoted ("a, b" and "say ""hi"""), and a quoted
+// field may span lines; records end with CR LF, LF or CR. Bytes travel unchanged.
+class CsvReader {
+public:
+    explicit CsvReader(std::istream& in);
+
+    // Reads the next record into `fields` (reusing their storage); false at the end.
+    bool next(std::vector<std::string>& fields);
+    // The line on which the last record read begins, counted from 1.
+    long long recordLine() const { return recordLine_; }
+    // Whether the last record had a quoted field that was never closed.
+    bool unclosedQuote() const { return unclosedQuote_; }
+
+private:
+    bool fill();
+
+    std::istream& in_;
+    std::vector<char> buffer_;
+    std::size_t position_ = 0;
+    std::size_t size_ = 0;
+    long long line_ = 1;
+    long long recordLine_ = 0;
+    bool unclosedQuote_ = false;
+    bool pendingLf_ = false; // a CR ended the last line; an LF right after it belongs to it
+};
+
+// Writes records to a stream through a block buffer, quoting a field only where it
+// holds a comma, a quotation mark or a line end.
+class CsvWriter {
+public:
+    explicit CsvWriter(std::ostream& out);
+    ~CsvWriter();
+    CsvWriter(const CsvWriter&) = delete;
+    CsvWriter& operator=(const CsvWriter&) = delete;
+
+    void field(std::string_view text);
+    void endRecord();
+    void flush();
+
+private:
+    std::ostream& out_;
+    std::string buffer_;
+    bool firstField_ = true;
+};
+
+} // namespace kelvane
