@@ -165,7 +165,7 @@ void MainWindow::startUp() {
     setWindowTitle(QStringLiteral("Kelvane"));
 
     const std::string densityPath = appFile(platform_.programDir(), kDensityFileName);
-    DensityTableRead read = readDensityFile(densityPath, platform_.separators());
+    DensityTableRead read = readDensityFile(densityPath, separators_);
     materials_.setTable(std::move(read.materials));
     if (read.error)
         platform_.showError(*read.error);
