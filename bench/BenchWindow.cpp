@@ -4,7 +4,7 @@
 //   kelvane-bench-window main <program folder> [menu]
 //       the main window with the density table that the data-folder rule finds from
 //       <program folder>; with "menu", the Material menu is also opened once the
-//       window answers keys
+//       window answers keys; with "finder", the material finder is opened then
 //   kelvane-bench-window bare <width> <height>
 //       a plain QWidget of that size, the baseline
 //   kelvane-bench-window label <width> <height>
@@ -13,7 +13,8 @@
 // Report fields, monotonic nanoseconds: app (QApplication made), window (window
 // constructed), created (start-up sequence done), paint (first paint of the window
 // completed), usable (a key typed into the diameter box after the first paint has
-// updated the weight labels), menu (the Material menu painted, with "menu"). Other
+// updated the weight labels), menu (the Material menu painted, with "menu"),
+// finderasked and finder (the finder asked for and painted, with "finder"). Other
 // fields: width, height, materials, errors, menuentries.
 
 #include "BenchCommon.h"
@@ -111,8 +112,9 @@ int RunBare(TimingApplication& application, int width, int height, bool withText
     return status;
 }
 
-int RunMain(TimingApplication& application, const std::string& programDir, bool openMenu,
+int RunMain(TimingApplication& application, const std::string& programDir, const std::string& open,
             std::map<std::string, std::int64_t>& report) {
+    const bool openMenu = open == "menu";
     kelvane::ScriptedPlatform platform(kelvane::Separators{".", ","}, programDir);
     kelvane::MainWindow window(platform);
     report["window"] = MonotonicNanoseconds();
@@ -142,6 +144,18 @@ int RunMain(TimingApplication& application, const std::string& programDir, bool 
         report["usable"] = MonotonicNanoseconds();
         // An answered key (a diameter of 5 mm) changes the weight per metre shown.
         report["answered"] = perMetre->text() != firstWeight ? 1 : 0;
+        if (open == "finder") {
+            report["finderasked"] = MonotonicNanoseconds();
+            window.openMaterialFinder();
+            auto* finder = window.findChild<QWidget*>(QStringLiteral("MaterialFinder"));
+            if (!finder)
+                return finish();
+            application.onFirstPaint(finder, [&] {
+                report["finder"] = MonotonicNanoseconds();
+                finish();
+            });
+            return;
+        }
         if (!openMenu)
             return finish();
         application.onFirstPaint(materialMenu, menuPainted);
@@ -175,9 +189,10 @@ int main(int argc, char* argv[]) {
     const std::string mode = argc > 1 ? argv[1] : "";
     const bool bare = (mode == "bare" || mode == "label") && argc == 4;
     const bool main =
-        mode == "main" && (argc == 3 || (argc == 4 && std::string(argv[3]) == "menu"));
+        mode == "main" && (argc == 3 || (argc == 4 && (std::string(argv[3]) == "menu" ||
+                                                       std::string(argv[3]) == "finder")));
     if (!bare && !main) {
-        std::fputs("usage: kelvane-bench-window main <program folder> [menu]\n"
+        std::fputs("usage: kelvane-bench-window main <program folder> [menu|finder]\n"
                    "       kelvane-bench-window bare|label <width> <height>\n",
                    stderr);
         return EXIT_FAILURE;
@@ -193,5 +208,5 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Kelvane"));
     if (bare)
         return RunBare(application, std::stoi(first), std::stoi(second), mode == "label", report);
-    return RunMain(application, first, second == "menu", report);
+    return RunMain(application, first, second, report);
 }

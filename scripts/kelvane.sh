@@ -17,7 +17,7 @@ case "$action" in
         ;;
 esac
 
-scripts/install-packages.sh cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev xvfb xauth
+scripts/install-packages.sh cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev xvfb xauth xdotool
 
 if [ "$action" = run ]; then
     cmake --preset default >/dev/null

@@ -6,7 +6,7 @@
 # is not written.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-drive=build/bin/kelvane-drive
+drive="${KELVANE_DRIVE:-build/bin/kelvane-drive}" # another build's driver may be named
 out="${1:-docs/screenshots}"
 pictures=(round polygon flat-square plate-sheet tube metric-imperial about)
 
@@ -43,6 +43,10 @@ replies=$({
     echo '["focus","MIConvEdit"]'
     echo '["type","12'"'"'9.3/4\""]'
     echo "[\"screenshot\",\"$out/metric-imperial.png\"]"
+    echo '["key","Ctrl+F"]'
+    echo '["type","steel"]'
+    echo "[\"screenshot\",\"$out/finder.png\"]"
+    echo '["key","Escape"]'
     echo '["menu","Help","About"]'
     echo "[\"screenshot\",\"$out/about.png\"]"
     echo '["key","Escape"]'

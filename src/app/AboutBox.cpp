@@ -82,6 +82,9 @@ AboutBox::AboutBox(Platform& platform, QWidget* parent)
     , okButton_(new QPushButton(QStringLiteral("OK"), this)) {
     setObjectName(QStringLiteral("AboutBox1"));
     setFixedSize(353, 352);
+    // A fixed dialog: a title and a close button, nothing to minimise or maximise.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFont(pixelFont(QStringLiteral("Tahoma"), 11));
     QPalette colours = palette();
     colours.setColor(QPalette::Window, colours.color(QPalette::Button)); // button face

@@ -1,11 +1,14 @@
 #include "app/MainWindow.h"
 
 #include "app/AboutBox.h"
+#include "app/MaterialFinderDialog.h"
 #include "app/PageControl.h"
+#include "app/PageKeys.h"
 #include "app/PageRegistry.h"
 #include "app/StatusBar.h"
 #include "convert/ConvertPage.h"
 #include "materials/Favourite.h"
+#include "materials/MaterialFinder.h"
 #include "materials/NameEncoding.h"
 #include "materials/TextFile.h"
 #include "platform/ErrorReport.h"
@@ -48,13 +51,6 @@ constexpr FractionEntry kFractionEntries[] = {
     {"F64", "Nearest 1/64\"", 64},
 };
 
-// Menu captions show names literally: an "&" in a name is not an access key.
-QString menuCaption(const QString& name) {
-    QString caption = name;
-    caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    return caption;
-}
-
 } // namespace
 
 MainWindow::MainWindow(Platform& platform, QWidget* parent)
@@ -80,21 +76,20 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     layout->setSpacing(0);
     layout->addWidget(pageControl_, 1);
     layout->addWidget(statusBar_);
-    client->setMinimumSize(1, 1); // the window has no minimum size of its own
     setCentralWidget(client);
 
     buildMenus();
     buildPages();
-    // The keyboard way through the tabs, as page controls have it.
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this), &QShortcut::activated, this,
-            [this] { pageControl_->stepTab(+1); });
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this),
-            &QShortcut::activated, this, [this] { pageControl_->stepTab(-1); });
+    qApp->installEventFilter(new PageKeys(*this, *pageControl_));
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this), &QShortcut::activated, this,
+            &MainWindow::openMaterialFinder);
     resize(kInitialClientWidth,
            menuBar()->sizeHint().height() + kPageControlHeight + StatusBar::kHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center()); // centred on the screen
 }
+
+MainWindow::~MainWindow() = default;
 
 void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
@@ -107,7 +102,7 @@ void MainWindow::buildMenus() {
     materialMenu_->setObjectName(QStringLiteral("Material1"));
     materialEntries_ = new QActionGroup(this);
     materialEntries_->setExclusive(true);
-    connect(materialEntries_, &QActionGroup::triggered, this, &MainWindow::chooseMaterial);
+    connect(materialEntries_, &QActionGroup::triggered, this, &MainWindow::chooseMaterialEntry);
     connect(materialMenu_, &QMenu::aboutToShow, this, &MainWindow::buildMaterialMenu);
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
@@ -197,7 +192,7 @@ void MainWindow::buildMaterialMenu() {
     const auto built = static_cast<std::size_t>(materialEntries_->actions().size());
     for (std::size_t i = built; i < table.size(); ++i) {
         QAction* entry = materialMenu_->addAction(
-            menuCaption(QString::fromStdString(displayText(table[i].name))));
+            QString::fromStdString(accessKeys_.caption(displayText(table[i].name))));
         entry->setCheckable(true);
         entry->setChecked(i == startingMaterial_);
         entry->setData(static_cast<qulonglong>(i));
@@ -213,13 +208,42 @@ void MainWindow::showMaterialPanels() {
     commercialRoundingAction_->setChecked(materials_.roundingOn());
 }
 
-void MainWindow::chooseMaterial(QAction* entry) {
+void MainWindow::chooseMaterialEntry(QAction* entry) {
     if (!entry)
         return;
     entry->setChecked(true);
-    materials_.choose(entry->data().toULongLong());
+    chooseMaterial(entry->data().toULongLong());
+}
+
+void MainWindow::chooseMaterial(std::size_t position) {
+    // The finder's choice checks its menu entry too, or the one the menu checks when
+    // it is built.
+    const QList<QAction*> entries = materialEntries_->actions();
+    if (position < static_cast<std::size_t>(entries.size()))
+        entries[static_cast<qsizetype>(position)]->setChecked(true);
+    else
+        startingMaterial_ = position;
+    materials_.choose(position);
     showMaterialPanels();
     recalculateShownWeightPage();
+}
+
+void MainWindow::openMaterialFinder() {
+    const auto& table = materials_.table();
+    if (!finder_ || finder_->size() != table.size()) {
+        std::vector<std::string> names;
+        names.reserve(table.size());
+        for (const auto& material : table)
+            names.push_back(displayText(material.name));
+        finder_ = std::make_unique<MaterialFinder>(std::move(names));
+    }
+    auto* box = new MaterialFinderDialog(
+        *finder_, [this](std::size_t position) { chooseMaterial(position); }, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    // The keys go back to the main window when the finder closes, so the shortcut
+    // opens it again at once.
+    connect(box, &QDialog::finished, this, [this] { activateWindow(); });
+    box->open();
 }
 
 void MainWindow::switchCommercialRounding(bool on) {

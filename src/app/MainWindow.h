@@ -1,9 +1,12 @@
 #pragma once
 
 #include "common/Separators.h"
+#include "materials/AccessKeys.h"
 #include "materials/MaterialState.h"
 
 #include <QMainWindow>
+
+#include <memory>
 
 class QAction;
 class QActionGroup;
@@ -11,6 +14,7 @@ class QMenu;
 
 namespace kelvane {
 
+class MaterialFinder;
 class PageControl;
 class Platform;
 class StatusBar;
@@ -22,6 +26,7 @@ class MainWindow final : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainWindow(Platform& platform, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The start-up sequence: density table, Round page, starting material, status
     // bar and commercial rounding. An error in a step is reported and start-up goes
@@ -33,6 +38,9 @@ public:
     const MaterialState& materials() const { return materials_; }
     // Brings a page into view by its caption or control name, hidden pages included.
     bool showPage(const QString& captionOrName);
+    // Opens the material finder, which lists the materials whose names hold what the
+    // user types; its choice makes a material current as the Material menu does.
+    void openMaterialFinder();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -43,7 +51,8 @@ private:
     void buildFractionMenu(QMenu* options);
     void buildPages();
     void buildMaterialMenu();
-    void chooseMaterial(QAction* entry);
+    void chooseMaterialEntry(QAction* entry);
+    void chooseMaterial(std::size_t position);
     void switchCommercialRounding(bool on);
     void chooseFractionResolution(int resolution);
     void showAboutBox();
@@ -58,9 +67,11 @@ private:
     StatusBar* statusBar_;
     QMenu* materialMenu_ = nullptr;
     QActionGroup* materialEntries_ = nullptr;
+    AccessKeys accessKeys_;            // the Material menu's, given as its entries are added
     std::size_t startingMaterial_ = 0; // the entry checked when the menu is built
     QAction* commercialRoundingAction_ = nullptr;
     int fractionResolution_ = 32;
+    std::unique_ptr<MaterialFinder> finder_; // made when the finder first opens
 };
 
 } // namespace kelvane

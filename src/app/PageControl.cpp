@@ -2,8 +2,11 @@
 
 #include "app/TabRow.h"
 
+#include <QApplication>
+#include <QLineEdit>
 #include <QPainter>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace kelvane {
@@ -26,7 +29,11 @@ PageControl::PageControl(QWidget* parent)
     layout->setSpacing(0);
     layout->addWidget(tabs_);
     layout->addWidget(stack_, 1);
-    stack_->setFrameShape(QFrame::StyledPanel);
+    // The frame around the pages is drawn here, as four filled strips a pixel wide
+    // in the pixel of space left around the pages: drawn as lines, a frame loses
+    // edges to rounding at a fractional scale such as 150 %.
+    stack_->setFrameShape(QFrame::NoFrame);
+    stack_->setContentsMargins(1, 1, 1, 1);
 }
 
 void PageControl::addPage(const QString& name, const QString& caption, bool tabShown,
@@ -41,6 +48,9 @@ QWidget* PageControl::page(int index) {
     if (!wanted.page) {
         wanted.page = wanted.make();
         wanted.page->setObjectName(wanted.name);
+        // A page without a tab is never on display, so it sets no minimum to the window.
+        if (!wanted.tabShown)
+            wanted.page->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
         stack_->addWidget(wanted.page);
     }
     return wanted.page;
@@ -49,6 +59,12 @@ QWidget* PageControl::page(int index) {
 void PageControl::buildAllPages() {
     for (int i = 0; i < pageCount(); ++i)
         page(i);
+}
+
+void PageControl::buildTabPages() {
+    for (int i = 0; i < pageCount(); ++i)
+        if (entry(i).tabShown)
+            page(i);
 }
 
 QWidget* PageControl::activePage() const {
@@ -62,8 +78,14 @@ QString PageControl::activeCaption() const {
 void PageControl::setActiveIndex(int index) {
     if (index == active_)
         return;
-    stack_->setCurrentWidget(page(index));
+    QWidget* shown = page(index);
+    stack_->setCurrentWidget(shown);
     active_ = index;
+    // The box the page brings into focus has its whole text selected, so typing
+    // replaces the value it holds.
+    if (auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        box && shown->isAncestorOf(box))
+        box->selectAll();
     tabs_->update();
     emit activePageChanged();
 }
@@ -97,6 +119,22 @@ int PageControl::pageOfTab(int tabIndex) const {
             return i;
     }
     return -1;
+}
+
+void PageControl::paintEvent(QPaintEvent*) {
+    if (!painted_) {
+        // Once the first paint is done, the window is on the screen and the other
+        // pages with a tab can be made without holding it up.
+        painted_ = true;
+        QTimer::singleShot(0, this, &PageControl::buildTabPages);
+    }
+    QPainter painter(this);
+    const QRect frame = stack_->geometry();
+    const QColor line = palette().color(QPalette::Window).darker(130);
+    painter.fillRect(QRect(frame.left(), frame.top(), frame.width(), 1), line);
+    painter.fillRect(QRect(frame.left(), frame.bottom(), frame.width(), 1), line);
+    painter.fillRect(QRect(frame.left(), frame.top(), 1, frame.height()), line);
+    painter.fillRect(QRect(frame.right(), frame.top(), 1, frame.height()), line);
 }
 
 void PageControl::drawTab(QPainter& painter, int tabIndex, const QRect& rect, bool selected) const {

@@ -13,8 +13,10 @@ namespace kelvane {
 class TabRow;
 
 // The page control: pages in a fixed order, some with their tab hidden. A hidden
-// page has no tab and only the program can bring it into view. A page is made the
-// first time it is needed, so that start-up makes only the page on display.
+// page has no tab and only the program can bring it into view. Start-up makes only
+// the page on display; the other pages with a tab follow once the window has first
+// been painted, as they set its smallest size, and a hidden page is made the first
+// time it is needed.
 class PageControl final : public QWidget {
     Q_OBJECT
 public:
@@ -33,6 +35,9 @@ public:
     QWidget* builtPage(int index) const { return entry(index).page; }
     // Makes every page not made yet.
     void buildAllPages();
+    // Makes every page with a tab not made yet: together they set the window's
+    // smallest size, at which each of them is whole.
+    void buildTabPages();
 
     int activeIndex() const { return active_; }
     QWidget* activePage() const;
@@ -51,6 +56,9 @@ public:
 signals:
     void activePageChanged();
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     struct Entry {
         QString name;
@@ -63,6 +71,7 @@ private:
 
     std::vector<Entry> pages_;
     int active_ = -1;
+    bool painted_ = false;
     TabRow* tabs_;
     QStackedWidget* stack_;
 };

@@ -44,6 +44,9 @@ StatusBar::StatusBar(QWidget* parent)
     , lamp_(nullptr) {
     setObjectName(QStringLiteral("JvStatusBar1"));
     setFixedHeight(kHeight);
+    // The panels' widths follow the window's width and together run past it by a
+    // few pixels at the right, so the bar sets no minimum width to the window.
+    setMinimumWidth(1);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -66,11 +69,24 @@ StatusBar::StatusBar(QWidget* parent)
 }
 
 void StatusBar::setPanelText(int panel, const QString& text) {
-    panels_.at(static_cast<std::size_t>(panel))->setText(text);
+    texts_.at(static_cast<std::size_t>(panel)) = text;
+    showPanelText(static_cast<std::size_t>(panel));
 }
 
 QString StatusBar::panelText(int panel) const {
-    return panels_.at(static_cast<std::size_t>(panel))->text();
+    return texts_.at(static_cast<std::size_t>(panel));
+}
+
+void StatusBar::showPanelText(std::size_t panel) {
+    // A text wider than its panel ends in an ellipsis; the whole text is then the
+    // panel's tooltip.
+    QLabel* label = panels_[panel];
+    const QMargins margins = label->contentsMargins();
+    const int room =
+        label->maximumWidth() - 2 * label->frameWidth() - margins.left() - margins.right();
+    const QString shown = label->fontMetrics().elidedText(texts_[panel], Qt::ElideRight, room);
+    label->setText(shown);
+    label->setToolTip(shown == texts_[panel] ? QString() : texts_[panel]);
 }
 
 int StatusBar::panelWidth(int panel) const {
@@ -82,6 +98,8 @@ void StatusBar::layOutPanels(int barWidth) {
     panels_[0]->setFixedWidth(w - 15);
     panels_[1]->setFixedWidth(w - 15);
     panels_[2]->setFixedWidth(w + 30);
+    for (std::size_t i = 0; i < panels_.size(); ++i)
+        showPanelText(i);
 }
 
 } // namespace kelvane

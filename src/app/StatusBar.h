@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QString>
 
 #include <array>
 
@@ -43,7 +44,10 @@ public:
     const LedLamp& lamp() const { return *lamp_; }
 
 private:
+    void showPanelText(std::size_t panel);
+
     std::array<QLabel*, kPanelCount> panels_{};
+    std::array<QString, kPanelCount> texts_;
     LedLamp* lamp_;
 };
 

@@ -5,13 +5,18 @@
 
 #include "app/MainWindow.h"
 #include "app/PageControl.h"
+#include "app/StatusBar.h"
 #include "drive/DriveArguments.h"
 #include "drive/DriveControls.h"
 #include "drive/DriveInput.h"
+#include "drive/DriveLayout.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QJsonObject>
 #include <QLineEdit>
+#include <QTest>
+#include <QToolTip>
 
 namespace kelvane {
 
@@ -122,6 +127,22 @@ QJsonValue DriveSession::run(const QString& command, const QJsonArray& arguments
          [](DriveSession& s, const QJsonArray&) {
              return s.activeWindow();
          }},
+        {"wait", false,
+         [](DriveSession& s, const QJsonArray& a) {
+             return s.wait(a);
+         }},
+        {"tooltip", false,
+         [](DriveSession&, const QJsonArray&) -> QJsonValue {
+             return QJsonObject{{"text", QToolTip::text()}, {"visible", QToolTip::isVisible()}};
+         }},
+        {"controls", true,
+         [](DriveSession& s, const QJsonArray&) -> QJsonValue {
+             return namedControls(s.window_->pageControl().activePage());
+         }},
+        {"layout", true,
+         [](DriveSession& s, const QJsonArray&) {
+             return s.layout();
+         }},
         {"screenshot", true,
          [](DriveSession& s, const QJsonArray& a) {
              return s.screenshot(a);
@@ -207,6 +228,22 @@ QJsonValue DriveSession::select(const QJsonArray& arguments) {
 QJsonValue DriveSession::resize(const QJsonArray& arguments) {
     mainWindow().resize(numberArgument(arguments, 1), numberArgument(arguments, 2));
     return QJsonValue::Null;
+}
+
+QJsonValue DriveSession::wait(const QJsonArray& arguments) {
+    // Lets the program run for that many milliseconds: timers fire, input from the
+    // display is handled.
+    QTest::qWait(numberArgument(arguments, 1));
+    return QJsonValue::Null;
+}
+
+QJsonValue DriveSession::layout() {
+    PageControl& pages = window_->pageControl();
+    return QJsonObject{{"window", geometryOf(window_.get())},
+                       {"pageControl", geometryOf(&pages)},
+                       {"statusBar", geometryOf(&window_->statusPanels())},
+                       {"page", geometryOf(pages.activePage())},
+                       {"controls", pageLayout(pages.activePage())}};
 }
 
 QJsonValue DriveSession::screenshot(const QJsonArray& arguments) {

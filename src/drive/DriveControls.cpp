@@ -1,6 +1,9 @@
 #include "drive/DriveControls.h"
 
+#include "drive/DriveLayout.h"
+
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAbstractSlider>
 #include <QAction>
 #include <QApplication>
@@ -11,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTextEdit>
 
 namespace kelvane {
@@ -66,8 +70,12 @@ QJsonObject describeControl(QWidget* control) {
     state["visible"] = !control->isHidden();
     state["enabled"] = control->isEnabled();
     state["focused"] = control->hasFocus();
+    if (!control->toolTip().isEmpty())
+        state["toolTip"] = control->toolTip();
     if (auto* button = qobject_cast<QAbstractButton*>(control); button && button->isCheckable())
         state["checked"] = button->isChecked();
+    if (auto* push = qobject_cast<QPushButton*>(control))
+        state["flat"] = push->isFlat();
     if (auto* slider = qobject_cast<QAbstractSlider*>(control)) {
         state["position"] = slider->value();
         state["min"] = slider->minimum();
@@ -82,6 +90,20 @@ QJsonObject describeControl(QWidget* control) {
     }
     if (qobject_cast<QLabel*>(control))
         state["font"] = describeFont(control);
+    if (auto* view = qobject_cast<QAbstractItemView*>(control); view && view->model()) {
+        // The rows' texts, the first hundred of them, and the current row's.
+        const QAbstractItemModel& model = *view->model();
+        QJsonArray items;
+        for (int row = 0; row < std::min(model.rowCount(), 100); ++row)
+            items.append(model.index(row, 0).data().toString());
+        state["items"] = items;
+        state["count"] = model.rowCount();
+        state["current"] = view->currentIndex().data().toString();
+    }
+    state["geometry"] = geometryOf(control);
+    const QJsonObject measure = textMeasure(control);
+    for (auto it = measure.begin(); it != measure.end(); ++it)
+        state[it.key()] = it.value();
     return state;
 }
 

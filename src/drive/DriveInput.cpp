@@ -78,6 +78,10 @@ bool pressNamedKey(QWidget* fallback, const QString& name) {
         typeCharacter(fallback, QChar(0x1B));
     else if (name == QLatin1String("Tab"))
         typeCharacter(fallback, QChar(u'\t'));
+    else if (name == QLatin1String("Down"))
+        sendKey(fallback, Qt::Key_Down, QString(), Qt::NoModifier);
+    else if (name == QLatin1String("Up"))
+        sendKey(fallback, Qt::Key_Up, QString(), Qt::NoModifier);
     else if (name == QLatin1String("Ctrl+Tab"))
         sendKey(fallback, Qt::Key_Tab, QString(), Qt::ControlModifier);
     else if (name == QLatin1String("Ctrl+Shift+Tab"))

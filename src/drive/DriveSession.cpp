@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -128,7 +129,8 @@ QJsonValue DriveSession::menu(const QJsonArray& arguments, bool listOnly) {
                 {"caption", withoutAccessMarkers(item->text())},
                 {"checked", item->isChecked()},
                 {"radio", item->actionGroup() != nullptr && item->actionGroup()->isExclusive()},
-                {"enabled", item->isEnabled()}});
+                {"enabled", item->isEnabled()},
+                {"accessKey", QKeySequence::mnemonic(item->text()).toString()}});
         }
         return items;
     }
@@ -160,10 +162,14 @@ QJsonValue DriveSession::activeWindow() {
         active = QApplication::activeWindow();
     if (!active)
         active = window_.get();
-    return QJsonObject{{"title", active->windowTitle()},
-                       {"width", active->width()},
-                       {"height", active->height()},
-                       {"modal", active->isModal()}};
+    return QJsonObject{
+        {"title", active->windowTitle()},
+        {"width", active->width()},
+        {"height", active->height()},
+        {"modal", active->isModal()},
+        {"fixedSize", active->minimumSize() == active->maximumSize()},
+        {"minimizeButton", active->windowFlags().testFlag(Qt::WindowMinimizeButtonHint)},
+        {"maximizeButton", active->windowFlags().testFlag(Qt::WindowMaximizeButtonHint)}};
 }
 
 QJsonValue DriveSession::close() {

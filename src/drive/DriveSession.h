@@ -41,7 +41,9 @@ private:
     QJsonValue select(const QJsonArray& arguments);
     QJsonValue resize(const QJsonArray& arguments);
     QJsonValue screenshot(const QJsonArray& arguments);
+    QJsonValue wait(const QJsonArray& arguments);
     QJsonValue menu(const QJsonArray& arguments, bool listOnly);
+    QJsonValue layout();
     QJsonValue statusBar();
     QJsonValue tabs();
     QJsonValue activeWindow();

@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 #include "platform/QtText.h"
 #include "weights/WeightPageModel.h"
+#include "widgets/ButtonFeedback.h"
 #include "widgets/CopyButton.h"
 #include "widgets/PageContext.h"
 
@@ -133,7 +134,10 @@ void TurningPage::buildProduced() {
     QPushButton* copy = makeCopyButton(QStringLiteral("TurnProdCostCopyBtn"),
                                        toQString(kProducedCostCaption), this);
     copy->setToolTip(QStringLiteral("Copy value to clipboard"));
-    connect(copy, &QPushButton::clicked, this, [this] { copyProducedCost(); });
+    connect(copy, &QPushButton::clicked, this, [this, copy] {
+        copyProducedCost();
+        confirmCopy(copy, QString::fromStdString(turningCopyText(results_, separators_)));
+    });
     producedCostLabel_ = scaffold_.boldLabel();
     producedCostLabel_->setObjectName(QStringLiteral("TurnProdCostLabel"));
     auto* costRow = new QHBoxLayout;

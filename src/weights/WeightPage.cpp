@@ -4,6 +4,7 @@
 #include "materials/MaterialState.h"
 #include "platform/Platform.h"
 #include "platform/QtText.h"
+#include "widgets/ButtonFeedback.h"
 #include "widgets/CopyButton.h"
 #include "widgets/PageContext.h"
 
@@ -41,8 +42,10 @@ void WeightPage::buildEntryRow() {
             grid.addWidget(scaffold_.label("X"), 2, column++, Qt::AlignCenter);
         const auto& box = definition.boxes[i];
         QLineEdit* edit = scaffold_.numberBox(box.objectName, box.caption);
-        // Every box is as wide as about a dozen digits, whatever the font's size.
-        edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0")) * 13);
+        // Every box is as wide as about a dozen digits, whatever the font's size; ten
+        // where a page has five boxes, so that its row fits the window's first width.
+        const int digits = definition.boxes.size() > 4 ? 10 : 12;
+        edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0")) * digits);
         grid.addWidget(scaffold_.label(box.caption), 1, column);
         grid.addWidget(edit, 2, column++);
         connect(edit, &QLineEdit::textChanged, this, [this, i] { boxChanged(i); });
@@ -73,13 +76,21 @@ void WeightPage::buildResultRow() {
     const auto& definition = model_.definition();
     QGridLayout& grid = scaffold_.grid();
     grid.setRowMinimumHeight(3, 18);
+    // The results have columns of their own, a third of the page each, so a result
+    // growing wide never moves the entry boxes above it.
+    auto* results = new QGridLayout;
+    results->setContentsMargins(0, 0, 0, 0);
+    results->setHorizontalSpacing(12);
+    grid.addLayout(results, 4, 0, 2, -1);
     for (std::size_t i = 0; i < definition.results.size(); ++i) {
         const auto& result = definition.results[i];
-        const int column = static_cast<int>(i) * 2;
-        grid.addWidget(scaffold_.label(result.caption), 4, column, 1, 2);
+        const int column = static_cast<int>(i);
+        results->setColumnStretch(column, 1);
+        results->addWidget(scaffold_.label(result.caption), 0, column);
         QPushButton* copy =
             makeCopyButton(toQString(result.copyButtonName), toQString(result.caption), this);
-        connect(copy, &QPushButton::clicked, this, [this, i] { copyResult(i); });
+        connect(copy, &QPushButton::clicked, this,
+                [this, i, copy] { confirmCopy(copy, copyResult(i)); });
         QLabel* label = scaffold_.boldLabel();
         label->setObjectName(toQString(result.labelName));
         // The copy button stands just left of its result.
@@ -88,7 +99,7 @@ void WeightPage::buildResultRow() {
         row->addWidget(copy);
         row->addWidget(label);
         row->addStretch(1);
-        grid.addLayout(row, 5, column, 1, 2);
+        results->addLayout(row, 1, column);
         resultLabels_[i] = label;
     }
 }
@@ -135,8 +146,10 @@ void WeightPage::clear() {
         box->setText(QString());
 }
 
-void WeightPage::copyResult(std::size_t index) {
-    platform_.setClipboardText(model_.copyText(index, separators_));
+QString WeightPage::copyResult(std::size_t index) {
+    const std::string text = model_.copyText(index, separators_);
+    platform_.setClipboardText(text);
+    return QString::fromStdString(text);
 }
 
 } // namespace kelvane

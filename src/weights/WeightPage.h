@@ -38,7 +38,8 @@ private:
     void buildMachiningRow();
     void boxChanged(std::size_t box);
     void clear();
-    void copyResult(std::size_t index);
+    // Puts result `index` on the clipboard and returns the text copied.
+    QString copyResult(std::size_t index);
     void showTexts();
 
     WeightPageModel model_;

@@ -1,5 +1,7 @@
 #include "widgets/CopyButton.h"
 
+#include "widgets/ButtonFeedback.h"
+
 #include <QIcon>
 #include <QPainter>
 #include <QPixmap>
@@ -38,6 +40,7 @@ QPushButton* makeFlatButton(const QString& objectName, const QString& caption, Q
     button->setObjectName(objectName);
     button->setFlat(true);
     button->setFocusPolicy(Qt::NoFocus);
+    raiseOnHover(button);
     return button;
 }
 

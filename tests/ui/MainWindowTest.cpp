@@ -79,7 +79,9 @@ TEST_F(MainWindowTest, TabsAreClickedAndWrapOntoMoreRowsWhenNarrow) {
     EXPECT_EQ(value(R"(["tabs"])").toObject()["active"].toString(), "Tube");
     EXPECT_EQ(tabs->tabRect(5).top(), 0); // one row at the first width
     const int oneRow = tabs->height();
-    send(R"(["resize",250,400])");
+    // The window keeps a width at which every page is whole; the tab row itself
+    // wraps when it is given less.
+    tabs->resize(250, tabs->height());
     EXPECT_GT(tabs->tabRect(5).top(), 0);
     EXPECT_GT(tabs->height(), oneRow);
     QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, tabs->tabRect(5).center());
@@ -251,18 +253,20 @@ TEST_F(MainWindowTest, FileExitAndTheCloseButtonEndTheProgram) {
     EXPECT_TRUE(value(R"(["close"])").toObject()["closed"].toBool());
 }
 
-TEST_F(MainWindowTest, PagesAreMadeWhenFirstShownWithTheOptionsAsTheyStand) {
+TEST_F(MainWindowTest, HiddenPagesAreMadeWhenFirstShownWithTheOptionsAsTheyStand) {
     start();
     PageControl& pages = session_->window()->pageControl();
     ASSERT_EQ(pages.pageCount(), 10);
-    EXPECT_NE(pages.builtPage(0), nullptr); // Round, on display
-    for (int i = 1; i < pages.pageCount(); ++i)
-        EXPECT_EQ(pages.builtPage(i), nullptr) << pages.caption(i).toStdString();
+    // The pages with a tab are made once the window has painted; those without wait.
+    for (int i = 0; i < pages.pageCount(); ++i) {
+        SCOPED_TRACE(pages.caption(i).toStdString());
+        const bool hidden = !pages.visibleCaptions().contains(pages.caption(i));
+        EXPECT_EQ(pages.builtPage(i) == nullptr, hidden);
+    }
 
-    // A fraction chosen before the M/I page exists is the one it converts with.
+    // The fraction chosen from the menu is the one the page converts with.
     send(R"(["menu","Options","Fractions","Nearest 1/64\""])");
     send(R"(["page","M/I"])");
-    EXPECT_EQ(pages.builtPage(1), nullptr); // only the page shown is made
     send(R"(["focus","MIConvEdit"])");
     send(R"(["type","0.512"])");
     EXPECT_EQ(text("ImpLabel3"), "1/64\"");

@@ -1,0 +1,114 @@
+#include "app/MaterialFinderDialog.h"
+
+#include "materials/MaterialFinder.h"
+
+#include <QAbstractListModel>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListView>
+#include <QVBoxLayout>
+
+#include <vector>
+
+namespace kelvane {
+
+// The names found, as rows of the list. A row's text is made only when the list
+// shows it, so a table of any length opens at once.
+class FoundMaterials final : public QAbstractListModel {
+public:
+    explicit FoundMaterials(const MaterialFinder& finder, QObject* parent)
+        : QAbstractListModel(parent)
+        , finder_(finder) {}
+
+    void setFound(std::vector<std::size_t> found) {
+        beginResetModel();
+        found_ = std::move(found);
+        endResetModel();
+    }
+    std::size_t position(int row) const { return found_[static_cast<std::size_t>(row)]; }
+
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : static_cast<int>(found_.size());
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role != Qt::DisplayRole || !index.isValid())
+            return {};
+        return QString::fromStdString(finder_.name(position(index.row())));
+    }
+
+private:
+    const MaterialFinder& finder_;
+    std::vector<std::size_t> found_;
+};
+
+MaterialFinderDialog::MaterialFinderDialog(const MaterialFinder& finder, Choose choose,
+                                           QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint)
+    , finder_(finder)
+    , choose_(std::move(choose))
+    , edit_(new QLineEdit(this))
+    , list_(new QListView(this))
+    , found_(new FoundMaterials(finder, this)) {
+    setObjectName(QStringLiteral("MaterialFinder"));
+    setWindowTitle(QStringLiteral("Find Material"));
+    edit_->setObjectName(QStringLiteral("MaterialFinderEdit"));
+    edit_->setAccessibleName(QStringLiteral("Part of a material name"));
+    edit_->setClearButtonEnabled(true);
+    list_->setObjectName(QStringLiteral("MaterialFinderList"));
+    list_->setAccessibleName(QStringLiteral("Materials found"));
+    list_->setUniformItemSizes(true); // rows of one height: no row is measured
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->setFocusPolicy(Qt::NoFocus); // the keys stay in the entry line
+    list_->setModel(found_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setSpacing(4);
+    layout->addWidget(edit_);
+    layout->addWidget(list_, 1);
+    resize(280, 320);
+
+    edit_->installEventFilter(this);
+    connect(edit_, &QLineEdit::textChanged, this, &MaterialFinderDialog::narrow);
+    connect(list_, &QListView::clicked, this,
+            [this](const QModelIndex& index) { chooseRow(index.row()); });
+    narrow();
+}
+
+void MaterialFinderDialog::narrow() {
+    found_->setFound(finder_.find(edit_->text().toStdString()));
+    if (found_->rowCount() > 0)
+        list_->setCurrentIndex(found_->index(0));
+}
+
+void MaterialFinderDialog::chooseRow(int row) {
+    if (row < 0 || row >= found_->rowCount())
+        return;
+    const std::size_t position = found_->position(row);
+    accept();
+    choose_(position);
+}
+
+bool MaterialFinderDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != edit_ || event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        chooseRow(list_->currentIndex().row());
+        return true;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        // The arrows move through the list while the typing goes on in the line.
+        QApplication::sendEvent(list_, event);
+        return true;
+    default:
+        return QDialog::eventFilter(watched, event);
+    }
+}
+
+} // namespace kelvane

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDialog>
+
+#include <cstddef>
+#include <functional>
+
+class QLineEdit;
+class QListView;
+
+namespace kelvane {
+
+class MaterialFinder;
+class FoundMaterials;
+
+// The material finder: a small box with an entry line over a list of materials.
+// The list narrows as the user types any part of a name; Enter or a click on an
+// entry chooses that material, Escape closes the box without a choice.
+class MaterialFinderDialog final : public QDialog {
+public:
+    using Choose = std::function<void(std::size_t position)>;
+
+    MaterialFinderDialog(const MaterialFinder& finder, Choose choose, QWidget* parent);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void narrow();
+    void chooseRow(int row);
+
+    const MaterialFinder& finder_;
+    Choose choose_;
+    QLineEdit* edit_;
+    QListView* list_;
+    FoundMaterials* found_;
+};
+
+} // namespace kelvane

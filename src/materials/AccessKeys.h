@@ -1,0 +1,22 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace kelvane {
+
+// Access keys for the entries of a menu, given as the entries are added in order.
+// Each caption gets the marker "&" before its first letter or digit that no earlier
+// entry has taken (letters compared without case); when all of its letters and
+// digits are taken it gets none. An "&" of the name itself is doubled, so the menu
+// shows it as a literal "&" and the name read back without markers is unchanged.
+class AccessKeys {
+public:
+    std::string caption(std::string_view name);
+
+private:
+    std::array<bool, 36> taken_{}; // a to z, then 0 to 9
+};
+
+} // namespace kelvane

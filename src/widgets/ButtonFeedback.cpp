@@ -1,0 +1,44 @@
+#include "widgets/ButtonFeedback.h"
+
+#include <QEvent>
+#include <QPushButton>
+#include <QToolTip>
+
+namespace kelvane {
+
+namespace {
+
+constexpr int kConfirmationTime = 1000; // milliseconds
+
+class HoverRaise final : public QObject {
+public:
+    explicit HoverRaise(QPushButton* button)
+        : QObject(button)
+        , button_(button) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Enter)
+            button_->setFlat(!button_->isEnabled());
+        else if (event->type() == QEvent::Leave)
+            button_->setFlat(true);
+        return false;
+    }
+
+private:
+    QPushButton* button_;
+};
+
+} // namespace
+
+void raiseOnHover(QPushButton* button) {
+    button->installEventFilter(new HoverRaise(button));
+}
+
+void confirmCopy(QPushButton* button, const QString& copiedText) {
+    const QPoint below = button->mapToGlobal(QPoint(0, button->height()));
+    QToolTip::showText(below, QStringLiteral("Copied ") + copiedText, button, QRect(),
+                       kConfirmationTime);
+}
+
+} // namespace kelvane

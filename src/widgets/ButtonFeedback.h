@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+class QPushButton;
+
+namespace kelvane {
+
+// A flat button shows its raised button face while the mouse is over it, so the
+// user sees it is a button that can be pressed.
+void raiseOnHover(QPushButton* button);
+
+// Confirms a copy for about a second with a tip at the button: "Copied " and the
+// text that went to the clipboard.
+void confirmCopy(QPushButton* button, const QString& copiedText);
+
+} // namespace kelvane

@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# Keys as a real X server sends them: runs kelvane-drive on the xcb platform under
+# xvfb-run, presses keys with xdotool and reads the window's state back through the
+# driver. Exits 77 (skipped) when xvfb-run or xdotool is not installed.
+#   keys-on-x.sh PATH/TO/kelvane-drive
+set -euo pipefail
+drive="$1"
+for tool in xvfb-run xdotool; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "SKIPPED: $tool is not installed (Debian packages xvfb and xdotool)"
+        exit 77
+    fi
+done
+if [ -z "${KELVANE_ON_X:-}" ]; then
+    KELVANE_ON_X=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+fi
+
+folder=$(mktemp -d)
+trap 'rm -rf "$folder"' EXIT
+mkdir -p "$folder/bin" "$folder/Data"
+printf 'Acetal,1.38\r\nMild Steel,7.85\r\nNylon 6,1.14\r\n' >"$folder/Data/Density_Plastics.csv"
+
+coproc DRIVE { QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=1 "$drive" --program-dir "$folder/bin/" \
+    --user-data-dir "$folder/user" 2>/dev/null; }
+failures=0
+
+# Sends one command and prints the reply's value.
+send() {
+    echo "$1" >&"${DRIVE[1]}"
+    local reply
+    IFS= read -r -t 20 reply <&"${DRIVE[0]}" || { echo "no reply to $1" >&2; exit 1; }
+    case "$reply" in *'"ok":true'*) ;; *) echo "command $1 failed: $reply" >&2; exit 1 ;; esac
+    sed -e 's/.*"value"://' -e 's/}$//' <<<"$reply"
+}
+
+# Presses keys on the real display, then lets the program handle them.
+press() {
+    xdotool key --delay 30 "$@"
+    send '["wait",150]' >/dev/null
+}
+typed() {
+    xdotool type --delay 30 "$1"
+    send '["wait",150]' >/dev/null
+}
+
+expect() { # name, command, text the reply must contain
+    local got
+    got=$(send "$2")
+    if [[ "$got" == *"$3"* ]]; then
+        echo "ok   $1"
+    else
+        echo "FAIL $1: $2 gave $got, expected to contain $3"
+        failures=$((failures + 1))
+    fi
+}
+
+send '["start"]' >/dev/null
+window=$(xdotool search --sync --name '^Kelvane$' | head -1)
+xdotool windowfocus --sync "$window"
+send '["wait",200]' >/dev/null
+
+press ctrl+Tab
+expect "Ctrl+Tab shows the next page" '["tabs"]' '"active":"Polygon"'
+press ctrl+shift+Tab
+expect "Ctrl+Shift+Tab shows the previous page" '["tabs"]' '"active":"Round"'
+press ctrl+shift+Tab
+expect "Ctrl+Shift+Tab wraps to the last tab" '["tabs"]' '"active":"M/I"'
+press ctrl+Tab
+
+send '["focus","RDiaEdit"]' >/dev/null
+typed 20
+press ctrl+Tab ctrl+shift+Tab
+typed 33
+expect "typing after a page switch replaces the value" '["get","RDiaEdit"]' '"text":"33"'
+
+press Return
+typed 1000
+press shift+Tab
+typed 50
+expect "Shift+Tab selects the whole text of the box it reaches" '["get","RDiaEdit"]' '"text":"50"'
+press Tab
+typed 2000
+expect "Tab selects the whole text of the box it reaches" '["get","RLengthEdit"]' '"text":"2000"'
+
+press ctrl+f
+expect "Ctrl+F opens the material finder" '["window"]' '"title":"Find Material"'
+typed ny
+press Return
+expect "the finder's choice becomes the current material" '["statusbar"]' '"text":"Material: Nylon 6"'
+expect "the finder gives the keys back to the main window" '["window"]' '"title":"Kelvane"'
+
+exit "$failures"
