@@ -50,14 +50,14 @@ TEST(BenchStatisticsTest, MedianAndPercentile) {
 TEST(BenchTableTest, GeneratedTablesReadCleanlyWithDistinctNames) {
     for (const std::size_t lines : {std::size_t{0}, std::size_t{1}, std::size_t{1000}}) {
         const std::string table = GeneratedDensityTable(lines);
-        const DensityTableRead read = ParseDensityTable(table, Separators{".", ","});
+        const DensityTableRead read = parseDensityTable(table, Separators{".", ","});
         ASSERT_FALSE(read.error) << *read.error;
         ASSERT_EQ(read.materials.size(), lines);
         std::set<std::string> names;
-        for (const TMaterialList& material : read.materials) {
-            names.insert(material.Name);
-            EXPECT_GE(material.Density, 0.8) << material.Name;
-            EXPECT_LE(material.Density, 8.99) << material.Name;
+        for (const MaterialEntry& material : read.materials) {
+            names.insert(material.name);
+            EXPECT_GE(material.density, 0.8) << material.name;
+            EXPECT_LE(material.density, 8.99) << material.name;
         }
         EXPECT_EQ(names.size(), lines);
         if (lines > 0) {

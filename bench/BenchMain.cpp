@@ -9,7 +9,7 @@
 
 #include "BenchCommon.h"
 
-#include "app/MainForm.h"
+#include "app/MainWindow.h"
 #include "drive/QuietOffscreen.h"
 #include "drive/ScriptedPlatform.h"
 
@@ -330,8 +330,8 @@ struct KeystrokeFigures {
 // label's two-decimal figure.
 KeystrokeFigures MeasureKeystrokes(const std::string& programDir, int keystrokes) {
     kelvane::ScriptedPlatform platform(kelvane::Separators{".", ","}, programDir);
-    kelvane::TMainForm window(platform);
-    window.FormCreate();
+    kelvane::MainWindow window(platform);
+    window.startUp();
     window.show();
     window.activateWindow();
     QApplication::setActiveWindow(&window);
@@ -509,7 +509,7 @@ int main(int argc, char* argv[]) {
         }
 
         QApplication application(argc, argv);
-        kelvane::InstallQuietOffscreenMessages();
+        kelvane::installQuietOffscreenMessages();
         QApplication::setApplicationName(QStringLiteral("Kelvane"));
         const KeystrokeFigures keys = MeasureKeystrokes(shippedFolder, options.keystrokes);
 

@@ -19,7 +19,7 @@
 
 #include "BenchCommon.h"
 
-#include "app/MainForm.h"
+#include "app/MainWindow.h"
 #include "drive/QuietOffscreen.h"
 #include "drive/ScriptedPlatform.h"
 #include "materials/MaterialState.h"
@@ -116,9 +116,9 @@ int RunMain(TimingApplication& application, const std::string& programDir, const
             std::map<std::string, std::int64_t>& report) {
     const bool openMenu = open == "menu";
     kelvane::ScriptedPlatform platform(kelvane::Separators{".", ","}, programDir);
-    kelvane::TMainForm window(platform);
+    kelvane::MainWindow window(platform);
     report["window"] = MonotonicNanoseconds();
-    window.FormCreate();
+    window.startUp();
     report["created"] = MonotonicNanoseconds();
 
     auto* diameter = window.findChild<QLineEdit*>(QStringLiteral("RDiaEdit"));
@@ -204,7 +204,7 @@ int main(int argc, char* argv[]) {
     TimingApplication application(argc, argv);
     std::map<std::string, std::int64_t> report;
     report["app"] = MonotonicNanoseconds();
-    kelvane::InstallQuietOffscreenMessages();
+    kelvane::installQuietOffscreenMessages();
     QApplication::setApplicationName(QStringLiteral("Kelvane"));
     if (bare)
         return RunBare(application, std::stoi(first), std::stoi(second), mode == "label", report);

@@ -50,7 +50,7 @@ constexpr std::array<char, 27> kKeys = {'0',
 constexpr std::size_t kFieldWidth = 14;
 
 void CheckTapeLine(const std::string& line) {
-    Check(CharacterCount(line) >= kFieldWidth, "a tape line fills the field width", line);
+    Check(characterCount(line) >= kFieldWidth, "a tape line fills the field width", line);
     Check(!HasNanOrInfText(line), "no NaN or infinity on the tape", line);
 }
 
@@ -67,11 +67,11 @@ double HalfUnitOfLastKeptDigit(std::string_view plain) {
 
 void CheckState(const CalculatorEngine& engine, const Separators& separators,
                 const std::optional<bool>& memoryButtons) {
-    for (const double value : {engine.DisplayValue(), engine.Accumulator(), engine.Memory(),
-                               engine.EntryValue(), engine.LastOperand()})
-        Check(std::isfinite(value), "every stored value is finite", engine.DisplayText());
+    for (const double value : {engine.displayValue(), engine.accumulator(), engine.memory(),
+                               engine.entryValue(), engine.lastOperand()})
+        Check(std::isfinite(value), "every stored value is finite", engine.displayText());
 
-    const std::string& display = engine.DisplayText();
+    const std::string& display = engine.displayText();
     Check(!HasNanOrInfText(display), "no NaN or infinity on the display", display);
     if (display != "Error") {
         Check(display.size() >= 2 && display.back() == ' ' && display[display.size() - 2] != ' ',
@@ -80,7 +80,7 @@ void CheckState(const CalculatorEngine& engine, const Separators& separators,
         Check(IsCalcNumberText(number, separators), "the display is a formatted number", display);
         const std::string plain = PlainNumber(number, separators);
         const double shown = std::strtod(plain.c_str(), nullptr);
-        const double value = engine.DisplayValue();
+        const double value = engine.displayValue();
         Check(std::fabs(shown - value) <=
                   HalfUnitOfLastKeptDigit(plain) * (1 + 1e-9) + std::fabs(value) * 1e-15,
               "the display shows the display value", display);
@@ -89,7 +89,7 @@ void CheckState(const CalculatorEngine& engine, const Separators& separators,
     // Digits go in only while the entry is at most the field width long. A fault in a
     // percent step leaves the entry but starts the integer part afresh, so a further
     // separator may follow; the entry still holds nothing else.
-    const std::string& entry = engine.EntryText();
+    const std::string& entry = engine.entryText();
     std::size_t digits = 0;
     for (std::size_t i = 0; i < entry.size();) {
         if (entry[i] >= '0' && entry[i] <= '9') {
@@ -104,10 +104,10 @@ void CheckState(const CalculatorEngine& engine, const Separators& separators,
     Check(digits <= kFieldWidth + 1, "the entry takes no more digits than the field width allows",
           entry);
 
-    Check(engine.TapeRule() == std::string(kFieldWidth, '-'), "the rule is full width",
-          engine.TapeRule());
+    Check(engine.tapeRule() == std::string(kFieldWidth, '-'), "the rule is full width",
+          engine.tapeRule());
     if (memoryButtons)
-        Check(*memoryButtons == (engine.Memory() != 0), "the memory buttons follow the memory",
+        Check(*memoryButtons == (engine.memory() != 0), "the memory buttons follow the memory",
               display);
 }
 
@@ -125,14 +125,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                             {[](const std::string& line) { CheckTapeLine(line); },
                              [&memoryButtons](bool visible) { memoryButtons = visible; },
                              {}});
-    engine.SetUp("Kelvane");
+    engine.setUp("Kelvane");
     CheckState(engine, separators, memoryButtons);
 
     for (std::size_t i = 1; i < size; ++i) {
         const char key =
             data[i] >= 128 ? kKeys[(data[i] - 128u) % kKeys.size()] : static_cast<char>(data[i]);
         try {
-            engine.PressKey(key);
+            engine.pressKey(key);
         } catch (const Error& error) {
             const std::string message = error.what();
             Check(message == "Floating point division by zero" ||

@@ -3,9 +3,10 @@
 
 #include "FuzzChecks.h"
 
+#include "common/ResultFormat.h"
 #include "materials/DensityTable.h"
+#include "materials/MaterialState.h"
 #include "materials/NameEncoding.h"
-#include "weights/ResultFormat.h"
 
 #include <cmath>
 #include <cstdint>
@@ -36,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Separators separators = SeparatorsFor(data[0]);
     const std::string_view content(reinterpret_cast<const char*>(data + 1), size - 1);
 
-    const DensityTableRead read = ParseDensityTable(content, separators);
+    const DensityTableRead read = parseDensityTable(content, separators);
 
     // Every line gives a material until the first bad one, which stops the reading.
     const std::size_t lines = CountLines(content);
@@ -49,22 +50,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         constexpr std::string_view tail = "' is not a valid floating point value";
         Check(error.size() > tail.size() && error.front() == '\'' && error.ends_with(tail),
               "the error names the density text", error);
-        Check(IsValidUtf8(error), "the error text is valid UTF-8", error);
+        Check(isValidUtf8(error), "the error text is valid UTF-8", error);
     }
 
-    for (const TMaterialList& material : read.materials) {
-        Check(material.Name.find_first_of("\r\n,") == std::string::npos,
-              "a name holds no line end and no comma", material.Name);
-        Check(IsValidUtf8(DisplayText(material.Name)), "a name displays as valid UTF-8",
-              material.Name);
-        Check(std::isfinite(material.Density), "a density is finite", material.Name);
+    for (const MaterialEntry& material : read.materials) {
+        Check(material.name.find_first_of("\r\n,") == std::string::npos,
+              "a name holds no line end and no comma", material.name);
+        Check(isValidUtf8(displayText(material.name)), "a name displays as valid UTF-8",
+              material.name);
+        Check(std::isfinite(material.density), "a density is finite", material.name);
 
         // What the status bar and the weight pages make of the density.
-        const std::string general = FormatGeneral(material.Density, separators);
+        const std::string general = formatGeneral(material.density, separators);
         Check(!HasNanOrInfText(general), "no NaN or infinity in the status bar", general);
-        const double rounded = CommercialDensity(material.Density);
+        const double rounded = commercialDensity(material.density);
         Check(std::isfinite(rounded), "commercial rounding stays finite", general);
-        const std::string result = FormatResult(rounded, "", separators);
+        const std::string result = formatResult(rounded, "", separators);
         Check(IsResultText(result, separators) && !HasNanOrInfText(result),
               "a rounded density formats as a result", result);
     }

@@ -37,7 +37,7 @@ std::string TypedText(std::string_view keys) {
     std::string text;
     for (const char key : keys) {
         const auto code = static_cast<char32_t>(static_cast<unsigned char>(key));
-        if (!MIConvKeyAdmitted(code, text))
+        if (!dimensionKeyAdmitted(code, text))
             continue;
         if (code == 8) {
             if (!text.empty())
@@ -52,7 +52,7 @@ std::string TypedText(std::string_view keys) {
 // A metric result read back: a number within half its last decimal of the exact value.
 void CheckMetric(const std::string& text, long double exact, const Separators& separators) {
     Check(text.find_first_of("-E") == std::string::npos, "a metric text is a plain number", text);
-    const auto back = ReadDecimalNumber(text, {separators.decimal});
+    const auto back = readDecimalNumber(text, {separators.decimal});
     Check(back.has_value(), "a metric text reads back as a number", text);
     const long double allowed = 0.0005L * (1 + 1e-9L) + std::fabs(exact) * 1e-15L;
     Check(std::fabs(static_cast<long double>(*back) - exact) <= allowed,
@@ -66,16 +66,16 @@ void CheckTexts(const DimensionEntry& entry, const ConversionTexts& texts,
             Check(!HasNanOrInfText(text) && text.find('-') == std::string::npos,
                   "no NaN, infinity or sign in a conversion", text);
 
-    Check(std::isfinite(entry.Value) && entry.Value >= 0,
+    Check(std::isfinite(entry.value) && entry.value >= 0,
           "the entry's value is finite and not negative");
-    if (entry.HasMoreThanFourGroups || entry.Value == 0) {
+    if (entry.hasMoreThanFourGroups || entry.value == 0) {
         Check(texts == ConversionTexts{}, "an unread or zero entry shows nothing");
         return;
     }
 
-    const long double value = entry.Value;
-    const long double millimetres = entry.IsImperial ? kMillimetresPerInch * value : value;
-    const long double inches = entry.IsImperial ? value : value / kMillimetresPerInch;
+    const long double value = entry.value;
+    const long double millimetres = entry.isImperial ? kMillimetresPerInch * value : value;
+    const long double inches = entry.isImperial ? value : value / kMillimetresPerInch;
     CheckMetric(texts.metric[0], millimetres, separators);
     CheckMetric(texts.metric[1], millimetres / 10, separators);
     CheckMetric(texts.metric[2], millimetres / 1000, separators);
@@ -89,14 +89,14 @@ void CheckTexts(const DimensionEntry& entry, const ConversionTexts& texts,
           "the nearest 25 mm is the nearest multiple of 25", nearest25);
 
     for (const std::size_t i : {0u, 1u, 3u, 4u})
-        Check(texts.imperial[i].size() >= 2 && texts.imperial[i].back() == InchMark,
+        Check(texts.imperial[i].size() >= 2 && texts.imperial[i].back() == kInchMark,
               "an imperial text ends in the inch mark", texts.imperial[i]);
-    Check(texts.imperial[2].empty() || texts.imperial[2].back() == InchMark,
+    Check(texts.imperial[2].empty() || texts.imperial[2].back() == kInchMark,
           "the fraction alone ends in the inch mark", texts.imperial[2]);
 
-    // Feet, then inches below a foot after every carry.
+    // feet, then inches below a foot after every carry.
     const std::string& feetText = texts.imperial[0];
-    const auto feetMark = feetText.find(FeetMark);
+    const auto feetMark = feetText.find(kFeetMark);
     Check(feetMark != std::string::npos, "feet and inches carry the feet mark", feetText);
     const auto inchesEnd = feetText.find_first_not_of("0123456789", feetMark + 1);
     const std::string shownInches = feetText.substr(feetMark + 1, inchesEnd - feetMark - 1);
@@ -129,7 +129,7 @@ void CheckTexts(const DimensionEntry& entry, const ConversionTexts& texts,
     // Decimal inches: the whole inches shown and up to three decimals of the value.
     const std::string& decimalInches = texts.imperial[3];
     const auto back =
-        ReadDecimalNumber(decimalInches.substr(0, decimalInches.size() - 1), {separators.decimal});
+        readDecimalNumber(decimalInches.substr(0, decimalInches.size() - 1), {separators.decimal});
     Check(back.has_value() && std::fabs(static_cast<long double>(*back) - inches) < 1.0005L,
           "decimal inches read back close to the value", decimalInches);
 }
@@ -149,10 +149,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text = typed ? TypedText(input) : std::string(input);
 
     try {
-        const DimensionEntry entry = ParseDimension(text);
-        const ConversionTexts texts = ConvertDimension(entry, resolution, separators);
+        const DimensionEntry entry = parseDimension(text);
+        const ConversionTexts texts = convertDimension(entry, resolution, separators);
         CheckTexts(entry, texts, separators);
-        Check(texts == ConvertDimensionText(text, resolution, separators),
+        Check(texts == convertDimensionText(text, resolution, separators),
               "the conversion depends on the text alone", text);
     } catch (const Error& error) {
         const std::string message = error.what();

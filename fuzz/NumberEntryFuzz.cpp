@@ -5,8 +5,8 @@
 
 #include "FuzzChecks.h"
 
-#include "weights/NumberEntry.h"
-#include "weights/ResultFormat.h"
+#include "common/NumberEntry.h"
+#include "common/ResultFormat.h"
 
 #include <algorithm>
 #include <cmath>
@@ -32,10 +32,10 @@ double HalfUnitOfLastKeptDigit(std::string_view number) {
 }
 
 void CheckResultOf(double value, const Separators& separators) {
-    const std::string withUnit = FormatResult(value, " kg", separators);
+    const std::string withUnit = formatResult(value, " kg", separators);
     Check(withUnit.ends_with(" kg"), "the suffix follows the number", withUnit);
     const std::string text = withUnit.substr(0, withUnit.size() - 3);
-    Check(text == FormatResult(value, "", separators), "the suffix changes nothing else", text);
+    Check(text == formatResult(value, "", separators), "the suffix changes nothing else", text);
     Check(!HasNanOrInfText(text), "no NaN or infinity text", text);
     Check(IsResultText(text, separators), "result text in two decimals or scientific form", text);
     if (!std::isfinite(value)) {
@@ -44,12 +44,12 @@ void CheckResultOf(double value, const Separators& separators) {
     }
 
     // Read back as an entry: close to the value, and formatted the same again.
-    const double back = ParseEditValue(text, separators);
+    const double back = parseEditValue(text, separators);
     Check(std::isfinite(back), "a result text reads back as a finite number", text);
     const double allowed = HalfUnitOfLastKeptDigit(text) * (1 + 1e-9) + std::fabs(value) * 1e-15;
     Check(std::fabs(back - value) <= allowed, "the result text lies within half its last digit",
           text);
-    Check(FormatResult(back, "", separators) == text, "a result text formats to itself", text);
+    Check(formatResult(back, "", separators) == text, "a result text formats to itself", text);
     Check((text[0] == '-') == (value < 0 && back != 0), "the sign shows only on a non-zero result",
           text);
 }
@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Separators separators = SeparatorsFor(data[0]);
     const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
 
-    const double value = ParseEditValue(text, separators);
+    const double value = parseEditValue(text, separators);
     Check(std::isfinite(value), "an entry never reads as NaN or infinity", text);
     // A run of digits within the range of a double reads as its nearest double.
     if (!text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos) {
@@ -76,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The point is read in every region; the regional separator only adds a second
     // spelling of it.
     if (text.find(separators.decimal) == std::string_view::npos)
-        Check(value == ParseEditValue(text, SeparatorsFor(0)),
+        Check(value == parseEditValue(text, SeparatorsFor(0)),
               "a text without the regional separator reads as with the point", text);
     CheckResultOf(value, separators);
 

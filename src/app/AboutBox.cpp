@@ -22,13 +22,13 @@ const QString kWebAddress = QStringLiteral("www.kelvane.example");
 const QString kNotice = QStringLiteral(
     "All weights calculated by this program are theoretical and are for guidance only.");
 
-QFont PixelFont(const QString& family, int pixels) {
+QFont pixelFont(const QString& family, int pixels) {
     QFont font(family);
     font.setPixelSize(pixels);
     return font;
 }
 
-void SetTextColour(QWidget* widget, const QColor& colour) {
+void setTextColour(QWidget* widget, const QColor& colour) {
     QPalette colours = widget->palette();
     colours.setColor(QPalette::WindowText, colour);
     colours.setColor(QPalette::Text, colour);
@@ -37,7 +37,7 @@ void SetTextColour(QWidget* widget, const QColor& colour) {
 
 // The program's picture when the application carries no icon of its own: a maroon
 // tile with a white "K".
-QPixmap DrawnIcon() {
+QPixmap drawnIcon() {
     QPixmap pixmap(kIconSize, kIconSize);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
@@ -54,121 +54,122 @@ QPixmap DrawnIcon() {
     return pixmap;
 }
 
-QPixmap ProgramPixmap() {
+QPixmap programPixmap() {
     const QIcon icon = QApplication::windowIcon();
     const QPixmap pixmap = icon.isNull() ? QPixmap() : icon.pixmap(kIconSize, kIconSize);
-    return pixmap.isNull() ? DrawnIcon() : pixmap;
+    return pixmap.isNull() ? drawnIcon() : pixmap;
 }
 
-QLabel* MakeLabel(const QString& name, QWidget* parent) {
-    QLabel* label = MakePlainLabel(QString(), parent);
+// An empty plain label known by its object name.
+QLabel* namedLabel(const QString& name, QWidget* parent) {
+    QLabel* label = makePlainLabel(QString(), parent);
     label->setObjectName(name);
     return label;
 }
 
 } // namespace
 
-TAboutBox1::TAboutBox1(Platform& platform, QWidget* parent)
+AboutBox::AboutBox(Platform& platform, QWidget* parent)
     : QDialog(parent)
     , platform_(platform)
-    , ProgramIcon(MakeLabel(QStringLiteral("ProgramIcon"), this))
-    , TitleLabel(MakeLabel(QStringLiteral("TitleLabel"), this))
-    , VersionLabel(MakeLabel(QStringLiteral("VersionLabel"), this))
-    , CopyrightLabel(MakeLabel(QStringLiteral("CopyrightLabel"), this))
-    , VellEmailLabel(new TVellHotLabel(platform_, this))
-    , VellWebsiteLabel(new TVellHotLabel(platform_, this))
-    , NoticeMemo(new QPlainTextEdit(this))
-    , OKButton(new QPushButton(QStringLiteral("OK"), this)) {
+    , programIcon_(namedLabel(QStringLiteral("ProgramIcon"), this))
+    , titleLabel_(namedLabel(QStringLiteral("TitleLabel"), this))
+    , versionLabel_(namedLabel(QStringLiteral("VersionLabel"), this))
+    , copyrightLabel_(namedLabel(QStringLiteral("CopyrightLabel"), this))
+    , emailLabel_(new HotLabel(platform_, this))
+    , websiteLabel_(new HotLabel(platform_, this))
+    , noticeMemo_(new QPlainTextEdit(this))
+    , okButton_(new QPushButton(QStringLiteral("OK"), this)) {
     setObjectName(QStringLiteral("AboutBox1"));
     setFixedSize(353, 352);
     // A fixed dialog: a title and a close button, nothing to minimise or maximise.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFont(PixelFont(QStringLiteral("Tahoma"), 11));
+    setFont(pixelFont(QStringLiteral("Tahoma"), 11));
     QPalette colours = palette();
     colours.setColor(QPalette::Window, colours.color(QPalette::Button)); // button face
     setPalette(colours);
-    SetTextColour(this, Qt::black);
+    setTextColour(this, Qt::black);
 
-    ProgramIcon->setGeometry(8, 8, kIconSize, kIconSize);
-    ProgramIcon->setMinimumSize(kIconSize, kIconSize);
-    ProgramIcon->setAlignment(Qt::AlignCenter);
+    programIcon_->setGeometry(8, 8, kIconSize, kIconSize);
+    programIcon_->setMinimumSize(kIconSize, kIconSize);
+    programIcon_->setAlignment(Qt::AlignCenter);
 
-    TitleLabel->setGeometry(80, 8, 265, 65);
-    TitleLabel->setWordWrap(true);
-    TitleLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    QFont titleFont = PixelFont(QStringLiteral("Calibri"), 27);
+    titleLabel_->setGeometry(80, 8, 265, 65);
+    titleLabel_->setWordWrap(true);
+    titleLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QFont titleFont = pixelFont(QStringLiteral("Calibri"), 27);
     titleFont.setBold(true);
-    TitleLabel->setFont(titleFont);
-    SetTextColour(TitleLabel, kMaroon);
+    titleLabel_->setFont(titleFont);
+    setTextColour(titleLabel_, kMaroon);
 
-    VersionLabel->move(8, 80);
-    CopyrightLabel->move(8, 96);
+    versionLabel_->move(8, 80);
+    copyrightLabel_->move(8, 96);
 
     // The links as the dialog's layout gives them: taken unchecked while loading,
     // with captions of their own.
-    VellEmailLabel->setObjectName(QStringLiteral("VellEmailLabel"));
-    VellWebsiteLabel->setObjectName(QStringLiteral("VellWebsiteLabel"));
-    for (TVellHotLabel* label : {VellEmailLabel, VellWebsiteLabel}) {
+    emailLabel_->setObjectName(QStringLiteral("VellEmailLabel"));
+    websiteLabel_->setObjectName(QStringLiteral("VellWebsiteLabel"));
+    for (HotLabel* label : {emailLabel_, websiteLabel_}) {
         label->beginLoading();
-        label->setCaptionIsURL(false);
+        label->setCaptionIsUrl(false);
     }
-    VellEmailLabel->setURL(QStringLiteral("mailto:") + kEmailAddress);
-    VellWebsiteLabel->setURL(QStringLiteral("http://") + kWebAddress);
-    for (TVellHotLabel* label : {VellEmailLabel, VellWebsiteLabel})
+    emailLabel_->setUrl(QStringLiteral("mailto:") + kEmailAddress);
+    websiteLabel_->setUrl(QStringLiteral("http://") + kWebAddress);
+    for (HotLabel* label : {emailLabel_, websiteLabel_})
         label->endLoading();
-    VellEmailLabel->move(8, 120);
-    VellWebsiteLabel->move(8, 136);
+    emailLabel_->move(8, 120);
+    websiteLabel_->move(8, 136);
 
-    NoticeMemo->setObjectName(QStringLiteral("NoticeMemo"));
-    NoticeMemo->setAccessibleName(QStringLiteral("Notice"));
-    NoticeMemo->setGeometry(8, 200, 337, 81);
-    NoticeMemo->setFrameShape(QFrame::NoFrame);
-    QPalette memoColours = NoticeMemo->palette();
+    noticeMemo_->setObjectName(QStringLiteral("NoticeMemo"));
+    noticeMemo_->setAccessibleName(QStringLiteral("Notice"));
+    noticeMemo_->setGeometry(8, 200, 337, 81);
+    noticeMemo_->setFrameShape(QFrame::NoFrame);
+    QPalette memoColours = noticeMemo_->palette();
     memoColours.setColor(QPalette::Base, memoColours.color(QPalette::Button));
-    NoticeMemo->setPalette(memoColours);
+    noticeMemo_->setPalette(memoColours);
 
-    OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setGeometry(141, 320, 70, 25);
-    OKButton->setDefault(true);
-    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+    okButton_->setObjectName(QStringLiteral("OKButton"));
+    okButton_->setGeometry(141, 320, 70, 25);
+    okButton_->setDefault(true);
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 
-    FormCreate();
-    OKButton->setFocus();
+    showTexts();
+    okButton_->setFocus();
 }
 
-void TAboutBox1::FormCreate() {
-    ProgramIcon->setPixmap(ProgramPixmap());
+void AboutBox::showTexts() {
+    programIcon_->setPixmap(programPixmap());
     setWindowTitle(QStringLiteral("About Kelvane"));
-    TitleLabel->setText(QStringLiteral("Kelvane"));
-    VersionLabel->setText(QStringLiteral("Version 2026.1.0"));
-    VersionLabel->adjustSize();
-    CopyrightLabel->setText(QStringLiteral("Copyright © 2026 Kelvane Software Ltd"));
-    CopyrightLabel->adjustSize();
+    titleLabel_->setText(QStringLiteral("Kelvane"));
+    versionLabel_->setText(QStringLiteral("Version 2026.1.0"));
+    versionLabel_->adjustSize();
+    copyrightLabel_->setText(QStringLiteral("Copyright © 2026 Kelvane Software Ltd"));
+    copyrightLabel_->adjustSize();
 
-    setUpLink(VellEmailLabel, kEmailAddress);
-    setUpLink(VellWebsiteLabel, kWebAddress);
+    setUpLink(emailLabel_, kEmailAddress);
+    setUpLink(websiteLabel_, kWebAddress);
 
     // An empty line, then the notice.
-    NoticeMemo->clear();
-    NoticeMemo->setPlainText(QStringList{QString(), kNotice}.join(QLatin1Char('\n')));
+    noticeMemo_->clear();
+    noticeMemo_->setPlainText(QStringList{QString(), kNotice}.join(QLatin1Char('\n')));
 }
 
-void TAboutBox1::setUpLink(TVellHotLabel* label, const QString& caption) {
+void AboutBox::setUpLink(HotLabel* label, const QString& caption) {
     // The caption is not the link here, so it is not checked as one.
     label->setCaption(caption);
-    const QFont normal = PixelFont(QStringLiteral("Tahoma"), 11);
-    label->setFont(TVellFont{normal, Qt::black});
+    const QFont normal = pixelFont(QStringLiteral("Tahoma"), 11);
+    label->setLinkFont(LinkFont{normal, Qt::black});
     QFont underlined = normal;
     underlined.setUnderline(true);
-    label->setHighlightFont(TVellFont{underlined, kMaroon});
-    label->setHighlightURL(true);
+    label->setHighlightFont(LinkFont{underlined, kMaroon});
+    label->setHighlightsUrl(true);
 }
 
-void TAboutBox1::keyPressEvent(QKeyEvent* event) {
+void AboutBox::keyPressEvent(QKeyEvent* event) {
     // OK is the cancel button too: Escape presses it and closes the box with OK.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        OKButton->click();
+        okButton_->click();
         return;
     }
     QDialog::keyPressEvent(event);

@@ -9,32 +9,33 @@ class QPushButton;
 namespace kelvane {
 
 class Platform;
-class TVellHotLabel;
+class HotLabel;
 
 // The about box: the program's icon, name, version, copyright, the support e-mail
 // and web-site links and a notice, with one OK button. A fresh box is made for
 // every showing and its texts are set afresh each time.
-class TAboutBox1 final : public QDialog {
+class AboutBox final : public QDialog {
     Q_OBJECT
 public:
-    explicit TAboutBox1(Platform& platform, QWidget* parent = nullptr);
+    explicit AboutBox(Platform& platform, QWidget* parent = nullptr);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void FormCreate();
-    void setUpLink(TVellHotLabel* label, const QString& caption);
+    // The texts, the picture and the links, set afresh for every showing.
+    void showTexts();
+    void setUpLink(HotLabel* label, const QString& caption);
 
     Platform& platform_;
-    QLabel* ProgramIcon;
-    QLabel* TitleLabel;
-    QLabel* VersionLabel;
-    QLabel* CopyrightLabel;
-    TVellHotLabel* VellEmailLabel;
-    TVellHotLabel* VellWebsiteLabel;
-    QPlainTextEdit* NoticeMemo;
-    QPushButton* OKButton;
+    QLabel* programIcon_;
+    QLabel* titleLabel_;
+    QLabel* versionLabel_;
+    QLabel* copyrightLabel_;
+    HotLabel* emailLabel_;
+    HotLabel* websiteLabel_;
+    QPlainTextEdit* noticeMemo_;
+    QPushButton* okButton_;
 };
 
 } // namespace kelvane

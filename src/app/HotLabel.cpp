@@ -12,98 +12,94 @@ namespace kelvane {
 
 namespace {
 
-std::string ToStd(const QString& text) {
+std::string toStd(const QString& text) {
     return text.toStdString();
 }
 
 } // namespace
 
-TVellHotLabel::TVellHotLabel(Platform& platform, QWidget* parent)
+HotLabel::HotLabel(Platform& platform, QWidget* parent)
     : QLabel(parent)
     , platform_(platform) {
     setTextFormat(Qt::PlainText);
     setCursor(Qt::PointingHandCursor);
-    TVellFont normal{font(), QColor(Qt::darkBlue)}; // navy
+    LinkFont normal{font(), QColor(Qt::darkBlue)}; // navy
     normal.font.setUnderline(true);
     showFont(normal);
     highlightFont_ = normal;
     highlightFont_.color = QColor(Qt::red);
-    SetDefaultURL();
-    SetCaption(url_);
+    setDefaultUrl();
+    setCaption(url_);
 }
 
-void TVellHotLabel::endLoading() {
+void HotLabel::endLoading() {
     // The caption follows a link taken unchecked, so it is set while still loading.
-    Loaded();
+    loaded();
     loading_ = false;
 }
 
-void TVellHotLabel::Loaded() {
+void HotLabel::loaded() {
     if (captionIsURL_)
-        SetCaption(url_);
+        setCaption(url_);
 }
 
-void TVellHotLabel::setURL(const QString& url) {
+void HotLabel::setUrl(const QString& url) {
     if (!loading_) {
         if (validateURL_)
-            CheckURL(url);
+            checkUrl(url);
         if (captionIsURL_)
-            SetCaption(url);
+            setCaption(url);
     }
     url_ = url;
 }
 
-void TVellHotLabel::SetCaption(const QString& text) {
+void HotLabel::setCaption(const QString& text) {
     if (captionIsURL_) {
         if (!loading_ && validateURL_)
-            CheckURL(text);
+            checkUrl(text);
         url_ = text;
     }
     QLabel::setText(text);
     adjustSize();
 }
 
-QString TVellHotLabel::GetCaption() const {
-    return text();
-}
-
-void TVellHotLabel::setCaptionIsURL(bool on) {
+void HotLabel::setCaptionIsUrl(bool on) {
     captionIsURL_ = on;
     if (on)
-        SetCaption(url_);
+        setCaption(url_);
 }
 
-void TVellHotLabel::setValidateURL(bool on) {
+void HotLabel::setValidatesUrl(bool on) {
     const bool switchedOn = on && !validateURL_;
     validateURL_ = on;
     if (!switchedOn)
         return;
     try {
-        CheckURL(url_);
-    } catch (const EVellURLError&) {
-        SetDefaultURL();
+        checkUrl(url_);
+    } catch (const LinkError&) {
+        setDefaultUrl();
         throw;
     }
 }
 
-void TVellHotLabel::SetDefaultURL() {
+void HotLabel::setDefaultUrl() {
     try {
-        setURL(QString::fromUtf8(kPlaceholderLink.data(),
+        setUrl(QString::fromUtf8(kPlaceholderLink.data(),
                                  static_cast<qsizetype>(kPlaceholderLink.size())));
-    } catch (const EVellURLError&) {
-        setURL(QString());
+    } catch (const LinkError&) {
+        setUrl(QString());
     }
 }
 
-void TVellHotLabel::CheckURL(const QString& url) {
-    CheckLink(ToStd(url));
+void HotLabel::checkUrl(const QString& url) {
+    checkLink(toStd(url));
 }
 
-TVellFont TVellHotLabel::shownFont() const {
-    return TVellFont{QLabel::font(), palette().color(foregroundRole())};
+LinkFont HotLabel::shownFont() const {
+    return LinkFont{QLabel::font(), palette().color(foregroundRole())};
 }
 
-void TVellHotLabel::showFont(const TVellFont& font) {
+void HotLabel::showFont(const LinkFont& font) {
     QLabel::setFont(font.font);
     QPalette colours = palette();
     colours.setColor(foregroundRole(), font.color);
@@ -111,11 +107,11 @@ void TVellHotLabel::showFont(const TVellFont& font) {
     adjustSize();
 }
 
-TVellFont TVellHotLabel::GetFont() const {
+LinkFont HotLabel::linkFont() const {
     return highlighted_ ? savedFont_ : shownFont();
 }
 
-void TVellHotLabel::SetFont(const TVellFont& font) {
+void HotLabel::setLinkFont(const LinkFont& font) {
     // While the highlight is shown the new font waits until the mouse leaves.
     if (highlighted_)
         savedFont_ = font;
@@ -123,7 +119,7 @@ void TVellHotLabel::SetFont(const TVellFont& font) {
         showFont(font);
 }
 
-void TVellHotLabel::enterEvent(QEnterEvent* event) {
+void HotLabel::enterEvent(QEnterEvent* event) {
     QLabel::enterEvent(event);
     if (!highlightURL_ || highlighted_)
         return;
@@ -132,9 +128,9 @@ void TVellHotLabel::enterEvent(QEnterEvent* event) {
     showFont(highlightFont_);
 }
 
-void TVellHotLabel::leaveEvent(QEvent* event) {
+void HotLabel::leaveEvent(QEvent* event) {
     QLabel::leaveEvent(event);
-    // Restored whenever the highlight is on display, even if HighlightURL has been
+    // Restored whenever the highlight is on display, even if highlightsUrl has been
     // switched off meanwhile, so the label never keeps the highlight font.
     if (!highlighted_)
         return;
@@ -142,15 +138,15 @@ void TVellHotLabel::leaveEvent(QEvent* event) {
     showFont(savedFont_);
 }
 
-QString TVellHotLabel::HintText() {
+QString HotLabel::hintText() {
     QString hint = toolTip();
     switch (hintStyle_) {
-    case TVellHLHintStyle::hsNormal:
+    case LinkHintStyle::Normal:
         break;
-    case TVellHLHintStyle::hsURL:
+    case LinkHintStyle::Link:
         hint = url_;
         break;
-    case TVellHLHintStyle::hsCustom:
+    case LinkHintStyle::Custom:
         if (onCustomHint_)
             onCustomHint_(*this, hint);
         break;
@@ -158,10 +154,10 @@ QString TVellHotLabel::HintText() {
     return hint;
 }
 
-bool TVellHotLabel::event(QEvent* event) {
+bool HotLabel::event(QEvent* event) {
     if (event->type() != QEvent::ToolTip)
         return QLabel::event(event);
-    const QString hint = HintText();
+    const QString hint = hintText();
     if (hint.isEmpty()) {
         QToolTip::hideText();
         event->ignore();
@@ -171,26 +167,26 @@ bool TVellHotLabel::event(QEvent* event) {
     return true;
 }
 
-void TVellHotLabel::Click() {
+void HotLabel::click() {
     if (isEnabled() && !url_.isEmpty()) {
-        if (!platform_.openLink(ToStd(url_)))
-            throw EVellURLError(CantAccessLinkText(ToStd(url_)));
+        if (!platform_.openLink(toStd(url_)))
+            throw LinkError(cantAccessLinkText(toStd(url_)));
     }
     emit clicked();
 }
 
-void TVellHotLabel::mousePressEvent(QMouseEvent* event) {
+void HotLabel::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
     event->accept();
 }
 
-void TVellHotLabel::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
+void HotLabel::mouseReleaseEvent(QMouseEvent* event) {
+    const bool isClick = pressed_ && event->button() == Qt::LeftButton &&
+                         rect().contains(event->position().toPoint());
     pressed_ = false;
     event->accept();
-    if (click)
-        RunReportingErrors(platform_, [this] { Click(); });
+    if (isClick)
+        runReportingErrors(platform_, [this] { click(); });
 }
 
 } // namespace kelvane

@@ -11,81 +11,80 @@ namespace kelvane {
 class Platform;
 
 // A label's look: the typeface with its size and style, and the colour of its text.
-struct TVellFont {
+struct LinkFont {
     QFont font;
     QColor color;
 
-    bool operator==(const TVellFont& other) const {
+    bool operator==(const LinkFont& other) const {
         return font == other.font && color == other.color;
     }
 };
 
 // What a hyperlink label's tooltip shows: the ordinary hint, the link itself, or
-// the ordinary hint as rewritten by the owner's OnCustomHint handler.
-enum class TVellHLHintStyle { hsNormal, hsURL, hsCustom };
+// the ordinary hint as rewritten by the owner's custom-hint handler.
+enum class LinkHintStyle { Normal, Link, Custom };
 
 // A text label that opens its link through the desktop shell when clicked. It
-// checks the form of every new link while ValidateURL is on, can keep its caption
-// and its link the same (CaptionIsURL), and can swap in a highlight font while the
-// mouse is over it. Its errors are EVellURLError.
-class TVellHotLabel : public QLabel {
+// checks the form of every new link while validatesUrl is on, can keep its caption
+// and its link the same (captionIsUrl), and can swap in a highlight font while the
+// mouse is over it. Its errors are LinkError.
+class HotLabel : public QLabel {
     Q_OBJECT
 public:
-    using CustomHintHandler = std::function<void(TVellHotLabel& sender, QString& hint)>;
+    using CustomHintHandler = std::function<void(HotLabel& sender, QString& hint)>;
 
-    explicit TVellHotLabel(Platform& platform, QWidget* parent = nullptr);
+    explicit HotLabel(Platform& platform, QWidget* parent = nullptr);
 
     // Layout loading: between these two calls new links and captions are taken as
-    // they are, unchecked; Loaded() then brings the caption in line with the link.
+    // they are, unchecked; loaded() then brings the caption in line with the link.
     void beginLoading() { loading_ = true; }
     void endLoading();
 
-    QString URL() const { return url_; }
-    // Throws EVellURLError, keeping the old link, when ValidateURL is on and the link
+    QString url() const { return url_; }
+    // Throws LinkError, keeping the old link, when validatesUrl is on and the link
     // is not recognised.
-    void setURL(const QString& url);
+    void setUrl(const QString& url);
 
-    QString Caption() const { return GetCaption(); }
-    void setCaption(const QString& text) { SetCaption(text); }
+    QString caption() const { return text(); }
+    // Sets the shown text; while the caption is the link it is checked and becomes the link.
+    void setCaption(const QString& text);
 
-    bool CaptionIsURL() const { return captionIsURL_; }
-    void setCaptionIsURL(bool on);
+    bool captionIsUrl() const { return captionIsURL_; }
+    void setCaptionIsUrl(bool on);
 
-    bool ValidateURL() const { return validateURL_; }
+    bool validatesUrl() const { return validateURL_; }
     // Switching it on checks the current link; a link that fails is replaced by the
     // placeholder and the error is raised again.
-    void setValidateURL(bool on);
+    void setValidatesUrl(bool on);
 
-    bool HighlightURL() const { return highlightURL_; }
-    void setHighlightURL(bool on) { highlightURL_ = on; }
-    TVellFont HighlightFont() const { return highlightFont_; }
-    void setHighlightFont(const TVellFont& font) { highlightFont_ = font; }
+    bool highlightsUrl() const { return highlightURL_; }
+    void setHighlightsUrl(bool on) { highlightURL_ = on; }
+    LinkFont highlightFont() const { return highlightFont_; }
+    void setHighlightFont(const LinkFont& font) { highlightFont_ = font; }
     bool highlighted() const { return highlighted_; }
 
-    TVellFont Font() const { return GetFont(); }
-    void setFont(const TVellFont& font) { SetFont(font); }
+    // The look without the highlight, also while the highlight is on display.
+    LinkFont linkFont() const;
+    // While the highlight is on display the new look waits until the mouse leaves.
+    void setLinkFont(const LinkFont& font);
 
-    TVellHLHintStyle HintStyle() const { return hintStyle_; }
-    void setHintStyle(TVellHLHintStyle style) { hintStyle_ = style; }
+    LinkHintStyle hintStyle() const { return hintStyle_; }
+    void setHintStyle(LinkHintStyle style) { hintStyle_ = style; }
     void setOnCustomHint(CustomHintHandler handler) { onCustomHint_ = std::move(handler); }
-    // The tooltip text the label shows now, by HintStyle.
-    QString HintText();
+    // The tooltip text the label shows now, by hintStyle.
+    QString hintText();
 
     // Opens the link (when enabled and not empty), then fires clicked(). Throws
-    // EVellURLError when the shell refuses the link; clicked() does not fire then.
-    void Click();
+    // LinkError when the shell refuses the link; clicked() does not fire then.
+    void click();
 
 signals:
     void clicked();
 
 protected:
-    virtual void SetDefaultURL();
-    virtual void CheckURL(const QString& url);
-    virtual void SetCaption(const QString& text);
-    virtual QString GetCaption() const;
-    virtual TVellFont GetFont() const;
-    virtual void SetFont(const TVellFont& font);
-    virtual void Loaded();
+    virtual void setDefaultUrl();
+    virtual void checkUrl(const QString& url);
+    virtual void loaded();
 
     bool event(QEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
@@ -94,18 +93,18 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    TVellFont shownFont() const;
-    void showFont(const TVellFont& font);
+    LinkFont shownFont() const;
+    void showFont(const LinkFont& font);
 
     Platform& platform_;
-    TVellFont savedFont_;
+    LinkFont savedFont_;
     bool highlighted_ = false;
     bool validateURL_ = true;
     QString url_;
     bool captionIsURL_ = true;
-    TVellFont highlightFont_;
+    LinkFont highlightFont_;
     bool highlightURL_ = false;
-    TVellHLHintStyle hintStyle_ = TVellHLHintStyle::hsNormal;
+    LinkHintStyle hintStyle_ = LinkHintStyle::Normal;
     CustomHintHandler onCustomHint_;
     bool loading_ = false;
     bool pressed_ = false;

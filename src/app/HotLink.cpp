@@ -7,7 +7,7 @@ namespace kelvane {
 
 namespace {
 
-bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
+bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
     if (text.size() < prefix.size())
         return false;
     return std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
@@ -16,7 +16,7 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
     });
 }
 
-std::string Quoted(std::string_view link) {
+std::string quoted(std::string_view link) {
     std::string text = "\"";
     text += link;
     text += '"';
@@ -25,21 +25,21 @@ std::string Quoted(std::string_view link) {
 
 } // namespace
 
-bool LinkRecognised(std::string_view link) {
+bool linkRecognised(std::string_view link) {
     if (link.empty())
         return true;
     return std::any_of(kLinkPrefixes.begin(), kLinkPrefixes.end(), [link](std::string_view prefix) {
-        return StartsWithIgnoringCase(link, prefix);
+        return startsWithIgnoringCase(link, prefix);
     });
 }
 
-void CheckLink(std::string_view link) {
-    if (!LinkRecognised(link))
-        throw EVellURLError("Protocol not recognised for URL " + Quoted(link));
+void checkLink(std::string_view link) {
+    if (!linkRecognised(link))
+        throw LinkError("Protocol not recognised for URL " + quoted(link));
 }
 
-std::string CantAccessLinkText(std::string_view link) {
-    return "Can't access URL " + Quoted(link);
+std::string cantAccessLinkText(std::string_view link) {
+    return "Can't access URL " + quoted(link);
 }
 
 } // namespace kelvane

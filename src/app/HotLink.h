@@ -10,7 +10,7 @@ namespace kelvane {
 
 // The error of a hyperlink label: a link of an unknown kind, or one the desktop
 // shell would not open.
-class EVellURLError : public Error {
+class LinkError : public Error {
 public:
     using Error::Error;
 };
@@ -24,13 +24,13 @@ inline constexpr std::array<std::string_view, 5> kLinkPrefixes = {"http://", "ht
 inline constexpr std::string_view kPlaceholderLink = "http://localhost/";
 
 // True for the empty link and for a link that begins with one of kLinkPrefixes.
-bool LinkRecognised(std::string_view link);
+bool linkRecognised(std::string_view link);
 
-// Throws EVellURLError "Protocol not recognised for URL "<link>"" unless the link is
+// Throws LinkError "Protocol not recognised for URL "<link>"" unless the link is
 // recognised.
-void CheckLink(std::string_view link);
+void checkLink(std::string_view link);
 
 // The message of a link that the desktop shell refused to open.
-std::string CantAccessLinkText(std::string_view link);
+std::string cantAccessLinkText(std::string_view link);
 
 } // namespace kelvane

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace kelvane {
@@ -35,39 +36,55 @@ PageControl::PageControl(QWidget* parent)
     stack_->setContentsMargins(1, 1, 1, 1);
 }
 
-void PageControl::addPage(QWidget* page, const QString& caption, bool tabShown) {
-    pages_.push_back({page, caption, tabShown});
-    stack_->addWidget(page);
-    // A page without a tab is never on display, so it sets no minimum to the window.
-    if (!tabShown)
-        page->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+void PageControl::addPage(const QString& name, const QString& caption, bool tabShown,
+                          PageFactory make) {
+    pages_.push_back({name, caption, tabShown, std::move(make)});
     if (tabShown)
         tabs_->tabsChanged();
 }
 
+QWidget* PageControl::page(int index) {
+    Entry& wanted = pages_.at(static_cast<std::size_t>(index));
+    if (!wanted.page) {
+        wanted.page = wanted.make();
+        wanted.page->setObjectName(wanted.name);
+        // A page without a tab is never on display, so it sets no minimum to the window.
+        if (!wanted.tabShown)
+            wanted.page->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+        stack_->addWidget(wanted.page);
+    }
+    return wanted.page;
+}
+
+void PageControl::buildAllPages() {
+    for (int i = 0; i < pageCount(); ++i)
+        page(i);
+}
+
+void PageControl::buildTabPages() {
+    for (int i = 0; i < pageCount(); ++i)
+        if (entry(i).tabShown)
+            page(i);
+}
+
 QWidget* PageControl::activePage() const {
-    return stack_->currentWidget();
+    return active_ < 0 ? nullptr : entry(active_).page;
 }
 
 QString PageControl::activeCaption() const {
-    return captionOf(activePage());
+    return active_ < 0 ? QString() : entry(active_).caption;
 }
 
-QString PageControl::captionOf(const QWidget* page) const {
-    for (const Entry& entry : pages_)
-        if (entry.page == page)
-            return entry.caption;
-    return {};
-}
-
-void PageControl::setActivePage(QWidget* page) {
-    if (page == activePage())
+void PageControl::setActiveIndex(int index) {
+    if (index == active_)
         return;
-    stack_->setCurrentWidget(page);
+    QWidget* shown = page(index);
+    stack_->setCurrentWidget(shown);
+    active_ = index;
     // The box the page brings into focus has its whole text selected, so typing
     // replaces the value it holds.
     if (auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-        box && page->isAncestorOf(box))
+        box && shown->isAncestorOf(box))
         box->selectAll();
     tabs_->update();
     emit activePageChanged();
@@ -87,24 +104,30 @@ void PageControl::stepTab(int direction) {
         return;
     int current = -1;
     for (int i = 0; i < tabs; ++i)
-        if (pageOfTab(i) == activePage())
+        if (pageOfTab(i) == active_)
             current = i;
     const int next = current < 0 ? 0 : (current + direction + tabs) % tabs;
-    setActivePage(pageOfTab(next));
+    setActiveIndex(pageOfTab(next));
 }
 
-QWidget* PageControl::pageOfTab(int tabIndex) const {
+int PageControl::pageOfTab(int tabIndex) const {
     if (tabIndex < 0)
-        return nullptr;
+        return -1;
     int shown = -1;
-    for (const Entry& entry : pages_) {
-        if (entry.tabShown && ++shown == tabIndex)
-            return entry.page;
+    for (int i = 0; i < pageCount(); ++i) {
+        if (entry(i).tabShown && ++shown == tabIndex)
+            return i;
     }
-    return nullptr;
+    return -1;
 }
 
 void PageControl::paintEvent(QPaintEvent*) {
+    if (!painted_) {
+        // Once the first paint is done, the window is on the screen and the other
+        // pages with a tab can be made without holding it up.
+        painted_ = true;
+        QTimer::singleShot(0, this, &PageControl::buildTabPages);
+    }
     QPainter painter(this);
     const QRect frame = stack_->geometry();
     const QColor line = palette().color(QPalette::Window).darker(130);
@@ -114,12 +137,11 @@ void PageControl::paintEvent(QPaintEvent*) {
     painter.fillRect(QRect(frame.right(), frame.top(), 1, frame.height()), line);
 }
 
-void PageControl::PageControl1DrawTab(QPainter& painter, int tabIndex, const QRect& rect,
-                                      bool selected) const {
-    QWidget* page = pageOfTab(tabIndex);
-    if (!page)
+void PageControl::drawTab(QPainter& painter, int tabIndex, const QRect& rect, bool selected) const {
+    const int page = pageOfTab(tabIndex);
+    if (page < 0)
         return;
-    const QString caption = captionOf(page);
+    const QString caption = entry(page).caption;
     painter.save();
     QFont font = this->font();
     if (selected) {

@@ -12,7 +12,7 @@ PageKeys::PageKeys(QWidget& window, PageControl& pages)
     , window_(window)
     , pages_(pages) {}
 
-int PageKeys::StepOf(int key, Qt::KeyboardModifiers modifiers) {
+int PageKeys::stepOf(int key, Qt::KeyboardModifiers modifiers) {
     if (!(modifiers & Qt::ControlModifier) || (modifiers & (Qt::AltModifier | Qt::MetaModifier)))
         return 0;
     if (key == Qt::Key_Backtab)
@@ -30,7 +30,7 @@ bool PageKeys::eventFilter(QObject* watched, QEvent* event) {
     if (!widget || widget->window() != &window_)
         return false;
     auto* key = static_cast<QKeyEvent*>(event);
-    const int step = StepOf(key->key(), key->modifiers());
+    const int step = stepOf(key->key(), key->modifiers());
     if (step == 0)
         return false;
     if (override) {

@@ -17,7 +17,7 @@ public:
     PageKeys(QWidget& window, PageControl& pages);
 
     // +1 for the next page, -1 for the previous one, 0 for any other key.
-    static int StepOf(int key, Qt::KeyboardModifiers modifiers);
+    static int stepOf(int key, Qt::KeyboardModifiers modifiers);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

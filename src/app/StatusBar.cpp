@@ -93,7 +93,7 @@ int StatusBar::panelWidth(int panel) const {
     return panels_.at(static_cast<std::size_t>(panel))->maximumWidth();
 }
 
-void StatusBar::FormResize(int barWidth) {
+void StatusBar::layOutPanels(int barWidth) {
     const int w = (barWidth - 32) / 3;
     panels_[0]->setFixedWidth(w - 15);
     panels_[1]->setFixedWidth(w - 15);

@@ -39,7 +39,7 @@ public:
     int panelWidth(int panel) const;
     // The panel widths for a bar W pixels wide: w = (W − 32) / 3 truncated; panels
     // 0 and 1 get w − 15, panel 2 w + 30, the lamp's panel keeps 50.
-    void FormResize(int barWidth);
+    void layOutPanels(int barWidth);
     LedLamp& lamp() { return *lamp_; }
     const LedLamp& lamp() const { return *lamp_; }
 

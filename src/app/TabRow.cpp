@@ -27,8 +27,8 @@ QSize TabRow::tabSize(int tabIndex) const {
     QFont bold = font();
     bold.setBold(true);
     const QFontMetrics metrics(bold);
-    const QWidget* page = owner_.pageOfTab(tabIndex);
-    const QString caption = page ? owner_.captionOf(page) : QString();
+    const int page = owner_.pageOfTab(tabIndex);
+    const QString caption = page >= 0 ? owner_.caption(page) : QString();
     return {metrics.horizontalAdvance(caption) + 3 * kCaptionInset,
             metrics.height() + 2 * kCaptionInset};
 }
@@ -37,7 +37,7 @@ std::vector<QRect> TabRow::layoutFor(int width) const {
     std::vector<QRect> rects;
     int x = 0;
     int y = 0;
-    for (int i = 0; owner_.pageOfTab(i); ++i) {
+    for (int i = 0; owner_.pageOfTab(i) >= 0; ++i) {
         const QSize size = tabSize(i);
         if (x > 0 && x + size.width() > width) {
             x = 0;
@@ -56,7 +56,7 @@ int TabRow::heightForWidth(int width) const {
 
 QSize TabRow::sizeHint() const {
     int width = 0;
-    for (int i = 0; owner_.pageOfTab(i); ++i)
+    for (int i = 0; owner_.pageOfTab(i) >= 0; ++i)
         width += tabSize(i).width();
     return {width, tabSize(0).height()};
 }
@@ -95,7 +95,7 @@ QRect TabRow::tabRect(int tabIndex) const {
 
 void TabRow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QWidget* active = owner_.activePage();
+    const int active = owner_.activeIndex();
     for (std::size_t i = 0; i < rects_.size(); ++i) {
         const int tab = static_cast<int>(i);
         const bool selected = owner_.pageOfTab(tab) == active;
@@ -107,15 +107,15 @@ void TabRow::paintEvent(QPaintEvent*) {
         if (selected)
             option.state |= QStyle::State_Selected;
         style()->drawControl(QStyle::CE_TabBarTabShape, &option, &painter, this);
-        owner_.PageControl1DrawTab(painter, tab, rects_[i], selected);
+        owner_.drawTab(painter, tab, rects_[i], selected);
     }
 }
 
 void TabRow::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
-    if (QWidget* page = owner_.pageOfTab(tabAt(event->position().toPoint())))
-        owner_.setActivePage(page);
+    if (const int page = owner_.pageOfTab(tabAt(event->position().toPoint())); page >= 0)
+        owner_.setActiveIndex(page);
 }
 
 } // namespace kelvane

@@ -1,4 +1,4 @@
-#include "app/MainForm.h"
+#include "app/MainWindow.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
@@ -9,7 +9,7 @@
 namespace {
 
 // Without a display Qt would stop with a long plugin error; say what to do instead.
-bool DisplayAvailable() {
+bool displayAvailable() {
 #ifdef _WIN32
     return true; // a Windows desktop always has its display
 #endif
@@ -24,7 +24,7 @@ bool DisplayAvailable() {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (!DisplayAvailable()) {
+    if (!displayAvailable()) {
         // The hint names the program as it was started, so it works when pasted back.
         const char* program = argc > 0 && argv[0] && *argv[0] ? argv[0] : "kelvane";
         std::fprintf(stderr,
@@ -36,8 +36,8 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvane"));
     kelvane::QtPlatform platform;
-    kelvane::TMainForm window(platform);
-    window.FormCreate();
+    kelvane::MainWindow window(platform);
+    window.startUp();
     window.show();
     return QApplication::exec();
 }

@@ -15,7 +15,7 @@ namespace kelvane {
 // written in scientific form instead, without groups: "1.2345678901235E14", "1E15",
 // "-2.5E20". Not-a-number and infinities are never stored by the calculator; they
 // are written as zero.
-std::string FormatCalcNumber(double value, const Separators& separators, int significantDigits = 14,
+std::string formatCalcNumber(double value, const Separators& separators, int significantDigits = 14,
                              int decimals = 2);
 
 } // namespace kelvane

@@ -17,24 +17,24 @@ constexpr const char* kInvalidOperation = "Invalid floating point operation";
 constexpr const char* kOverflow = "Floating point overflow";
 constexpr const char* kErrorDisplay = "Error";
 
-bool IsOperatorKey(char key) {
+bool isOperatorKey(char key) {
     return key == '+' || key == '-' || key == '*' || key == '/' || key == '=';
 }
 
-bool IsPendingOperator(char op) {
+bool isPendingOperator(char op) {
     return op == '+' || op == '-' || op == '*' || op == '/';
 }
 
 // The operator column of a tape line; nothing pending leaves it blank.
-char OperatorColumn(char pendingOp) {
-    return IsPendingOperator(pendingOp) ? pendingOp : CalcKey::Blank;
+char operatorColumn(char pendingOp) {
+    return isPendingOperator(pendingOp) ? pendingOp : CalcKey::Blank;
 }
 
 // A step's result as it is stored, or the fault it raises. The step's arithmetic may be
 // done in extended precision; the stored value must fit a double, or the step fails
 // before anything is stored. Every stored value is finite, so an infinite or too large
 // result of finite operands is an overflow.
-double StoredResult(long double result) {
+double storedResult(long double result) {
     if (std::isnan(result))
         throw Error(kInvalidOperation);
     // Magnitudes from here on round to infinity: DBL_MAX plus half its last place.
@@ -52,18 +52,18 @@ CalculatorEngine::CalculatorEngine(Separators separators, CalculatorSinks sinks)
     , sinks_(std::move(sinks))
     , tape_(sinks_.tapeLine) {}
 
-void CalculatorEngine::SetUp(const std::string& windowCaption) {
+void CalculatorEngine::setUp(const std::string& windowCaption) {
     decimals_ = 2;
     fieldWidth_ = 14;
-    tape_.ResetRule();
-    ClearAll();
-    ClearMemory();
-    tape_.WriteOpeningLines(windowCaption, fieldWidth_);
+    tape_.resetRule();
+    clearAll();
+    clearMemory();
+    tape_.writeOpeningLines(windowCaption, fieldWidth_);
     currentKey_ = CalcKey::Blank;
     previousKey_ = CalcKey::Blank;
 }
 
-void CalculatorEngine::PressKey(char key) {
+void CalculatorEngine::pressKey(char key) {
     previousKey_ = currentKey_;
     currentKey_ = key == CalcKey::Enter ? '=' : key;
     switch (currentKey_) {
@@ -73,141 +73,141 @@ void CalculatorEngine::PressKey(char key) {
             sinks_.closeRequest();
         break;
     case CalcKey::MemoryClear:
-        ClearMemoryKey();
+        clearMemoryKey();
         break;
     case CalcKey::MemoryRecall:
-        RecallMemory();
+        recallMemory();
         break;
     case CalcKey::MemoryAdd:
-        ChangeMemory(false);
+        changeMemory(false);
         break;
     case CalcKey::MemorySubtract:
-        ChangeMemory(true);
+        changeMemory(true);
         break;
     case CalcKey::Backspace:
-        DeleteLastCharacter();
+        deleteLastCharacter();
         break;
     case CalcKey::Clear:
-        ClearEntryOrAll();
+        clearEntryOrAll();
         break;
     case '%':
-        ApplyPercent();
+        applyPercent();
         break;
     case '*':
     case '+':
     case '-':
     case '/':
     case '=':
-        ApplyOperator(currentKey_);
+        applyOperator(currentKey_);
         break;
     case '.': // only the period key starts the decimals, whatever the regional separator
-        EnterDecimalSeparator();
+        enterDecimalSeparator();
         break;
     default:
         if (currentKey_ >= '0' && currentKey_ <= '9')
-            EnterDigit(currentKey_);
+            enterDigit(currentKey_);
         break;
     }
 }
 
-void CalculatorEngine::ShowValue(double value) {
+void CalculatorEngine::showValue(double value) {
     displayValue_ = value;
-    displayText_ = FormatCalcNumber(value, separators_, fieldWidth_, decimals_) + " ";
-    ShowMemoryButtons();
+    displayText_ = formatCalcNumber(value, separators_, fieldWidth_, decimals_) + " ";
+    showMemoryButtons();
 }
 
-void CalculatorEngine::ClearAll() {
-    ResetEntryBookkeeping();
+void CalculatorEngine::clearAll() {
+    resetEntryBookkeeping();
     pendingOp_ = CalcKey::Blank;
     displayValue_ = 0;
     accumulator_ = 0;
     entryValue_ = 0;
     lastOperand_ = 0;
-    ShowValue(entryValue_);
+    showValue(entryValue_);
     entryText_.clear();
 }
 
-void CalculatorEngine::ClearMemory() {
+void CalculatorEngine::clearMemory() {
     memory_ = 0;
     if (sinks_.memoryButtonsVisible)
         sinks_.memoryButtonsVisible(false);
 }
 
-void CalculatorEngine::EnterDigit(char digit) {
+void CalculatorEngine::enterDigit(char digit) {
     if (!integerPart_ && decimalCount_ == decimals_)
         return; // no more decimals than the display shows
-    // An entry of up to FieldWidth characters takes one more digit, so at most one
+    // An entry of up to fieldWidth characters takes one more digit, so at most one
     // digit more than the display can show in fixed form.
-    if (EntryLength() <= static_cast<std::size_t>(fieldWidth_)) {
+    if (entryLength() <= static_cast<std::size_t>(fieldWidth_)) {
         entryText_ += digit;
         if (!integerPart_)
             ++decimalCount_;
     }
-    entryValue_ = ReadEntry();
-    ShowValue(entryValue_);
+    entryValue_ = readEntry();
+    showValue(entryValue_);
 }
 
-void CalculatorEngine::EnterDecimalSeparator() {
+void CalculatorEngine::enterDecimalSeparator() {
     if (!integerPart_)
         return;
     integerPart_ = false;
     decimalCount_ = 0;
     entryText_ += separators_.decimal;
-    entryValue_ = ReadEntry();
-    ShowValue(entryValue_);
+    entryValue_ = readEntry();
+    showValue(entryValue_);
 }
 
-void CalculatorEngine::DeleteLastCharacter() {
-    if (EntryEndsWithSeparator()) {
+void CalculatorEngine::deleteLastCharacter() {
+    if (entryEndsWithSeparator()) {
         // The separator goes together with the character before it.
-        RemoveLastEntryCharacter();
-        RemoveLastEntryCharacter();
+        removeLastEntryCharacter();
+        removeLastEntryCharacter();
         integerPart_ = true;
     } else if (!entryText_.empty()) {
-        RemoveLastEntryCharacter();
+        removeLastEntryCharacter();
         if (decimalCount_ > 0)
             --decimalCount_;
     }
-    entryValue_ = entryText_.empty() ? 0 : ReadEntry();
-    ShowValue(entryValue_);
+    entryValue_ = entryText_.empty() ? 0 : readEntry();
+    showValue(entryValue_);
 }
 
-void CalculatorEngine::ClearEntryOrAll() {
-    ResetEntryBookkeeping();
+void CalculatorEngine::clearEntryOrAll() {
+    resetEntryBookkeeping();
     if (previousKey_ == CalcKey::Clear) {
-        ClearAll();
-        AddTapeLine("C", true);
+        clearAll();
+        addTapeLine("C", true);
         return;
     }
     entryValue_ = 0;
     entryText_.clear();
-    ShowValue(entryValue_);
+    showValue(entryValue_);
 }
 
-void CalculatorEngine::ApplyOperator(char key) {
-    ResetEntryBookkeeping();
+void CalculatorEngine::applyOperator(char key) {
+    resetEntryBookkeeping();
     // A second operator key in a row takes the last operand again (repeat add, squaring).
-    if (IsOperatorKey(previousKey_)) {
+    if (isOperatorKey(previousKey_)) {
         entryValue_ = lastOperand_;
-        ShowValue(entryValue_);
+        showValue(entryValue_);
     }
-    AddTapeLine(displayText_ + ' ' + OperatorColumn(pendingOp_), false);
+    addTapeLine(displayText_ + ' ' + operatorColumn(pendingOp_), false);
 
     bool divisionByZero = false;
     double result = entryValue_;
     switch (pendingOp_) {
     case '+':
-        result = StoredResult(accumulator_ + entryValue_);
+        result = storedResult(accumulator_ + entryValue_);
         break;
     case '-':
-        result = StoredResult(accumulator_ - entryValue_);
+        result = storedResult(accumulator_ - entryValue_);
         break;
     case '*':
-        result = StoredResult(accumulator_ * entryValue_);
+        result = storedResult(accumulator_ * entryValue_);
         break;
     case '/':
         divisionByZero = entryValue_ == 0;
-        result = divisionByZero ? 0 : StoredResult(accumulator_ / entryValue_);
+        result = divisionByZero ? 0 : storedResult(accumulator_ / entryValue_);
         break;
     default:
         break;
@@ -218,16 +218,16 @@ void CalculatorEngine::ApplyOperator(char key) {
     entryValue_ = 0;
     entryText_.clear();
     pendingOp_ = key == '=' ? CalcKey::Blank : key;
-    ShowValue(accumulator_);
+    showValue(accumulator_);
     if (divisionByZero)
         displayText_ = kErrorDisplay; // the chain goes on from 0
     if (key == '=')
-        AddTapeLine(displayText_ + " =", true);
+        addTapeLine(displayText_ + " =", true);
 }
 
-void CalculatorEngine::ApplyPercent() {
-    ResetEntryBookkeeping();
-    AddTapeLine(displayText_ + '%' + OperatorColumn(pendingOp_), false);
+void CalculatorEngine::applyPercent() {
+    resetEntryBookkeeping();
+    addTapeLine(displayText_ + '%' + operatorColumn(pendingOp_), false);
 
     // The three operations of a percent step run in extended precision; only the
     // result has to fit a double.
@@ -236,18 +236,18 @@ void CalculatorEngine::ApplyPercent() {
     double result = entryValue_;
     switch (pendingOp_) {
     case '+':
-        result = StoredResult(accumulator * percentage / 100 + accumulator);
+        result = storedResult(accumulator * percentage / 100 + accumulator);
         break;
     case '-':
-        result = StoredResult(accumulator - accumulator * percentage / 100);
+        result = storedResult(accumulator - accumulator * percentage / 100);
         break;
     case '*':
-        result = StoredResult(accumulator * percentage / 100);
+        result = storedResult(accumulator * percentage / 100);
         break;
     case '/': // divides by the percentage and then by 100, without a zero test
         if (percentage == 0)
             throw Error(accumulator == 0 ? kInvalidOperation : kDivisionByZero);
-        result = StoredResult(accumulator / percentage / 100);
+        result = storedResult(accumulator / percentage / 100);
         break;
     default:
         break;
@@ -256,35 +256,35 @@ void CalculatorEngine::ApplyPercent() {
     accumulator_ = result;
     pendingOp_ = CalcKey::Blank;
     entryText_.clear();
-    ShowValue(accumulator_);
+    showValue(accumulator_);
     // The result waits as the entry, so the next operator starts a new chain from it.
     lastOperand_ = entryValue_;
     entryValue_ = accumulator_;
     accumulator_ = 0;
-    AddTapeLine(displayText_ + "%=", true);
+    addTapeLine(displayText_ + "%=", true);
 }
 
-void CalculatorEngine::ChangeMemory(bool subtract) {
-    memory_ = StoredResult(subtract ? memory_ - displayValue_ : memory_ + displayValue_);
-    AddTapeLine(displayText_ + (subtract ? "M-" : "M+"), false);
+void CalculatorEngine::changeMemory(bool subtract) {
+    memory_ = storedResult(subtract ? memory_ - displayValue_ : memory_ + displayValue_);
+    addTapeLine(displayText_ + (subtract ? "M-" : "M+"), false);
     pendingOp_ = CalcKey::Blank; // a waiting operation is dropped
     entryText_.clear();
-    ResetEntryBookkeeping();
-    ShowMemoryButtons();
+    resetEntryBookkeeping();
+    showMemoryButtons();
 }
 
-void CalculatorEngine::RecallMemory() {
+void CalculatorEngine::recallMemory() {
     // Only the display changes: the next operator still works on the entry.
-    ShowValue(memory_);
-    AddTapeLine(displayText_ + "MR", false);
+    showValue(memory_);
+    addTapeLine(displayText_ + "MR", false);
 }
 
-void CalculatorEngine::ClearMemoryKey() {
-    AddTapeLine("MC", false);
-    ClearMemory();
+void CalculatorEngine::clearMemoryKey() {
+    addTapeLine("MC", false);
+    clearMemory();
 }
 
-double CalculatorEngine::ReadEntry() const {
+double CalculatorEngine::readEntry() const {
     std::string digits;
     std::string decimals;
     const auto separatorAt = entryText_.find(separators_.decimal);
@@ -302,18 +302,18 @@ double CalculatorEngine::ReadEntry() const {
     return value;
 }
 
-bool CalculatorEngine::EntryEndsWithSeparator() const {
+bool CalculatorEngine::entryEndsWithSeparator() const {
     return !separators_.decimal.empty() && entryText_.ends_with(separators_.decimal);
 }
 
-void CalculatorEngine::RemoveLastEntryCharacter() {
-    if (EntryEndsWithSeparator())
+void CalculatorEngine::removeLastEntryCharacter() {
+    if (entryEndsWithSeparator())
         entryText_.resize(entryText_.size() - separators_.decimal.size());
     else if (!entryText_.empty())
         entryText_.pop_back(); // a digit
 }
 
-std::size_t CalculatorEngine::EntryLength() const {
+std::size_t CalculatorEngine::entryLength() const {
     // The entry holds digits and separators only; a separator is typed with one key and
     // counts as one character, however many bytes it takes.
     const std::string& separator = separators_.decimal;
@@ -325,18 +325,18 @@ std::size_t CalculatorEngine::EntryLength() const {
     return length;
 }
 
-void CalculatorEngine::ResetEntryBookkeeping() {
+void CalculatorEngine::resetEntryBookkeeping() {
     integerPart_ = true;
     decimalCount_ = 0;
 }
 
-void CalculatorEngine::ShowMemoryButtons() {
+void CalculatorEngine::showMemoryButtons() {
     if (sinks_.memoryButtonsVisible)
         sinks_.memoryButtonsVisible(memory_ != 0);
 }
 
-void CalculatorEngine::AddTapeLine(const std::string& text, bool withRule) {
-    tape_.AddTapeLine(text, withRule, fieldWidth_);
+void CalculatorEngine::addTapeLine(const std::string& text, bool withRule) {
+    tape_.addTapeLine(text, withRule, fieldWidth_);
 }
 
 } // namespace kelvane

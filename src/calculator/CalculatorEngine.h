@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calculator/CalculatorTape.h"
+#include "common/KeyCodes.h"
 #include "common/Separators.h"
 
 #include <functional>
@@ -17,10 +18,10 @@ struct CalcKey {
     static constexpr char MemoryRecall = 3;   // Ctrl+C, MR
     static constexpr char MemoryAdd = 4;      // Ctrl+D, M +
     static constexpr char MemorySubtract = 5; // Ctrl+E, M -
-    static constexpr char Backspace = 8;
-    static constexpr char Clear = 12; // Ctrl+L, C
-    static constexpr char Enter = 13; // handled as "="
-    static constexpr char Escape = 27;
+    static constexpr char Backspace = static_cast<char>(kBackspaceKey);
+    static constexpr char Clear = 12;                           // Ctrl+L, C
+    static constexpr char Enter = static_cast<char>(kEnterKey); // handled as "="
+    static constexpr char Escape = static_cast<char>(kEscapeKey);
     static constexpr char Blank = ' '; // no key yet, no pending operator
 };
 
@@ -33,65 +34,65 @@ struct CalculatorSinks {
 
 // The desk calculator: a left-to-right adding machine with percent, one memory and a
 // running tape, driven by single key codes. It knows nothing of windows; the page feeds
-// it keys and shows DisplayText after each one.
+// it keys and shows displayText after each one.
 class CalculatorEngine {
 public:
     CalculatorEngine(Separators separators, CalculatorSinks sinks);
 
     // The start-up sequence: 2 decimals and 14 columns, a fresh tape rule, all clear,
     // memory clear, the tape's opening lines under `windowCaption`, both keys blank.
-    void SetUp(const std::string& windowCaption);
+    void setUp(const std::string& windowCaption);
 
     // Handles one key code (Enter counts as "="). Codes outside the calculator's keys
     // change nothing but the key history. Throws kelvane::Error on an arithmetic fault
     // the calculator does not guard against (a division by zero or invalid operation in
     // a percent step, a result beyond the range of a double): the step's tape line is
     // then already written and the arithmetic's results are left as they were.
-    void PressKey(char key);
+    void pressKey(char key);
 
     // Puts a value on the display and shows the memory buttons while the memory is not 0.
-    void ShowValue(double value);
+    void showValue(double value);
     // Clears everything but the memory; the display reads "0.00 ".
-    void ClearAll();
+    void clearAll();
     // Sets the memory to 0 and hides the memory buttons.
-    void ClearMemory();
+    void clearMemory();
 
-    const std::string& DisplayText() const { return displayText_; }
-    const std::string& EntryText() const { return entryText_; }
-    double LastOperand() const { return lastOperand_; }
-    double EntryValue() const { return entryValue_; }
-    double Accumulator() const { return accumulator_; }
-    double Memory() const { return memory_; }
-    char PendingOp() const { return pendingOp_; }
-    int FieldWidth() const { return fieldWidth_; }
-    int Decimals() const { return decimals_; }
-    double DisplayValue() const { return displayValue_; }
-    char CurrentKey() const { return currentKey_; }
-    char PreviousKey() const { return previousKey_; }
-    bool IntegerPart() const { return integerPart_; }
-    int DecimalCount() const { return decimalCount_; }
-    const std::string& TapeRule() const { return tape_.TapeRule(); }
+    const std::string& displayText() const { return displayText_; }
+    const std::string& entryText() const { return entryText_; }
+    double lastOperand() const { return lastOperand_; }
+    double entryValue() const { return entryValue_; }
+    double accumulator() const { return accumulator_; }
+    double memory() const { return memory_; }
+    char pendingOp() const { return pendingOp_; }
+    int fieldWidth() const { return fieldWidth_; }
+    int decimals() const { return decimals_; }
+    double displayValue() const { return displayValue_; }
+    char currentKey() const { return currentKey_; }
+    char previousKey() const { return previousKey_; }
+    bool integerPart() const { return integerPart_; }
+    int decimalCount() const { return decimalCount_; }
+    const std::string& tapeRule() const { return tape_.tapeRule(); }
 
 private:
-    void EnterDigit(char digit);
-    void EnterDecimalSeparator();
-    void DeleteLastCharacter();
-    void ClearEntryOrAll();
-    void ApplyOperator(char key);
-    void ApplyPercent();
-    void ChangeMemory(bool subtract);
-    void RecallMemory();
-    void ClearMemoryKey();
+    void enterDigit(char digit);
+    void enterDecimalSeparator();
+    void deleteLastCharacter();
+    void clearEntryOrAll();
+    void applyOperator(char key);
+    void applyPercent();
+    void changeMemory(bool subtract);
+    void recallMemory();
+    void clearMemoryKey();
 
-    double ReadEntry() const;
-    bool EntryEndsWithSeparator() const;
+    double readEntry() const;
+    bool entryEndsWithSeparator() const;
     // Removes the entry's last character: one digit, or the whole decimal separator.
-    void RemoveLastEntryCharacter();
+    void removeLastEntryCharacter();
     // Characters in the entry, a separator counting as one.
-    std::size_t EntryLength() const;
-    void ResetEntryBookkeeping();
-    void ShowMemoryButtons();
-    void AddTapeLine(const std::string& text, bool withRule);
+    std::size_t entryLength() const;
+    void resetEntryBookkeeping();
+    void showMemoryButtons();
+    void addTapeLine(const std::string& text, bool withRule);
 
     Separators separators_;
     CalculatorSinks sinks_;

@@ -1,7 +1,12 @@
 #include "calculator/CalculatorPage.h"
 
 #include "platform/ErrorReport.h"
+#include "platform/KeyInput.h"
 #include "platform/Platform.h"
+#include "widgets/PageContext.h"
+
+#include <QApplication>
+#include <QKeyEvent>
 
 #include <QFrame>
 #include <QLabel>
@@ -54,7 +59,7 @@ constexpr KeypadButton kKeypad[] = {
 };
 
 // Spoken names of the buttons whose caption is a sign.
-QString ButtonAccessibleName(const KeypadButton& button) {
+QString buttonAccessibleName(const KeypadButton& button) {
     switch (button.code) {
     case CalcKey::MemoryAdd:
         return QStringLiteral("Memory add");
@@ -89,127 +94,142 @@ QString ButtonAccessibleName(const KeypadButton& button) {
 // stands for no key at all, like a character the keyboard's code page cannot hold.
 constexpr char kNoKey = '?';
 
-char CalculatorKeyCode(char32_t code) {
+char calculatorKeyCode(char32_t code) {
     return code <= 0xFF ? static_cast<char>(static_cast<unsigned char>(code)) : kNoKey;
 }
 
 } // namespace
 
-CalculatorPage::CalculatorPage(Platform& platform, std::function<void()> closeRequest,
-                               QWidget* parent)
+CalculatorPage::CalculatorPage(const PageContext& context, QWidget* parent)
     : QWidget(parent)
-    , platform_(platform)
-    , engine_(platform.separators(),
-              {[this](const std::string& line) { AddTapeLine(line); },
-               [this](bool visible) { showMemoryButtons(visible); }, std::move(closeRequest)}) {
-    setObjectName(QStringLiteral("TabSheet9"));
+    , platform_(context.platform)
+    , engine_(context.separators,
+              {[this](const std::string& line) { addTapeLine(line); },
+               [this](bool visible) { showMemoryButtons(visible); }, context.closeWindow}) {
     buildDisplay();
     buildTape();
     buildKeypad();
+    engine_.setUp(context.windowCaption.toStdString());
+    display_->setText(QString::fromStdString(engine_.displayText()));
+    displayPanel_->show();
+    qApp->installEventFilter(this);
+}
+
+CalculatorPage::~CalculatorPage() {
+    qApp->removeEventFilter(this);
+}
+
+bool CalculatorPage::eventFilter(QObject* watched, QEvent* event) {
+    // The stack of pages hides every page but the one on display.
+    if (event->type() != QEvent::KeyPress || !isVisible())
+        return QWidget::eventFilter(watched, event);
+    auto* widget = qobject_cast<QWidget*>(watched);
+    QWidget* firstReceiver = QApplication::focusWidget() ? QApplication::focusWidget() : window();
+    if (widget != firstReceiver || widget->window() != window())
+        return QWidget::eventFilter(watched, event);
+    const char32_t code = typedCharacter(*static_cast<QKeyEvent*>(event));
+    if (code == 0)
+        return false; // keys that type nothing, Tab among them, keep their usual meaning
+    typeKey(code);
+    return true;
 }
 
 void CalculatorPage::buildDisplay() {
-    DisplayPanel = new QFrame(this);
-    DisplayPanel->setObjectName(QStringLiteral("DisplayPanel"));
-    DisplayPanel->setAccessibleName(QStringLiteral("Calculator display"));
+    displayPanel_ = new QFrame(this);
+    displayPanel_->setObjectName(QStringLiteral("DisplayPanel"));
+    displayPanel_->setAccessibleName(QStringLiteral("Calculator display"));
     // A raised outer edge with a lowered inner one.
-    DisplayPanel->setFrameStyle(QFrame::Box | QFrame::Raised);
-    DisplayPanel->setLineWidth(1);
-    DisplayPanel->setGeometry(8, 112, 185, 36);
-    DisplayPanel->hide(); // made visible by the set-up
+    displayPanel_->setFrameStyle(QFrame::Box | QFrame::Raised);
+    displayPanel_->setLineWidth(1);
+    displayPanel_->setGeometry(8, 112, 185, 36);
+    displayPanel_->hide(); // made visible by the set-up
 
-    Display = new QLabel(DisplayPanel);
-    Display->setObjectName(QStringLiteral("Display"));
-    Display->setAccessibleName(QStringLiteral("Display"));
-    Display->setTextFormat(Qt::PlainText);
-    Display->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Display->setLineWidth(2);
-    Display->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    display_ = new QLabel(displayPanel_);
+    display_->setObjectName(QStringLiteral("Display"));
+    display_->setAccessibleName(QStringLiteral("Display"));
+    display_->setTextFormat(Qt::PlainText);
+    display_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    display_->setLineWidth(2);
+    display_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // The display text ends in a blank that keeps the number clear of the bevel; a
     // right-aligned label drops trailing blanks, so the indent keeps that space.
-    Display->setIndent(Display->fontMetrics().horizontalAdvance(QLatin1Char(' ')) + 2);
-    QPalette colours = Display->palette();
+    display_->setIndent(display_->fontMetrics().horizontalAdvance(QLatin1Char(' ')) + 2);
+    QPalette colours = display_->palette();
     colours.setColor(QPalette::Window, colours.color(QPalette::Disabled, QPalette::WindowText));
-    Display->setPalette(colours);
-    Display->setAutoFillBackground(true);
-    auto* fill = new QVBoxLayout(DisplayPanel);
+    display_->setPalette(colours);
+    display_->setAutoFillBackground(true);
+    auto* fill = new QVBoxLayout(displayPanel_);
     fill->setContentsMargins(1, 1, 1, 1);
-    fill->addWidget(Display);
+    fill->addWidget(display_);
 }
 
 void CalculatorPage::buildTape() {
-    ScreenTicket = new QPlainTextEdit(this);
-    ScreenTicket->setObjectName(QStringLiteral("ScreenTicket"));
-    ScreenTicket->setAccessibleName(QStringLiteral("Tape"));
-    ScreenTicket->setGeometry(256, 151, 177, 218);
-    ScreenTicket->setReadOnly(true);
-    ScreenTicket->setLineWrapMode(QPlainTextEdit::NoWrap);
-    ScreenTicket->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    ScreenTicket->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QTextOption lines = ScreenTicket->document()->defaultTextOption();
+    screenTicket_ = new QPlainTextEdit(this);
+    screenTicket_->setObjectName(QStringLiteral("ScreenTicket"));
+    screenTicket_->setAccessibleName(QStringLiteral("Tape"));
+    screenTicket_->setGeometry(256, 151, 177, 218);
+    screenTicket_->setReadOnly(true);
+    screenTicket_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    screenTicket_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    screenTicket_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QTextOption lines = screenTicket_->document()->defaultTextOption();
     lines.setAlignment(Qt::AlignRight);
-    ScreenTicket->document()->setDefaultTextOption(lines);
+    screenTicket_->document()->setDefaultTextOption(lines);
     QFont typewriter(QStringLiteral("Courier New"));
     typewriter.setStyleHint(QFont::TypeWriter);
     typewriter.setPixelSize(11);
-    ScreenTicket->setFont(typewriter);
-    QPalette colours = ScreenTicket->palette();
+    screenTicket_->setFont(typewriter);
+    QPalette colours = screenTicket_->palette();
     colours.setColor(QPalette::Base, QColor(192, 192, 192)); // silver
     colours.setColor(QPalette::Text, Qt::black);
-    ScreenTicket->setPalette(colours);
+    screenTicket_->setPalette(colours);
 }
 
 void CalculatorPage::buildKeypad() {
     for (const KeypadButton& key : kKeypad) {
         auto* button = new QPushButton(QString::fromLatin1(key.caption), this);
         button->setObjectName(QString::fromLatin1(key.name));
-        button->setAccessibleName(ButtonAccessibleName(key));
+        button->setAccessibleName(buttonAccessibleName(key));
         button->setProperty("tag", static_cast<int>(key.code));
         button->setGeometry(kColumnX[key.column], kRowY[key.row], kButtonSize, kButtonSize);
-        connect(button, &QPushButton::clicked, this, [this, button] { CalcButton_Click(button); });
+        connect(button, &QPushButton::clicked, this, [this, button] { pressKeypadButton(button); });
         if (key.code == CalcKey::MemoryRecall)
-            Button_MR = button;
+            memoryRecallButton_ = button;
         else if (key.code == CalcKey::MemoryClear)
-            Button_MC = button;
+            memoryClearButton_ = button;
     }
 }
 
-void CalculatorPage::SetUp(const QString& windowCaption) {
-    engine_.SetUp(windowCaption.toStdString());
-    Display->setText(QString::fromStdString(engine_.DisplayText()));
-    DisplayPanel->show();
-}
-
-void CalculatorPage::FormKeyPress(char32_t code) {
+void CalculatorPage::typeKey(char32_t code) {
     // On an arithmetic fault the error has been reported; the display keeps its text
     // and the focus stays where it was.
-    if (!RunReportingErrors(platform_, [this, code] { engine_.PressKey(CalculatorKeyCode(code)); }))
+    if (!runReportingErrors(platform_, [this, code] { engine_.pressKey(calculatorKeyCode(code)); }))
         return;
-    Display->setText(QString::fromStdString(engine_.DisplayText()));
+    display_->setText(QString::fromStdString(engine_.displayText()));
     // The keyboard rests on the window itself, so no button or tape keeps the focus.
     if (QWidget* focused = window()->focusWidget())
         focused->clearFocus();
 }
 
-void CalculatorPage::CalcButton_Click(const QPushButton* button) {
+void CalculatorPage::pressKeypadButton(const QPushButton* button) {
     const int tag = button->property("tag").toInt();
-    FormKeyPress(static_cast<char32_t>(tag & 0xFF));
+    typeKey(static_cast<char32_t>(tag & 0xFF));
 }
 
-void CalculatorPage::AddTapeLine(const std::string& line) {
-    QTextCursor end(ScreenTicket->document());
+void CalculatorPage::addTapeLine(const std::string& line) {
+    QTextCursor end(screenTicket_->document());
     end.movePosition(QTextCursor::End);
     if (tapeStarted_)
         end.insertBlock();
     end.insertText(QString::fromStdString(line));
     tapeStarted_ = true;
-    QScrollBar* scroll = ScreenTicket->verticalScrollBar();
+    QScrollBar* scroll = screenTicket_->verticalScrollBar();
     scroll->setValue(scroll->maximum());
 }
 
 void CalculatorPage::showMemoryButtons(bool visible) {
-    Button_MR->setVisible(visible);
-    Button_MC->setVisible(visible);
+    memoryRecallButton_->setVisible(visible);
+    memoryClearButton_->setVisible(visible);
 }
 
 } // namespace kelvane

@@ -4,7 +4,6 @@
 
 #include <QWidget>
 
-#include <functional>
 #include <string>
 
 class QFrame;
@@ -15,36 +14,40 @@ class QPushButton;
 namespace kelvane {
 
 class Platform;
+struct PageContext;
 
 // The "Calc" page: the desk calculator's keypad, display and paper tape.
 class CalculatorPage final : public QWidget {
     Q_OBJECT
 public:
-    // `closeRequest` asks the main window to close, as its own close does.
-    CalculatorPage(Platform& platform, std::function<void()> closeRequest,
-                   QWidget* parent = nullptr);
+    // Made set up: the display reads "0.00 " and the tape opens with the window
+    // caption. Its "close" key asks the window to close, as the window's own close does.
+    explicit CalculatorPage(const PageContext& context, QWidget* parent = nullptr);
+    ~CalculatorPage() override;
 
-    // The calculator's set-up at start-up; the tape opens with the window caption.
-    void SetUp(const QString& windowCaption);
-    // A character typed anywhere in the window while this page is on display.
-    void FormKeyPress(char32_t code);
+protected:
+    // Key preview: while this page is on display, every character typed anywhere in
+    // its window goes to the calculator once, at its first delivery.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // A character typed anywhere in the window while this page is on display.
+    void typeKey(char32_t code);
     void buildDisplay();
     void buildTape();
     void buildKeypad();
     // A keypad button: its tag carries the key code it stands for.
-    void CalcButton_Click(const QPushButton* button);
-    void AddTapeLine(const std::string& line);
+    void pressKeypadButton(const QPushButton* button);
+    void addTapeLine(const std::string& line);
     void showMemoryButtons(bool visible);
 
     Platform& platform_;
     CalculatorEngine engine_;
-    QFrame* DisplayPanel = nullptr;
-    QLabel* Display = nullptr;
-    QPlainTextEdit* ScreenTicket = nullptr;
-    QPushButton* Button_MR = nullptr;
-    QPushButton* Button_MC = nullptr;
+    QFrame* displayPanel_ = nullptr;
+    QLabel* display_ = nullptr;
+    QPlainTextEdit* screenTicket_ = nullptr;
+    QPushButton* memoryRecallButton_ = nullptr;
+    QPushButton* memoryClearButton_ = nullptr;
     bool tapeStarted_ = false;
 };
 

@@ -7,8 +7,8 @@ namespace kelvane {
 namespace {
 
 // Puts `fill` in front of `text` until it is `width` characters long.
-std::string PadFront(const std::string& text, char fill, int width) {
-    const auto length = static_cast<int>(CharacterCount(text));
+std::string padFront(const std::string& text, char fill, int width) {
+    const auto length = static_cast<int>(characterCount(text));
     if (length >= width)
         return text;
     return std::string(static_cast<std::size_t>(width - length), fill) + text;
@@ -16,7 +16,7 @@ std::string PadFront(const std::string& text, char fill, int width) {
 
 } // namespace
 
-std::size_t CharacterCount(std::string_view text) {
+std::size_t characterCount(std::string_view text) {
     std::size_t count = 0;
     for (const char byte : text)
         if ((static_cast<unsigned char>(byte) & 0xC0) != 0x80) // not a continuation byte
@@ -27,22 +27,22 @@ std::size_t CharacterCount(std::string_view text) {
 CalculatorTape::CalculatorTape(TapeLineSink sink)
     : sink_(std::move(sink)) {}
 
-void CalculatorTape::ResetRule() {
+void CalculatorTape::resetRule() {
     tapeRule_ = "-";
 }
 
-void CalculatorTape::AddTapeLine(const std::string& text, bool withRule, int fieldWidth) {
-    const std::string line = PadFront(text, ' ', fieldWidth);
+void CalculatorTape::addTapeLine(const std::string& text, bool withRule, int fieldWidth) {
+    const std::string line = padFront(text, ' ', fieldWidth);
     if (sink_)
         sink_(line);
-    tapeRule_ = PadFront(tapeRule_, '-', fieldWidth);
+    tapeRule_ = padFront(tapeRule_, '-', fieldWidth);
     if (withRule && sink_)
         sink_(tapeRule_);
 }
 
-void CalculatorTape::WriteOpeningLines(const std::string& windowCaption, int fieldWidth) {
-    AddTapeLine(windowCaption, false, fieldWidth);
-    AddTapeLine(std::string(), true, fieldWidth);
+void CalculatorTape::writeOpeningLines(const std::string& windowCaption, int fieldWidth) {
+    addTapeLine(windowCaption, false, fieldWidth);
+    addTapeLine(std::string(), true, fieldWidth);
 }
 
 } // namespace kelvane

@@ -12,7 +12,7 @@ namespace kelvane {
 using TapeLineSink = std::function<void(const std::string& line)>;
 
 // Number of characters in a UTF-8 text (regional separators may take several bytes).
-std::size_t CharacterCount(std::string_view text);
+std::size_t characterCount(std::string_view text);
 
 // The calculator's paper tape: lines right-aligned in a fixed number of columns, with
 // a rule of dashes under every total. It only builds the lines; the page shows them.
@@ -21,17 +21,17 @@ public:
     explicit CalculatorTape(TapeLineSink sink);
 
     // Starts the rule afresh as a single dash; it grows to full width with the first line.
-    void ResetRule();
+    void resetRule();
 
     // Writes `text` with blanks in front up to `fieldWidth` characters (a longer text is
     // written whole, never cut) and, when `withRule` is set, the rule as a further line.
     // The rule is brought to `fieldWidth` dashes before that, so it is always full width.
-    void AddTapeLine(const std::string& text, bool withRule, int fieldWidth);
+    void addTapeLine(const std::string& text, bool withRule, int fieldWidth);
 
     // The lines that open the tape: the window caption, then an empty line and the rule.
-    void WriteOpeningLines(const std::string& windowCaption, int fieldWidth);
+    void writeOpeningLines(const std::string& windowCaption, int fieldWidth);
 
-    const std::string& TapeRule() const { return tapeRule_; }
+    const std::string& tapeRule() const { return tapeRule_; }
 
 private:
     TapeLineSink sink_;

@@ -1,10 +1,10 @@
 #include "carbon/CarbonEquivalent.h"
 
-#include "weights/ResultFormat.h"
+#include "common/ResultFormat.h"
 
 namespace kelvane {
 
-double CalcCEV(const ElementContents& contents) {
+double calcCev(const ElementContents& contents) {
     using Extended = long double;
     const Extended carbon = contents[0];
     const Extended manganese = contents[1];
@@ -17,7 +17,7 @@ double CalcCEV(const ElementContents& contents) {
                                (copper + nickel) / 15);
 }
 
-int CarbonBandPosition(double cev) {
+int carbonBandPosition(double cev) {
     int position = 0;
     for (const CarbonBand& band : kCarbonBands) {
         if (cev <= band.upperLimit)
@@ -27,8 +27,8 @@ int CarbonBandPosition(double cev) {
     return kCarbonLastPosition;
 }
 
-std::string CarbonEquivalentText(double cev, const Separators& separators) {
-    return FormatResult(cev, "", separators);
+std::string carbonEquivalentText(double cev, const Separators& separators) {
+    return formatResult(cev, "", separators);
 }
 
 } // namespace kelvane

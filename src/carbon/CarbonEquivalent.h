@@ -13,8 +13,6 @@ namespace kelvane {
 // the IIW carbon equivalent, C + Mn/6 + (Cr + Mo + V)/5 + (Cu + Ni)/15, the contents
 // in per cent by mass.
 
-inline constexpr std::string_view kCarbonPageName = "TabSheet7";
-inline constexpr std::string_view kCarbonCaption = "CE";
 inline constexpr std::string_view kCarbonResultCaption = "Carbon Equivalent Value (CE): ";
 // The name of the rating pointer, whose position names one of kCarbonBands.
 inline constexpr std::string_view kCarbonRatingCaption = "Weldability rating";
@@ -57,18 +55,17 @@ inline constexpr std::array<CarbonBand, 5> kCarbonBands = {{
     {"Over 0.51", "Poor", std::numeric_limits<double>::infinity()},
 }};
 
-// The pointer's positions run from 0 (top) to the last band, with ticks in between.
+// The pointer's positions run from 0 (top) to the last band.
 inline constexpr int kCarbonLastPosition = static_cast<int>(kCarbonBands.size()) - 1;
-inline constexpr std::array<int, 3> kCarbonTicks = {1, 2, 3};
 
 // The carbon equivalent of the contents, worked in extended precision.
-double CalcCEV(const ElementContents& contents);
+double calcCev(const ElementContents& contents);
 
 // The pointer position of a carbon equivalent: the first band whose limit it does
 // not exceed, compared on the value as computed; the last band otherwise.
-int CarbonBandPosition(double cev);
+int carbonBandPosition(double cev);
 
 // The carbon equivalent as the page shows it: two decimals, no unit.
-std::string CarbonEquivalentText(double cev, const Separators& separators);
+std::string carbonEquivalentText(double cev, const Separators& separators);
 
 } // namespace kelvane

@@ -1,9 +1,9 @@
 #include "carbon/CarbonPage.h"
 
-#include "platform/Platform.h"
+#include "common/NumberEntry.h"
 #include "platform/QtText.h"
-#include "weights/NumberEntry.h"
-#include "weights/NumberKeyFilter.h"
+#include "widgets/PageContext.h"
+#include "widgets/PageScaffold.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -19,53 +19,38 @@ namespace {
 // its positions stands level with its row.
 constexpr int kRatingRowHeight = 24;
 
-QLabel* MakeLabel(std::string_view text, QWidget* parent) {
-    return MakePlainLabel(ToQString(text), parent);
-}
-
 } // namespace
 
-CarbonPage::CarbonPage(Platform& platform, QWidget* parent)
+CarbonPage::CarbonPage(const PageContext& context, QWidget* parent)
     : QWidget(parent)
-    , platform_(platform) {
-    setObjectName(ToQString(kCarbonPageName));
-    auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(12, 10, 12, 10);
-    grid->setHorizontalSpacing(8);
-
-    auto* filter = new NumberKeyFilter(platform_, this);
+    , separators_(context.separators) {
+    PageScaffold scaffold(*this, separators_, 8);
+    QGridLayout& grid = scaffold.grid();
     for (std::size_t i = 0; i < kElements.size(); ++i) {
         const ElementDefinition& element = kElements[i];
         const int row = static_cast<int>(i);
-        auto* edit = MakeEntryBox(this);
-        edit->setObjectName(ToQString(element.objectName));
-        edit->setAccessibleName(ToQString(element.caption));
+        QLineEdit* edit = scaffold.numberBox(element.objectName, element.caption);
         edit->setMaximumWidth(90);
-        edit->installEventFilter(filter);
-        grid->addWidget(MakeLabel(element.caption, this), row, 0);
-        grid->addWidget(MakeLabel(element.symbol, this), row, 1);
-        grid->addWidget(edit, row, 2);
-        connect(edit, &QLineEdit::textChanged, this, [this, edit] { ElementEditChange(edit); });
+        grid.addWidget(scaffold.label(element.caption), row, 0);
+        grid.addWidget(scaffold.label(element.symbol), row, 1);
+        grid.addWidget(edit, row, 2);
+        connect(edit, &QLineEdit::textChanged, this, [this, i] { elementChanged(i); });
         boxes_[i] = edit;
     }
-    grid->setColumnMinimumWidth(3, 24);
-    grid->addWidget(buildRating(), 0, 4, static_cast<int>(kElements.size()), 1, Qt::AlignTop);
+    grid.setColumnMinimumWidth(3, 24);
+    grid.addWidget(buildRating(), 0, 4, static_cast<int>(kElements.size()), 1, Qt::AlignTop);
 
     auto* result = new QHBoxLayout;
-    result->addWidget(MakeLabel(kCarbonResultCaption, this));
-    CEVLbl = MakeLabel({}, this);
-    CEVLbl->setObjectName(QStringLiteral("CEVLbl"));
-    QFont bold = CEVLbl->font();
-    bold.setBold(true);
-    CEVLbl->setFont(bold);
-    result->addWidget(CEVLbl);
+    result->addWidget(scaffold.label(kCarbonResultCaption));
+    cevLabel_ = scaffold.boldLabel();
+    cevLabel_->setObjectName(QStringLiteral("CEVLbl"));
+    result->addWidget(cevLabel_);
     result->addStretch(1);
-    grid->setRowMinimumHeight(static_cast<int>(kElements.size()), 14);
-    grid->addLayout(result, static_cast<int>(kElements.size()) + 1, 0, 1, -1);
-
-    grid->setRowStretch(grid->rowCount(), 1);
-    grid->setColumnStretch(grid->columnCount(), 1);
-    resetToFirstState();
+    grid.setRowMinimumHeight(static_cast<int>(kElements.size()), 14);
+    grid.addLayout(result, static_cast<int>(kElements.size()) + 1, 0, 1, -1);
+    scaffold.finish();
+    cevTrackBar_->setRange(0, kCarbonLastPosition);
+    showCev(0);
 }
 
 QWidget* CarbonPage::buildRating() {
@@ -76,51 +61,33 @@ QWidget* CarbonPage::buildRating() {
     grid->setHorizontalSpacing(12);
 
     // A display-only pointer: 0 at the top, a tick at every position.
-    CEVTrackBar = new QSlider(Qt::Vertical, rating);
-    CEVTrackBar->setObjectName(QStringLiteral("CEVTrackBar"));
-    CEVTrackBar->setAccessibleName(ToQString(kCarbonRatingCaption));
-    CEVTrackBar->setInvertedAppearance(true);
-    CEVTrackBar->setTickPosition(QSlider::TicksBothSides);
-    CEVTrackBar->setTickInterval(1);
-    CEVTrackBar->setEnabled(false);
-    CEVTrackBar->setFixedHeight(kRatingRowHeight * static_cast<int>(kCarbonBands.size()));
-    grid->addWidget(CEVTrackBar, 0, 0, static_cast<int>(kCarbonBands.size()), 1);
+    cevTrackBar_ = new QSlider(Qt::Vertical, rating);
+    cevTrackBar_->setObjectName(QStringLiteral("CEVTrackBar"));
+    cevTrackBar_->setAccessibleName(toQString(kCarbonRatingCaption));
+    cevTrackBar_->setInvertedAppearance(true);
+    cevTrackBar_->setTickPosition(QSlider::TicksBothSides);
+    cevTrackBar_->setTickInterval(1);
+    cevTrackBar_->setEnabled(false);
+    cevTrackBar_->setFixedHeight(kRatingRowHeight * static_cast<int>(kCarbonBands.size()));
+    grid->addWidget(cevTrackBar_, 0, 0, static_cast<int>(kCarbonBands.size()), 1);
 
     for (std::size_t i = 0; i < kCarbonBands.size(); ++i) {
         const int row = static_cast<int>(i);
         grid->setRowMinimumHeight(row, kRatingRowHeight);
-        grid->addWidget(MakeLabel(kCarbonBands[i].range, rating), row, 1);
-        grid->addWidget(MakeLabel(kCarbonBands[i].rating, rating), row, 2);
+        grid->addWidget(makePlainLabel(toQString(kCarbonBands[i].range), rating), row, 1);
+        grid->addWidget(makePlainLabel(toQString(kCarbonBands[i].rating), rating), row, 2);
     }
     return rating;
 }
 
-void CarbonPage::ElementEditChange(QLineEdit* sender) {
-    for (std::size_t i = 0; i < boxes_.size(); ++i) {
-        if (boxes_[i] == sender) {
-            contents_[i] = ParseEditValue(sender->text().toStdString(), platform_.separators());
-            CalcCEV();
-            return;
-        }
-    }
+void CarbonPage::elementChanged(std::size_t element) {
+    contents_[element] = parseEditValue(boxes_[element]->text().toStdString(), separators_);
+    showCev(calcCev(contents_));
 }
 
-void CarbonPage::CalcCEV() {
-    CEV = kelvane::CalcCEV(contents_);
-    CEVLbl->setText(QString::fromStdString(CarbonEquivalentText(CEV, platform_.separators())));
-    CEVTrackBar->setValue(CarbonBandPosition(CEV));
-}
-
-void CarbonPage::resetToFirstState() {
-    for (QLineEdit* box : boxes_) {
-        const QSignalBlocker blocker(box);
-        box->clear();
-    }
-    contents_ = ElementContents{};
-    CEV = 0;
-    CEVLbl->setText(QString::fromStdString(CarbonEquivalentText(0, platform_.separators())));
-    CEVTrackBar->setRange(0, kCarbonLastPosition);
-    CEVTrackBar->setValue(0);
+void CarbonPage::showCev(double cev) {
+    cevLabel_->setText(QString::fromStdString(carbonEquivalentText(cev, separators_)));
+    cevTrackBar_->setValue(carbonBandPosition(cev));
 }
 
 } // namespace kelvane

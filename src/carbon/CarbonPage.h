@@ -1,6 +1,7 @@
 #pragma once
 
 #include "carbon/CarbonEquivalent.h"
+#include "common/Separators.h"
 
 #include <QWidget>
 
@@ -12,7 +13,7 @@ class QSlider;
 
 namespace kelvane {
 
-class Platform;
+struct PageContext;
 
 // The "CE" page: the carbon equivalent of a steel from its analysis and the
 // weldability rating it falls in. It keeps its own values and never reads the
@@ -20,23 +21,19 @@ class Platform;
 class CarbonPage final : public QWidget {
     Q_OBJECT
 public:
-    explicit CarbonPage(Platform& platform, QWidget* parent = nullptr);
-
-    // The first state at start-up: boxes empty, every content 0, "0.00" and the
-    // pointer at 0.
-    void resetToFirstState();
+    // Made in its first state: boxes empty, every content 0, "0.00" and the pointer at 0.
+    explicit CarbonPage(const PageContext& context, QWidget* parent = nullptr);
 
 private:
     QWidget* buildRating();
-    void ElementEditChange(QLineEdit* sender);
-    void CalcCEV();
+    void elementChanged(std::size_t element);
+    void showCev(double cev);
 
-    Platform& platform_;
+    Separators separators_;
     ElementContents contents_{};
-    double CEV = 0;
     std::array<QLineEdit*, kElements.size()> boxes_{};
-    QLabel* CEVLbl = nullptr;
-    QSlider* CEVTrackBar = nullptr;
+    QLabel* cevLabel_ = nullptr;
+    QSlider* cevTrackBar_ = nullptr;
 };
 
 } // namespace kelvane

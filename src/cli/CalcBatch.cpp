@@ -3,7 +3,7 @@
 #include "cli/CalcError.h"
 #include "cli/CalcShapes.h"
 #include "cli/CsvStream.h"
-#include "weights/NumberEntry.h"
+#include "common/NumberEntry.h"
 
 #include <algorithm>
 #include <optional>

@@ -4,9 +4,9 @@
 #include "cli/CalcError.h"
 #include "cli/CalcShapes.h"
 #include "common/KelvaneError.h"
+#include "common/NumberEntry.h"
 #include "convert/ConversionResults.h"
 #include "turning/TurningCost.h"
-#include "weights/NumberEntry.h"
 
 #include <cctype>
 
@@ -63,9 +63,9 @@ std::vector<CaptionedText> convert(const CalcArguments& arguments, const Separat
         throw usageError("--fractions is 32 or 64");
     ConversionTexts texts;
     try {
-        texts = ConvertDimensionText(arguments.operands[0], std::stoi(resolution), output);
+        texts = convertDimensionText(arguments.operands[0], std::stoi(resolution), output);
     } catch (const std::exception& error) {
-        throw inputError(WithFullStop(error.what()));
+        throw inputError(withFullStop(error.what()));
     }
     std::vector<CaptionedText> results;
     for (std::size_t i = 0; i < texts.imperial.size(); ++i)
@@ -95,7 +95,7 @@ std::vector<CaptionedText> turning(const CalcArguments& arguments, double densit
     inputs.producedDiameter = values[5];
     inputs.stockBasis = arguments.stockLumpSum ? CostBasis::LumpSum : CostBasis::Tonne;
     inputs.turningBasis = arguments.turningLumpSum ? CostBasis::LumpSum : CostBasis::Tonne;
-    const auto texts = turningResultTexts(CalcTurned(inputs, density, output).texts);
+    const auto texts = turningResultTexts(calcTurned(inputs, density, output).texts);
     return {texts.begin(), texts.end()};
 }
 
@@ -105,9 +105,9 @@ std::vector<CaptionedText> carbonEquivalent(const CalcArguments& arguments,
     ElementContents contents{}; // an element not given is an empty box: 0
     for (std::size_t i = 0; i < arguments.operands.size(); ++i)
         contents[i] = readValue(kElements[i].symbol, arguments.operands[i], regional);
-    const double cev = CalcCEV(contents);
-    const auto band = static_cast<std::size_t>(CarbonBandPosition(cev));
-    return {{kCarbonResultCaption, CarbonEquivalentText(cev, output)},
+    const double cev = calcCev(contents);
+    const auto band = static_cast<std::size_t>(carbonBandPosition(cev));
+    return {{kCarbonResultCaption, carbonEquivalentText(cev, output)},
             {kCarbonRatingCaption, std::string(kCarbonBands[band].rating)}};
 }
 

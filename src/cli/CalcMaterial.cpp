@@ -2,9 +2,9 @@
 
 #include "cli/CalcError.h"
 #include "common/KelvaneError.h"
+#include "common/NumberEntry.h"
 #include "materials/Favourite.h"
 #include "materials/TextFile.h"
-#include "weights/NumberEntry.h"
 
 namespace kelvane {
 
@@ -22,10 +22,10 @@ CalcMaterial::CalcMaterial(const CalcArguments& arguments, const CalcEnvironment
     }
 
     const std::string path =
-        arguments.table.value_or(AppFile(environment.programDir, kDensityFileName));
-    DensityTableRead read = ReadDensityFile(path, environment.regional);
+        arguments.table.value_or(appFile(environment.programDir, kDensityFileName));
+    DensityTableRead read = readDensityFile(path, environment.regional);
     if (read.error)
-        throw tableError(WithFullStop(*read.error));
+        throw tableError(withFullStop(*read.error));
     if (read.materials.empty())
         throw tableError("The density table \"" + path + "\" holds no materials.");
     state_.setTable(std::move(read.materials));
@@ -34,22 +34,20 @@ CalcMaterial::CalcMaterial(const CalcArguments& arguments, const CalcEnvironment
     std::optional<std::string> wanted = arguments.material;
     if (wanted) {
         bool found = false;
-        for (const TMaterialList& entry : state_.table())
-            found = found || entry.Name == *wanted;
+        for (const MaterialEntry& entry : state_.table())
+            found = found || entry.name == *wanted;
         if (!found)
             throw tableError("There is no material \"" + *wanted + "\" in \"" + path + "\".");
     } else {
         try {
-            wanted = ReadFavourite(environment.programDir, environment.userDataDir);
+            wanted = readFavourite(environment.programDir, environment.userDataDir);
         } catch (const Error& error) {
             // The window reports an unreadable favourite and starts with the first entry.
-            warn(WithFullStop(error.what()));
+            warn(withFullStop(error.what()));
         }
     }
     state_.chooseStarting(wanted);
-    state_.startRounding();
-    if (exact_)
-        state_.toggleRounding();
+    state_.setCommercialRounding(!exact_);
     name_ = state_.currentMaterial();
     density_ = state_.currentDensity();
 }
@@ -63,8 +61,7 @@ std::optional<double> CalcMaterial::densityOf(std::string_view name) {
         MaterialState chooser = state_;
         for (std::size_t i = 0; i < chooser.table().size(); ++i) {
             chooser.choose(i);
-            if (exact_)
-                chooser.toggleRounding();
+            chooser.setCommercialRounding(!exact_);
             byName_[chooser.currentMaterial()] = chooser.currentDensity();
         }
     }

@@ -60,7 +60,7 @@ void writeResults(std::ostream& out, bool json, const std::optional<std::string>
     }
     // Names are the density file's bytes; JSON carries them decoded as the window
     // shows them.
-    out << "{\"material\":" << (material ? jsonString(DisplayText(*material)) : "null")
+    out << "{\"material\":" << (material ? jsonString(displayText(*material)) : "null")
         << ",\"density\":" << (density ? jsonNumber(*density) : "null") << ",\"results\":{";
     for (std::size_t i = 0; i < results.size(); ++i)
         out << (i ? "," : "") << jsonString(captionName(results[i].caption)) << ':'

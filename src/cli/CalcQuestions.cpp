@@ -4,8 +4,8 @@
 #include "cli/CalcError.h"
 #include "cli/CalcShapes.h"
 #include "cli/CutPlan.h"
+#include "common/ResultFormat.h"
 #include "convert/ConversionResults.h"
-#include "weights/ResultFormat.h"
 
 #include <cmath>
 
@@ -66,12 +66,12 @@ private:
 };
 
 std::string lengthText(long double length, const Separators& output) {
-    return FormatUpToThreeDecimals(length, output.decimal) + " mm";
+    return formatUpToThreeDecimals(length, output.decimal) + " mm";
 }
 
 AnswerField lengthField(std::string_view caption, std::string_view key, long double length,
                         const Separators& output) {
-    return {caption, key, lengthText(length, output), FormatUpToThreeDecimals(length, ".")};
+    return {caption, key, lengthText(length, output), formatUpToThreeDecimals(length, ".")};
 }
 
 AnswerField countField(std::string_view caption, std::string_view key, long long count) {
@@ -80,7 +80,7 @@ AnswerField countField(std::string_view caption, std::string_view key, long long
 
 AnswerField weightField(std::string_view caption, std::string_view key, double weight,
                         const Separators& output) {
-    const std::string text = FormatResult(weight, " kg", output);
+    const std::string text = formatResult(weight, " kg", output);
     return {caption, key, text, jsonString(text)};
 }
 

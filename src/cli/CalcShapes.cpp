@@ -7,38 +7,29 @@ namespace kelvane {
 
 namespace {
 
-// The position of the page of that caption among the weight pages.
-std::size_t pageOf(std::string_view caption) {
-    const auto& pages = WeightPageDefinitions();
-    for (std::size_t i = 0; i < pages.size(); ++i)
-        if (pages[i].caption == caption)
-            return i;
-    return pages.size();
-}
-
 // The polygon page's shape names are capitalised words; the command line's are lower case.
 constexpr std::array<std::string_view, kPolygonShapes.size()> kPolygonNames = {
     "hexagon", "octagon", "square", "decagon", "triangle"};
 
 std::vector<CalcShape> makeShapes() {
     std::vector<CalcShape> shapes;
-    shapes.push_back({"round", pageOf("Round"), {}, {"diameter", "length", "quantity"}, 1, 2});
+    shapes.push_back({"round", WeightShape::Round, {}, {"diameter", "length", "quantity"}, 1, 2});
     for (std::size_t i = 0; i < kPolygonShapes.size(); ++i) {
         shapes.push_back({kPolygonNames[i],
-                          pageOf("Polygon"),
+                          WeightShape::Polygon,
                           kPolygonShapes[i].name,
                           {"across_flats", "length", "quantity"},
                           1,
                           2});
     }
     shapes.push_back(
-        {"flat", pageOf("Flat/Square"), {}, {"width", "thickness", "length", "quantity"}, 2, 3});
+        {"flat", WeightShape::FlatSquare, {}, {"width", "thickness", "length", "quantity"}, 2, 3});
     shapes.push_back(
-        {"plate", pageOf("Plate/Sheet"), {}, {"length", "width", "thickness", "quantity"}, 0, 3});
+        {"plate", WeightShape::PlateSheet, {}, {"length", "width", "thickness", "quantity"}, 0, 3});
     shapes.push_back(
-        {"tube", pageOf("Tube"), {}, {"diameter", "wall", "length", "quantity"}, 2, 3});
+        {"tube", WeightShape::Tube, {}, {"diameter", "wall", "length", "quantity"}, 2, 3});
     shapes.push_back({"hollow",
-                      pageOf("Hollow Section"),
+                      WeightShape::HollowSection,
                       {},
                       {"height", "width", "wall", "length", "quantity"},
                       3,
@@ -73,8 +64,8 @@ const CalcShape* findShape(std::string_view name) {
 const std::vector<std::string_view>& weightResultCaptions() {
     static const std::vector<std::string_view> captions = [] {
         std::vector<std::string_view> all;
-        for (const WeightPageDefinition& page : WeightPageDefinitions()) {
-            WeightPageModel model(page);
+        for (const WeightShape shape : kWeightShapes) {
+            WeightPageModel model(weightPageDefinition(shape));
             for (const CaptionedText& text : model.resultTexts(Separators{}))
                 if (std::find(all.begin(), all.end(), text.caption) == all.end())
                     all.push_back(text.caption);
@@ -86,7 +77,7 @@ const std::vector<std::string_view>& weightResultCaptions() {
 
 ShapeWeigher::ShapeWeigher(const CalcShape& shape)
     : shape_(&shape)
-    , model_(WeightPageDefinitions().at(shape.page)) {}
+    , model_(weightPageDefinition(shape.page)) {}
 
 void ShapeWeigher::weigh(std::span<const double> values, double density) {
     for (std::size_t i = 0; i < values.size(); ++i)

@@ -2,7 +2,7 @@
 
 #include "common/Caption.h"
 #include "common/Separators.h"
-#include "weights/WeightPages.h"
+#include "weights/WeightPageModel.h"
 
 #include <span>
 #include <string_view>
@@ -15,7 +15,7 @@ namespace kelvane {
 // names of that page's boxes in tab order, which are also the batch's column names.
 struct CalcShape {
     std::string_view name;
-    std::size_t page; // position in WeightPageDefinitions()
+    WeightShape page; // the weight page that weighs it
     std::string_view polygonShape;
     std::vector<std::string_view> inputs;
     std::size_t lengthInput;   // the box of the piece's length (the plate's first box)

@@ -11,7 +11,7 @@ namespace {
 
 // Parses the output of std::to_chars in scientific form ("-d.ddddde+XX"). The digits
 // are copied in at most two runs: results are formatted by the million in a batch.
-DecimalNumber FromScientific(const char* begin, const char* end) {
+DecimalNumber fromScientific(const char* begin, const char* end) {
     DecimalNumber number;
     const char* p = begin;
     if (p != end && *p == '-') {
@@ -44,31 +44,31 @@ DecimalNumber FromScientific(const char* begin, const char* end) {
     return number;
 }
 
-template <typename Float> DecimalNumber Expand(Float value, int precision) {
+template <typename Float> DecimalNumber expand(Float value, int precision) {
     if (value == 0 || !std::isfinite(value))
         return DecimalNumber{};
     char buffer[1200];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
                                       std::chars_format::scientific, precision);
-    return FromScientific(buffer, result.ptr);
+    return fromScientific(buffer, result.ptr);
 }
 
 } // namespace
 
-DecimalNumber DecimalOf(long double value, int significantDigits) {
-    return Expand(value, significantDigits - 1);
+DecimalNumber decimalOf(long double value, int significantDigits) {
+    return expand(value, significantDigits - 1);
 }
 
-DecimalNumber DecimalOf(double value, int significantDigits) {
-    return Expand(value, significantDigits - 1);
+DecimalNumber decimalOf(double value, int significantDigits) {
+    return expand(value, significantDigits - 1);
 }
 
-DecimalNumber ExactDecimalOf(double value) {
+DecimalNumber exactDecimalOf(double value) {
     // 767 significant digits hold the exact expansion of every double.
-    return Expand(value, 800);
+    return expand(value, 800);
 }
 
-DecimalNumber RoundHalfAwayFromZero(DecimalNumber number, int maxSignificant, int maxDecimals) {
+DecimalNumber roundHalfAwayFromZero(DecimalNumber number, int maxSignificant, int maxDecimals) {
     if (number.isZero())
         return number;
     // Digits kept: limited by the significant-digit count and by the decimals.
@@ -99,7 +99,7 @@ DecimalNumber RoundHalfAwayFromZero(DecimalNumber number, int maxSignificant, in
     return number;
 }
 
-std::string FixedText(const DecimalNumber& number, int decimals,
+std::string fixedText(const DecimalNumber& number, int decimals,
                       const std::string& decimalSeparator, const std::string& thousandsSeparator) {
     const int size = static_cast<int>(number.digits.size());
     const auto digitAt = [&](int index) {
@@ -124,7 +124,7 @@ std::string FixedText(const DecimalNumber& number, int decimals,
     return text;
 }
 
-std::string ScientificText(const DecimalNumber& number, const std::string& decimalSeparator) {
+std::string scientificText(const DecimalNumber& number, const std::string& decimalSeparator) {
     if (number.isZero())
         return "0E00";
     std::string digits = number.digits;

@@ -2,7 +2,7 @@
 
 namespace kelvane {
 
-std::string WithFullStop(std::string text) {
+std::string withFullStop(std::string text) {
     if (!text.empty() && static_cast<unsigned char>(text.back()) > '.')
         text += '.';
     return text;

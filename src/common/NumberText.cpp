@@ -8,13 +8,13 @@ namespace kelvane {
 
 namespace {
 
-bool IsDigit(char c) {
+bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
 // For a number that does not fit a double: true when it is too large (no number),
 // false when it is too small (it reads as 0). `normal` is "-ddd.ddde-dd".
-bool IsHugeMagnitude(const std::string& normal) {
+bool isHugeMagnitude(const std::string& normal) {
     const auto exponentAt = normal.find('e');
     const std::string mantissa = normal.substr(0, exponentAt);
     long long exponent = 0;
@@ -41,18 +41,18 @@ bool IsHugeMagnitude(const std::string& normal) {
 
 } // namespace
 
-std::optional<double> ReadDecimalNumber(std::string_view text,
+std::optional<double> readDecimalNumber(std::string_view text,
                                         std::initializer_list<std::string_view> decimalPoints) {
     // Plain digits with at most one "." read as they stand, without the rebuilt copy
     // below: the common case, read by the million in a batch. Too few digits to leave
     // the range of a double.
-    if (!text.empty() && text.size() < 300 && IsDigit(text.front()) &&
+    if (!text.empty() && text.size() < 300 && isDigit(text.front()) &&
         std::find(decimalPoints.begin(), decimalPoints.end(), ".") != decimalPoints.end()) {
         std::size_t points = 0;
         bool plain = true;
         for (const char c : text) {
             points += c == '.';
-            plain = plain && (IsDigit(c) || c == '.');
+            plain = plain && (isDigit(c) || c == '.');
         }
         if (plain && points <= 1) {
             double value = 0;
@@ -78,7 +78,7 @@ std::optional<double> ReadDecimalNumber(std::string_view text,
     bool anyPoint = false;
     std::string mantissa;
     while (pos < end) {
-        if (IsDigit(text[pos])) {
+        if (isDigit(text[pos])) {
             mantissa += text[pos++];
             anyDigit = true;
             continue;
@@ -112,7 +112,7 @@ std::optional<double> ReadDecimalNumber(std::string_view text,
         if (pos < end && (text[pos] == '+' || text[pos] == '-'))
             exponent += text[pos++];
         bool exponentDigit = false;
-        while (pos < end && IsDigit(text[pos])) {
+        while (pos < end && isDigit(text[pos])) {
             exponent += text[pos++];
             exponentDigit = true;
         }
@@ -128,7 +128,7 @@ std::optional<double> ReadDecimalNumber(std::string_view text,
     if (result.ptr != normal.data() + normal.size())
         return std::nullopt;
     if (result.ec == std::errc::result_out_of_range)
-        return IsHugeMagnitude(normal) ? std::nullopt : std::optional<double>(0.0);
+        return isHugeMagnitude(normal) ? std::nullopt : std::optional<double>(0.0);
     if (result.ec != std::errc{} || !std::isfinite(value))
         return std::nullopt;
     return value;

@@ -13,7 +13,7 @@ namespace kelvane {
 // `decimalPoints` is accepted as the decimal point. No thousands separators.
 // Returns nothing for text that is no number and for a value beyond the range of
 // a double, so no infinity or NaN ever comes out.
-std::optional<double> ReadDecimalNumber(std::string_view text,
+std::optional<double> readDecimalNumber(std::string_view text,
                                         std::initializer_list<std::string_view> decimalPoints);
 
 } // namespace kelvane

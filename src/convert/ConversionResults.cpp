@@ -11,11 +11,11 @@ namespace kelvane {
 
 namespace {
 
-constexpr long double MillimetresPerInch = 25.4L;
-constexpr std::int64_t InchesPerFoot = 12;
+constexpr long double kMillimetresPerInch = 25.4L;
+constexpr std::int64_t kInchesPerFoot = 12;
 
 // Nearest integer, an exact half going to the even neighbour.
-std::int64_t RoundHalfToEven(long double value) {
+std::int64_t roundHalfToEven(long double value) {
     const long double below = std::floor(value);
     auto result = static_cast<std::int64_t>(below);
     const long double rest = value - below;
@@ -27,7 +27,7 @@ std::int64_t RoundHalfToEven(long double value) {
 // 2^twos × 5^fives in plain decimal, however long it gets. The common power of ten is
 // written as zeros and only the factor left over is multiplied out, so that a pasted
 // fraction with thousands of decimals takes linear time, not quadratic.
-std::string PowersOfTwoAndFiveText(int twos, int fives) {
+std::string powersOfTwoAndFiveText(int twos, int fives) {
     const int tens = std::min(twos, fives);
     twos -= tens;
     fives -= tens;
@@ -57,7 +57,7 @@ std::string PowersOfTwoAndFiveText(int twos, int fives) {
 // as an exact decimal fraction in lowest terms (1.5" gives 1/2, 1.3" gives 3/10,
 // 1.0625" gives 1/16), as ".N/D"; empty when the digits are all zeros. The digits
 // passed the integer limit when the entry was read, so the numerator fits easily.
-std::string DecimalFractionText(const std::string& decimalDigits) {
+std::string decimalFractionText(const std::string& decimalDigits) {
     const auto lastNonZero = decimalDigits.find_last_not_of('0');
     if (lastNonZero == std::string::npos)
         return {};
@@ -70,10 +70,10 @@ std::string DecimalFractionText(const std::string& decimalDigits) {
         numerator /= 2;
     for (; fives > 0 && numerator % 5 == 0; --fives)
         numerator /= 5;
-    return "." + std::to_string(numerator) + "/" + PowersOfTwoAndFiveText(twos, fives);
+    return "." + std::to_string(numerator) + "/" + powersOfTwoAndFiveText(twos, fives);
 }
 
-// Feet and inches shown, and the fraction text (".3/8" or empty) that goes with them.
+// feet and inches shown, and the fraction text (".3/8" or empty) that goes with them.
 struct FeetInchesFraction {
     std::int64_t feet = 0;
     std::int64_t inches = 0;
@@ -83,39 +83,39 @@ struct FeetInchesFraction {
 // Splits the whole inches into feet and inches, and rounds, reduces and carries the
 // fraction: typed fractions keep their own denominator, metric entries are rounded to
 // the nearest 1/D inch, decimal imperial entries show their exact decimal fraction.
-FeetInchesFraction SplitInches(const DimensionEntry& entry, long double inchValue,
+FeetInchesFraction splitInches(const DimensionEntry& entry, long double inchValue,
                                int fractionResolution) {
     FeetInchesFraction result;
     const long double wholeInches = std::trunc(inchValue);
     const auto whole = static_cast<std::int64_t>(wholeInches);
-    if (whole >= InchesPerFoot) {
-        result.feet = whole / InchesPerFoot;
-        result.inches = whole - InchesPerFoot * result.feet;
+    if (whole >= kInchesPerFoot) {
+        result.feet = whole / kInchesPerFoot;
+        result.inches = whole - kInchesPerFoot * result.feet;
     } else {
         result.inches = whole;
     }
 
-    if (entry.IsImperial && entry.HasPoint) {
-        result.fractionText = DecimalFractionText(entry.DecimalDigits);
+    if (entry.isImperial && entry.hasPoint) {
+        result.fractionText = decimalFractionText(entry.decimalDigits);
         return result;
     }
 
     std::int32_t numerator = 0;
     std::int32_t denominator = 0;
-    if (entry.IsImperial) {
+    if (entry.isImperial) {
         // A typed fraction of an inch or more (5/4") is already counted in the whole
         // inches: only what is left over in the typed denominator is shown.
-        numerator = entry.Numerator;
-        denominator = entry.Denominator;
+        numerator = entry.numerator;
+        denominator = entry.denominator;
         if (denominator > 0)
             numerator %= denominator;
     } else {
         numerator = static_cast<std::int32_t>(
-            RoundHalfToEven((inchValue - wholeInches) * fractionResolution));
+            roundHalfToEven((inchValue - wholeInches) * fractionResolution));
         denominator = fractionResolution;
     }
 
-    const std::int32_t divisor = GCD(numerator, denominator);
+    const std::int32_t divisor = gcd(numerator, denominator);
     if (divisor != 0) {
         numerator /= divisor;
         denominator /= divisor;
@@ -124,7 +124,7 @@ FeetInchesFraction SplitInches(const DimensionEntry& entry, long double inchValu
         // The fraction rounded up to a whole inch.
         numerator = 0;
         denominator = 0;
-        if (++result.inches == InchesPerFoot) {
+        if (++result.inches == kInchesPerFoot) {
             result.inches = 0;
             ++result.feet;
         }
@@ -136,15 +136,15 @@ FeetInchesFraction SplitInches(const DimensionEntry& entry, long double inchValu
 
 // The separator and decimals of the formatted inches ("39.37" gives ".37"), found by
 // the regional separator; empty when the formatted text has none.
-std::string DecimalPartText(long double inchValue, const std::string& decimalSeparator) {
-    const std::string text = FormatUpToThreeDecimals(inchValue, decimalSeparator);
+std::string decimalPartText(long double inchValue, const std::string& decimalSeparator) {
+    const std::string text = formatUpToThreeDecimals(inchValue, decimalSeparator);
     const auto separator = text.find(decimalSeparator);
     return separator == std::string::npos ? std::string{} : text.substr(separator);
 }
 
 } // namespace
 
-std::int32_t GCD(std::int32_t a, std::int32_t b) {
+std::int32_t gcd(std::int32_t a, std::int32_t b) {
     while (b != 0) {
         const std::int32_t rest = a % b;
         a = b;
@@ -153,40 +153,40 @@ std::int32_t GCD(std::int32_t a, std::int32_t b) {
     return a;
 }
 
-std::string FormatUpToThreeDecimals(long double value, const std::string& decimalSeparator) {
-    const DecimalNumber rounded = RoundHalfAwayFromZero(DecimalOf(value, 18), 18, 3);
+std::string formatUpToThreeDecimals(long double value, const std::string& decimalSeparator) {
+    const DecimalNumber rounded = roundHalfAwayFromZero(decimalOf(value, 18), 18, 3);
     const int decimals =
         std::max(0, static_cast<int>(rounded.digits.size()) - rounded.pointPosition);
-    return FixedText(rounded, decimals, decimalSeparator);
+    return fixedText(rounded, decimals, decimalSeparator);
 }
 
-ConversionTexts ConvertDimension(const DimensionEntry& entry, int fractionResolution,
+ConversionTexts convertDimension(const DimensionEntry& entry, int fractionResolution,
                                  const Separators& separators) {
     ConversionTexts texts;
-    if (entry.HasMoreThanFourGroups || entry.Value == 0)
+    if (entry.hasMoreThanFourGroups || entry.value == 0)
         return texts;
 
-    const long double value = entry.Value;
+    const long double value = entry.value;
     // The entry in inches and in millimetres are each worked out in extended precision
     // and kept as a double; every result drawn from them reads the kept double.
     const double inchValue =
-        entry.IsImperial ? entry.Value : static_cast<double>(value / MillimetresPerInch);
+        entry.isImperial ? entry.value : static_cast<double>(value / kMillimetresPerInch);
     const double millimetreValue =
-        entry.IsImperial ? static_cast<double>(MillimetresPerInch * value) : entry.Value;
-    const FeetInchesFraction shown = SplitInches(entry, inchValue, fractionResolution);
+        entry.isImperial ? static_cast<double>(kMillimetresPerInch * value) : entry.value;
+    const FeetInchesFraction shown = splitInches(entry, inchValue, fractionResolution);
     const std::string& fraction = shown.fractionText;
     const std::string decimalText =
-        fraction.empty() ? std::string{} : DecimalPartText(inchValue, separators.decimal);
+        fraction.empty() ? std::string{} : decimalPartText(inchValue, separators.decimal);
 
-    const std::int64_t totalInches = InchesPerFoot * shown.feet + shown.inches;
+    const std::int64_t totalInches = kInchesPerFoot * shown.feet + shown.inches;
     const std::string totalOrZero = totalInches > 0 ? std::to_string(totalInches) : "0";
-    texts.imperial[0] =
-        std::to_string(shown.feet) + FeetMark + std::to_string(shown.inches) + fraction + InchMark;
-    texts.imperial[1] = std::to_string(totalInches) + fraction + InchMark;
+    texts.imperial[0] = std::to_string(shown.feet) + kFeetMark + std::to_string(shown.inches) +
+                        fraction + kInchMark;
+    texts.imperial[1] = std::to_string(totalInches) + fraction + kInchMark;
     if (shown.feet == 0 && shown.inches == 0 && !fraction.empty())
-        texts.imperial[2] = fraction.substr(1) + InchMark;
-    texts.imperial[3] = totalOrZero + decimalText + InchMark;
-    texts.imperial[4] = totalOrZero + InchMark;
+        texts.imperial[2] = fraction.substr(1) + kInchMark;
+    texts.imperial[3] = totalOrZero + decimalText + kInchMark;
+    texts.imperial[4] = totalOrZero + kInchMark;
 
     // The other metric results are formed from the entry's value in one step, in
     // extended precision, so that the format decides their halves on the value the
@@ -194,23 +194,23 @@ ConversionTexts ConvertDimension(const DimensionEntry& entry, int fractionResolu
     long double centimetres = value / 10.0L;
     long double metres = value / 1000.0L;
     long double kilometres = value / 1000000.0L;
-    if (entry.IsImperial) {
+    if (entry.isImperial) {
         centimetres = 2.54L * value;
         metres = 0.0254L * value;
         kilometres = 0.0000254L * value;
     }
     const std::string& separator = separators.decimal;
-    texts.metric[0] = FormatUpToThreeDecimals(millimetreValue, separator);
-    texts.metric[1] = FormatUpToThreeDecimals(centimetres, separator);
-    texts.metric[2] = FormatUpToThreeDecimals(metres, separator);
-    texts.metric[3] = FormatUpToThreeDecimals(kilometres, separator);
-    texts.metric[4] = std::to_string(RoundHalfToEven(millimetreValue / 25.0L) * 25);
+    texts.metric[0] = formatUpToThreeDecimals(millimetreValue, separator);
+    texts.metric[1] = formatUpToThreeDecimals(centimetres, separator);
+    texts.metric[2] = formatUpToThreeDecimals(metres, separator);
+    texts.metric[3] = formatUpToThreeDecimals(kilometres, separator);
+    texts.metric[4] = std::to_string(roundHalfToEven(millimetreValue / 25.0L) * 25);
     return texts;
 }
 
-ConversionTexts ConvertDimensionText(std::string_view text, int fractionResolution,
+ConversionTexts convertDimensionText(std::string_view text, int fractionResolution,
                                      const Separators& separators) {
-    return ConvertDimension(ParseDimension(text), fractionResolution, separators);
+    return convertDimension(parseDimension(text), fractionResolution, separators);
 }
 
 } // namespace kelvane

@@ -10,14 +10,14 @@
 
 namespace kelvane {
 
-// Greatest common divisor by Euclid's method: GCD(0, 0) is 0 and GCD(0, n) is n.
-std::int32_t GCD(std::int32_t a, std::int32_t b);
+// Greatest common divisor by Euclid's method: gcd(0, 0) is 0 and gcd(0, n) is n.
+std::int32_t gcd(std::int32_t a, std::int32_t b);
 
 // The "##0.###" format: at least one digit before the separator, at most three after
 // it, trailing zeros and a bare separator dropped, no thousands separator. A half at
 // the fourth decimal goes away from zero, decided on the value taken to 18 significant
 // digits, so 0.0625 gives 0.063.
-std::string FormatUpToThreeDecimals(long double value, const std::string& decimalSeparator);
+std::string formatUpToThreeDecimals(long double value, const std::string& decimalSeparator);
 
 // The texts of the ten result labels, top to bottom in each column:
 // imperial: feet-inches-fraction, inches and fraction, the fraction alone (below one
@@ -43,11 +43,11 @@ inline constexpr std::string_view kMetricHeading = "Metric Conversions:";
 // Fractions option) is the step to which a metric entry's fraction of an inch is
 // rounded; a typed fraction keeps its own denominator. All texts are empty when the
 // entry's value is 0 or the entry was not read.
-ConversionTexts ConvertDimension(const DimensionEntry& entry, int fractionResolution,
+ConversionTexts convertDimension(const DimensionEntry& entry, int fractionResolution,
                                  const Separators& separators);
 
 // Parses the entry text and converts it; the parse error propagates unchanged.
-ConversionTexts ConvertDimensionText(std::string_view text, int fractionResolution,
+ConversionTexts convertDimensionText(std::string_view text, int fractionResolution,
                                      const Separators& separators);
 
 } // namespace kelvane

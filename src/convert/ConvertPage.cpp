@@ -1,12 +1,14 @@
 #include "convert/ConvertPage.h"
 
 #include "common/Caption.h"
+#include "common/KeyCodes.h"
 #include "convert/ConversionResults.h"
 #include "convert/DimensionParser.h"
 #include "platform/ErrorReport.h"
 #include "platform/KeyInput.h"
 #include "platform/Platform.h"
 #include "platform/QtText.h"
+#include "widgets/PageContext.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -19,8 +21,6 @@ namespace kelvane {
 
 namespace {
 
-constexpr char32_t kEnterCode = 13;
-
 // The notation help above the entry box, seven lines.
 constexpr const char* kNotationHelp =
     "To convert between metric and imperial dimensions  enter a number below\n"
@@ -31,42 +31,35 @@ constexpr const char* kNotationHelp =
     "Imperial Format - enter inches, feet, fractions or any combination::\n"
     "1'2\" or 34\" or 1.1/4\" or 12'9.3/4\"";
 
-QLabel* MakeLabel(const QString& text, const QString& accessibleName, QWidget* parent) {
-    QLabel* label = MakePlainLabel(text, parent);
-    label->setAccessibleName(accessibleName);
-    return label;
-}
-
 // The accessible name of a caption: its text without the closing colon.
-QString CaptionName(std::string_view caption) {
-    return ToQString(captionName(caption));
+QString spokenName(std::string_view caption) {
+    return toQString(captionName(caption));
 }
 
 } // namespace
 
-ConvertPage::ConvertPage(Platform& platform, std::function<int()> fractionResolution,
-                         QWidget* parent)
+ConvertPage::ConvertPage(const PageContext& context, QWidget* parent)
     : QWidget(parent)
-    , platform_(platform)
-    , fractionResolution_(std::move(fractionResolution)) {
-    setObjectName(QStringLiteral("TabSheet8"));
+    , platform_(context.platform)
+    , separators_(context.separators)
+    , fractionResolution_(context.fractionResolution) {
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(16, 12, 16, 12);
     page->setSpacing(8);
 
-    QLabel* help = MakeLabel(QString::fromLatin1(kNotationHelp),
-                             QStringLiteral("How to enter a dimension"), this);
+    QLabel* help = makePlainLabel(QString::fromLatin1(kNotationHelp), this,
+                                  QStringLiteral("How to enter a dimension"));
     help->setObjectName(QStringLiteral("Label87"));
     page->addWidget(help);
 
-    MIConvEdit = MakeEntryBox(this);
-    MIConvEdit->setObjectName(QStringLiteral("MIConvEdit"));
-    MIConvEdit->setAccessibleName(QStringLiteral("Dimension to convert"));
-    MIConvEdit->setMinimumWidth(MIConvEdit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 24);
-    MIConvEdit->installEventFilter(this);
-    connect(MIConvEdit, &QLineEdit::textChanged, this, [this] { MIConvEditChange(); });
+    entryBox_ = makeEntryBox(this);
+    entryBox_->setObjectName(QStringLiteral("MIConvEdit"));
+    entryBox_->setAccessibleName(QStringLiteral("Dimension to convert"));
+    entryBox_->setMinimumWidth(entryBox_->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 24);
+    entryBox_->installEventFilter(this);
+    connect(entryBox_, &QLineEdit::textChanged, this, [this] { convertEntry(); });
     auto* entryRow = new QHBoxLayout;
-    entryRow->addWidget(MIConvEdit);
+    entryRow->addWidget(entryBox_);
     entryRow->addStretch(1);
     page->addLayout(entryRow);
     page->addSpacing(10);
@@ -86,23 +79,22 @@ ConvertPage::ConvertPage(Platform& platform, std::function<int()> fractionResolu
 // One column of results: the heading, then five rows of caption and result label.
 void ConvertPage::buildColumn(QGridLayout* grid, int column, std::string_view heading,
                               bool imperial) {
-    const QString headingText = ToQString(heading);
-    QLabel* headingLabel = MakeLabel(headingText, CaptionName(heading), this);
+    QLabel* headingLabel = makePlainLabel(toQString(heading), this, spokenName(heading));
     headingLabel->setObjectName(imperial ? QStringLiteral("ImpHeading")
                                          : QStringLiteral("MetHeading"));
     grid->addWidget(headingLabel, 0, column, 1, 2);
 
     const auto& captions = imperial ? kImperialCaptions : kMetricCaptions;
-    auto& resultLabels = imperial ? ImpLabels_ : MetLabels_;
+    auto& resultLabels = imperial ? imperialLabels_ : metricLabels_;
     const QString prefix = imperial ? QStringLiteral("Imp") : QStringLiteral("Met");
     // Wide enough for the longest result without the column moving as results change.
     const int resultWidth = fontMetrics().horizontalAdvance(QStringLiteral("178956970'11.31/32\""));
     for (std::size_t i = 0; i < resultLabels.size(); ++i) {
         const int row = static_cast<int>(i) + 1;
         const QString number = QString::number(row);
-        QLabel* caption = MakeLabel(ToQString(captions[i]), CaptionName(captions[i]), this);
+        QLabel* caption = makePlainLabel(toQString(captions[i]), this, spokenName(captions[i]));
         caption->setObjectName(prefix + QStringLiteral("Caption") + number);
-        QLabel* result = MakeLabel(QString(), CaptionName(captions[i]), this);
+        QLabel* result = makePlainLabel(QString(), this, spokenName(captions[i]));
         result->setObjectName(prefix + QStringLiteral("Label") + number);
         result->setMinimumWidth(resultWidth);
         grid->addWidget(caption, row, column);
@@ -112,56 +104,53 @@ void ConvertPage::buildColumn(QGridLayout* grid, int column, std::string_view he
 }
 
 bool ConvertPage::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != MIConvEdit || event->type() != QEvent::KeyPress)
+    if (watched != entryBox_ || event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
-    const char32_t code = TypedCharacter(*static_cast<QKeyEvent*>(event));
+    const char32_t code = typedCharacter(*static_cast<QKeyEvent*>(event));
     if (code == 0)
         return false; // keys that type nothing, Tab among them, keep their usual meaning
-    return !MIConvEditKeyPress(code);
+    return !admitEntryKey(code);
 }
 
-bool ConvertPage::MIConvEditKeyPress(char32_t key) {
+bool ConvertPage::admitEntryKey(char32_t key) {
     // The regional decimal separator key acts as the point: where it is a comma,
     // 1000,5 typed reads as 1000.5 mm instead of losing the comma.
     const bool regionalPoint =
-        key != U'.' && QString::fromUcs4(&key, 1) == ToQString(platform_.separators().decimal);
+        key != U'.' && QString::fromUcs4(&key, 1) == toQString(separators_.decimal);
     if (regionalPoint)
         key = U'.';
-    if (!MIConvKeyAdmitted(key, MIConvEdit->text().toStdString()))
+    if (!dimensionKeyAdmitted(key, entryBox_->text().toStdString()))
         return false;
-    if (key == kEnterCode) {
-        FocusNextControl(MIConvEdit);
+    if (key == kEnterKey) {
+        focusNextControl(entryBox_);
         return false; // Enter has done its work; the box never sees it
     }
     if (regionalPoint) {
-        MIConvEdit->insert(QStringLiteral("."));
+        entryBox_->insert(QStringLiteral("."));
         return false; // the point has gone in in the separator's place
     }
     return true;
 }
 
-void ConvertPage::MIConvEditChange() {
+void ConvertPage::convertEntry() {
     // Emptied first, so that a text that cannot be read leaves every result empty.
     showTexts(ConversionTexts{});
-    RunReportingErrors(platform_, [this] {
-        showTexts(ConvertDimensionText(MIConvEdit->text().toStdString(), fractionResolution_(),
-                                       platform_.separators()));
+    runReportingErrors(platform_, [this] {
+        showTexts(convertDimensionText(entryBox_->text().toStdString(), fractionResolution_,
+                                       separators_));
     });
 }
 
 void ConvertPage::showTexts(const ConversionTexts& texts) {
-    for (std::size_t i = 0; i < ImpLabels_.size(); ++i) {
-        ImpLabels_[i]->setText(QString::fromStdString(texts.imperial[i]));
-        MetLabels_[i]->setText(QString::fromStdString(texts.metric[i]));
+    for (std::size_t i = 0; i < imperialLabels_.size(); ++i) {
+        imperialLabels_[i]->setText(QString::fromStdString(texts.imperial[i]));
+        metricLabels_[i]->setText(QString::fromStdString(texts.metric[i]));
     }
 }
 
-void ConvertPage::resetToFirstState() {
-    {
-        const QSignalBlocker blocker(MIConvEdit);
-        MIConvEdit->clear();
-    }
-    showTexts(ConversionTexts{});
+void ConvertPage::setFractionResolution(int resolution) {
+    fractionResolution_ = resolution;
+    convertEntry();
 }
 
 } // namespace kelvane

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "common/Separators.h"
+
 #include <QWidget>
 
 #include <array>
-#include <functional>
 #include <string_view>
 
 class QGridLayout;
@@ -14,37 +15,38 @@ namespace kelvane {
 
 class Platform;
 struct ConversionTexts;
+struct PageContext;
 
 // The "M/I" page: one dimension typed in metric or imperial notation and its ten
 // conversions.
 class ConvertPage final : public QWidget {
     Q_OBJECT
 public:
-    // `fractionResolution` gives 32 or 64, as the Options > Fractions choice stands.
-    ConvertPage(Platform& platform, std::function<int()> fractionResolution,
-                QWidget* parent = nullptr);
+    // Made in its first state: entry box and the ten results empty.
+    explicit ConvertPage(const PageContext& context, QWidget* parent = nullptr);
 
-    // Works the ten conversions out afresh from the entry box's text.
-    void MIConvEditChange();
-    // The first state at start-up: entry box and the ten results empty.
-    void resetToFirstState();
+    // The Options > Fractions choice, 32 or 64: the conversions are worked out afresh.
+    void setFractionResolution(int resolution);
 
 protected:
-    // The entry box's key filter (MIConvEditKeyPress) runs here.
+    // The entry box's key filter (admitEntryKey) runs here.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildColumn(QGridLayout* grid, int column, std::string_view heading, bool imperial);
     // Whether the typed character may go into the entry box; Enter moves the focus on,
     // and the regional decimal separator goes in as the point.
-    bool MIConvEditKeyPress(char32_t key);
+    bool admitEntryKey(char32_t key);
+    // Works the ten conversions out afresh from the entry box's text.
+    void convertEntry();
     void showTexts(const ConversionTexts& texts);
 
     Platform& platform_;
-    std::function<int()> fractionResolution_;
-    QLineEdit* MIConvEdit = nullptr;
-    std::array<QLabel*, 5> ImpLabels_{};
-    std::array<QLabel*, 5> MetLabels_{};
+    Separators separators_;
+    int fractionResolution_;
+    QLineEdit* entryBox_ = nullptr;
+    std::array<QLabel*, 5> imperialLabels_{};
+    std::array<QLabel*, 5> metricLabels_{};
 };
 
 } // namespace kelvane

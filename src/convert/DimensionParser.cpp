@@ -1,6 +1,7 @@
 #include "convert/DimensionParser.h"
 
 #include "common/KelvaneError.h"
+#include "common/KeyCodes.h"
 
 #include <charconv>
 
@@ -10,25 +11,22 @@ namespace {
 
 // The fraction slash, and the point: a decimal point, or in an imperial entry also the
 // joint between whole inches and a fraction (1.1/4 is one and a quarter inches).
-constexpr char FractionSlash = '/';
-constexpr char DecimalPoint = '.';
+constexpr char kFractionSlash = '/';
+constexpr char kDecimalPoint = '.';
 
 // Control keys that the entry box admits whatever its text.
-constexpr char32_t BackspaceKey = 8;
-constexpr char32_t EnterKey = 13;
-constexpr char32_t DeleteKey = 127;
 
-bool IsDigit(char32_t c) {
+bool isDigit(char32_t c) {
     return c >= '0' && c <= '9';
 }
 
-bool Contains(std::string_view text, char c) {
+bool contains(std::string_view text, char c) {
     return text.find(c) != std::string_view::npos;
 }
 
 // A digit group read as a signed 32-bit integer. Leading zeros do not count against
 // the limit; an empty group is as invalid as an oversized one.
-std::int32_t GroupValue(const std::string& group) {
+std::int32_t groupValue(const std::string& group) {
     const auto firstSignificant = group.find_first_not_of('0');
     const std::string_view significant = firstSignificant == std::string::npos
                                              ? std::string_view{}
@@ -44,10 +42,10 @@ std::int32_t GroupValue(const std::string& group) {
 
 // Whole units followed by decimal digits (d1/10 + d2/100 + ...), read as the nearest
 // double to the exact decimal number.
-double WholeAndDecimals(std::int64_t whole, const std::string& decimalDigits) {
+double wholeAndDecimals(std::int64_t whole, const std::string& decimalDigits) {
     std::string text = std::to_string(whole);
     if (!decimalDigits.empty())
-        text += DecimalPoint + decimalDigits;
+        text += kDecimalPoint + decimalDigits;
     double value = 0;
     std::from_chars(text.data(), text.data() + text.size(), value);
     return value;
@@ -61,12 +59,12 @@ struct Split {
     bool moreThanFourGroups = false;
 };
 
-Split SplitIntoGroups(std::string_view text) {
+Split splitIntoGroups(std::string_view text) {
     Split split;
     std::size_t k = 0; // index of the group being filled
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
-        if (IsDigit(byte)) {
+        if (isDigit(byte)) {
             if (k < 4)
                 split.groups[k] += c;
             else
@@ -82,7 +80,7 @@ Split SplitIntoGroups(std::string_view text) {
     return split;
 }
 
-int LastNonEmptyGroup(const std::array<std::string, 4>& groups) {
+int lastNonEmptyGroup(const std::array<std::string, 4>& groups) {
     for (int n = 4; n >= 1; --n)
         if (!groups[static_cast<std::size_t>(n - 1)].empty())
             return n;
@@ -91,126 +89,126 @@ int LastNonEmptyGroup(const std::array<std::string, 4>& groups) {
 
 // Reads feet, inches, fraction and decimals of an imperial entry. Every rule whose
 // condition holds applies, in this order; a later rule overwrites an earlier one.
-void ReadImperialSlots(DimensionEntry& e, const Split& split) {
+void readImperialSlots(DimensionEntry& e, const Split& split) {
     const auto group = [&e](int n) {
-        return GroupValue(e.Groups[static_cast<std::size_t>(n - 1)]);
+        return groupValue(e.groups[static_cast<std::size_t>(n - 1)]);
     };
     // Decimal digits are kept as typed, but they must still pass as an integer.
     const auto decimals = [&e, &group](int n) {
         group(n);
-        return e.Groups[static_cast<std::size_t>(n - 1)];
+        return e.groups[static_cast<std::size_t>(n - 1)];
     };
-    const bool feet = e.HasFeetMark;
-    const bool inch = e.HasInchMark;
-    const int count = e.GroupCount;
+    const bool feet = e.hasFeetMark;
+    const bool inch = e.hasInchMark;
+    const int count = e.groupCount;
 
     // 5' and 5'3 read as five feet: the inches count once the inch mark is typed.
     if (feet)
-        e.Feet = group(1);
+        e.feet = group(1);
     // 34"
     if (!feet && inch && count == 1)
-        e.Inches = group(1);
+        e.inches = group(1);
     // 1'2"
     if (feet && inch && count >= 2)
-        e.Inches = group(2);
+        e.inches = group(2);
     // 1.1/4"; a text edited to start with the point (.1/4") has no whole inches.
-    if (!feet && inch && e.HasSlash && count == 3) {
-        e.Inches = e.Groups[0].empty() ? 0 : group(1);
-        e.Numerator = group(2);
-        e.Denominator = group(3);
+    if (!feet && inch && e.hasSlash && count == 3) {
+        e.inches = e.groups[0].empty() ? 0 : group(1);
+        e.numerator = group(2);
+        e.denominator = group(3);
     }
     // 1/4"
-    if (!feet && inch && e.HasSlash && count == 2) {
-        e.Inches = 0;
-        e.Numerator = group(1);
-        e.Denominator = group(2);
+    if (!feet && inch && e.hasSlash && count == 2) {
+        e.inches = 0;
+        e.numerator = group(1);
+        e.denominator = group(2);
     }
     // 12'9.3/4"
-    if (feet && inch && e.HasSlash && count == 4) {
-        e.Numerator = group(3);
-        e.Denominator = group(4);
+    if (feet && inch && e.hasSlash && count == 4) {
+        e.numerator = group(3);
+        e.denominator = group(4);
     }
     // 12'3/4": the fraction follows the feet directly, with no whole inches.
-    if (feet && inch && count == 3 && split.closedBy[0] == FeetMark &&
-        split.closedBy[1] == FractionSlash) {
-        e.Inches = 0;
-        e.Numerator = group(2);
-        e.Denominator = group(3);
+    if (feet && inch && count == 3 && split.closedBy[0] == kFeetMark &&
+        split.closedBy[1] == kFractionSlash) {
+        e.inches = 0;
+        e.numerator = group(2);
+        e.denominator = group(3);
     }
     // 5'1.5", and 5'3.5 without the inch mark.
-    if (e.HasPoint && count == 3) {
-        e.DecimalDigits = decimals(3);
-        e.Inches = group(2);
-        e.Feet = group(1);
+    if (e.hasPoint && count == 3) {
+        e.decimalDigits = decimals(3);
+        e.inches = group(2);
+        e.feet = group(1);
     }
     // 1.5"
-    if (e.HasPoint && count == 2 && !feet) {
-        e.DecimalDigits = decimals(2);
-        e.Inches = group(1);
+    if (e.hasPoint && count == 2 && !feet) {
+        e.decimalDigits = decimals(2);
+        e.inches = group(1);
     }
     // 5'3. reads as five feet three inches, as 5'3.0 would: a point with no digit
     // after it adds nothing.
-    if (e.HasPoint && count == 2 && feet && split.closedBy[1] == DecimalPoint)
-        e.Inches = group(2);
+    if (e.hasPoint && count == 2 && feet && split.closedBy[1] == kDecimalPoint)
+        e.inches = group(2);
 }
 
-void ReadMetricSlots(DimensionEntry& e) {
-    e.Feet = GroupValue(e.Groups[0]); // the whole millimetres
-    if (e.HasPoint && !e.Groups[1].empty()) {
-        GroupValue(e.Groups[1]); // kept as typed, but it must still pass as an integer
-        e.DecimalDigits = e.Groups[1];
+void readMetricSlots(DimensionEntry& e) {
+    e.feet = groupValue(e.groups[0]); // the whole millimetres
+    if (e.hasPoint && !e.groups[1].empty()) {
+        groupValue(e.groups[1]); // kept as typed, but it must still pass as an integer
+        e.decimalDigits = e.groups[1];
     }
 }
 
-double ImperialInches(const DimensionEntry& e) {
-    const std::int64_t wholeInches = e.Inches + 12 * static_cast<std::int64_t>(e.Feet);
-    if (e.HasPoint)
-        return WholeAndDecimals(wholeInches, e.DecimalDigits);
+double imperialInches(const DimensionEntry& e) {
+    const std::int64_t wholeInches = e.inches + 12 * static_cast<std::int64_t>(e.feet);
+    if (e.hasPoint)
+        return wholeAndDecimals(wholeInches, e.decimalDigits);
     long double inches = 0;
-    if (e.Numerator != 0 && e.Denominator != 0)
-        inches = static_cast<long double>(e.Numerator) / e.Denominator;
-    inches += e.Inches;
-    inches += 12 * static_cast<std::int64_t>(e.Feet);
+    if (e.numerator != 0 && e.denominator != 0)
+        inches = static_cast<long double>(e.numerator) / e.denominator;
+    inches += e.inches;
+    inches += 12 * static_cast<std::int64_t>(e.feet);
     return static_cast<double>(inches);
 }
 
 } // namespace
 
-DimensionEntry ParseDimension(std::string_view text) {
+DimensionEntry parseDimension(std::string_view text) {
     DimensionEntry entry;
-    entry.HasFeetMark = Contains(text, FeetMark);
-    entry.HasInchMark = Contains(text, InchMark);
-    entry.HasSlash = Contains(text, FractionSlash);
-    entry.HasPoint = Contains(text, DecimalPoint) && !entry.HasSlash;
-    entry.IsImperial = entry.HasFeetMark || entry.HasInchMark || entry.HasSlash;
+    entry.hasFeetMark = contains(text, kFeetMark);
+    entry.hasInchMark = contains(text, kInchMark);
+    entry.hasSlash = contains(text, kFractionSlash);
+    entry.hasPoint = contains(text, kDecimalPoint) && !entry.hasSlash;
+    entry.isImperial = entry.hasFeetMark || entry.hasInchMark || entry.hasSlash;
 
-    const Split split = SplitIntoGroups(text);
-    entry.Groups = split.groups;
-    entry.GroupCount = LastNonEmptyGroup(entry.Groups);
-    entry.HasMoreThanFourGroups = split.moreThanFourGroups;
-    if (entry.GroupCount == 0 || entry.HasMoreThanFourGroups)
+    const Split split = splitIntoGroups(text);
+    entry.groups = split.groups;
+    entry.groupCount = lastNonEmptyGroup(entry.groups);
+    entry.hasMoreThanFourGroups = split.moreThanFourGroups;
+    if (entry.groupCount == 0 || entry.hasMoreThanFourGroups)
         return entry;
 
-    if (entry.IsImperial) {
-        ReadImperialSlots(entry, split);
-        entry.Value = ImperialInches(entry);
+    if (entry.isImperial) {
+        readImperialSlots(entry, split);
+        entry.value = imperialInches(entry);
     } else {
-        ReadMetricSlots(entry);
-        entry.Value = WholeAndDecimals(entry.Feet, entry.DecimalDigits);
+        readMetricSlots(entry);
+        entry.value = wholeAndDecimals(entry.feet, entry.decimalDigits);
     }
     return entry;
 }
 
-bool MIConvKeyAdmitted(char32_t key, std::string_view currentText) {
+bool dimensionKeyAdmitted(char32_t key, std::string_view currentText) {
     // Upper-casing the key first would change nothing: no letter is ever admitted.
-    const bool isControl = key == BackspaceKey || key == EnterKey || key == DeleteKey;
+    const bool isControl = key == kBackspaceKey || key == kEnterKey || key == kDeleteKey;
     const bool isMark =
-        key == FeetMark || key == InchMark || key == DecimalPoint || key == FractionSlash;
-    if (!isControl && !isMark && !IsDigit(key))
+        key == kFeetMark || key == kInchMark || key == kDecimalPoint || key == kFractionSlash;
+    if (!isControl && !isMark && !isDigit(key))
         return false;
 
     const auto has = [currentText](char c) {
-        return Contains(currentText, c);
+        return contains(currentText, c);
     };
     const char last = currentText.empty() ? '\0' : currentText.back();
 
@@ -218,17 +216,17 @@ bool MIConvKeyAdmitted(char32_t key, std::string_view currentText) {
         return false; // each mark occurs once
     if (isMark && currentText.empty())
         return false; // the entry starts with a digit
-    if (key == FeetMark && has(InchMark))
+    if (key == kFeetMark && has(kInchMark))
         return false;
-    if (key == FractionSlash && (last == FeetMark || last == InchMark || last == DecimalPoint))
+    if (key == kFractionSlash && (last == kFeetMark || last == kInchMark || last == kDecimalPoint))
         return false;
-    if (key == DecimalPoint && (last == FeetMark || last == InchMark || last == FractionSlash))
+    if (key == kDecimalPoint && (last == kFeetMark || last == kInchMark || last == kFractionSlash))
         return false;
-    if ((key == DecimalPoint || key == FeetMark) && has(FractionSlash))
+    if ((key == kDecimalPoint || key == kFeetMark) && has(kFractionSlash))
         return false;
-    if (key == FeetMark && has(DecimalPoint))
+    if (key == kFeetMark && has(kDecimalPoint))
         return false;
-    if (!isControl && has(InchMark))
+    if (!isControl && has(kInchMark))
         return false; // the inch mark completes the entry: it can only be shortened
     return true;
 }

@@ -19,7 +19,7 @@
 
 namespace kelvane {
 
-QWidget* FindControl(const QString& objectName) {
+QWidget* findControl(const QString& objectName) {
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window->objectName() == objectName)
             return window;
@@ -31,7 +31,7 @@ QWidget* FindControl(const QString& objectName) {
 
 namespace {
 
-QString ControlText(QWidget* control) {
+QString controlText(QWidget* control) {
     if (auto* label = qobject_cast<QLabel*>(control))
         return label->text();
     if (auto* edit = qobject_cast<QLineEdit*>(control))
@@ -51,7 +51,7 @@ QString ControlText(QWidget* control) {
     return control->accessibleName();
 }
 
-QJsonObject DescribeFont(const QWidget* control) {
+QJsonObject describeFont(const QWidget* control) {
     const QFont font = control->font();
     QJsonObject description;
     description["family"] = font.family();
@@ -64,9 +64,9 @@ QJsonObject DescribeFont(const QWidget* control) {
 
 } // namespace
 
-QJsonObject DescribeControl(QWidget* control) {
+QJsonObject describeControl(QWidget* control) {
     QJsonObject state;
-    state["text"] = ControlText(control);
+    state["text"] = controlText(control);
     state["visible"] = !control->isHidden();
     state["enabled"] = control->isEnabled();
     state["focused"] = control->hasFocus();
@@ -89,7 +89,7 @@ QJsonObject DescribeControl(QWidget* control) {
         state["current"] = combo->currentText();
     }
     if (qobject_cast<QLabel*>(control))
-        state["font"] = DescribeFont(control);
+        state["font"] = describeFont(control);
     if (auto* view = qobject_cast<QAbstractItemView*>(control); view && view->model()) {
         // The rows' texts, the first hundred of them, and the current row's.
         const QAbstractItemModel& model = *view->model();
@@ -100,14 +100,14 @@ QJsonObject DescribeControl(QWidget* control) {
         state["count"] = model.rowCount();
         state["current"] = view->currentIndex().data().toString();
     }
-    state["geometry"] = GeometryOf(control);
-    const QJsonObject measure = TextMeasure(control);
+    state["geometry"] = geometryOf(control);
+    const QJsonObject measure = textMeasure(control);
     for (auto it = measure.begin(); it != measure.end(); ++it)
         state[it.key()] = it.value();
     return state;
 }
 
-QString WithoutAccessMarkers(const QString& caption) {
+QString withoutAccessMarkers(const QString& caption) {
     QString plain;
     for (qsizetype i = 0; i < caption.size(); ++i) {
         if (caption[i] == QLatin1Char('&')) {
@@ -120,7 +120,7 @@ QString WithoutAccessMarkers(const QString& caption) {
     return plain;
 }
 
-QAction* FindMenuEntry(const QList<QAction*>& entries, const QString& name) {
+QAction* findMenuEntry(const QList<QAction*>& entries, const QString& name) {
     QList<QAction*> real;
     for (QAction* entry : entries)
         if (!entry->isSeparator())
@@ -131,7 +131,7 @@ QAction* FindMenuEntry(const QList<QAction*>& entries, const QString& name) {
         return ok && index >= 0 && index < real.size() ? real[index] : nullptr;
     }
     for (QAction* entry : real)
-        if (WithoutAccessMarkers(entry->text()) == name)
+        if (withoutAccessMarkers(entry->text()) == name)
             return entry;
     return nullptr;
 }

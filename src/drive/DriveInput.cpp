@@ -7,7 +7,7 @@
 
 namespace kelvane {
 
-QWidget* KeyboardTarget(QWidget* fallback) {
+QWidget* keyboardTarget(QWidget* fallback) {
     if (QWidget* focused = QApplication::focusWidget())
         return focused;
     if (QWidget* modal = QApplication::activeModalWidget())
@@ -21,75 +21,75 @@ namespace {
 
 constexpr int kButtonAnimationWait = 150; // milliseconds
 
-void SendKey(QWidget* fallback, Qt::Key key, const QString& text, Qt::KeyboardModifiers modifiers) {
-    QWidget* target = KeyboardTarget(fallback);
+void sendKey(QWidget* fallback, Qt::Key key, const QString& text, Qt::KeyboardModifiers modifiers) {
+    QWidget* target = keyboardTarget(fallback);
     if (!target)
         return;
     QTest::sendKeyEvent(QTest::Press, target, key, text, modifiers);
     // The press may have moved the focus or closed a window: release where it lands.
-    QWidget* releaseTarget = KeyboardTarget(fallback);
+    QWidget* releaseTarget = keyboardTarget(fallback);
     if (releaseTarget)
         QTest::sendKeyEvent(QTest::Release, releaseTarget, key, text, modifiers);
 }
 
 } // namespace
 
-void TypeCharacter(QWidget* fallback, QChar character) {
+void typeCharacter(QWidget* fallback, QChar character) {
     const char16_t code = character.unicode();
     switch (code) {
     case u'\r':
     case u'\n':
-        SendKey(fallback, Qt::Key_Return, QStringLiteral("\r"), Qt::NoModifier);
+        sendKey(fallback, Qt::Key_Return, QStringLiteral("\r"), Qt::NoModifier);
         return;
     case u'\b':
-        SendKey(fallback, Qt::Key_Backspace, QStringLiteral("\b"), Qt::NoModifier);
+        sendKey(fallback, Qt::Key_Backspace, QStringLiteral("\b"), Qt::NoModifier);
         return;
     case u'\t':
-        SendKey(fallback, Qt::Key_Tab, QStringLiteral("\t"), Qt::NoModifier);
+        sendKey(fallback, Qt::Key_Tab, QStringLiteral("\t"), Qt::NoModifier);
         return;
     case 0x1B:
-        SendKey(fallback, Qt::Key_Escape, QString(QChar(0x1B)), Qt::NoModifier);
+        sendKey(fallback, Qt::Key_Escape, QString(QChar(0x1B)), Qt::NoModifier);
         return;
     case 0x7F:
-        SendKey(fallback, Qt::Key_Delete, QString(QChar(0x7F)), Qt::NoModifier);
+        sendKey(fallback, Qt::Key_Delete, QString(QChar(0x7F)), Qt::NoModifier);
         return;
     default:
         break;
     }
     if (code >= 1 && code <= 26) {
-        SendKey(fallback, static_cast<Qt::Key>(Qt::Key_A + code - 1), QString(character),
+        sendKey(fallback, static_cast<Qt::Key>(Qt::Key_A + code - 1), QString(character),
                 Qt::ControlModifier);
         return;
     }
     // Qt's key codes for printable ASCII are the upper-case characters themselves.
     const Qt::Key key =
         code < 0x80 ? static_cast<Qt::Key>(character.toUpper().unicode()) : Qt::Key_unknown;
-    SendKey(fallback, key, QString(character), Qt::NoModifier);
+    sendKey(fallback, key, QString(character), Qt::NoModifier);
 }
 
-bool PressNamedKey(QWidget* fallback, const QString& name) {
+bool pressNamedKey(QWidget* fallback, const QString& name) {
     if (name == QLatin1String("Enter"))
-        TypeCharacter(fallback, QChar(u'\r'));
+        typeCharacter(fallback, QChar(u'\r'));
     else if (name == QLatin1String("Backspace"))
-        TypeCharacter(fallback, QChar(u'\b'));
+        typeCharacter(fallback, QChar(u'\b'));
     else if (name == QLatin1String("Delete"))
-        TypeCharacter(fallback, QChar(0x7F));
+        typeCharacter(fallback, QChar(0x7F));
     else if (name == QLatin1String("Escape"))
-        TypeCharacter(fallback, QChar(0x1B));
+        typeCharacter(fallback, QChar(0x1B));
     else if (name == QLatin1String("Tab"))
-        TypeCharacter(fallback, QChar(u'\t'));
+        typeCharacter(fallback, QChar(u'\t'));
     else if (name == QLatin1String("Down"))
-        SendKey(fallback, Qt::Key_Down, QString(), Qt::NoModifier);
+        sendKey(fallback, Qt::Key_Down, QString(), Qt::NoModifier);
     else if (name == QLatin1String("Up"))
-        SendKey(fallback, Qt::Key_Up, QString(), Qt::NoModifier);
+        sendKey(fallback, Qt::Key_Up, QString(), Qt::NoModifier);
     else if (name == QLatin1String("Ctrl+Tab"))
-        SendKey(fallback, Qt::Key_Tab, QString(), Qt::ControlModifier);
+        sendKey(fallback, Qt::Key_Tab, QString(), Qt::ControlModifier);
     else if (name == QLatin1String("Ctrl+Shift+Tab"))
-        SendKey(fallback, Qt::Key_Backtab, QString(), Qt::ControlModifier | Qt::ShiftModifier);
+        sendKey(fallback, Qt::Key_Backtab, QString(), Qt::ControlModifier | Qt::ShiftModifier);
     else if (name.size() == 6 && name.startsWith(QLatin1String("Ctrl+")) && name[5].isLetter())
-        TypeCharacter(fallback, QChar(name[5].toUpper().unicode() - u'A' + 1));
+        typeCharacter(fallback, QChar(name[5].toUpper().unicode() - u'A' + 1));
     else if (name.size() == 5 && name.startsWith(QLatin1String("Alt+")) && name[4].isLetter()) {
-        SendKey(fallback, static_cast<Qt::Key>(name[4].toUpper().unicode()), QString(),
+        sendKey(fallback, static_cast<Qt::Key>(name[4].toUpper().unicode()), QString(),
                 Qt::AltModifier);
         // A button's access key clicks it with a short press animation: let it end.
         QTest::qWait(kButtonAnimationWait);
@@ -98,11 +98,11 @@ bool PressNamedKey(QWidget* fallback, const QString& name) {
     return true;
 }
 
-void ClickControl(QWidget* control) {
+void clickControl(QWidget* control) {
     QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, control->rect().center());
 }
 
-void HoverControl(QWidget* control, bool enter) {
+void hoverControl(QWidget* control, bool enter) {
     if (enter) {
         const QPointF local = control->rect().center();
         QEnterEvent event(local, local, control->mapToGlobal(local));

@@ -10,18 +10,18 @@ namespace kelvane {
 // that key preview, key filters, shortcuts and focus handling act as for a user.
 
 // The control a key press goes to: the focused control, else the active window.
-QWidget* KeyboardTarget(QWidget* fallback);
+QWidget* keyboardTarget(QWidget* fallback);
 
 // Types one character (Enter, Backspace, Escape, Tab, DEL and Ctrl+letter control
 // characters included).
-void TypeCharacter(QWidget* fallback, QChar character);
+void typeCharacter(QWidget* fallback, QChar character);
 
 // One named key: "Enter", "Backspace", "Delete", "Escape", "Tab", "Ctrl+X", "Alt+X",
 // "Ctrl+Tab", "Ctrl+Shift+Tab".
 // Returns false for a name it does not know.
-bool PressNamedKey(QWidget* fallback, const QString& name);
+bool pressNamedKey(QWidget* fallback, const QString& name);
 
-void ClickControl(QWidget* control);
-void HoverControl(QWidget* control, bool enter);
+void clickControl(QWidget* control);
+void hoverControl(QWidget* control, bool enter);
 
 } // namespace kelvane

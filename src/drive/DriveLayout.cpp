@@ -20,7 +20,7 @@ namespace kelvane {
 
 namespace {
 
-int NeededWidth(const QWidget* control, const QString& text) {
+int neededWidth(const QWidget* control, const QString& text) {
     const QFontMetricsF metrics(control->font());
     qreal widest = 0;
     for (const QString& line : text.split(QLatin1Char('\n')))
@@ -28,7 +28,7 @@ int NeededWidth(const QWidget* control, const QString& text) {
     return static_cast<int>(std::ceil(widest));
 }
 
-int LabelRoom(const QLabel* label) {
+int labelRoom(const QLabel* label) {
     const int margin = label->margin();
     int indent = label->indent();
     if (indent < 0)
@@ -39,7 +39,7 @@ int LabelRoom(const QLabel* label) {
     return label->contentsRect().width() - 2 * margin - (centred ? 0 : indent);
 }
 
-int LineEditRoom(const QLineEdit* edit) {
+int lineEditRoom(const QLineEdit* edit) {
     QStyleOptionFrame option;
     option.initFrom(edit);
     option.rect = edit->rect();
@@ -53,7 +53,7 @@ int LineEditRoom(const QLineEdit* edit) {
     return contents.marginsRemoved(edit->textMargins()).width() - 2 * kInnerMargin;
 }
 
-int ButtonRoom(const QAbstractButton* button) {
+int buttonRoom(const QAbstractButton* button) {
     QStyleOptionButton option;
     option.initFrom(button);
     option.text = button->text();
@@ -70,7 +70,7 @@ int ButtonRoom(const QAbstractButton* button) {
     return room;
 }
 
-int ComboRoom(const QComboBox* combo) {
+int comboRoom(const QComboBox* combo) {
     QStyleOptionComboBox option;
     option.initFrom(combo);
     option.editable = combo->isEditable();
@@ -83,14 +83,14 @@ int ComboRoom(const QComboBox* combo) {
 }
 
 // Controls whose inner widgets are part of them, not controls of their own.
-bool IsWholeControl(const QWidget* widget) {
+bool isWholeControl(const QWidget* widget) {
     return qobject_cast<const QComboBox*>(widget) || qobject_cast<const QLineEdit*>(widget) ||
            qobject_cast<const QAbstractScrollArea*>(widget) ||
            qobject_cast<const QAbstractSpinBox*>(widget) ||
            qobject_cast<const QAbstractButton*>(widget) || qobject_cast<const QLabel*>(widget);
 }
 
-void CollectControls(const QWidget* parent, QList<const QWidget*>& controls) {
+void collectControls(const QWidget* parent, QList<const QWidget*>& controls) {
     for (const QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (!child->isVisible() || child->isWindow())
             continue;
@@ -100,14 +100,14 @@ void CollectControls(const QWidget* parent, QList<const QWidget*>& controls) {
                     return true;
             return false;
         }();
-        if (IsWholeControl(child) || !hasShownChildren)
+        if (isWholeControl(child) || !hasShownChildren)
             controls << child;
         else
-            CollectControls(child, controls);
+            collectControls(child, controls);
     }
 }
 
-QString ShownText(const QWidget* control) {
+QString shownText(const QWidget* control) {
     if (auto* label = qobject_cast<const QLabel*>(control))
         return label->textFormat() == Qt::RichText || Qt::mightBeRichText(label->text())
                    ? QString()
@@ -115,17 +115,17 @@ QString ShownText(const QWidget* control) {
     if (auto* edit = qobject_cast<const QLineEdit*>(control))
         return edit->displayText();
     if (auto* button = qobject_cast<const QAbstractButton*>(control))
-        return WithoutAccessMarkers(button->text());
+        return withoutAccessMarkers(button->text());
     if (auto* combo = qobject_cast<const QComboBox*>(control))
         return combo->currentText();
     if (auto* group = qobject_cast<const QGroupBox*>(control))
-        return WithoutAccessMarkers(group->title());
+        return withoutAccessMarkers(group->title());
     return {};
 }
 
 } // namespace
 
-QJsonObject GeometryOf(const QWidget* control) {
+QJsonObject geometryOf(const QWidget* control) {
     const QPoint origin =
         control->isWindow() ? QPoint(0, 0) : control->mapTo(control->window(), QPoint(0, 0));
     return QJsonObject{{"x", origin.x()},
@@ -134,23 +134,23 @@ QJsonObject GeometryOf(const QWidget* control) {
                        {"height", control->height()}};
 }
 
-QJsonObject TextMeasure(const QWidget* control) {
+QJsonObject textMeasure(const QWidget* control) {
     int room = -1;
     if (auto* label = qobject_cast<const QLabel*>(control); label && !label->wordWrap())
-        room = LabelRoom(label);
+        room = labelRoom(label);
     else if (auto* edit = qobject_cast<const QLineEdit*>(control))
-        room = LineEditRoom(edit);
+        room = lineEditRoom(edit);
     else if (auto* button = qobject_cast<const QAbstractButton*>(control))
-        room = ButtonRoom(button);
+        room = buttonRoom(button);
     else if (auto* combo = qobject_cast<const QComboBox*>(control))
-        room = ComboRoom(combo);
-    const QString text = ShownText(control);
+        room = comboRoom(combo);
+    const QString text = shownText(control);
     if (room < 0 || text.isEmpty())
         return {};
-    return QJsonObject{{"textWidth", NeededWidth(control, text)}, {"textRoom", room}};
+    return QJsonObject{{"textWidth", neededWidth(control, text)}, {"textRoom", room}};
 }
 
-QJsonArray NamedControls(const QWidget* page) {
+QJsonArray namedControls(const QWidget* page) {
     QJsonArray names;
     for (const QWidget* control : page->findChildren<QWidget*>()) {
         const QString name = control->objectName();
@@ -160,15 +160,15 @@ QJsonArray NamedControls(const QWidget* page) {
     return names;
 }
 
-QJsonArray PageLayout(const QWidget* page) {
+QJsonArray pageLayout(const QWidget* page) {
     QList<const QWidget*> controls;
-    CollectControls(page, controls);
+    collectControls(page, controls);
     QJsonArray layout;
     for (const QWidget* control : controls) {
-        QJsonObject entry = TextMeasure(control);
+        QJsonObject entry = textMeasure(control);
         entry["name"] = control->objectName();
-        entry["text"] = ShownText(control);
-        entry["geometry"] = GeometryOf(control);
+        entry["text"] = shownText(control);
+        entry["geometry"] = geometryOf(control);
         layout.append(entry);
     }
     return layout;

@@ -1,66 +1,33 @@
 #include "drive/DriveSession.h"
 
-#include "app/MainForm.h"
+#include "app/MainWindow.h"
 #include "app/PageControl.h"
 #include "app/StatusBar.h"
+#include "drive/DriveArguments.h"
 #include "drive/DriveControls.h"
-#include "drive/DriveInput.h"
-#include "drive/DriveLayout.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
-#include <QComboBox>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QKeySequence>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTest>
-#include <QToolTip>
-
-#include <stdexcept>
 
 namespace kelvane {
 
 namespace {
 
-// A command that cannot be carried out; its text becomes the reply's "error".
-class DriveError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-QString Text(const QJsonArray& arguments, int index) {
-    if (index >= arguments.size() || !arguments[index].isString())
-        throw DriveError("argument " + std::to_string(index) + " must be a string");
-    return arguments[index].toString();
-}
-
-int Number(const QJsonArray& arguments, int index) {
-    if (index >= arguments.size() || !arguments[index].isDouble())
-        throw DriveError("argument " + std::to_string(index) + " must be a number");
-    return arguments[index].toInt();
-}
-
-QWidget* Control(const QJsonArray& arguments, int index) {
-    const QString name = Text(arguments, index);
-    QWidget* control = FindControl(name);
-    if (!control)
-        throw DriveError("no control named " + name.toStdString());
-    return control;
-}
-
 // Lets Qt finish what the command set off: layouts, posted events, deferred deletes.
-void Settle() {
+void settle() {
     for (int i = 0; i < 3; ++i) {
         QApplication::processEvents();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }
 
-QJsonObject EventJson(const PlatformEvent& event) {
+QJsonObject eventJson(const PlatformEvent& event) {
     QJsonObject json;
     json["type"] = QString::fromStdString(event.type);
     if (event.type == "error" || event.type == "confirm") {
@@ -96,11 +63,11 @@ QByteArray DriveSession::handleLine(const QByteArray& line) {
         if (command.isEmpty() || !command[0].isString())
             throw DriveError("malformed command: the first element must name the command");
         const QJsonValue value = run(command[0].toString(), command);
-        Settle();
+        settle();
         reply["ok"] = true;
         reply["value"] = value;
     } catch (const std::exception& error) {
-        Settle();
+        settle();
         reply["ok"] = false;
         reply["error"] = QString::fromUtf8(error.what());
     }
@@ -111,7 +78,7 @@ QByteArray DriveSession::handleLine(const QByteArray& line) {
 QJsonArray DriveSession::takeEvents() {
     QJsonArray events;
     for (const PlatformEvent& event : platform_.takeEvents())
-        events.append(EventJson(event));
+        events.append(eventJson(event));
     if (windowOpen_ && window_ && !window_->isVisible()) {
         windowOpen_ = false;
         events.append(QJsonObject{{"type", "closed"}});
@@ -125,122 +92,16 @@ QWidget& DriveSession::mainWindow() {
     return *window_;
 }
 
-QJsonValue DriveSession::run(const QString& command, const QJsonArray& arguments) {
-    if (command == QLatin1String("start"))
-        return start();
-    if (command == QLatin1String("answer")) {
-        for (int i = 1; i < arguments.size(); ++i) {
-            const QString answer = Text(arguments, i);
-            if (answer != QLatin1String("yes") && answer != QLatin1String("no"))
-                throw DriveError("answers are \"yes\" or \"no\"");
-            platform_.queueAnswer(answer == QLatin1String("yes"));
-        }
-        return QJsonValue::Null;
-    }
-    if (command == QLatin1String("shell")) {
-        const QString verdict = Text(arguments, 1);
-        if (verdict != QLatin1String("ok") && verdict != QLatin1String("fail"))
-            throw DriveError("the shell answers \"ok\" or \"fail\"");
-        platform_.setShellAccepts(verdict == QLatin1String("ok"));
-        return QJsonValue::Null;
-    }
-    if (command == QLatin1String("wait")) {
-        // Lets the program run for that many milliseconds: timers fire, input from
-        // the display is handled.
-        QTest::qWait(Number(arguments, 1));
-        return QJsonValue::Null;
-    }
-    if (command == QLatin1String("tooltip"))
-        return QJsonObject{{"text", QToolTip::text()}, {"visible", QToolTip::isVisible()}};
-    if (command == QLatin1String("clipboard"))
-        return QString::fromStdString(platform_.clipboard());
-
-    QWidget& window = mainWindow();
-    if (command == QLatin1String("page")) {
-        if (!window_->showPage(Text(arguments, 1)))
-            throw DriveError("no page " + Text(arguments, 1).toStdString());
-        return window_->pageControl().activeCaption();
-    }
-    if (command == QLatin1String("focus")) {
-        QWidget* control = Control(arguments, 1);
-        control->activateWindow();
-        control->setFocus(Qt::OtherFocusReason);
-        return QJsonValue::Null;
-    }
-    if (command == QLatin1String("type")) {
-        for (const QChar character : Text(arguments, 1))
-            TypeCharacter(&window, character);
-        return QJsonValue::Null;
-    }
-    if (command == QLatin1String("key")) {
-        if (!PressNamedKey(&window, Text(arguments, 1)))
-            throw DriveError("unknown key " + Text(arguments, 1).toStdString());
-        return QJsonValue::Null;
-    }
-    if (command == QLatin1String("paste")) {
-        auto* edit = qobject_cast<QLineEdit*>(Control(arguments, 1));
-        if (!edit)
-            throw DriveError("not an entry box: " + Text(arguments, 1).toStdString());
-        edit->selectAll();
-        edit->insert(Text(arguments, 2));
-        return QJsonValue::Null;
-    }
-    if (command == QLatin1String("click")) {
-        ClickControl(Control(arguments, 1));
-        return QJsonValue::Null;
-    }
-    if (command == QLatin1String("hover") || command == QLatin1String("leave")) {
-        HoverControl(Control(arguments, 1), command == QLatin1String("hover"));
-        return QJsonValue::Null;
-    }
-    if (command == QLatin1String("menu") || command == QLatin1String("menuitems"))
-        return menu(arguments, command == QLatin1String("menuitems"));
-    if (command == QLatin1String("select")) {
-        auto* combo = qobject_cast<QComboBox*>(Control(arguments, 1));
-        const int index = combo ? combo->findText(Text(arguments, 2)) : -1;
-        if (index < 0)
-            throw DriveError("no item " + Text(arguments, 2).toStdString());
-        combo->setCurrentIndex(index);
-        return QJsonValue::Null;
-    }
-    if (command == QLatin1String("get"))
-        return DescribeControl(Control(arguments, 1));
-    if (command == QLatin1String("controls"))
-        return NamedControls(window_->pageControl().activePage());
-    if (command == QLatin1String("layout"))
-        return layout();
-    if (command == QLatin1String("statusbar"))
-        return statusBar();
-    if (command == QLatin1String("tabs"))
-        return tabs();
-    if (command == QLatin1String("close"))
-        return close();
-    if (command == QLatin1String("resize")) {
-        window.resize(Number(arguments, 1), Number(arguments, 2));
-        return QJsonValue::Null;
-    }
-    if (command == QLatin1String("window"))
-        return activeWindow();
-    if (command == QLatin1String("screenshot")) {
-        QWidget* shown =
-            QApplication::activeModalWidget() ? QApplication::activeModalWidget() : &window;
-        if (!shown->grab().save(Text(arguments, 1), "PNG"))
-            throw DriveError("cannot write " + Text(arguments, 1).toStdString());
-        return QJsonValue::Null;
-    }
-    throw DriveError("unknown command " + command.toStdString());
-}
-
 QJsonValue DriveSession::start() {
     if (window_)
         throw DriveError("the program is already started");
-    window_ = std::make_unique<TMainForm>(platform_);
-    window_->FormCreate();
+    window_ = std::make_unique<MainWindow>(platform_);
+    window_->startUp();
     window_->show();
     window_->activateWindow();
     QApplication::setActiveWindow(window_.get());
     windowOpen_ = true;
-    Settle();
+    settle();
     return QJsonValue::Null;
 }
 
@@ -248,12 +109,12 @@ QJsonValue DriveSession::menu(const QJsonArray& arguments, bool listOnly) {
     QList<QAction*> entries = window_->menuBar()->actions();
     QAction* entry = nullptr;
     for (int i = 1; i < arguments.size(); ++i) {
-        entry = FindMenuEntry(entries, Text(arguments, i));
+        entry = findMenuEntry(entries, textArgument(arguments, i));
         if (!entry)
-            throw DriveError("no menu entry " + Text(arguments, i).toStdString());
+            throw DriveError("no menu entry " + textArgument(arguments, i).toStdString());
         if (i + 1 < arguments.size() || listOnly) {
             if (!entry->menu())
-                throw DriveError(Text(arguments, i).toStdString() + " is not a menu");
+                throw DriveError(textArgument(arguments, i).toStdString() + " is not a menu");
             // A menu may fill itself as it opens: reading its entries opens it.
             emit entry->menu()->aboutToShow();
             entries = entry->menu()->actions();
@@ -265,7 +126,7 @@ QJsonValue DriveSession::menu(const QJsonArray& arguments, bool listOnly) {
             if (item->isSeparator())
                 continue;
             items.append(QJsonObject{
-                {"caption", WithoutAccessMarkers(item->text())},
+                {"caption", withoutAccessMarkers(item->text())},
                 {"checked", item->isChecked()},
                 {"radio", item->actionGroup() != nullptr && item->actionGroup()->isExclusive()},
                 {"enabled", item->isEnabled()},
@@ -281,18 +142,8 @@ QJsonValue DriveSession::menu(const QJsonArray& arguments, bool listOnly) {
     return QJsonValue::Null;
 }
 
-QJsonValue DriveSession::layout() {
-    PageControl& pages = window_->pageControl();
-    QJsonObject frame{{"window", GeometryOf(window_.get())},
-                      {"pageControl", GeometryOf(&pages)},
-                      {"statusBar", GeometryOf(&window_->statusBar())},
-                      {"page", GeometryOf(pages.activePage())},
-                      {"controls", PageLayout(pages.activePage())}};
-    return frame;
-}
-
 QJsonValue DriveSession::statusBar() {
-    const StatusBar& bar = window_->statusBar();
+    const StatusBar& bar = window_->statusPanels();
     QJsonArray panels;
     for (int i = 0; i < StatusBar::kPanelCount; ++i)
         panels.append(QJsonObject{{"text", bar.panelText(i)}, {"width", bar.panelWidth(i)}});
@@ -323,7 +174,7 @@ QJsonValue DriveSession::activeWindow() {
 
 QJsonValue DriveSession::close() {
     window_->close();
-    Settle();
+    settle();
     return QJsonObject{{"closed", !window_->isVisible()}};
 }
 

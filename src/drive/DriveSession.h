@@ -10,7 +10,7 @@
 
 namespace kelvane {
 
-class TMainForm;
+class MainWindow;
 
 // One scripting session: it runs the program's own main window on a scripted
 // desktop and answers one JSON command line with one JSON reply line.
@@ -24,11 +24,24 @@ public:
     QByteArray handleLine(const QByteArray& line);
 
     ScriptedPlatform& platform() { return platform_; }
-    TMainForm* window() { return window_.get(); }
+    MainWindow* window() { return window_.get(); }
 
 private:
+    // Carries out one command, found by its name in the table of commands.
     QJsonValue run(const QString& command, const QJsonArray& arguments);
     QJsonValue start();
+    QJsonValue answer(const QJsonArray& arguments);
+    QJsonValue shell(const QJsonArray& arguments);
+    QJsonValue page(const QJsonArray& arguments);
+    QJsonValue focus(const QJsonArray& arguments);
+    QJsonValue type(const QJsonArray& arguments);
+    QJsonValue key(const QJsonArray& arguments);
+    QJsonValue paste(const QJsonArray& arguments);
+    QJsonValue hover(const QJsonArray& arguments, bool enter);
+    QJsonValue select(const QJsonArray& arguments);
+    QJsonValue resize(const QJsonArray& arguments);
+    QJsonValue screenshot(const QJsonArray& arguments);
+    QJsonValue wait(const QJsonArray& arguments);
     QJsonValue menu(const QJsonArray& arguments, bool listOnly);
     QJsonValue layout();
     QJsonValue statusBar();
@@ -36,10 +49,12 @@ private:
     QJsonValue activeWindow();
     QJsonValue close();
     QWidget& mainWindow();
+    // The control named by argument `index`, on whichever page it stands.
+    QWidget* control(const QJsonArray& arguments, int index);
     QJsonArray takeEvents();
 
     ScriptedPlatform platform_;
-    std::unique_ptr<TMainForm> window_;
+    std::unique_ptr<MainWindow> window_;
     bool windowOpen_ = false;
 };
 

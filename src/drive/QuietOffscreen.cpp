@@ -9,7 +9,7 @@ namespace {
 
 QtMessageHandler previousHandler = nullptr;
 
-void FilterMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+void filterMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (message.contains(QLatin1String("does not support propagateSizeHints")))
         return;
     if (previousHandler)
@@ -18,8 +18,8 @@ void FilterMessage(QtMsgType type, const QMessageLogContext& context, const QStr
 
 } // namespace
 
-void InstallQuietOffscreenMessages() {
-    previousHandler = qInstallMessageHandler(&FilterMessage);
+void installQuietOffscreenMessages() {
+    previousHandler = qInstallMessageHandler(&filterMessage);
 }
 
 } // namespace kelvane

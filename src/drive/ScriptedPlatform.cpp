@@ -14,7 +14,7 @@ void ScriptedPlatform::showError(const std::string& text) {
     PlatformEvent event;
     event.type = "error";
     event.title = "Kelvane";
-    event.text = WithFullStop(text);
+    event.text = withFullStop(text);
     events_.push_back(event);
 }
 

@@ -26,7 +26,7 @@ struct Options {
     kelvane::Separators separators;
 };
 
-[[noreturn]] void Usage() {
+[[noreturn]] void usage() {
     std::fputs("usage: kelvane-drive [--program-dir DIR] [--user-data-dir DIR] "
                "[--decimal-separator C] [--thousands-separator C]\n",
                stderr);
@@ -35,12 +35,12 @@ struct Options {
 
 // The arguments as Qt gives them: UTF-8 text on every system (on Windows taken from
 // the wide command line, so folders such as "C:\Users\Zoë" arrive whole).
-Options ReadOptions(const QStringList& arguments) {
+Options readOptions(const QStringList& arguments) {
     Options options;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const std::string option = arguments[i].toStdString();
         if (i + 1 >= arguments.size())
-            Usage();
+            usage();
         const std::string value = arguments[++i].toStdString();
         const std::string folder = QDir::fromNativeSeparators(arguments[i]).toStdString();
         if (option == "--program-dir")
@@ -52,7 +52,7 @@ Options ReadOptions(const QStringList& arguments) {
         else if (option == "--thousands-separator")
             options.separators.thousands = value;
         else
-            Usage();
+            usage();
     }
     return options;
 }
@@ -68,8 +68,8 @@ int main(int argc, char* argv[]) {
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
     QApplication application(argc, argv);
-    const Options options = ReadOptions(QCoreApplication::arguments());
-    kelvane::InstallQuietOffscreenMessages();
+    const Options options = readOptions(QCoreApplication::arguments());
+    kelvane::installQuietOffscreenMessages();
     QApplication::setApplicationName(QStringLiteral("Kelvane"));
     QApplication::setQuitOnLastWindowClosed(false);
 

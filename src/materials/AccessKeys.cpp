@@ -6,7 +6,7 @@ namespace {
 
 // The slot of a letter or digit in the table of taken keys, or -1 for any other
 // byte (marks, blanks and the bytes of characters beyond ASCII).
-int KeySlot(char byte) {
+int keySlot(char byte) {
     if (byte >= 'a' && byte <= 'z')
         return byte - 'a';
     if (byte >= 'A' && byte <= 'Z')
@@ -27,7 +27,7 @@ std::string AccessKeys::caption(std::string_view name) {
             result += "&&";
             continue;
         }
-        const int slot = KeySlot(byte);
+        const int slot = keySlot(byte);
         if (!marked && slot >= 0 && !taken_[static_cast<std::size_t>(slot)]) {
             taken_[static_cast<std::size_t>(slot)] = true;
             result += '&';

@@ -11,51 +11,51 @@ namespace {
 
 // The density text as an error quotes it: whole, unless it is so long that no
 // message box could show it (a damaged or binary file); then its first characters.
-std::string QuotedDensityText(std::string_view text) {
+std::string quotedDensityText(std::string_view text) {
     constexpr std::size_t kLongest = 80;
     if (text.size() <= kLongest)
-        return DisplayText(text);
+        return displayText(text);
     std::size_t cut = kLongest;
     while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
         --cut; // never split a UTF-8 character
-    return DisplayText(text.substr(0, cut)) + "...";
+    return displayText(text.substr(0, cut)) + "...";
 }
 
 } // namespace
 
-DensityTableRead ParseDensityTable(std::string_view content, const Separators& separators) {
+DensityTableRead parseDensityTable(std::string_view content, const Separators& separators) {
     DensityTableRead read;
     // Lines and density texts stay views into the content: only the names are copied.
     std::size_t lineCount = 0;
-    ForEachLine(content, [&](std::string_view) {
+    forEachLine(content, [&](std::string_view) {
         ++lineCount;
         return true;
     });
     read.materials.reserve(lineCount);
-    ForEachLine(content, [&](std::string_view line) {
+    forEachLine(content, [&](std::string_view line) {
         const auto comma = line.find(',');
-        TMaterialList entry;
+        MaterialEntry entry;
         std::string_view densityText = line;
         if (comma != std::string_view::npos) {
-            entry.Name = line.substr(0, comma);
+            entry.name = line.substr(0, comma);
             densityText = line.substr(comma + 1);
         }
-        const auto density = ReadDecimalNumber(densityText, {".", separators.decimal});
+        const auto density = readDecimalNumber(densityText, {".", separators.decimal});
         if (!density) {
             read.error =
-                "'" + QuotedDensityText(densityText) + "' is not a valid floating point value";
+                "'" + quotedDensityText(densityText) + "' is not a valid floating point value";
             return false;
         }
-        entry.Density = *density;
+        entry.density = *density;
         read.materials.push_back(std::move(entry));
         return true;
     });
     return read;
 }
 
-DensityTableRead ReadDensityFile(const std::string& path, const Separators& separators) {
+DensityTableRead readDensityFile(const std::string& path, const Separators& separators) {
     try {
-        return ParseDensityTable(ReadFileBytes(path), separators);
+        return parseDensityTable(readFileBytes(path), separators);
     } catch (const Error& error) {
         return DensityTableRead{{}, error.what()};
     }

@@ -9,20 +9,20 @@
 
 namespace kelvane {
 
-// The density file's name, found by the data-folder rule (AppFile).
+// The density file's name, found by the data-folder rule (appFile).
 inline constexpr const char* kDensityFileName = "Density_Plastics.csv";
 
 // One entry of the density table: the name exactly as the file's bytes hold it
 // (blanks included) and the density in g/cm³.
-struct TMaterialList {
-    std::string Name;
-    double Density = 0;
+struct MaterialEntry {
+    std::string name;
+    double density = 0;
 };
 
 // The table read from a density file: every material up to the first bad line,
 // and the error text of that line (or of a file that cannot be read), if any.
 struct DensityTableRead {
-    std::vector<TMaterialList> materials;
+    std::vector<MaterialEntry> materials;
     std::optional<std::string> error;
 };
 
@@ -31,10 +31,10 @@ struct DensityTableRead {
 // regional decimal separator as its point, so the shipped table reads in every
 // locale. A line whose density text is no number stops the reading with
 // "'<density text>' is not a valid floating point value".
-DensityTableRead ParseDensityTable(std::string_view content, const Separators& separators);
+DensityTableRead parseDensityTable(std::string_view content, const Separators& separators);
 
 // Reads the density file at `path`; a file that cannot be read gives no materials
 // and "Cannot open file "<path>". <reason>".
-DensityTableRead ReadDensityFile(const std::string& path, const Separators& separators);
+DensityTableRead readDensityFile(const std::string& path, const Separators& separators);
 
 } // namespace kelvane

@@ -20,23 +20,23 @@ namespace kelvane {
 
 namespace {
 
-[[noreturn]] void ThrowCannotCreate(const std::string& path, int error) {
+[[noreturn]] void throwCannotCreate(const std::string& path, int error) {
     throw Error("Cannot create file \"" + path + "\". " +
                 std::error_code(error, std::generic_category()).message());
 }
 
-bool Exists(const std::string& path) {
+bool exists(const std::string& path) {
     return PathExists(path);
 }
 
 } // namespace
 
-std::string LoadFileToStr(const std::string& path) {
-    const auto lines = SplitLines(ReadFileBytes(path));
+std::string loadFileToStr(const std::string& path) {
+    const auto lines = splitLines(readFileBytes(path));
     return lines.empty() ? std::string() : lines.back();
 }
 
-bool FolderWritable(const std::string& folder) {
+bool folderWritable(const std::string& folder) {
     const std::string probe = folder + "/.kelvane-write-probe";
     std::FILE* file = OpenFile(probe, "wx");
     if (!file)
@@ -55,26 +55,26 @@ constexpr const char* kUserFolder = "/Kelvane";
 constexpr const char* kUserFolder = "/kelvane";
 #endif
 
-std::string UserFavouritePath(const std::string& userDataDir) {
+std::string userFavouritePath(const std::string& userDataDir) {
     return userDataDir + kUserFolder + "/" + kFavouriteFileName;
 }
 
 // An installed copy cannot write beside itself: its favourite lives with the user,
 // unless a favourite file that the user may write (one shared between users) is
 // already there; that one is rewritten where it stands.
-bool KeptInUserFolder(const std::string& programDir, const std::string& userDataDir) {
+bool keptInUserFolder(const std::string& programDir, const std::string& userDataDir) {
     if (userDataDir.empty())
         return false;
-    const std::string path = AppFile(programDir, kFavouriteFileName);
+    const std::string path = appFile(programDir, kFavouriteFileName);
     if (IsRegularFile(path) && CanWriteFile(path))
         return false;
-    return !FolderWritable(Utf8FromPath(PathFromUtf8(path).parent_path()));
+    return !folderWritable(Utf8FromPath(PathFromUtf8(path).parent_path()));
 }
 
 // The file that a path names, followed through every symbolic link on the way (a
 // relative target counts from the link's folder), so that saving writes the shared
 // file and leaves the link in place. The path itself when it is no link.
-std::string LinkTarget(std::string path) {
+std::string linkTarget(std::string path) {
     namespace fs = std::filesystem;
     for (int hops = 0; hops < 40; ++hops) {
         std::error_code error;
@@ -92,16 +92,16 @@ std::string LinkTarget(std::string path) {
 // Replaces the whole content of the file from its first byte, where no new file can
 // be made beside it. The old content is put back when the new one cannot be written
 // whole, so that a failed save leaves the favourite as it was.
-void RewriteInPlace(const std::string& path, const std::string& content,
+void rewriteInPlace(const std::string& path, const std::string& content,
                     const std::string& shownPath) {
-    const std::string old = ReadFileBytes(path);
+    const std::string old = readFileBytes(path);
 #ifdef _WIN32
     const int fd = _wopen(PathFromUtf8(path).wstring().c_str(), _O_WRONLY | _O_BINARY);
 #else
     const int fd = ::open(path.c_str(), O_WRONLY);
 #endif
     if (fd < 0)
-        ThrowCannotCreate(shownPath, errno);
+        throwCannotCreate(shownPath, errno);
     const auto writeWhole = [fd](const std::string& bytes) {
         if (::lseek(fd, 0, SEEK_SET) != 0)
             return false;
@@ -123,48 +123,48 @@ void RewriteInPlace(const std::string& path, const std::string& content,
         const int error = errno != 0 ? errno : EIO;
         writeWhole(old);
         ::close(fd);
-        ThrowCannotCreate(shownPath, error);
+        throwCannotCreate(shownPath, error);
     }
     if (::close(fd) != 0)
-        ThrowCannotCreate(shownPath, errno);
+        throwCannotCreate(shownPath, errno);
 }
 
 } // namespace
 
-std::string FavouritePath(const std::string& programDir, const std::string& userDataDir) {
-    const std::string path = AppFile(programDir, kFavouriteFileName);
-    if (!KeptInUserFolder(programDir, userDataDir))
+std::string favouritePath(const std::string& programDir, const std::string& userDataDir) {
+    const std::string path = appFile(programDir, kFavouriteFileName);
+    if (!keptInUserFolder(programDir, userDataDir))
         return path;
-    const std::string userPath = UserFavouritePath(userDataDir);
-    return Exists(userPath) || !Exists(path) ? userPath : path;
+    const std::string userPath = userFavouritePath(userDataDir);
+    return exists(userPath) || !exists(path) ? userPath : path;
 }
 
-std::optional<std::string> ReadFavourite(const std::string& programDir,
+std::optional<std::string> readFavourite(const std::string& programDir,
                                          const std::string& userDataDir) {
-    const std::string path = FavouritePath(programDir, userDataDir);
-    if (!Exists(path))
+    const std::string path = favouritePath(programDir, userDataDir);
+    if (!exists(path))
         return std::nullopt;
-    return LoadFileToStr(path);
+    return loadFileToStr(path);
 }
 
-bool CompareFavMat(const std::string& programDir, const std::string& name,
+bool compareFavMat(const std::string& programDir, const std::string& name,
                    const std::string& userDataDir) {
-    const auto favourite = ReadFavourite(programDir, userDataDir);
+    const auto favourite = readFavourite(programDir, userDataDir);
     return favourite && *favourite == name;
 }
 
-void SaveFavMatFile(const std::string& programDir, const std::string& name,
+void saveFavMatFile(const std::string& programDir, const std::string& name,
                     const std::string& userDataDir) {
-    std::string path = AppFile(programDir, kFavouriteFileName);
-    if (KeptInUserFolder(programDir, userDataDir)) {
-        path = UserFavouritePath(userDataDir);
+    std::string path = appFile(programDir, kFavouriteFileName);
+    if (keptInUserFolder(programDir, userDataDir)) {
+        path = userFavouritePath(userDataDir);
         std::error_code ignored;
         std::filesystem::create_directories(PathFromUtf8(userDataDir + kUserFolder), ignored);
     }
     // A link is followed: its target is the file that is written.
-    const std::string target = LinkTarget(path);
-    const bool exists = Exists(target);
-    if (exists) {
+    const std::string target = linkTarget(path);
+    const bool existed = exists(target);
+    if (existed) {
         // The file must be writable as it stands: opened for appending and closed.
         std::FILE* existing = OpenFile(target, "ab");
         if (!existing)
@@ -178,11 +178,11 @@ void SaveFavMatFile(const std::string& programDir, const std::string& name,
     std::FILE* file = OpenFile(temporary, "wb");
     if (!file) {
         const int error = errno != 0 ? errno : EACCES;
-        if (exists) {
-            RewriteInPlace(target, content, path);
+        if (existed) {
+            rewriteInPlace(target, content, path);
             return;
         }
-        ThrowCannotCreate(path, error);
+        throwCannotCreate(path, error);
     }
     const bool written = std::fwrite(content.data(), 1, content.size(), file) == content.size();
     const int writeError = errno;
@@ -190,10 +190,10 @@ void SaveFavMatFile(const std::string& programDir, const std::string& name,
     if (!written || !closed) {
         const int error = !written ? writeError : errno;
         RemoveFile(temporary);
-        ThrowCannotCreate(path, error != 0 ? error : EIO);
+        throwCannotCreate(path, error != 0 ? error : EIO);
     }
     std::error_code renameError;
-    if (exists) {
+    if (existed) {
         // The new file takes the old one's permissions: a favourite shared with
         // other users stays writable for them.
         std::error_code ignored;
@@ -205,7 +205,7 @@ void SaveFavMatFile(const std::string& programDir, const std::string& name,
     std::filesystem::rename(PathFromUtf8(temporary), PathFromUtf8(target), renameError);
     if (renameError) {
         RemoveFile(temporary);
-        ThrowCannotCreate(path, renameError.value());
+        throwCannotCreate(path, renameError.value());
     }
 }
 

@@ -11,21 +11,21 @@ inline constexpr const char* kFavouriteFileName = "Material.txt";
 
 // The last line of a text file (empty for an empty file). Throws kelvane::Error
 // when the file cannot be read.
-std::string LoadFileToStr(const std::string& path);
+std::string loadFileToStr(const std::string& path);
 
 // Where the favourite is read and kept: the data-folder rule's file, except where
 // the program's folder cannot be written (an installed copy), holds no favourite
 // file that the user may write, and a user data folder is given; there it is
 // "kelvane/Material.txt" ("Kelvane\Material.txt" on Windows) in the user's data folder,
 // which is read in preference to any file beside the program.
-std::string FavouritePath(const std::string& programDir, const std::string& userDataDir);
+std::string favouritePath(const std::string& programDir, const std::string& userDataDir);
 
 // The favourite's name, or nothing when there is no favourite file.
-std::optional<std::string> ReadFavourite(const std::string& programDir,
+std::optional<std::string> readFavourite(const std::string& programDir,
                                          const std::string& userDataDir = {});
 
 // True only when a favourite file exists and its last line equals the name exactly.
-bool CompareFavMat(const std::string& programDir, const std::string& name,
+bool compareFavMat(const std::string& programDir, const std::string& name,
                    const std::string& userDataDir = {});
 
 // Keeps the name as the favourite. The new content goes to a temporary file in the
@@ -36,10 +36,10 @@ bool CompareFavMat(const std::string& programDir, const std::string& name,
 // is rewritten in place. Throws kelvane::Error with "File access denied" or
 // "Cannot create file "<path>". <reason>" on failure, and then leaves the old file
 // as it was.
-void SaveFavMatFile(const std::string& programDir, const std::string& name,
+void saveFavMatFile(const std::string& programDir, const std::string& name,
                     const std::string& userDataDir = {});
 
 // True when a new file can be made in the folder (tried with a probe file).
-bool FolderWritable(const std::string& folder);
+bool folderWritable(const std::string& folder);
 
 } // namespace kelvane

@@ -6,10 +6,10 @@ MaterialFinder::MaterialFinder(std::vector<std::string> names)
     : names_(std::move(names)) {
     folded_.reserve(names_.size());
     for (const std::string& name : names_)
-        folded_.push_back(Folded(name));
+        folded_.push_back(folded(name));
 }
 
-std::string MaterialFinder::Folded(std::string_view text) {
+std::string MaterialFinder::folded(std::string_view text) {
     std::string folded(text);
     for (std::size_t i = 0; i < folded.size(); ++i) {
         auto& byte = reinterpret_cast<unsigned char&>(folded[i]);
@@ -28,7 +28,7 @@ std::string MaterialFinder::Folded(std::string_view text) {
 }
 
 std::vector<std::size_t> MaterialFinder::find(std::string_view part) const {
-    const std::string wanted = Folded(part);
+    const std::string wanted = folded(part);
     std::vector<std::size_t> found;
     for (std::size_t i = 0; i < folded_.size(); ++i)
         if (folded_[i].find(wanted) != std::string::npos)

@@ -23,7 +23,7 @@ public:
     std::size_t size() const { return names_.size(); }
 
     // `text` (UTF-8) with its letters in lower case, as the search compares them.
-    static std::string Folded(std::string_view text);
+    static std::string folded(std::string_view text);
 
 private:
     std::vector<std::string> names_;

@@ -1,9 +1,18 @@
 #include "materials/MaterialState.h"
 
+#include "common/ResultFormat.h"
 #include "materials/NameEncoding.h"
-#include "weights/ResultFormat.h"
+
+#include <cmath>
 
 namespace kelvane {
+
+double commercialDensity(double density) {
+    const long double scaled = (static_cast<long double>(density) + 0.25L) * 4.0L;
+    // nearbyint follows the processor's rounding mode, which the program never
+    // changes from round-to-nearest-even.
+    return static_cast<double>(std::nearbyint(scaled) / 4.0L);
+}
 
 std::size_t MaterialState::chooseStarting(const std::optional<std::string>& favourite) {
     std::size_t index = 0;
@@ -11,62 +20,52 @@ std::size_t MaterialState::chooseStarting(const std::optional<std::string>& favo
     if (favourite) {
         // The whole table is walked: when several entries carry the name, the last wins.
         for (std::size_t i = 0; i < table_.size(); ++i) {
-            if (table_[i].Name == *favourite) {
+            if (table_[i].name == *favourite) {
                 index = i;
                 found = true;
             }
         }
     }
     if (found) {
-        CurrentMaterial = *favourite;
-        CurrentDensity = table_[index].Density;
+        currentMaterial_ = *favourite;
+        currentDensity_ = table_[index].density;
     } else if (!table_.empty()) {
-        CurrentMaterial = table_[0].Name;
-        CurrentDensity = table_[0].Density;
+        currentMaterial_ = table_[0].name;
+        currentDensity_ = table_[0].density;
     } else {
-        CurrentMaterial.clear();
-        CurrentDensity = 0;
+        currentMaterial_.clear();
+        currentDensity_ = 0;
     }
-    ExactDensity = CurrentDensity;
-    RoundingOn = false;
+    exactDensity_ = currentDensity_;
+    roundingOn_ = false;
     return index;
 }
 
-void MaterialState::startRounding() {
-    RoundingOn = false;
-    toggleRounding();
-}
-
 void MaterialState::choose(std::size_t index) {
-    CurrentMaterial = table_.at(index).Name;
-    CurrentDensity = table_.at(index).Density;
-    ExactDensity = CurrentDensity;
-    RoundingOn = false;
-    toggleRounding(); // choosing a material always ends with commercial rounding on
+    currentMaterial_ = table_.at(index).name;
+    currentDensity_ = table_.at(index).density;
+    exactDensity_ = currentDensity_;
+    setCommercialRounding(true); // choosing a material always ends with commercial rounding on
 }
 
-void MaterialState::toggleRounding() {
-    if (RoundingOn) {
-        CurrentDensity = ExactDensity;
-        RoundingOn = false;
-    } else {
-        ExactDensity = CurrentDensity;
-        // Without any material there is no density to round: weights stay 0.
-        CurrentDensity = table_.empty() ? 0.0 : CommercialDensity(CurrentDensity);
-        RoundingOn = true;
-    }
+void MaterialState::setCommercialRounding(bool on) {
+    roundingOn_ = on;
+    if (!on)
+        currentDensity_ = exactDensity_;
+    else // without any material there is no density to round: weights stay 0
+        currentDensity_ = table_.empty() ? 0.0 : commercialDensity(exactDensity_);
 }
 
 std::string MaterialState::materialPanelText() const {
-    return "Material: " + DisplayText(CurrentMaterial);
+    return "Material: " + displayText(currentMaterial_);
 }
 
 std::string MaterialState::densityPanelText(const Separators& separators) const {
-    return "Density: " + FormatGeneral(CurrentDensity, separators) + " kg/m";
+    return "Density: " + formatGeneral(currentDensity_, separators) + " kg/m";
 }
 
 std::string MaterialState::roundingPanelText() const {
-    return RoundingOn ? "Commercial Rounding: On" : "Commercial Rounding: Off";
+    return roundingOn_ ? "Commercial Rounding: On" : "Commercial Rounding: Off";
 }
 
 } // namespace kelvane

@@ -13,7 +13,7 @@ constexpr std::array<char32_t, 32> kHighControls = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-void AppendUtf8(std::string& out, char32_t code) {
+void appendUtf8(std::string& out, char32_t code) {
     if (code < 0x80) {
         out += static_cast<char>(code);
     } else if (code < 0x800) {
@@ -28,7 +28,7 @@ void AppendUtf8(std::string& out, char32_t code) {
 
 } // namespace
 
-bool IsValidUtf8(std::string_view bytes) {
+bool isValidUtf8(std::string_view bytes) {
     std::size_t i = 0;
     while (i < bytes.size()) {
         const auto lead = static_cast<unsigned char>(bytes[i]);
@@ -66,17 +66,17 @@ bool IsValidUtf8(std::string_view bytes) {
     return true;
 }
 
-std::string DisplayText(std::string_view bytes) {
-    if (IsValidUtf8(bytes))
+std::string displayText(std::string_view bytes) {
+    if (isValidUtf8(bytes))
         return std::string(bytes);
     std::string out;
     out.reserve(bytes.size() * 2);
     for (const char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte >= 0x80 && byte < 0xA0)
-            AppendUtf8(out, kHighControls[byte - 0x80]);
+            appendUtf8(out, kHighControls[byte - 0x80]);
         else
-            AppendUtf8(out, byte);
+            appendUtf8(out, byte);
     }
     return out;
 }

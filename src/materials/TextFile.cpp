@@ -11,7 +11,7 @@
 
 namespace kelvane {
 
-std::string AppFile(const std::string& programDir, const std::string& fileName) {
+std::string appFile(const std::string& programDir, const std::string& fileName) {
     const std::string inDataFolder = programDir + "../Data/" + fileName;
     // Only a file counts: a folder of that name is passed over like a missing file.
     if (IsRegularFile(inDataFolder))
@@ -21,18 +21,18 @@ std::string AppFile(const std::string& programDir, const std::string& fileName) 
 
 namespace {
 
-[[noreturn]] void ThrowCannotOpen(const std::string& path, int error) {
+[[noreturn]] void throwCannotOpen(const std::string& path, int error) {
     throw Error("Cannot open file \"" + path + "\". " +
                 std::error_code(error, std::generic_category()).message());
 }
 
 } // namespace
 
-std::string ReadFileBytes(const std::string& path) {
+std::string readFileBytes(const std::string& path) {
     errno = 0;
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(OpenFile(path, "rb"), &std::fclose);
     if (!file)
-        ThrowCannotOpen(path, errno != 0 ? errno : ENOENT);
+        throwCannotOpen(path, errno != 0 ? errno : ENOENT);
     std::string bytes;
     // Room for the whole file at once: a table of many lines is not copied over
     // and over as the text grows. The file is still read to its end, whatever its size.
@@ -45,13 +45,13 @@ std::string ReadFileBytes(const std::string& path) {
     while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
         bytes.append(buffer, count);
     if (std::ferror(file.get()))
-        ThrowCannotOpen(path, errno != 0 ? errno : EIO);
+        throwCannotOpen(path, errno != 0 ? errno : EIO);
     return bytes;
 }
 
-std::vector<std::string> SplitLines(std::string_view text) {
+std::vector<std::string> splitLines(std::string_view text) {
     std::vector<std::string> lines;
-    ForEachLine(text, [&](std::string_view line) {
+    forEachLine(text, [&](std::string_view line) {
         lines.emplace_back(line);
         return true;
     });

@@ -9,19 +9,19 @@ namespace kelvane {
 // The data-folder rule: the file in the folder named Data beside the program's
 // folder when a file (not a folder) exists there, else the file in the program's own folder
 // (whether or not it exists). `programDir` ends in "/".
-std::string AppFile(const std::string& programDir, const std::string& fileName);
+std::string appFile(const std::string& programDir, const std::string& fileName);
 
 // The whole content of a file as bytes. Throws kelvane::Error
 // "Cannot open file "<path>". <system reason>" when it cannot be opened or read.
-std::string ReadFileBytes(const std::string& path);
+std::string readFileBytes(const std::string& path);
 
 // Splits text into lines ending in CR LF, CR or LF; a line end after the last line
 // adds no line, so empty text has no lines.
-std::vector<std::string> SplitLines(std::string_view text);
+std::vector<std::string> splitLines(std::string_view text);
 
 // The same lines, handed one by one to `visit` as views into `text`, without a copy
 // of each, until `visit` returns false. For files of many lines read once.
-template <typename Visit> void ForEachLine(std::string_view text, Visit&& visit) {
+template <typename Visit> void forEachLine(std::string_view text, Visit&& visit) {
     std::size_t start = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] != '\r' && text[i] != '\n')

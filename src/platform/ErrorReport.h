@@ -10,7 +10,7 @@ namespace kelvane {
 // Runs one event's handling and routes any error it raises to the general error
 // report, so that no exception ever leaves an event handler. Returns false when
 // an error was reported.
-template <typename Handler> bool RunReportingErrors(Platform& platform, Handler&& handler) {
+template <typename Handler> bool runReportingErrors(Platform& platform, Handler&& handler) {
     try {
         std::forward<Handler>(handler)();
         return true;

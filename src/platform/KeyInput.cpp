@@ -1,11 +1,13 @@
 #include "platform/KeyInput.h"
 
+#include "common/KeyCodes.h"
+
 #include <QKeyEvent>
 #include <QWidget>
 
 namespace kelvane {
 
-char32_t TypedCharacter(const QKeyEvent& event) {
+char32_t typedCharacter(const QKeyEvent& event) {
     const Qt::KeyboardModifiers modifiers = event.modifiers();
     if (modifiers & Qt::AltModifier)
         return 0;
@@ -14,17 +16,17 @@ char32_t TypedCharacter(const QKeyEvent& event) {
         return static_cast<char32_t>(key - Qt::Key_A + 1);
     switch (key) {
     case Qt::Key_Backspace:
-        return 8;
+        return kBackspaceKey;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
         return 0; // Tab moves the focus; it never reaches a key handler as a character
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return 13;
+        return kEnterKey;
     case Qt::Key_Escape:
-        return 27;
+        return kEscapeKey;
     case Qt::Key_Delete:
-        return 127;
+        return kDeleteKey;
     default:
         break;
     }
@@ -35,7 +37,7 @@ char32_t TypedCharacter(const QKeyEvent& event) {
     return code >= 0x20 && code != 0x7F ? code : 0;
 }
 
-void FocusNextControl(QWidget* from) {
+void focusNextControl(QWidget* from) {
     if (!from)
         return;
     QWidget* window = from->window();

@@ -10,10 +10,10 @@ namespace kelvane {
 // platform delivers the letter or the control character), otherwise the typed
 // character. Keys that type nothing (arrows, modifiers, Alt combinations) give 0, and
 // so does Tab, which moves the focus instead.
-char32_t TypedCharacter(const QKeyEvent& event);
+char32_t typedCharacter(const QKeyEvent& event);
 
 // Moves the keyboard focus to the next control of the window that takes focus
 // with the Tab key, wrapping round from the last to the first.
-void FocusNextControl(QWidget* from);
+void focusNextControl(QWidget* from);
 
 } // namespace kelvane

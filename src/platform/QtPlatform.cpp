@@ -16,7 +16,7 @@ namespace kelvane {
 
 void QtPlatform::showError(const std::string& text) {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Kelvane"),
-                    QString::fromStdString(WithFullStop(text)), QMessageBox::Ok,
+                    QString::fromStdString(withFullStop(text)), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.exec();
 }

@@ -7,13 +7,15 @@
 
 namespace kelvane {
 
-QLabel* MakePlainLabel(const QString& text, QWidget* parent) {
+QLabel* makePlainLabel(const QString& text, QWidget* parent, const QString& accessibleName) {
     auto* label = new QLabel(text, parent);
     label->setTextFormat(Qt::PlainText);
+    if (!accessibleName.isEmpty())
+        label->setAccessibleName(accessibleName);
     return label;
 }
 
-QLineEdit* MakeEntryBox(QWidget* parent) {
+QLineEdit* makeEntryBox(QWidget* parent) {
     auto* box = new QLineEdit(parent);
     box->setMaxLength(std::numeric_limits<int>::max());
     return box;

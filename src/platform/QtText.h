@@ -11,15 +11,16 @@ class QWidget;
 namespace kelvane {
 
 // The cores hand out UTF-8 texts; the pages show them as QStrings.
-inline QString ToQString(std::string_view text) {
+inline QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // A label that shows its text literally: never as rich text, whatever it holds.
-QLabel* MakePlainLabel(const QString& text, QWidget* parent);
+// A screen reader speaks it by `accessibleName` where one is given.
+QLabel* makePlainLabel(const QString& text, QWidget* parent, const QString& accessibleName = {});
 
 // An entry box without a length limit: a long pasted text is kept whole and read
 // whole, never cut short where the box's own limit would fall.
-QLineEdit* MakeEntryBox(QWidget* parent);
+QLineEdit* makeEntryBox(QWidget* parent);
 
 } // namespace kelvane

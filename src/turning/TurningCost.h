@@ -13,9 +13,6 @@ namespace kelvane {
 // feedstock's weights, the cost of stock and turning, the weight lost in turning and
 // the cost of the produced material per tonne. Money carries no currency or unit.
 
-inline constexpr std::string_view kTurningPageName = "TabSheet10";
-inline constexpr std::string_view kTurningCaption = "Turning";
-
 // How a cost is entered: per tonne of feedstock, or as one sum for the whole order.
 enum class CostBasis { Tonne, LumpSum };
 
@@ -56,13 +53,13 @@ struct TurningInputs {
 
 // The texts of the page's result labels.
 struct TurningTexts {
-    std::string feedPerMetre;     // TurnFeedDiaKGMLabel, "2.45 kg/m"
-    std::string feedPerBar;       // TurnFeedLengthLabel, "7.36 kg"
-    std::string feedTotal;        // TurnFeedQtyLabel, "73.63 kg"
-    std::string producedPerMetre; // TurnProdDiaKGMLabel, "1.99 kg/m"
-    std::string totalCost;        // TotalCostLabel, "Total Cost 208.90"
-    std::string productionLoss;   // ProdLossLabel, "Production loss 19.00%"
-    std::string producedCost;     // TurnProdCostLabel, "3502.70"
+    std::string feedPerMetre;     // feedPerMetreLabel_, "2.45 kg/m"
+    std::string feedPerBar;       // feedPerBarLabel_, "7.36 kg"
+    std::string feedTotal;        // feedTotalLabel_, "73.63 kg"
+    std::string producedPerMetre; // producedPerMetreLabel_, "1.99 kg/m"
+    std::string totalCost;        // totalCostLabel_, "Total Cost 208.90"
+    std::string productionLoss;   // productionLossLabel_, "Production loss 19.00%"
+    std::string producedCost;     // producedCostLabel_, "3502.70"
 };
 
 // Everything one recalculation of the page gives: the stored results and the texts.
@@ -101,14 +98,14 @@ std::array<CaptionedText, 7> turningResultTexts(const TurningTexts& texts);
 // cost per tonne is charged on the feedstock weight; a lump sum is added as entered.
 // The loss and the produced cost need a feedstock diameter, a produced diameter, a
 // feedstock bar weight and a quantity; without them they show their zero texts.
-TurningResults CalcTurned(const TurningInputs& inputs, double density,
+TurningResults calcTurned(const TurningInputs& inputs, double density,
                           const Separators& separators);
 
 // The label texts before the first recalculation: zero weights, "Total Cost" with no
 // figure yet, no loss and no produced cost.
-TurningTexts TurningStartTexts(const Separators& separators);
+TurningTexts turningStartTexts(const Separators& separators);
 
 // The clipboard text of the copy button: the produced material cost, no unit.
-std::string TurningCopyText(const TurningResults& results, const Separators& separators);
+std::string turningCopyText(const TurningResults& results, const Separators& separators);
 
 } // namespace kelvane

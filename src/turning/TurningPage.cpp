@@ -1,13 +1,13 @@
 #include "turning/TurningPage.h"
 
+#include "common/NumberEntry.h"
 #include "materials/MaterialState.h"
 #include "platform/Platform.h"
 #include "platform/QtText.h"
-#include "weights/ButtonFeedback.h"
-#include "weights/CopyButton.h"
-#include "weights/NumberEntry.h"
-#include "weights/NumberKeyFilter.h"
-#include "weights/WeightPages.h"
+#include "weights/WeightPageModel.h"
+#include "widgets/ButtonFeedback.h"
+#include "widgets/CopyButton.h"
+#include "widgets/PageContext.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -32,78 +32,53 @@ enum Box : std::size_t { FeedDia, FeedLength, FeedQty, Cost1, Cost2, ProdDia };
 // Grid columns: three boxes with an "X" between each, then the Clear button.
 enum Column : int { First = 0, FirstX, Second, SecondX, Third, ClearColumn };
 
-QLabel* MakeLabel(const QString& text, QWidget* parent) {
-    return MakePlainLabel(text, parent);
-}
-
-QLabel* MakeBoldLabel(std::string_view text, QWidget* parent) {
-    QLabel* heading = MakeLabel(ToQString(text), parent);
-    QFont bold = heading->font();
-    bold.setBold(true);
-    heading->setFont(bold);
-    return heading;
-}
-
 } // namespace
 
-TurningPage::TurningPage(Platform& platform, const MaterialState& materials, QWidget* parent)
+TurningPage::TurningPage(const PageContext& context, QWidget* parent)
     : QWidget(parent)
-    , platform_(platform)
-    , materials_(materials)
-    , keyFilter_(new NumberKeyFilter(platform_, this)) {
-    setObjectName(ToQString(kTurningPageName));
-    auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(12, 10, 12, 10);
-    grid->setHorizontalSpacing(6);
-
-    QLabel* heading = MakeLabel(ToQString(kDimensionsHeading), this);
-    QFont underlined = heading->font();
-    underlined.setUnderline(true);
-    heading->setFont(underlined);
-    grid->addWidget(heading, 0, First, 1, -1);
-
+    , platform_(context.platform)
+    , separators_(context.separators)
+    , materials_(context.materials)
+    , scaffold_(*this, separators_) {
+    scaffold_.addHeading(kDimensionsHeading);
     // Created in tab order: the feedstock boxes, each cost box with its basis pair,
     // then the produced diameter.
-    buildFeedstock(grid);
-    buildCosts(grid);
-    buildProduced(grid);
-    grid->setRowStretch(grid->rowCount(), 1);
-    grid->setColumnStretch(grid->columnCount(), 1);
+    buildFeedstock();
+    buildCosts();
+    buildProduced();
+    scaffold_.finish();
     const std::array<QLabel*, kTurningResultCaptions.size()> results = {
-        TurnFeedDiaKGMLabel, TurnFeedLengthLabel, TurnFeedQtyLabel, TurnProdDiaKGMLabel,
-        TotalCostLabel,      ProdLossLabel,       TurnProdCostLabel};
+        feedPerMetreLabel_, feedPerBarLabel_,     feedTotalLabel_,   producedPerMetreLabel_,
+        totalCostLabel_,    productionLossLabel_, producedCostLabel_};
     for (std::size_t i = 0; i < results.size(); ++i)
-        results[i]->setAccessibleName(ToQString(kTurningResultCaptions[i]));
-    resetToFirstState();
+        results[i]->setAccessibleName(toQString(kTurningResultCaptions[i]));
+    stockBasis_.tonne->setChecked(true);
+    turningBasis_.tonne->setChecked(true);
+    showTexts(turningStartTexts(separators_));
 }
 
-void TurningPage::addBox(std::size_t box, QGridLayout* grid, int row, int column) {
+void TurningPage::addBox(std::size_t box, int row, int column) {
     const TurningBoxDefinition& definition = kTurningBoxes[box];
-    auto* edit = MakeEntryBox(this);
-    edit->setObjectName(ToQString(definition.objectName));
-    edit->setAccessibleName(ToQString(definition.caption));
-    edit->installEventFilter(keyFilter_);
-    grid->addWidget(MakeLabel(ToQString(definition.caption), this), row - 1, column);
-    grid->addWidget(edit, row, column);
+    QLineEdit* edit = scaffold_.numberBox(definition.objectName, definition.caption);
+    scaffold_.grid().addWidget(scaffold_.label(definition.caption), row - 1, column);
+    scaffold_.grid().addWidget(edit, row, column);
     connect(edit, &QLineEdit::textChanged, this, [this, box] { boxChanged(box); });
     boxes_[box] = edit;
 }
 
-QLabel* TurningPage::addResultLabel(const char* name, QGridLayout* grid, int row, int column,
-                                    int columnSpan) {
-    QLabel* label = MakeBoldLabel({}, this);
+QLabel* TurningPage::addResultLabel(const char* name, int row, int column, int columnSpan) {
+    QLabel* label = scaffold_.boldLabel();
     label->setObjectName(QString::fromLatin1(name));
-    grid->addWidget(label, row, column, 1, columnSpan);
+    scaffold_.grid().addWidget(label, row, column, 1, columnSpan);
     return label;
 }
 
-TurningPage::BasisPair TurningPage::addBasisPair(const char* namePrefix, QGridLayout* grid, int row,
-                                                 int column) {
+TurningPage::BasisPair TurningPage::addBasisPair(const char* namePrefix, int row, int column) {
     const QString prefix = QString::fromLatin1(namePrefix);
     BasisPair pair;
-    pair.tonne = new QRadioButton(ToQString(kTonneCaption), this);
+    pair.tonne = new QRadioButton(toQString(kTonneCaption), this);
     pair.tonne->setObjectName(prefix + QStringLiteral("TonneRadio"));
-    pair.lumpSum = new QRadioButton(ToQString(kLumpSumCaption), this);
+    pair.lumpSum = new QRadioButton(toQString(kLumpSumCaption), this);
     pair.lumpSum->setObjectName(prefix + QStringLiteral("LumpRadio"));
     auto* group = new QButtonGroup(this);
     group->setExclusive(true);
@@ -111,117 +86,103 @@ TurningPage::BasisPair TurningPage::addBasisPair(const char* namePrefix, QGridLa
     for (QRadioButton* radio : {pair.tonne, pair.lumpSum}) {
         group->addButton(radio);
         buttons->addWidget(radio);
-        connect(radio, &QRadioButton::clicked, this, [this] { CalcTurned(); });
+        connect(radio, &QRadioButton::clicked, this, [this] { calcTurned(); });
     }
     buttons->addStretch(1);
-    grid->addLayout(buttons, row, column, 1, 2);
+    scaffold_.grid().addLayout(buttons, row, column, 1, 2);
     return pair;
 }
 
-void TurningPage::buildFeedstock(QGridLayout* grid) {
-    grid->addWidget(MakeBoldLabel(kFeedstockHeading, this), 1, First, 1, -1);
-    addBox(FeedDia, grid, 3, First);
-    grid->addWidget(MakeLabel(QStringLiteral("X"), this), 3, FirstX, Qt::AlignCenter);
-    addBox(FeedLength, grid, 3, Second);
-    grid->addWidget(MakeLabel(QStringLiteral("X"), this), 3, SecondX, Qt::AlignCenter);
-    addBox(FeedQty, grid, 3, Third);
+void TurningPage::buildFeedstock() {
+    QGridLayout& grid = scaffold_.grid();
+    grid.addWidget(scaffold_.boldLabel(kFeedstockHeading), 1, First, 1, -1);
+    addBox(FeedDia, 3, First);
+    grid.addWidget(scaffold_.label("X"), 3, FirstX, Qt::AlignCenter);
+    addBox(FeedLength, 3, Second);
+    grid.addWidget(scaffold_.label("X"), 3, SecondX, Qt::AlignCenter);
+    addBox(FeedQty, 3, Third);
     QPushButton* clear =
-        MakeFlatButton(QStringLiteral("FeedClearButton"), QStringLiteral("&Clear"), this);
-    grid->addWidget(clear, 3, ClearColumn);
-    connect(clear, &QPushButton::clicked, this, [this] { FeedClearButtonClick(); });
+        makeFlatButton(QStringLiteral("FeedClearButton"), QStringLiteral("&Clear"), this);
+    grid.addWidget(clear, 3, ClearColumn);
+    connect(clear, &QPushButton::clicked, this, [this] { clearFeedstock(); });
 
-    TurnFeedDiaKGMLabel = addResultLabel("TurnFeedDiaKGMLabel", grid, 4, First);
-    TurnFeedLengthLabel = addResultLabel("TurnFeedLengthLabel", grid, 4, Second);
-    TurnFeedQtyLabel = addResultLabel("TurnFeedQtyLabel", grid, 4, Third);
-    grid->setRowMinimumHeight(5, 14);
+    feedPerMetreLabel_ = addResultLabel("TurnFeedDiaKGMLabel", 4, First);
+    feedPerBarLabel_ = addResultLabel("TurnFeedLengthLabel", 4, Second);
+    feedTotalLabel_ = addResultLabel("TurnFeedQtyLabel", 4, Third);
+    grid.setRowMinimumHeight(5, 14);
 }
 
-void TurningPage::buildCosts(QGridLayout* grid) {
-    addBox(Cost1, grid, 7, First);
-    stockBasis_ = addBasisPair("TurnCost1", grid, 8, First);
-    addBox(Cost2, grid, 7, Second);
-    turningBasis_ = addBasisPair("TurnCost2", grid, 8, Second);
-    TotalCostLabel = addResultLabel("TotalCostLabel", grid, 9, First, 3);
-    grid->setRowMinimumHeight(10, 14);
+void TurningPage::buildCosts() {
+    QGridLayout& grid = scaffold_.grid();
+    addBox(Cost1, 7, First);
+    stockBasis_ = addBasisPair("TurnCost1", 8, First);
+    addBox(Cost2, 7, Second);
+    turningBasis_ = addBasisPair("TurnCost2", 8, Second);
+    totalCostLabel_ = addResultLabel("TotalCostLabel", 9, First, 3);
+    grid.setRowMinimumHeight(10, 14);
 }
 
-void TurningPage::buildProduced(QGridLayout* grid) {
-    grid->addWidget(MakeBoldLabel(kProducedHeading, this), 11, First, 1, -1);
-    addBox(ProdDia, grid, 13, First);
-    ProdLossLabel = addResultLabel("ProdLossLabel", grid, 13, Second, 3);
-    TurnProdDiaKGMLabel = addResultLabel("TurnProdDiaKGMLabel", grid, 14, First);
-    grid->setRowMinimumHeight(15, 14);
+void TurningPage::buildProduced() {
+    QGridLayout& grid = scaffold_.grid();
+    grid.addWidget(scaffold_.boldLabel(kProducedHeading), 11, First, 1, -1);
+    addBox(ProdDia, 13, First);
+    productionLossLabel_ = addResultLabel("ProdLossLabel", 13, Second, 3);
+    producedPerMetreLabel_ = addResultLabel("TurnProdDiaKGMLabel", 14, First);
+    grid.setRowMinimumHeight(15, 14);
 
-    const QString costCaption = ToQString(kProducedCostCaption);
-    grid->addWidget(MakeLabel(costCaption, this), 16, First, 1, 3);
-    QPushButton* copy = MakeCopyButton(QStringLiteral("TurnProdCostCopyBtn"), costCaption, this);
+    grid.addWidget(scaffold_.label(kProducedCostCaption), 16, First, 1, 3);
+    QPushButton* copy = makeCopyButton(QStringLiteral("TurnProdCostCopyBtn"),
+                                       toQString(kProducedCostCaption), this);
     copy->setToolTip(QStringLiteral("Copy value to clipboard"));
     connect(copy, &QPushButton::clicked, this, [this, copy] {
-        TurnProdCostCopyBtnClick();
-        ConfirmCopy(copy,
-                    QString::fromStdString(TurningCopyText(results_, platform_.separators())));
+        copyProducedCost();
+        confirmCopy(copy, QString::fromStdString(turningCopyText(results_, separators_)));
     });
-    TurnProdCostLabel = MakeBoldLabel({}, this);
-    TurnProdCostLabel->setObjectName(QStringLiteral("TurnProdCostLabel"));
+    producedCostLabel_ = scaffold_.boldLabel();
+    producedCostLabel_->setObjectName(QStringLiteral("TurnProdCostLabel"));
     auto* costRow = new QHBoxLayout;
     costRow->addWidget(copy);
-    costRow->addWidget(TurnProdCostLabel);
+    costRow->addWidget(producedCostLabel_);
     costRow->addStretch(1);
-    grid->addLayout(costRow, 17, First, 1, 3);
+    grid.addLayout(costRow, 17, First, 1, 3);
 }
 
 void TurningPage::boxChanged(std::size_t box) {
-    inputs_.*kBoxValues[box] =
-        ParseEditValue(boxes_[box]->text().toStdString(), platform_.separators());
-    CalcTurned();
+    inputs_.*kBoxValues[box] = parseEditValue(boxes_[box]->text().toStdString(), separators_);
+    calcTurned();
 }
 
 CostBasis TurningPage::basis(const BasisPair& pair) const {
     return pair.tonne->isChecked() ? CostBasis::Tonne : CostBasis::LumpSum;
 }
 
-void TurningPage::CalcTurned() {
+void TurningPage::calcTurned() {
     inputs_.stockBasis = basis(stockBasis_);
     inputs_.turningBasis = basis(turningBasis_);
-    results_ = kelvane::CalcTurned(inputs_, materials_.currentDensity(), platform_.separators());
+    results_ = kelvane::calcTurned(inputs_, materials_.currentDensity(), separators_);
     showTexts(results_.texts);
 }
 
 void TurningPage::showTexts(const TurningTexts& texts) {
-    TurnFeedDiaKGMLabel->setText(QString::fromStdString(texts.feedPerMetre));
-    TurnFeedLengthLabel->setText(QString::fromStdString(texts.feedPerBar));
-    TurnFeedQtyLabel->setText(QString::fromStdString(texts.feedTotal));
-    TurnProdDiaKGMLabel->setText(QString::fromStdString(texts.producedPerMetre));
-    TotalCostLabel->setText(QString::fromStdString(texts.totalCost));
-    ProdLossLabel->setText(QString::fromStdString(texts.productionLoss));
-    TurnProdCostLabel->setText(QString::fromStdString(texts.producedCost));
+    feedPerMetreLabel_->setText(QString::fromStdString(texts.feedPerMetre));
+    feedPerBarLabel_->setText(QString::fromStdString(texts.feedPerBar));
+    feedTotalLabel_->setText(QString::fromStdString(texts.feedTotal));
+    producedPerMetreLabel_->setText(QString::fromStdString(texts.producedPerMetre));
+    totalCostLabel_->setText(QString::fromStdString(texts.totalCost));
+    productionLossLabel_->setText(QString::fromStdString(texts.productionLoss));
+    producedCostLabel_->setText(QString::fromStdString(texts.producedCost));
 }
 
-void TurningPage::FeedClearButtonClick() {
-    // Each emptied box runs its own change handler before the next one is emptied.
+void TurningPage::clearFeedstock() {
+    // Each emptied box runs its own change handler before the next one is emptied;
+    // the bases are left as they are, and the total then reads 0.00.
     for (QLineEdit* box : boxes_)
         box->setText(QString());
-    for (const auto value : kBoxValues)
-        inputs_.*value = 0;
-    results_ = TurningResults{};
-    showTexts(TurningStartTexts(platform_.separators()));
-    CalcTurned(); // the bases are left as they are; the total now reads 0.00
+    calcTurned();
 }
 
-void TurningPage::resetToFirstState() {
-    for (QLineEdit* box : boxes_) {
-        const QSignalBlocker blocker(box);
-        box->clear();
-    }
-    stockBasis_.tonne->setChecked(true);
-    turningBasis_.tonne->setChecked(true);
-    inputs_ = TurningInputs{};
-    results_ = TurningResults{};
-    showTexts(TurningStartTexts(platform_.separators()));
-}
-
-void TurningPage::TurnProdCostCopyBtnClick() {
-    platform_.setClipboardText(TurningCopyText(results_, platform_.separators()));
+void TurningPage::copyProducedCost() {
+    platform_.setClipboardText(turningCopyText(results_, separators_));
 }
 
 } // namespace kelvane

@@ -1,13 +1,12 @@
 #pragma once
 
 #include "turning/TurningCost.h"
+#include "widgets/PageScaffold.h"
 
 #include <QWidget>
 
 #include <array>
 
-class QButtonGroup;
-class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -15,8 +14,8 @@ class QRadioButton;
 namespace kelvane {
 
 class MaterialState;
-class NumberKeyFilter;
 class Platform;
+struct PageContext;
 
 // The "Turning" page: the cost of bars turned down from a larger feedstock. Every
 // change of a box stores its value and recalculates the page with the density in
@@ -24,15 +23,13 @@ class Platform;
 class TurningPage final : public QWidget {
     Q_OBJECT
 public:
-    TurningPage(Platform& platform, const MaterialState& materials, QWidget* parent = nullptr);
-
-    // The first state at start-up: values 0, boxes empty, "Tonne" checked in both
-    // pairs, the start-up texts.
-    void resetToFirstState();
+    // Made in its first state: values 0, boxes empty, "Tonne" checked in both pairs,
+    // the start-up texts.
+    explicit TurningPage(const PageContext& context, QWidget* parent = nullptr);
 
     // Works the page out afresh from its stored values, the two basis choices and
     // the density in use.
-    void CalcTurned();
+    void calcTurned();
 
 private:
     // One basis choice: "Tonne" or "Lump Sum", exclusive of each other.
@@ -41,34 +38,34 @@ private:
         QRadioButton* lumpSum = nullptr;
     };
 
-    void addBox(std::size_t box, QGridLayout* grid, int row, int column);
-    QLabel* addResultLabel(const char* name, QGridLayout* grid, int row, int column,
-                           int columnSpan = 1);
-    BasisPair addBasisPair(const char* namePrefix, QGridLayout* grid, int row, int column);
-    void buildFeedstock(QGridLayout* grid);
-    void buildCosts(QGridLayout* grid);
-    void buildProduced(QGridLayout* grid);
+    void addBox(std::size_t box, int row, int column);
+    QLabel* addResultLabel(const char* name, int row, int column, int columnSpan = 1);
+    BasisPair addBasisPair(const char* namePrefix, int row, int column);
+    void buildFeedstock();
+    void buildCosts();
+    void buildProduced();
     void boxChanged(std::size_t box);
     CostBasis basis(const BasisPair& pair) const;
     void showTexts(const TurningTexts& texts);
-    void FeedClearButtonClick();
-    void TurnProdCostCopyBtnClick();
+    void clearFeedstock();
+    void copyProducedCost();
 
     Platform& platform_;
+    Separators separators_;
     const MaterialState& materials_;
-    NumberKeyFilter* keyFilter_;
+    PageScaffold scaffold_;
     TurningInputs inputs_;
     TurningResults results_;
     std::array<QLineEdit*, kTurningBoxes.size()> boxes_{};
     BasisPair stockBasis_;
     BasisPair turningBasis_;
-    QLabel* TurnFeedDiaKGMLabel = nullptr;
-    QLabel* TurnFeedLengthLabel = nullptr;
-    QLabel* TurnFeedQtyLabel = nullptr;
-    QLabel* TotalCostLabel = nullptr;
-    QLabel* ProdLossLabel = nullptr;
-    QLabel* TurnProdDiaKGMLabel = nullptr;
-    QLabel* TurnProdCostLabel = nullptr;
+    QLabel* feedPerMetreLabel_ = nullptr;
+    QLabel* feedPerBarLabel_ = nullptr;
+    QLabel* feedTotalLabel_ = nullptr;
+    QLabel* totalCostLabel_ = nullptr;
+    QLabel* productionLossLabel_ = nullptr;
+    QLabel* producedPerMetreLabel_ = nullptr;
+    QLabel* producedCostLabel_ = nullptr;
 };
 
 } // namespace kelvane

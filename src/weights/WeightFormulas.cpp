@@ -9,60 +9,69 @@ namespace {
 using Extended = long double;
 
 // The weight of one piece from a weight per metre and a length in mm.
-double PieceWeight(double perMetre, double length) {
+double pieceWeight(double perMetre, double length) {
     return static_cast<double>(static_cast<Extended>(perMetre) * length / 1000);
 }
 
-// The weight of a quantity of pieces.
-double QuantityWeight(double perPiece, double qty) {
-    return static_cast<double>(static_cast<Extended>(perPiece) * qty);
+// The page's box values in tab order, to be taken apart by name.
+template <std::size_t N> std::array<double, N> boxValues(const WeightInputs& inputs) {
+    std::array<double, N> values{};
+    for (std::size_t i = 0; i < N; ++i)
+        values[i] = inputs.values[i];
+    return values;
 }
 
 // The weight per metre of a round section of the given radius.
-Extended CircleWeightPerMetre(Extended radius, double density) {
+Extended circleWeightPerMetre(Extended radius, double density) {
     return radius * radius * kExtendedPi * density / 1000;
+}
+
+// How a shape weighs one piece from its weight per metre (per square metre for a
+// sheet), and which of its boxes must be filled for the piece and the total to be
+// weighed at all. A weight left unweighed is exactly 0, where weighing a missing
+// size would give -0 for a negative entry or NaN from an infinite weight per metre.
+struct Piece {
+    double weight;               // one piece, worked out from the weight per metre
+    bool sizeTyped = true;       // false while a size the piece needs is 0
+    bool totalNeedsSize = false; // the total, too, waits for that size
+};
+
+// The chain every shape shares: the weight per metre, then one piece, then the
+// quantity from the piece. Nothing is weighed from a weight per metre of 0, and
+// no total from a quantity of 0.
+WeightResults weighPieces(double perMetre, const Piece& piece, double qty) {
+    WeightResults r;
+    r.weights[0] = perMetre;
+    if (perMetre != 0 && piece.sizeTyped)
+        r.weights[1] = piece.weight;
+    if (perMetre != 0 && qty != 0 && (piece.sizeTyped || !piece.totalNeedsSize))
+        r.weights[2] = static_cast<double>(static_cast<Extended>(r.weights[1]) * qty);
+    return r;
 }
 
 } // namespace
 
-WeightResults CalcRound(const WeightInputs& inputs) {
-    const double dia = inputs.values[0];
-    const double length = inputs.values[1];
-    const double qty = inputs.values[2];
-    WeightResults r;
-    double& kgm = r.weights[0];
-    double& kgBar = r.weights[1];
-    double& kgQty = r.weights[2];
-
-    if (dia != 0) {
-        const Extended radius = static_cast<Extended>(dia) / 2;
-        kgm = static_cast<double>(kExtendedPi * (radius * radius) * inputs.density / 1000);
-    }
-    if (dia != 0 && kgm != 0)
-        kgBar = PieceWeight(kgm, length);
-    if (dia != 0 && kgm != 0 && qty != 0)
-        kgQty = QuantityWeight(kgBar, qty);
-    return r;
+WeightResults calcRound(const WeightInputs& inputs) {
+    const auto [dia, length, qty] = boxValues<3>(inputs);
+    double kgm = 0;
+    if (dia != 0)
+        kgm = static_cast<double>(
+            circleWeightPerMetre(static_cast<Extended>(dia) / 2, inputs.density));
+    return weighPieces(kgm, {pieceWeight(kgm, length)}, qty);
 }
 
-int PolygonSides(std::string_view shape) {
+int polygonSides(std::string_view shape) {
     for (const PolygonShape& known : kPolygonShapes)
         if (known.name == shape)
             return known.sides;
     return 0;
 }
 
-WeightResults CalcPolygon(const WeightInputs& inputs) {
-    const double acrossFlats = inputs.values[0];
-    const double length = inputs.values[1];
-    const double qty = inputs.values[2];
-    const int sides = PolygonSides(inputs.shape);
-    WeightResults r;
-    double& kgm = r.weights[0];
-    double& kgBar = r.weights[1];
-    double& kgQty = r.weights[2];
+WeightResults calcPolygon(const WeightInputs& inputs) {
+    const auto [acrossFlats, length, qty] = boxValues<3>(inputs);
+    const int sides = polygonSides(inputs.shape);
+    double kgm = 0;
     double machiningDiameter = 0;
-
     if (acrossFlats != 0 && sides != 0) {
         // h is the radius of the inscribed circle; the section is 2n right triangles
         // of height h and base h·tan(π/n).
@@ -74,110 +83,63 @@ WeightResults CalcPolygon(const WeightInputs& inputs) {
         kgm = static_cast<double>(static_cast<Extended>(area) * inputs.density / 1000);
         machiningDiameter = static_cast<double>(h / std::cos(halfAngle) * 2);
     }
-    if (acrossFlats != 0 && kgm != 0)
-        kgBar = PieceWeight(kgm, length);
-    if (acrossFlats != 0 && kgm != 0 && qty != 0)
-        kgQty = QuantityWeight(kgBar, qty);
-    if (kgm == 0)
-        machiningDiameter = 0;
-    r.machiningDiameter = machiningDiameter;
+    WeightResults r = weighPieces(kgm, {pieceWeight(kgm, length)}, qty);
+    r.machiningDiameter = kgm == 0 ? 0 : machiningDiameter;
     return r;
 }
 
-WeightResults CalcBar(const WeightInputs& inputs) {
-    const double width = inputs.values[0];
-    const double thickness = inputs.values[1];
-    const double length = inputs.values[2];
-    const double qty = inputs.values[3];
-    WeightResults r;
-    double& kgm = r.weights[0];
-    double& kgBar = r.weights[1];
-    double& kgQty = r.weights[2];
-
-    if (width != 0 && thickness != 0)
-        kgm = static_cast<double>(static_cast<Extended>(width) * thickness * inputs.density / 1000);
-    if (length != 0 && kgm != 0)
-        kgBar = PieceWeight(kgm, length);
-    if (length != 0 && kgm != 0 && qty != 0)
-        kgQty = QuantityWeight(kgBar, qty);
-
-    double diagonal = 0;
+WeightResults calcBar(const WeightInputs& inputs) {
+    const auto [width, thickness, length, qty] = boxValues<4>(inputs);
+    double kgm = 0;
+    double diagonal = 0; // it does not depend on the density
     if (width != 0 && thickness != 0) {
         const Extended w = width;
         const Extended t = thickness;
+        kgm = static_cast<double>(w * thickness * inputs.density / 1000);
         diagonal = static_cast<double>(std::sqrt(w * w + t * t));
     }
+    // A bar weighs nothing, and its total too, until its length is typed.
+    WeightResults r = weighPieces(kgm, {pieceWeight(kgm, length), length != 0, true}, qty);
     r.machiningDiameter = diagonal;
     return r;
 }
 
-WeightResults CalcSheet(const WeightInputs& inputs) {
-    const double length = inputs.values[0];
-    const double width = inputs.values[1];
-    const double thickness = inputs.values[2];
-    const double qty = inputs.values[3];
-    WeightResults r;
-    double& kgPerSquareMetre = r.weights[0];
-    double& kgSheet = r.weights[1];
-    double& kgQty = r.weights[2];
-
+WeightResults calcSheet(const WeightInputs& inputs) {
+    const auto [length, width, thickness, qty] = boxValues<4>(inputs);
+    double kgPerSquareMetre = 0;
     if (thickness != 0)
         kgPerSquareMetre = static_cast<double>(static_cast<Extended>(thickness) * inputs.density);
-    if (length != 0 && width != 0 && kgPerSquareMetre != 0)
-        kgSheet =
-            static_cast<double>(static_cast<Extended>(kgPerSquareMetre) * length * width / 1000000);
-    if (kgPerSquareMetre != 0 && qty != 0)
-        kgQty = QuantityWeight(kgSheet, qty);
-    return r;
+    // A sheet is weighed per square metre: one sheet needs both its length and its
+    // width, while the total is worked out from the sheet's weight as it stands.
+    const double kgSheet =
+        static_cast<double>(static_cast<Extended>(kgPerSquareMetre) * length * width / 1000000);
+    return weighPieces(kgPerSquareMetre, {kgSheet, length != 0 && width != 0}, qty);
 }
 
-WeightResults CalcTube(const WeightInputs& inputs) {
-    const double outside = inputs.values[0];
-    const double wall = inputs.values[1];
-    const double length = inputs.values[2];
-    const double qty = inputs.values[3];
-    WeightResults r;
-    double& kgm = r.weights[0];
-    double& kgBar = r.weights[1];
-    double& kgQty = r.weights[2];
-
+WeightResults calcTube(const WeightInputs& inputs) {
+    const auto [outside, wall, length, qty] = boxValues<4>(inputs);
+    double kgm = 0;
     if (outside != 0) {
         // With a wall of 0 both terms come from identical operands and cancel exactly.
         const double bore = static_cast<double>(outside - 2 * static_cast<Extended>(wall));
         const Extended outer =
-            CircleWeightPerMetre(static_cast<Extended>(outside) / 2, inputs.density);
+            circleWeightPerMetre(static_cast<Extended>(outside) / 2, inputs.density);
         const Extended inner =
-            CircleWeightPerMetre(static_cast<Extended>(bore) / 2, inputs.density);
+            circleWeightPerMetre(static_cast<Extended>(bore) / 2, inputs.density);
         kgm = static_cast<double>(outer - inner);
     }
-    if (outside != 0 && kgm != 0)
-        kgBar = PieceWeight(kgm, length);
-    if (kgm != 0 && qty != 0)
-        kgQty = QuantityWeight(kgBar, qty);
-    return r;
+    return weighPieces(kgm, {pieceWeight(kgm, length)}, qty);
 }
 
-WeightResults CalcHollow(const WeightInputs& inputs) {
-    const double height = inputs.values[0];
-    const double width = inputs.values[1];
-    const double wall = inputs.values[2];
-    const double length = inputs.values[3];
-    const double qty = inputs.values[4];
-    WeightResults r;
-    double& kgm = r.weights[0];
-    double& kgBar = r.weights[1];
-    double& kgQty = r.weights[2];
-
+WeightResults calcHollow(const WeightInputs& inputs) {
+    const auto [height, width, wall, length, qty] = boxValues<5>(inputs);
     // The rule of thumb gives kg per metre of steel, density 7.85.
     constexpr Extended kSteelDensity = 7.85L;
+    double kgm = 0;
     if (height != 0 && width != 0 && wall != 0)
         kgm = static_cast<double>(((static_cast<Extended>(height) + width) / 2 - wall) * wall / 32);
     kgm = static_cast<double>(kgm / kSteelDensity * inputs.density);
-    if (kgm != 0)
-        kgBar = PieceWeight(kgm, length);
-    if (kgm != 0 && qty != 0)
-        kgQty = QuantityWeight(kgBar, qty);
-    return r;
+    return weighPieces(kgm, {pieceWeight(kgm, length)}, qty);
 }
 
 } // namespace kelvane

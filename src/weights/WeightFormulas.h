@@ -27,7 +27,7 @@ struct WeightInputs {
 };
 
 // Round bar from RDia, RLength, RQty.
-WeightResults CalcRound(const WeightInputs& inputs);
+WeightResults calcRound(const WeightInputs& inputs);
 
 // A shape of the polygon page and its number of sides, in the order of the shape box.
 struct PolygonShape {
@@ -44,31 +44,31 @@ inline constexpr std::array<PolygonShape, 5> kPolygonShapes = {{
 
 // The number of sides of the shape box's text, compared exactly; 0 for a text that
 // names none of the shapes.
-int PolygonSides(std::string_view shape);
+int polygonSides(std::string_view shape);
 
 // Regular polygonal bar from PAF (across flats), PLength, PQty and the shape box's
 // text. The machining diameter is the circle through the corners, 0 whenever the
 // weight per metre is 0. A text that names no shape gives zero results.
-WeightResults CalcPolygon(const WeightInputs& inputs);
+WeightResults calcPolygon(const WeightInputs& inputs);
 
 // Rectangular bar from BWidth, BThickness, BLength, BQty. The machining diameter is
 // the diagonal of the section, 0 when the width or the thickness is 0; it does not
 // depend on the density.
-WeightResults CalcBar(const WeightInputs& inputs);
+WeightResults calcBar(const WeightInputs& inputs);
 
 // Plate or sheet from SLength, SWidth, SThickness, SQty: kg per square metre, per
 // sheet and in total.
-WeightResults CalcSheet(const WeightInputs& inputs);
+WeightResults calcSheet(const WeightInputs& inputs);
 
 // Round tube from TOD (outside diameter), TThickness (wall), TLength, TQty. The wall
 // is not checked: past half the outside diameter the bore term grows again, and the
 // weight turns negative once the wall exceeds the outside diameter.
-WeightResults CalcTube(const WeightInputs& inputs);
+WeightResults calcTube(const WeightInputs& inputs);
 
 // Rectangular hollow section from HHeight, HWidth, HThickness (wall), HLength, HQty,
 // by the trade's rule of thumb: (mean side − wall) × wall ÷ 32 is the weight per metre
 // of steel at 7.85, scaled to the density in use. A wall thicker than half the mean
 // side gives negative weights.
-WeightResults CalcHollow(const WeightInputs& inputs);
+WeightResults calcHollow(const WeightInputs& inputs);
 
 } // namespace kelvane

@@ -1,12 +1,12 @@
 #include "weights/WeightPage.h"
 
+#include "common/NumberEntry.h"
 #include "materials/MaterialState.h"
 #include "platform/Platform.h"
 #include "platform/QtText.h"
-#include "weights/ButtonFeedback.h"
-#include "weights/CopyButton.h"
-#include "weights/NumberEntry.h"
-#include "weights/NumberKeyFilter.h"
+#include "widgets/ButtonFeedback.h"
+#include "widgets/CopyButton.h"
+#include "widgets/PageContext.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -17,57 +17,37 @@
 
 namespace kelvane {
 
-namespace {
-
-QLabel* MakeLabel(const QString& text, QWidget* parent) {
-    return MakePlainLabel(text, parent);
-}
-
-} // namespace
-
-WeightPage::WeightPage(const WeightPageDefinition& definition, Platform& platform,
-                       const MaterialState& materials, QWidget* parent)
+WeightPage::WeightPage(const WeightPageDefinition& definition, const PageContext& context,
+                       QWidget* parent)
     : QWidget(parent)
     , model_(definition)
-    , platform_(platform)
-    , materials_(materials) {
-    setObjectName(ToQString(definition.pageName));
-    auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(12, 10, 12, 10);
-    grid->setHorizontalSpacing(6);
-
-    QLabel* heading = MakeLabel(ToQString(kDimensionsHeading), this);
-    QFont headingFont = heading->font();
-    headingFont.setUnderline(true);
-    heading->setFont(headingFont);
-    grid->addWidget(heading, 0, 0, 1, -1);
-
-    buildEntryRow(grid);
-    buildResultRow(grid);
-    buildMachiningRow(grid);
-    grid->setRowStretch(grid->rowCount(), 1);
-    grid->setColumnStretch(grid->columnCount(), 1);
-    resetToFirstState();
+    , platform_(context.platform)
+    , separators_(context.separators)
+    , materials_(context.materials)
+    , scaffold_(*this, separators_) {
+    scaffold_.addHeading(kDimensionsHeading);
+    buildEntryRow();
+    buildResultRow();
+    buildMachiningRow();
+    scaffold_.finish();
+    showTexts();
 }
 
-void WeightPage::buildEntryRow(QGridLayout* grid) {
+void WeightPage::buildEntryRow() {
     const auto& definition = model_.definition();
-    auto* filter = new NumberKeyFilter(platform_, this);
+    QGridLayout& grid = scaffold_.grid();
     int column = 0;
     for (std::size_t i = 0; i < definition.boxes.size(); ++i) {
         if (i > 0)
-            grid->addWidget(MakeLabel(QStringLiteral("X"), this), 2, column++, Qt::AlignCenter);
+            grid.addWidget(scaffold_.label("X"), 2, column++, Qt::AlignCenter);
         const auto& box = definition.boxes[i];
-        auto* edit = MakeEntryBox(this);
-        edit->setObjectName(ToQString(box.objectName));
-        edit->setAccessibleName(ToQString(box.caption));
+        QLineEdit* edit = scaffold_.numberBox(box.objectName, box.caption);
         // Every box is as wide as about a dozen digits, whatever the font's size; ten
         // where a page has five boxes, so that its row fits the window's first width.
         const int digits = definition.boxes.size() > 4 ? 10 : 12;
         edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0")) * digits);
-        edit->installEventFilter(filter);
-        grid->addWidget(MakeLabel(ToQString(box.caption), this), 1, column);
-        grid->addWidget(edit, 2, column++);
+        grid.addWidget(scaffold_.label(box.caption), 1, column);
+        grid.addWidget(edit, 2, column++);
         connect(edit, &QLineEdit::textChanged, this, [this, i] { boxChanged(i); });
         boxes_.push_back(edit);
     }
@@ -76,45 +56,43 @@ void WeightPage::buildEntryRow(QGridLayout* grid) {
 
     if (!definition.shapeBoxName.empty()) {
         shapeBox_ = new QComboBox(this);
-        shapeBox_->setObjectName(ToQString(definition.shapeBoxName));
-        shapeBox_->setAccessibleName(ToQString(definition.shapeBoxCaption));
+        shapeBox_->setObjectName(toQString(definition.shapeBoxName));
+        shapeBox_->setAccessibleName(toQString(definition.shapeBoxCaption));
         for (const auto shape : definition.shapes)
-            shapeBox_->addItem(ToQString(shape));
+            shapeBox_->addItem(toQString(shape));
         shapeBox_->setFocusPolicy(Qt::ClickFocus); // no tab stop
-        grid->addWidget(MakeLabel(ToQString(definition.shapeBoxCaption), this), 1, column);
-        grid->addWidget(shapeBox_, 2, column++);
+        grid.addWidget(scaffold_.label(definition.shapeBoxCaption), 1, column);
+        grid.addWidget(shapeBox_, 2, column++);
         connect(shapeBox_, &QComboBox::currentIndexChanged, this, [this] { recalculate(); });
     }
 
     QPushButton* clearButton =
-        MakeFlatButton(ToQString(definition.clearButtonName), QStringLiteral("&Clear"), this);
-    grid->addWidget(clearButton, 2, column);
+        makeFlatButton(toQString(definition.clearButtonName), QStringLiteral("&Clear"), this);
+    grid.addWidget(clearButton, 2, column);
     connect(clearButton, &QPushButton::clicked, this, [this] { clear(); });
 }
 
-void WeightPage::buildResultRow(QGridLayout* grid) {
+void WeightPage::buildResultRow() {
     const auto& definition = model_.definition();
-    grid->setRowMinimumHeight(3, 18);
+    QGridLayout& grid = scaffold_.grid();
+    grid.setRowMinimumHeight(3, 18);
     // The results have columns of their own, a third of the page each, so a result
     // growing wide never moves the entry boxes above it.
     auto* results = new QGridLayout;
     results->setContentsMargins(0, 0, 0, 0);
     results->setHorizontalSpacing(12);
-    grid->addLayout(results, 4, 0, 2, -1);
+    grid.addLayout(results, 4, 0, 2, -1);
     for (std::size_t i = 0; i < definition.results.size(); ++i) {
         const auto& result = definition.results[i];
         const int column = static_cast<int>(i);
         results->setColumnStretch(column, 1);
-        results->addWidget(MakeLabel(ToQString(result.caption), this), 0, column);
+        results->addWidget(scaffold_.label(result.caption), 0, column);
         QPushButton* copy =
-            MakeCopyButton(ToQString(result.copyButtonName), ToQString(result.caption), this);
+            makeCopyButton(toQString(result.copyButtonName), toQString(result.caption), this);
         connect(copy, &QPushButton::clicked, this,
-                [this, i, copy] { ConfirmCopy(copy, copyResult(i)); });
-        QLabel* label = MakeLabel(QString(), this);
-        label->setObjectName(ToQString(result.labelName));
-        QFont bold = label->font();
-        bold.setBold(true);
-        label->setFont(bold);
+                [this, i, copy] { confirmCopy(copy, copyResult(i)); });
+        QLabel* label = scaffold_.boldLabel();
+        label->setObjectName(toQString(result.labelName));
         // The copy button stands just left of its result.
         auto* row = new QHBoxLayout;
         row->setSpacing(4);
@@ -126,29 +104,25 @@ void WeightPage::buildResultRow(QGridLayout* grid) {
     }
 }
 
-void WeightPage::buildMachiningRow(QGridLayout* grid) {
+void WeightPage::buildMachiningRow() {
     const auto& definition = model_.definition();
     if (definition.machiningLabelName.empty())
         return;
-    grid->setRowMinimumHeight(6, 18);
+    QGridLayout& grid = scaffold_.grid();
+    grid.setRowMinimumHeight(6, 18);
     auto* row = new QHBoxLayout;
     row->setSpacing(12);
-    row->addWidget(MakeLabel(ToQString(kMachiningText), this));
-    machiningLabel_ = MakeLabel(QString(), this);
-    machiningLabel_->setObjectName(ToQString(definition.machiningLabelName));
-    machiningLabel_->setAccessibleName(ToQString(kMachiningCaption));
+    row->addWidget(scaffold_.label(kMachiningText));
+    machiningLabel_ = scaffold_.label({});
+    machiningLabel_->setObjectName(toQString(definition.machiningLabelName));
+    machiningLabel_->setAccessibleName(toQString(kMachiningCaption));
     row->addWidget(machiningLabel_, 0, Qt::AlignBottom);
     row->addStretch(1);
-    grid->addLayout(row, 7, 0, 1, -1);
-}
-
-QString WeightPage::caption() const {
-    return ToQString(model_.definition().caption);
+    grid.addLayout(row, 7, 0, 1, -1);
 }
 
 void WeightPage::boxChanged(std::size_t box) {
-    model_.storeValue(box,
-                      ParseEditValue(boxes_[box]->text().toStdString(), platform_.separators()));
+    model_.storeValue(box, parseEditValue(boxes_[box]->text().toStdString(), separators_));
     recalculate();
 }
 
@@ -159,32 +133,21 @@ void WeightPage::recalculate() {
 }
 
 void WeightPage::showTexts() {
-    const Separators separators = platform_.separators();
     for (std::size_t i = 0; i < resultLabels_.size(); ++i)
-        resultLabels_[i]->setText(QString::fromStdString(model_.resultText(i, separators)));
+        resultLabels_[i]->setText(QString::fromStdString(model_.resultText(i, separators_)));
     if (machiningLabel_)
-        machiningLabel_->setText(QString::fromStdString(model_.machiningText(separators)));
+        machiningLabel_->setText(QString::fromStdString(model_.machiningText(separators_)));
 }
 
 void WeightPage::clear() {
-    // Each emptied box runs its own change handler before the next one is emptied.
+    // Each emptied box runs its own change handler, which recalculates the page,
+    // before the next one is emptied.
     for (QLineEdit* box : boxes_)
         box->setText(QString());
-    if (model_.definition().recalculateAfterClear)
-        recalculate();
-}
-
-void WeightPage::resetToFirstState() {
-    for (QLineEdit* box : boxes_) {
-        const QSignalBlocker blocker(box);
-        box->clear();
-    }
-    model_ = WeightPageModel(model_.definition());
-    showTexts();
 }
 
 QString WeightPage::copyResult(std::size_t index) {
-    const std::string text = model_.copyText(index, platform_.separators());
+    const std::string text = model_.copyText(index, separators_);
     platform_.setClipboardText(text);
     return QString::fromStdString(text);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "weights/WeightPages.h"
+#include "weights/WeightPageModel.h"
+#include "widgets/PageScaffold.h"
 
 #include <QWidget>
 
@@ -8,7 +9,6 @@
 #include <vector>
 
 class QComboBox;
-class QGridLayout;
 class QLabel;
 class QLineEdit;
 
@@ -16,6 +16,7 @@ namespace kelvane {
 
 class MaterialState;
 class Platform;
+struct PageContext;
 
 // One weight page, built from its definition: the entry boxes with the number-key
 // filter, the Clear button, three results with their copy buttons and, where the
@@ -24,19 +25,17 @@ class Platform;
 class WeightPage final : public QWidget {
     Q_OBJECT
 public:
-    WeightPage(const WeightPageDefinition& definition, Platform& platform,
-               const MaterialState& materials, QWidget* parent = nullptr);
+    // Made in its first state: every value 0, boxes empty, zero results.
+    WeightPage(const WeightPageDefinition& definition, const PageContext& context,
+               QWidget* parent = nullptr);
 
-    QString caption() const;
     // Works the page out afresh from its stored values and the density in use.
     void recalculate();
-    // The first state at start-up: every value 0, boxes empty, zero results.
-    void resetToFirstState();
 
 private:
-    void buildEntryRow(QGridLayout* grid);
-    void buildResultRow(QGridLayout* grid);
-    void buildMachiningRow(QGridLayout* grid);
+    void buildEntryRow();
+    void buildResultRow();
+    void buildMachiningRow();
     void boxChanged(std::size_t box);
     void clear();
     // Puts result `index` on the clipboard and returns the text copied.
@@ -45,7 +44,9 @@ private:
 
     WeightPageModel model_;
     Platform& platform_;
+    Separators separators_;
     const MaterialState& materials_;
+    PageScaffold scaffold_;
     std::vector<QLineEdit*> boxes_;
     std::array<QLabel*, 3> resultLabels_{};
     QLabel* machiningLabel_ = nullptr;

@@ -38,30 +38,30 @@ TEST(CalcNumberFormatTest, FixedAndScientificForms) {
         {DBL_MAX, "1.7976931348623E308"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(FormatCalcNumber(c.value, Separators{}), c.expected) << c.value;
+        EXPECT_EQ(formatCalcNumber(c.value, Separators{}), c.expected) << c.value;
 }
 
 TEST(CalcNumberFormatTest, RegionalSeparators) {
     const Separators swapped{",", "."};
-    EXPECT_EQ(FormatCalcNumber(1234567.891, swapped), "1.234.567,89");
-    EXPECT_EQ(FormatCalcNumber(-2.5e20, swapped), "-2,5E20");
+    EXPECT_EQ(formatCalcNumber(1234567.891, swapped), "1.234.567,89");
+    EXPECT_EQ(formatCalcNumber(-2.5e20, swapped), "-2,5E20");
     const Separators narrowSpace{",", "\u202F"};
-    EXPECT_EQ(FormatCalcNumber(1234.5, narrowSpace), "1\u202F234,50");
+    EXPECT_EQ(formatCalcNumber(1234.5, narrowSpace), "1\u202F234,50");
 }
 
 TEST(CalcTapeTest, PadsToWidthNeverCutsAndGrowsTheRule) {
     std::vector<std::string> lines;
     CalculatorTape tape([&](const std::string& line) { lines.push_back(line); });
-    tape.ResetRule();
-    EXPECT_EQ(tape.TapeRule(), "-");
-    tape.WriteOpeningLines("Kelvane", 14);
-    tape.AddTapeLine("1,234,567.00  =", true, 14);
-    tape.AddTapeLine("1\u202F234,50 M+", false, 14); // the separator is one character
+    tape.resetRule();
+    EXPECT_EQ(tape.tapeRule(), "-");
+    tape.writeOpeningLines("Kelvane", 14);
+    tape.addTapeLine("1,234,567.00  =", true, 14);
+    tape.addTapeLine("1\u202F234,50 M+", false, 14); // the separator is one character
     const std::vector<std::string> expected = {
         "       Kelvane",  "              ", "--------------",
         "1,234,567.00  =", "--------------", "   1\u202F234,50 M+"};
     EXPECT_EQ(lines, expected);
-    EXPECT_EQ(tape.TapeRule(), "--------------");
+    EXPECT_EQ(tape.tapeRule(), "--------------");
 }
 
 } // namespace

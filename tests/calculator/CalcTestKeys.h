@@ -26,7 +26,7 @@ struct CapturedCalculator {
                                          [this] {
                                              ++closeRequests;
                                          }}) {
-        engine.SetUp("Kelvane");
+        engine.setUp("Kelvane");
     }
 
     // Types keys written as blank-separated tokens: named keys (C, BS, MC, MR, M+, M-,
@@ -36,10 +36,10 @@ struct CapturedCalculator {
         std::string token;
         while (tokens >> token) {
             if (const auto code = NamedKey(token))
-                engine.PressKey(*code);
+                engine.pressKey(*code);
             else
                 for (const char key : token)
-                    engine.PressKey(key);
+                    engine.pressKey(key);
         }
     }
 

@@ -21,15 +21,15 @@ TEST(CalculatorEngineTest, StartUpOpensTheTapeAndClears) {
     CapturedCalculator calc;
     const std::vector<std::string> opening = {"       Kelvane", "              ", kRule};
     EXPECT_EQ(calc.tape, opening);
-    EXPECT_EQ(calc.engine.DisplayText(), "0.00 ");
+    EXPECT_EQ(calc.engine.displayText(), "0.00 ");
     EXPECT_EQ(calc.memoryButtons, false);
-    EXPECT_EQ(calc.engine.TapeRule(), kRule);
-    EXPECT_EQ(calc.engine.CurrentKey(), ' ');
-    EXPECT_EQ(calc.engine.PreviousKey(), ' ');
-    EXPECT_EQ(calc.engine.PendingOp(), ' ');
-    EXPECT_TRUE(calc.engine.IntegerPart());
-    EXPECT_EQ(calc.engine.FieldWidth(), 14);
-    EXPECT_EQ(calc.engine.Decimals(), 2);
+    EXPECT_EQ(calc.engine.tapeRule(), kRule);
+    EXPECT_EQ(calc.engine.currentKey(), ' ');
+    EXPECT_EQ(calc.engine.previousKey(), ' ');
+    EXPECT_EQ(calc.engine.pendingOp(), ' ');
+    EXPECT_TRUE(calc.engine.integerPart());
+    EXPECT_EQ(calc.engine.fieldWidth(), 14);
+    EXPECT_EQ(calc.engine.decimals(), 2);
 }
 
 TEST(CalculatorEngineTest, KeySequencesGiveDisplayAndTape) {
@@ -111,9 +111,9 @@ TEST(CalculatorEngineTest, KeySequencesGiveDisplayAndTape) {
         CapturedCalculator calc;
         calc.tape.clear();
         calc.Type(c.keys);
-        EXPECT_EQ(calc.engine.DisplayText(), c.display) << c.keys;
+        EXPECT_EQ(calc.engine.displayText(), c.display) << c.keys;
         if (c.entryText) {
-            EXPECT_EQ(calc.engine.EntryText(), c.entryText) << c.keys;
+            EXPECT_EQ(calc.engine.entryText(), c.entryText) << c.keys;
         }
         EXPECT_EQ(calc.tape, c.tape) << c.keys;
     }
@@ -122,12 +122,12 @@ TEST(CalculatorEngineTest, KeySequencesGiveDisplayAndTape) {
 TEST(CalculatorEngineTest, ResultsKeptBehindTheDisplay) {
     CapturedCalculator calc;
     calc.Type("50 / 200 %");
-    EXPECT_EQ(calc.engine.EntryValue(), 0.0025); // waits as the entry of a new chain
-    EXPECT_EQ(calc.engine.Accumulator(), 0);
-    EXPECT_EQ(calc.engine.LastOperand(), 200);
+    EXPECT_EQ(calc.engine.entryValue(), 0.0025); // waits as the entry of a new chain
+    EXPECT_EQ(calc.engine.accumulator(), 0);
+    EXPECT_EQ(calc.engine.lastOperand(), 200);
     calc.Type("5 / 0 =");
-    EXPECT_EQ(calc.engine.Accumulator(), 0);
-    EXPECT_EQ(calc.engine.DisplayValue(), 0);
+    EXPECT_EQ(calc.engine.accumulator(), 0);
+    EXPECT_EQ(calc.engine.displayValue(), 0);
 }
 
 TEST(CalculatorEngineTest, MemoryButtonsFollowTheMemory) {
@@ -138,7 +138,7 @@ TEST(CalculatorEngineTest, MemoryButtonsFollowTheMemory) {
         calc.Type(keys);
         EXPECT_EQ(calc.memoryButtons, visible) << keys;
     }
-    EXPECT_EQ(calc.engine.Memory(), 0);
+    EXPECT_EQ(calc.engine.memory(), 0);
 }
 
 TEST(CalculatorEngineTest, CloseKeysRequestCloseAndLeaveTheState) {
@@ -148,26 +148,26 @@ TEST(CalculatorEngineTest, CloseKeysRequestCloseAndLeaveTheState) {
     calc.Type("Esc ^A");
     EXPECT_EQ(calc.closeRequests, 2);
     EXPECT_EQ(calc.tape, tapeBefore);
-    EXPECT_EQ(calc.engine.DisplayText(), "3.00 ");
-    EXPECT_EQ(calc.engine.PreviousKey(), CalcKey::Escape);
+    EXPECT_EQ(calc.engine.displayText(), "3.00 ");
+    EXPECT_EQ(calc.engine.previousKey(), CalcKey::Escape);
 }
 
 TEST(CalculatorEngineTest, RegionalDecimalSeparator) {
     CapturedCalculator comma(Separators{",", "."});
     comma.Type("1234.5");
-    EXPECT_EQ(comma.engine.EntryText(), "1234,5");
-    EXPECT_EQ(comma.engine.DisplayText(), "1.234,50 ");
+    EXPECT_EQ(comma.engine.entryText(), "1234,5");
+    EXPECT_EQ(comma.engine.displayText(), "1.234,50 ");
     comma.Type("BS BS 7");
-    EXPECT_EQ(comma.engine.EntryText(), "1237");
+    EXPECT_EQ(comma.engine.entryText(), "1237");
 
     // A two-byte separator counts as one character of the entry.
     CapturedCalculator arabic(Separators{"\u066B", "\u066C"});
     arabic.Type("1234567890123.59");
-    EXPECT_EQ(arabic.engine.EntryText(), "1234567890123\u066B5");
-    EXPECT_EQ(arabic.engine.DisplayText(), "1\u066C234\u066C567\u066C890\u066C123\u066B50 ");
+    EXPECT_EQ(arabic.engine.entryText(), "1234567890123\u066B5");
+    EXPECT_EQ(arabic.engine.displayText(), "1\u066C234\u066C567\u066C890\u066C123\u066B50 ");
     arabic.Type("BS BS");
-    EXPECT_EQ(arabic.engine.EntryText(), "123456789012");
-    EXPECT_TRUE(arabic.engine.IntegerPart());
+    EXPECT_EQ(arabic.engine.entryText(), "123456789012");
+    EXPECT_TRUE(arabic.engine.integerPart());
 }
 
 // Writes a text given with "." and "," in the separators under test.
@@ -205,8 +205,8 @@ TEST(CalculatorEngineTest, MultiByteSeparatorsCountAsOneCharacter) {
                 } catch (const Error&) { // the state it leaves is what the next key meets
                 }
             }
-            EXPECT_EQ(calc.engine.EntryText(), WithSeparators(c.entry, separators));
-            EXPECT_EQ(calc.engine.DisplayText(), WithSeparators(c.display, separators));
+            EXPECT_EQ(calc.engine.entryText(), WithSeparators(c.entry, separators));
+            EXPECT_EQ(calc.engine.displayText(), WithSeparators(c.display, separators));
             if (c.lastTapeLine) {
                 EXPECT_EQ(calc.tape.back(), WithSeparators(c.lastTapeLine, separators));
             }
@@ -223,7 +223,7 @@ TEST(CalculatorEngineTest, PercentProductMayPassTheDoubleRange) {
     // About 10^300 × 999999999 is beyond a double, but the step's result is not.
     CapturedCalculator calc;
     calc.Type(std::string(kNear1e300) + " 999999999 %");
-    EXPECT_EQ(calc.engine.DisplayText(), "9.9999999007143E306 ");
+    EXPECT_EQ(calc.engine.displayText(), "9.9999999007143E306 ");
 }
 
 struct FaultCase {
@@ -231,7 +231,7 @@ struct FaultCase {
     const char* failingKey;
     const char* message;
     const char* tapeLine;  // written before the fault; nullptr for none
-    bool bookkeepingReset; // operator and percent steps reset IntegerPart first
+    bool bookkeepingReset; // operator and percent steps reset integerPart first
     const char* nextKeys;
     const char* nextDisplay;
 };
@@ -265,23 +265,23 @@ TEST(CalculatorEngineTest, UnguardedFaultsLeaveTheArithmeticUntouched) {
         if (c.tapeLine)
             expectedTape.push_back(c.tapeLine);
         EXPECT_EQ(calc.tape, expectedTape) << c.setup;
-        EXPECT_EQ(after.Accumulator(), before.Accumulator()) << c.setup;
-        EXPECT_EQ(after.Memory(), before.Memory()) << c.setup;
-        EXPECT_EQ(after.PendingOp(), before.PendingOp()) << c.setup;
-        EXPECT_EQ(after.EntryValue(), before.EntryValue()) << c.setup;
-        EXPECT_EQ(after.EntryText(), before.EntryText()) << c.setup;
-        EXPECT_EQ(after.LastOperand(), before.LastOperand()) << c.setup;
-        EXPECT_EQ(after.DisplayValue(), before.DisplayValue()) << c.setup;
-        EXPECT_EQ(after.DisplayText(), before.DisplayText()) << c.setup;
-        EXPECT_EQ(after.PreviousKey(), before.CurrentKey()) << c.setup;
-        EXPECT_EQ(after.CurrentKey(),
+        EXPECT_EQ(after.accumulator(), before.accumulator()) << c.setup;
+        EXPECT_EQ(after.memory(), before.memory()) << c.setup;
+        EXPECT_EQ(after.pendingOp(), before.pendingOp()) << c.setup;
+        EXPECT_EQ(after.entryValue(), before.entryValue()) << c.setup;
+        EXPECT_EQ(after.entryText(), before.entryText()) << c.setup;
+        EXPECT_EQ(after.lastOperand(), before.lastOperand()) << c.setup;
+        EXPECT_EQ(after.displayValue(), before.displayValue()) << c.setup;
+        EXPECT_EQ(after.displayText(), before.displayText()) << c.setup;
+        EXPECT_EQ(after.previousKey(), before.currentKey()) << c.setup;
+        EXPECT_EQ(after.currentKey(),
                   calctest::CapturedCalculator::NamedKey(c.failingKey).value_or(c.failingKey[0]))
             << c.setup;
-        EXPECT_EQ(after.IntegerPart(), c.bookkeepingReset || before.IntegerPart()) << c.setup;
-        EXPECT_EQ(after.DecimalCount(), c.bookkeepingReset ? 0 : before.DecimalCount()) << c.setup;
+        EXPECT_EQ(after.integerPart(), c.bookkeepingReset || before.integerPart()) << c.setup;
+        EXPECT_EQ(after.decimalCount(), c.bookkeepingReset ? 0 : before.decimalCount()) << c.setup;
 
         calc.Type(c.nextKeys);
-        EXPECT_EQ(calc.engine.DisplayText(), c.nextDisplay) << c.setup;
+        EXPECT_EQ(calc.engine.displayText(), c.nextDisplay) << c.setup;
     }
 }
 

@@ -168,7 +168,7 @@ void RunRandomSequences(bool commaDecimal, unsigned firstSeed, unsigned seeds) {
                 break;
             std::string fault;
             try {
-                calc.engine.PressKey(key);
+                calc.engine.pressKey(key);
             } catch (const Error& error) {
                 fault = error.what();
             }
@@ -176,7 +176,7 @@ void RunRandomSequences(bool commaDecimal, unsigned firstSeed, unsigned seeds) {
             const auto local = [&](const std::string& t) {
                 return commaDecimal ? SwapPointAndComma(t) : t;
             };
-            ASSERT_EQ(calc.engine.DisplayText(), local(model.display))
+            ASSERT_EQ(calc.engine.displayText(), local(model.display))
                 << "seed " << seed << " step " << step << " key " << int(key);
             ASSERT_EQ(calc.tape.size(), model.tape.size()) << "seed " << seed << " step " << step;
             for (std::size_t i = 0; i < model.tape.size(); ++i)

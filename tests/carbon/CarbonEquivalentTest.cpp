@@ -32,12 +32,12 @@ TEST(CarbonEquivalentTest, ValueTextAndBand) {
     };
     const Separators separators;
     for (const CarbonCase& c : cases) {
-        const double cev = CalcCEV(c.contents);
+        const double cev = calcCev(c.contents);
         SCOPED_TRACE(cev);
-        EXPECT_EQ(CarbonEquivalentText(cev, separators), c.text);
-        EXPECT_EQ(CarbonBandPosition(cev), c.position);
+        EXPECT_EQ(carbonEquivalentText(cev, separators), c.text);
+        EXPECT_EQ(carbonBandPosition(cev), c.position);
     }
-    EXPECT_EQ(CarbonEquivalentText(CalcCEV({0.20, 1.00}), Separators{",", "."}), "0,37");
+    EXPECT_EQ(carbonEquivalentText(calcCev({0.20, 1.00}), Separators{",", "."}), "0,37");
 }
 
 TEST(CarbonEquivalentTest, EachElementCarriesItsOwnDivisor) {
@@ -46,7 +46,7 @@ TEST(CarbonEquivalentTest, EachElementCarriesItsOwnDivisor) {
     for (std::size_t i = 0; i < kElements.size(); ++i) {
         ElementContents contents{};
         contents[i] = 0.3;
-        EXPECT_NEAR(CalcCEV(contents), 0.3 / divisors[i], 1e-15) << kElements[i].symbol;
+        EXPECT_NEAR(calcCev(contents), 0.3 / divisors[i], 1e-15) << kElements[i].symbol;
     }
 }
 

@@ -28,31 +28,32 @@ TEST(DecimalTest, RoundsHalfAwayFromZeroOnEighteenDigits) {
         {0, 7, 2, ",", "0.00"},
     };
     for (const auto& c : cases) {
-        const auto rounded = RoundHalfAwayFromZero(DecimalOf(c.value, 18), c.significant, c.decimals);
-        EXPECT_EQ(FixedText(rounded, c.decimals, ".", c.thousands), c.expected)
+        const auto rounded =
+            roundHalfAwayFromZero(decimalOf(c.value, 18), c.significant, c.decimals);
+        EXPECT_EQ(fixedText(rounded, c.decimals, ".", c.thousands), c.expected)
             << static_cast<double>(c.value);
     }
 }
 
 TEST(DecimalTest, ExactExpansionSeesBelowTheHalf) {
     // 2.675 is stored just below the half, 0.125 exactly on it.
-    EXPECT_EQ(FixedText(RoundHalfAwayFromZero(ExactDecimalOf(2.675), 14, 2), 2, "."), "2.67");
-    EXPECT_EQ(FixedText(RoundHalfAwayFromZero(ExactDecimalOf(0.125), 14, 2), 2, "."), "0.13");
+    EXPECT_EQ(fixedText(roundHalfAwayFromZero(exactDecimalOf(2.675), 14, 2), 2, "."), "2.67");
+    EXPECT_EQ(fixedText(roundHalfAwayFromZero(exactDecimalOf(0.125), 14, 2), 2, "."), "0.13");
 }
 
-TEST(DecimalTest, ScientificText) {
-    EXPECT_EQ(ScientificText(RoundHalfAwayFromZero(DecimalOf(12345678.9L, 18), 7, 2), "."),
+TEST(DecimalTest, scientificText) {
+    EXPECT_EQ(scientificText(roundHalfAwayFromZero(decimalOf(12345678.9L, 18), 7, 2), "."),
               "1.234568E07");
-    EXPECT_EQ(ScientificText(DecimalOf(20000000.0L, 18), "."), "2E07");
-    EXPECT_EQ(ScientificText(DecimalOf(-2.5e20L, 18), ","), "-2,5E20");
-    EXPECT_EQ(ScientificText(DecimalOf(1.5e-7L, 18), "."), "1.5E-07");
+    EXPECT_EQ(scientificText(decimalOf(20000000.0L, 18), "."), "2E07");
+    EXPECT_EQ(scientificText(decimalOf(-2.5e20L, 18), ","), "-2,5E20");
+    EXPECT_EQ(scientificText(decimalOf(1.5e-7L, 18), "."), "1.5E-07");
 }
 
 TEST(KelvaneErrorTest, FullStopRule) {
-    EXPECT_EQ(WithFullStop("No such file or directory"), "No such file or directory.");
-    EXPECT_EQ(WithFullStop("Done."), "Done.");
-    EXPECT_EQ(WithFullStop("Can't access URL \"x\""), "Can't access URL \"x\"");
-    EXPECT_EQ(WithFullStop(""), "");
+    EXPECT_EQ(withFullStop("No such file or directory"), "No such file or directory.");
+    EXPECT_EQ(withFullStop("Done."), "Done.");
+    EXPECT_EQ(withFullStop("Can't access URL \"x\""), "Can't access URL \"x\"");
+    EXPECT_EQ(withFullStop(""), "");
 }
 
 } // namespace

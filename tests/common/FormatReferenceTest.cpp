@@ -4,8 +4,8 @@
 // under test is used to build the expected texts.
 
 #include "calculator/CalcNumberFormat.h"
+#include "common/ResultFormat.h"
 #include "convert/ConversionResults.h"
-#include "weights/ResultFormat.h"
 
 #include <gtest/gtest.h>
 
@@ -276,9 +276,9 @@ private:
 
 void CheckDouble(double value, const Separators& separators, Mismatches& mismatches) {
     const Exact exact = ExactOf(value);
-    mismatches.Compare("FormatResult", value, FormatResult(value, "", separators),
+    mismatches.Compare("FormatResult", value, formatResult(value, "", separators),
                        ReferenceResult(exact, separators));
-    mismatches.Compare("FormatCalcNumber", value, FormatCalcNumber(value, separators),
+    mismatches.Compare("FormatCalcNumber", value, formatCalcNumber(value, separators),
                        ReferenceCalcNumber(exact, separators));
 }
 
@@ -286,7 +286,7 @@ void CheckDouble(double value, const Separators& separators, Mismatches& mismatc
 void CheckUpToThree(long double value, const std::string& separator, Mismatches& mismatches) {
     value = std::fabs(value);
     const Exact exact = ExactOf(value);
-    const std::string actual = FormatUpToThreeDecimals(value, separator);
+    const std::string actual = formatUpToThreeDecimals(value, separator);
     const std::string away = ReferenceUpToThree(exact, separator, Half::AwayFromZero);
     mismatches.Compare("FormatUpToThreeDecimals", value, actual,
                        actual == away ? away : ReferenceUpToThree(exact, separator));

@@ -75,7 +75,7 @@ void ExpectTexts(const ConversionTexts& actual, const ConversionTexts& expected)
 TEST(DimensionConversionTest, ResultTable) {
     for (const auto& row : ResultRows) {
         SCOPED_TRACE(std::string(row.entry) + " at 1/" + std::to_string(row.resolution));
-        ExpectTexts(ConvertDimensionText(row.entry, row.resolution, Separators{}),
+        ExpectTexts(convertDimensionText(row.entry, row.resolution, Separators{}),
                     ExpectedTexts(row));
     }
 }
@@ -85,13 +85,13 @@ TEST(DimensionConversionTest, NothingShownForAZeroOrUnreadEntry) {
                              // More than four groups: not read, and no error either.
                              "1'2.3/4\"5", "1.2.3.4.5", "99999999999'1'2'3'4"})
         for (const int resolution : {32, 64})
-            EXPECT_EQ(ConvertDimensionText(text, resolution, Separators{}), ConversionTexts{})
+            EXPECT_EQ(convertDimensionText(text, resolution, Separators{}), ConversionTexts{})
                 << text;
 }
 
 TEST(DimensionConversionTest, DecidedImperialTexts) {
     const std::pair<const char*, Column> cases[] = {
-        // Feet followed directly by a fraction.
+        // feet followed directly by a fraction.
         {"12'3/4\"", {"12'0.3/4\"", "144.3/4\"", "", "144.75\"", "144\""}},
         {"3'15/8\"", {"3'1.7/8\"", "37.7/8\"", "", "37.875\"", "37\""}},
         // A typed fraction of an inch or more shows only what is left over, reduced.
@@ -119,22 +119,22 @@ TEST(DimensionConversionTest, DecidedImperialTexts) {
     };
     for (const auto& [text, imperial] : cases)
         for (const int resolution : {32, 64})
-            EXPECT_EQ(ConvertDimensionText(text, resolution, Separators{}).imperial, imperial)
+            EXPECT_EQ(convertDimensionText(text, resolution, Separators{}).imperial, imperial)
                 << text << " at 1/" << resolution;
-    EXPECT_EQ(ConvertDimensionText("178956971'", 32, Separators{}).metric[0], "54546084760.8");
+    EXPECT_EQ(convertDimensionText("178956971'", 32, Separators{}).metric[0], "54546084760.8");
 }
 
 TEST(DimensionConversionTest, LongPastedDecimalInchesGiveTheirExactFraction) {
     // A pasted entry with thousands of decimals: its fraction is exact and, with the
     // common power of ten written as zeros, it is worked out at once.
     const std::string zeros(20000, '0');
-    const auto texts = ConvertDimensionText("1." + zeros + "1\"", 32, Separators{});
+    const auto texts = convertDimensionText("1." + zeros + "1\"", 32, Separators{});
     EXPECT_EQ(texts.imperial[1], "1.1/1" + zeros + "0\"");
     EXPECT_EQ(texts.imperial[4], "1\"");
 }
 
 TEST(DimensionConversionTest, ParseErrorReachesTheCaller) {
-    EXPECT_THROW(ConvertDimensionText("2147483648", 32, Separators{}), Error);
+    EXPECT_THROW(convertDimensionText("2147483648", 32, Separators{}), Error);
 }
 
 // With another regional separator the texts keep the same digits; only the decimal
@@ -149,7 +149,7 @@ TEST(DimensionConversionTest, RegionalSeparatorKeepsTheDigits) {
                   &expected.metric[2], &expected.metric[3]})
                 if (const auto point = text->find('.'); point != std::string::npos)
                     text->replace(point, 1, separator);
-            ExpectTexts(ConvertDimensionText(row.entry, row.resolution, Separators{separator, " "}),
+            ExpectTexts(convertDimensionText(row.entry, row.resolution, Separators{separator, " "}),
                         expected);
         }
     }
@@ -166,9 +166,9 @@ TEST(DimensionConversionTest, MetricRoundTripStaysWithinHalfAStep) {
         const std::string entry = std::to_string(n / 1000) + "." + decimals;
         const long double inches = static_cast<long double>(n) / 1000 / 25.4L;
         for (const int resolution : {32, 64}) {
-            const ConversionTexts texts = ConvertDimensionText(entry, resolution, Separators{});
+            const ConversionTexts texts = convertDimensionText(entry, resolution, Separators{});
             for (const std::string& shown : {texts.imperial[0], texts.imperial[1]}) {
-                const double back = ParseDimension(shown).Value;
+                const double back = parseDimension(shown).value;
                 EXPECT_LE(std::fabs(back - inches), 0.5L / resolution + 1e-9L)
                     << entry << " mm shown as " << shown;
             }
@@ -189,8 +189,8 @@ TEST(DimensionFormatTest, UpToThreeDecimalsWithHalvesAwayFromZero) {
         {2.5L, "2.5"},
     };
     for (const auto& [value, expected] : cases)
-        EXPECT_EQ(FormatUpToThreeDecimals(value, "."), expected) << static_cast<double>(value);
-    EXPECT_EQ(FormatUpToThreeDecimals(3.25L, ","), "3,25");
+        EXPECT_EQ(formatUpToThreeDecimals(value, "."), expected) << static_cast<double>(value);
+    EXPECT_EQ(formatUpToThreeDecimals(3.25L, ","), "3,25");
 }
 
 } // namespace

@@ -18,14 +18,14 @@ struct Reading {
 
 void ExpectReading(const Reading& r) {
     SCOPED_TRACE(r.text);
-    const DimensionEntry e = ParseDimension(r.text);
-    EXPECT_EQ(e.IsImperial, r.imperial);
-    EXPECT_EQ(e.Feet, r.feet);
-    EXPECT_EQ(e.Inches, r.inches);
-    EXPECT_EQ(e.Numerator, r.numerator);
-    EXPECT_EQ(e.Denominator, r.denominator);
-    EXPECT_EQ(e.DecimalDigits, r.decimals);
-    EXPECT_EQ(e.Value, r.value); // the nearest double to the decimal reading
+    const DimensionEntry e = parseDimension(r.text);
+    EXPECT_EQ(e.isImperial, r.imperial);
+    EXPECT_EQ(e.feet, r.feet);
+    EXPECT_EQ(e.inches, r.inches);
+    EXPECT_EQ(e.numerator, r.numerator);
+    EXPECT_EQ(e.denominator, r.denominator);
+    EXPECT_EQ(e.decimalDigits, r.decimals);
+    EXPECT_EQ(e.value, r.value); // the nearest double to the decimal reading
 }
 
 TEST(DimensionParserTest, WorkedReadings) {
@@ -68,7 +68,7 @@ TEST(DimensionParserTest, InvalidIntegerGroupNamesTheGroup) {
     for (const auto& [text, message] : cases) {
         SCOPED_TRACE(text);
         try {
-            ParseDimension(text);
+            parseDimension(text);
             ADD_FAILURE() << "no error raised";
         } catch (const Error& error) {
             EXPECT_STREQ(error.what(), message);
@@ -93,10 +93,10 @@ TEST(DimensionKeyFilterTest, EachTextAdmitsOnlyItsKeys) {
     };
     for (const auto& [text, admitted, refused] : cases) {
         for (const char* key = admitted; *key != '\0'; ++key)
-            EXPECT_TRUE(MIConvKeyAdmitted(static_cast<char32_t>(*key), text))
+            EXPECT_TRUE(dimensionKeyAdmitted(static_cast<char32_t>(*key), text))
                 << text << " + " << *key;
         for (const char* key = refused; *key != '\0'; ++key)
-            EXPECT_FALSE(MIConvKeyAdmitted(static_cast<char32_t>(*key), text))
+            EXPECT_FALSE(dimensionKeyAdmitted(static_cast<char32_t>(*key), text))
                 << text << " + " << *key;
     }
 }
@@ -104,10 +104,10 @@ TEST(DimensionKeyFilterTest, EachTextAdmitsOnlyItsKeys) {
 TEST(DimensionKeyFilterTest, ControlKeysAlwaysPassOtherKeysNever) {
     for (const char* text : {"", "1", "12'9.3/4\""}) {
         for (const char32_t key : {U'\b', U'\r', U'\x7F'}) // Backspace, Enter, DEL
-            EXPECT_TRUE(MIConvKeyAdmitted(key, text)) << text;
+            EXPECT_TRUE(dimensionKeyAdmitted(key, text)) << text;
         // Ctrl+V arrives as a control character; a non-ASCII digit is no digit here.
         for (const char32_t key : {char32_t{22}, char32_t{9}, U'\u00BD', U'\u0661'})
-            EXPECT_FALSE(MIConvKeyAdmitted(key, text)) << text;
+            EXPECT_FALSE(dimensionKeyAdmitted(key, text)) << text;
     }
 }
 

@@ -1,4 +1,4 @@
-// Density and favourite files as they may be found on a user's disk: whatever they
+// density and favourite files as they may be found on a user's disk: whatever they
 // hold, reading them ends in a table (perhaps empty) and at most one error text.
 
 #include "common/KelvaneError.h"
@@ -42,31 +42,31 @@ TEST(BadDensityFileTest, OddContentsGiveATableOrOneError) {
         {"binary", binary, 0, true},
     };
     for (const Case& c : cases) {
-        const auto read = ParseDensityTable(c.content, kPoint);
+        const auto read = parseDensityTable(c.content, kPoint);
         EXPECT_EQ(read.materials.size(), c.materials) << c.what;
         EXPECT_EQ(read.error.has_value(), c.error) << c.what;
     }
-    EXPECT_EQ(ParseDensityTable(std::string("A\0B,1\r\n", 7), kPoint).materials[0].Name,
+    EXPECT_EQ(parseDensityTable(std::string("A\0B,1\r\n", 7), kPoint).materials[0].name,
               std::string("A\0B", 3));
 }
 
 TEST(BadDensityFileTest, HugeFilesAreReadWhole) {
     const std::string longName(10 * 1024 * 1024, 'N');
-    const auto longLine = ParseDensityTable(longName + ",1.5", kPoint);
+    const auto longLine = parseDensityTable(longName + ",1.5", kPoint);
     ASSERT_EQ(longLine.materials.size(), 1u);
-    EXPECT_EQ(longLine.materials[0].Name.size(), longName.size());
+    EXPECT_EQ(longLine.materials[0].name.size(), longName.size());
 
     std::string manyLines;
     for (int i = 0; i < 1000000; ++i)
         manyLines += "Material " + std::to_string(i) + ",1.25\r\n";
-    const auto many = ParseDensityTable(manyLines, kPoint);
+    const auto many = parseDensityTable(manyLines, kPoint);
     EXPECT_FALSE(many.error);
     ASSERT_EQ(many.materials.size(), 1000000u);
-    EXPECT_EQ(many.materials.back().Name, "Material 999999");
+    EXPECT_EQ(many.materials.back().name, "Material 999999");
 }
 
 TEST(BadDensityFileTest, AHugeBadDensityIsQuotedShortened) {
-    const auto read = ParseDensityTable("A," + std::string(10 * 1024 * 1024, '9') + "x", kPoint);
+    const auto read = parseDensityTable("A," + std::string(10 * 1024 * 1024, '9') + "x", kPoint);
     ASSERT_TRUE(read.error);
     EXPECT_LT(read.error->size(), 200u);
     EXPECT_EQ(read.error->substr(0, 4), "'999");
@@ -101,7 +101,7 @@ TEST_F(FavouriteDiskTest, AFullDiskLeavesTheOldFavouriteIntact) {
     // stands in the new file's way.
     for (const bool inPlace : {false, true}) {
         SCOPED_TRACE(inPlace ? "in place" : "new file");
-        SaveFavMatFile(programDir_, "Acetal");
+        saveFavMatFile(programDir_, "Acetal");
         if (inPlace)
             fs::create_directories(root_ / "bin" / "Material.txt.new" / "x");
         // A disk that takes no more than eight bytes per file: the new name cannot be
@@ -114,7 +114,7 @@ TEST_F(FavouriteDiskTest, AFullDiskLeavesTheOldFavouriteIntact) {
         setrlimit(RLIMIT_FSIZE, &tiny);
         bool failed = false;
         try {
-            SaveFavMatFile(programDir_, "Glass Filled Nylon 66 (30%)");
+            saveFavMatFile(programDir_, "Glass Filled Nylon 66 (30%)");
         } catch (const Error& error) {
             failed = true;
             EXPECT_EQ(std::string(error.what()),

@@ -19,14 +19,14 @@ const Separators kComma{",", "."};
 
 TEST(DensityTableTest, LinesNamesAndDensities) {
     const auto read =
-        ParseDensityTable("Acetal,1.41\r\nPolypropylene,0.9\nNylon 6 ,1.14\rPTFE,2.17", kPoint);
+        parseDensityTable("Acetal,1.41\r\nPolypropylene,0.9\nNylon 6 ,1.14\rPTFE,2.17", kPoint);
     ASSERT_FALSE(read.error);
     ASSERT_EQ(read.materials.size(), 4u);
-    EXPECT_EQ(read.materials[0].Name, "Acetal");
-    EXPECT_EQ(read.materials[0].Density, 1.41);
-    EXPECT_EQ(read.materials[1].Density, 0.9);
-    EXPECT_EQ(read.materials[2].Name, "Nylon 6 "); // a trailing blank stays in the name
-    EXPECT_EQ(read.materials[3].Name, "PTFE");
+    EXPECT_EQ(read.materials[0].name, "Acetal");
+    EXPECT_EQ(read.materials[0].density, 1.41);
+    EXPECT_EQ(read.materials[1].density, 0.9);
+    EXPECT_EQ(read.materials[2].name, "Nylon 6 "); // a trailing blank stays in the name
+    EXPECT_EQ(read.materials[3].name, "PTFE");
 }
 
 TEST(DensityTableTest, BadLinesStopTheReadingWithTheirText) {
@@ -47,15 +47,15 @@ TEST(DensityTableTest, BadLinesStopTheReadingWithTheirText) {
         {"A,1e999\r\n", kPoint, 0, "'1e999' is not a valid floating point value"},
     };
     for (const Case& c : cases) {
-        const auto read = ParseDensityTable(c.content, c.separators);
+        const auto read = parseDensityTable(c.content, c.separators);
         EXPECT_EQ(read.materials.size(), c.materialsRead) << c.content;
         EXPECT_EQ(read.error.value_or("<none>"), c.error ? c.error : "<none>") << c.content;
     }
-    EXPECT_EQ(ParseDensityTable("A,1,2\r\n", kComma).materials.at(0).Density, 1.2);
+    EXPECT_EQ(parseDensityTable("A,1,2\r\n", kComma).materials.at(0).density, 1.2);
 }
 
 TEST(DensityTableTest, MissingFileNamesThePathAndTheReason) {
-    const auto read = ReadDensityFile("/nonexistent/Density_Plastics.csv", kPoint);
+    const auto read = readDensityFile("/nonexistent/Density_Plastics.csv", kPoint);
     EXPECT_TRUE(read.materials.empty());
     EXPECT_EQ(read.error.value_or(""),
               "Cannot open file \"/nonexistent/Density_Plastics.csv\". No such file or directory");
@@ -63,12 +63,12 @@ TEST(DensityTableTest, MissingFileNamesThePathAndTheReason) {
 
 TEST(TextFileTest, SplitLinesAcceptsEveryLineEnd) {
     using Lines = std::vector<std::string>;
-    EXPECT_EQ(SplitLines(""), Lines{});
-    EXPECT_EQ(SplitLines("a"), Lines{"a"});
-    EXPECT_EQ(SplitLines("a\r\n"), Lines{"a"});
-    EXPECT_EQ(SplitLines("a\r\nb\rc\nd"), (Lines{"a", "b", "c", "d"}));
-    EXPECT_EQ(SplitLines("\r\n\r\n"), (Lines{"", ""}));
-    EXPECT_EQ(SplitLines("a\n\rb"), (Lines{"a", "", "b"}));
+    EXPECT_EQ(splitLines(""), Lines{});
+    EXPECT_EQ(splitLines("a"), Lines{"a"});
+    EXPECT_EQ(splitLines("a\r\n"), Lines{"a"});
+    EXPECT_EQ(splitLines("a\r\nb\rc\nd"), (Lines{"a", "b", "c", "d"}));
+    EXPECT_EQ(splitLines("\r\n\r\n"), (Lines{"", ""}));
+    EXPECT_EQ(splitLines("a\n\rb"), (Lines{"a", "", "b"}));
 }
 
 class FolderTest : public ::testing::Test {
@@ -99,30 +99,30 @@ protected:
 };
 
 TEST_F(FolderTest, AppFilePrefersTheDataFolderBesideTheProgram) {
-    EXPECT_EQ(AppFile(programDir_, "Material.txt"), programDir_ + "Material.txt");
+    EXPECT_EQ(appFile(programDir_, "Material.txt"), programDir_ + "Material.txt");
     write(root_ / "Data" / "Material.txt", "x\r\n");
-    EXPECT_EQ(AppFile(programDir_, "Material.txt"), programDir_ + "../Data/Material.txt");
+    EXPECT_EQ(appFile(programDir_, "Material.txt"), programDir_ + "../Data/Material.txt");
     // A folder of the file's name is passed over like a missing file.
     fs::create_directories(root_ / "Data" / "Density_Plastics.csv");
-    EXPECT_EQ(AppFile(programDir_, "Density_Plastics.csv"), programDir_ + "Density_Plastics.csv");
+    EXPECT_EQ(appFile(programDir_, "Density_Plastics.csv"), programDir_ + "Density_Plastics.csv");
 }
 
 TEST_F(FolderTest, FavouriteRoundTripKeepsBytesAndEndsInCrLf) {
-    EXPECT_FALSE(ReadFavourite(programDir_));
-    EXPECT_FALSE(CompareFavMat(programDir_, "Acetal"));
+    EXPECT_FALSE(readFavourite(programDir_));
+    EXPECT_FALSE(compareFavMat(programDir_, "Acetal"));
     const std::string latin1Name = "Polyamid \xDF";
-    SaveFavMatFile(programDir_, latin1Name);
+    saveFavMatFile(programDir_, latin1Name);
     EXPECT_EQ(read(root_ / "bin" / "Material.txt"), latin1Name + "\r\n");
-    EXPECT_TRUE(CompareFavMat(programDir_, latin1Name));
-    EXPECT_FALSE(CompareFavMat(programDir_, "polyamid \xDF"));
+    EXPECT_TRUE(compareFavMat(programDir_, latin1Name));
+    EXPECT_FALSE(compareFavMat(programDir_, "polyamid \xDF"));
     EXPECT_FALSE(fs::exists(root_ / "bin" / "Material.txt.new"));
 }
 
 TEST_F(FolderTest, FavouriteIsTheLastLine) {
     write(root_ / "Data" / "Material.txt", "Acetal\r\nNylon 6\r\n");
-    EXPECT_EQ(ReadFavourite(programDir_).value_or("?"), "Nylon 6");
+    EXPECT_EQ(readFavourite(programDir_).value_or("?"), "Nylon 6");
     write(root_ / "Data" / "Material.txt", "");
-    EXPECT_EQ(ReadFavourite(programDir_).value_or("?"), "");
+    EXPECT_EQ(readFavourite(programDir_).value_or("?"), "");
 }
 
 TEST_F(FolderTest, SavingKeepsTheFileWhatItWas) {
@@ -159,7 +159,7 @@ TEST_F(FolderTest, SavingKeepsTheFileWhatItWas) {
             fs::create_symlink("../shared/Material.txt", root_ / "bin" / "Material.txt");
         if (c.noNewFileBeside)
             fs::create_directories(file.string() + ".new/x");
-        SaveFavMatFile(programDir_, "Glass Filled Nylon");
+        saveFavMatFile(programDir_, "Glass Filled Nylon");
         EXPECT_EQ(read(root_ / "bin" / "Material.txt"), "Glass Filled Nylon\r\n");
         EXPECT_EQ(fs::is_symlink(root_ / "bin" / "Material.txt"), c.throughLink);
 #ifndef _WIN32
@@ -170,26 +170,26 @@ TEST_F(FolderTest, SavingKeepsTheFileWhatItWas) {
 
 TEST_F(FolderTest, AFavouriteThatIsAFolderCannotBeWritten) {
     fs::create_directories(root_ / "bin" / "Material.txt");
-    EXPECT_THROW(SaveFavMatFile(programDir_, "Acetal"), Error);
-    EXPECT_THROW(ReadFavourite(programDir_), Error);
+    EXPECT_THROW(saveFavMatFile(programDir_, "Acetal"), Error);
+    EXPECT_THROW(readFavourite(programDir_), Error);
 }
 
 TEST_F(FolderTest, AnInstalledCopyKeepsTheFavouriteWithTheUser) {
     // A program folder that cannot be written, whoever runs the program.
     const std::string installed = (root_ / "missing" / "bin").string() + "/";
     const std::string user = (root_ / "home").string();
-    EXPECT_FALSE(FolderWritable(installed));
+    EXPECT_FALSE(folderWritable(installed));
 #ifdef _WIN32
-    EXPECT_EQ(FavouritePath(installed, user), user + "/Kelvane/Material.txt");
+    EXPECT_EQ(favouritePath(installed, user), user + "/Kelvane/Material.txt");
 #else
-    EXPECT_EQ(FavouritePath(installed, user), user + "/kelvane/Material.txt");
+    EXPECT_EQ(favouritePath(installed, user), user + "/kelvane/Material.txt");
 #endif
-    SaveFavMatFile(installed, "Nylon 6", user);
+    saveFavMatFile(installed, "Nylon 6", user);
     EXPECT_EQ(read(root_ / "home" / "kelvane" / "Material.txt"), "Nylon 6\r\n");
-    EXPECT_EQ(ReadFavourite(installed, user).value_or("?"), "Nylon 6");
-    EXPECT_TRUE(CompareFavMat(installed, "Nylon 6", user));
+    EXPECT_EQ(readFavourite(installed, user).value_or("?"), "Nylon 6");
+    EXPECT_TRUE(compareFavMat(installed, "Nylon 6", user));
     // A writable program folder keeps the usual place even when a user folder is known.
-    EXPECT_EQ(FavouritePath(programDir_, user), programDir_ + "Material.txt");
+    EXPECT_EQ(favouritePath(programDir_, user), programDir_ + "Material.txt");
 }
 
 TEST(MaterialStateTest, StartingMaterialAndRounding) {
@@ -209,19 +209,19 @@ TEST(MaterialStateTest, StartingMaterialAndRounding) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(state.chooseStarting(c.favourite), c.index);
-        state.startRounding();
+        state.setCommercialRounding(true);
         EXPECT_EQ(state.currentMaterial(), c.name);
         EXPECT_EQ(state.currentDensity(), c.density);
         EXPECT_EQ(state.roundingPanelText(), "Commercial Rounding: On");
     }
     state.choose(1);
     EXPECT_EQ(state.densityPanelText(kPoint), "Density: 8 kg/m");
-    state.toggleRounding();
+    state.setCommercialRounding(false);
     EXPECT_EQ(state.densityPanelText(kPoint), "Density: 7.85 kg/m");
     EXPECT_EQ(state.roundingPanelText(), "Commercial Rounding: Off");
-    state.toggleRounding();
-    state.toggleRounding();
-    EXPECT_EQ(state.currentDensity(), 7.85); // twice restores the exact density
+    state.setCommercialRounding(true);
+    state.setCommercialRounding(false);
+    EXPECT_EQ(state.currentDensity(), 7.85); // on and off again restores the exact density
     state.choose(1);
     EXPECT_TRUE(state.roundingOn()); // a choice always ends with rounding on
     EXPECT_EQ(state.currentDensity(), 8);
@@ -230,17 +230,17 @@ TEST(MaterialStateTest, StartingMaterialAndRounding) {
 TEST(MaterialStateTest, EmptyTableHasNoMaterial) {
     MaterialState state;
     state.chooseStarting(std::nullopt);
-    state.startRounding();
+    state.setCommercialRounding(true);
     EXPECT_EQ(state.materialPanelText(), "Material: ");
     EXPECT_EQ(state.densityPanelText(kPoint), "Density: 0 kg/m");
 }
 
 TEST(NameEncodingTest, Utf8KeptOtherwiseWindowsLatin1) {
-    EXPECT_EQ(DisplayText("Polyamid \xC3\x9F"), "Polyamid \xC3\x9F");
-    EXPECT_EQ(DisplayText("Polyamid \xDF"), "Polyamid \xC3\x9F");
-    EXPECT_EQ(DisplayText("\x80"), "\xE2\x82\xAC");
-    EXPECT_FALSE(IsValidUtf8("\xC0\xAF")); // overlong
-    EXPECT_FALSE(IsValidUtf8("\xE2\x82")); // cut short
+    EXPECT_EQ(displayText("Polyamid \xC3\x9F"), "Polyamid \xC3\x9F");
+    EXPECT_EQ(displayText("Polyamid \xDF"), "Polyamid \xC3\x9F");
+    EXPECT_EQ(displayText("\x80"), "\xE2\x82\xAC");
+    EXPECT_FALSE(isValidUtf8("\xC0\xAF")); // overlong
+    EXPECT_FALSE(isValidUtf8("\xE2\x82")); // cut short
 }
 
 } // namespace

@@ -25,22 +25,22 @@ TEST(UnicodePathTest, TableAndFavouriteUnderANonAsciiFolder) {
         << "Acetal,1.41\r\nNylon 6,1.14\r\n";
     const std::string programDir = Utf8FromPath(root / "bin") + "/";
 
-    const std::string table = AppFile(programDir, "Density_Plastics.csv");
+    const std::string table = appFile(programDir, "Density_Plastics.csv");
     EXPECT_EQ(table, programDir + "../Data/Density_Plastics.csv");
-    EXPECT_EQ(ReadFileBytes(table), "Acetal,1.41\r\nNylon 6,1.14\r\n");
+    EXPECT_EQ(readFileBytes(table), "Acetal,1.41\r\nNylon 6,1.14\r\n");
 
-    SaveFavMatFile(programDir, "Nylon 6");
-    SaveFavMatFile(programDir, "Acetal"); // replaces the file made a moment ago
+    saveFavMatFile(programDir, "Nylon 6");
+    saveFavMatFile(programDir, "Acetal"); // replaces the file made a moment ago
     std::ifstream saved(root / "bin" / "Material.txt", std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(saved), {}), "Acetal\r\n");
-    EXPECT_EQ(ReadFavourite(programDir).value_or("?"), "Acetal");
-    EXPECT_TRUE(FolderWritable(programDir));
+    EXPECT_EQ(readFavourite(programDir).value_or("?"), "Acetal");
+    EXPECT_TRUE(folderWritable(programDir));
 
     // An installed copy whose user folder is the one with the name.
     const std::string user = Utf8FromPath(root / u8"Zoë");
     const std::string installed = Utf8FromPath(root / "missing" / "bin") + "/";
-    SaveFavMatFile(installed, "Nylon 6", user);
-    EXPECT_EQ(ReadFavourite(installed, user).value_or("?"), "Nylon 6");
+    saveFavMatFile(installed, "Nylon 6", user);
+    EXPECT_EQ(readFavourite(installed, user).value_or("?"), "Nylon 6");
     EXPECT_TRUE(fs::exists(root / u8"Zoë" / "kelvane" / "Material.txt"));
     saved.close();
     fs::remove_all(root);

@@ -89,15 +89,15 @@ TEST(TurningCostTest, CostsTheTurnedBars) {
     const Separators separators;
     for (const TurningCase& c : cases) {
         SCOPED_TRACE(c.name);
-        const TurningResults results = CalcTurned(c.inputs, c.density, separators);
+        const TurningResults results = calcTurned(c.inputs, c.density, separators);
         ExpectTexts(results.texts, c.expected);
-        EXPECT_EQ(TurningCopyText(results, separators), c.expected.producedCost);
+        EXPECT_EQ(turningCopyText(results, separators), c.expected.producedCost);
     }
 }
 
 TEST(TurningCostTest, KeepsTheFiguresBehindTheTexts) {
     const TurningResults r =
-        CalcTurned({50, 3000, 10, 800, kTonne, 150, kLump, 45}, 1.25, Separators{});
+        calcTurned({50, 3000, 10, 800, kTonne, 150, kLump, 45}, 1.25, Separators{});
     EXPECT_NEAR(r.stockCostTotal, 58.9049, 1e-4);
     EXPECT_EQ(r.turningCostTotal, 150);
     EXPECT_NEAR(r.producedTotal, 59.6412, 1e-4);
@@ -106,14 +106,14 @@ TEST(TurningCostTest, KeepsTheFiguresBehindTheTexts) {
 }
 
 TEST(TurningCostTest, StartTextsAndRegionalSeparator) {
-    ExpectTexts(TurningStartTexts(Separators{}), {"0.00 kg/m", "0.00 kg", "0.00 kg", "0.00 kg/m",
+    ExpectTexts(turningStartTexts(Separators{}), {"0.00 kg/m", "0.00 kg", "0.00 kg", "0.00 kg/m",
                                                   "Total Cost", "Production loss 0.00%", "0.00"});
 
     const Separators comma{",", "."};
-    const TurningResults r = CalcTurned({50, 3000, 10, 800, kTonne, 150, kLump, 45}, 1.25, comma);
+    const TurningResults r = calcTurned({50, 3000, 10, 800, kTonne, 150, kLump, 45}, 1.25, comma);
     ExpectTexts(r.texts, {"2,45 kg/m", "7,36 kg", "73,63 kg", "1,99 kg/m", "Total Cost 208,90",
                           "Production loss 19,00%", "3502,70"});
-    EXPECT_EQ(TurningCopyText(r, comma), "3502,70");
+    EXPECT_EQ(turningCopyText(r, comma), "3502,70");
 }
 
 } // namespace

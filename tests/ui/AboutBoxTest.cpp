@@ -4,7 +4,7 @@
 #include "DriveFixture.h"
 
 #include "app/AboutBox.h"
-#include "app/MainForm.h"
+#include "app/MainWindow.h"
 
 #include <QPointer>
 
@@ -15,22 +15,22 @@ class AboutBoxTest : public DriveTest {
 protected:
     void openBox() {
         send(R"(["menu","Help","About"])");
-        box_ = session_->window()->findChild<TAboutBox1*>();
+        box_ = session_->window()->findChild<AboutBox*>();
         ASSERT_NE(box_, nullptr);
     }
 
     QJsonObject font(const std::string& control) {
-        return value(R"(["get",)" + Quoted(control) + "]").toObject()["font"].toObject();
+        return value(R"(["get",)" + quoted(control) + "]").toObject()["font"].toObject();
     }
 
     std::string activeTitle() {
         return value(R"(["window"])").toObject()["title"].toString().toStdString();
     }
 
-    QPointer<TAboutBox1> box_;
+    QPointer<AboutBox> box_;
 };
 
-QJsonObject Font(const char* family, int pixels, bool bold, bool underline, const char* color) {
+QJsonObject linkFont(const char* family, int pixels, bool bold, bool underline, const char* color) {
     return QJsonObject{{"family", family},
                        {"pixelSize", pixels},
                        {"bold", bold},
@@ -48,13 +48,13 @@ TEST_F(AboutBoxTest, ShowsTheProgramsTextsInTheirFontsAndPlaces) {
     EXPECT_TRUE(window["modal"].toBool());
 
     EXPECT_EQ(text("TitleLabel"), "Kelvane");
-    EXPECT_EQ(font("TitleLabel"), Font("Calibri", 27, true, false, "#800000"));
+    EXPECT_EQ(font("TitleLabel"), linkFont("Calibri", 27, true, false, "#800000"));
     EXPECT_EQ(text("VersionLabel"), "Version 2026.1.0");
     EXPECT_EQ(text("CopyrightLabel").rfind("Copyright \u00a9 2026 ", 0), 0u);
     EXPECT_EQ(text("VellEmailLabel"), "support@kelvane.example");
     EXPECT_EQ(text("VellWebsiteLabel"), "www.kelvane.example");
     for (const char* link : {"VellEmailLabel", "VellWebsiteLabel"})
-        EXPECT_EQ(font(link), Font("Tahoma", 11, false, false, "#000000")) << link;
+        EXPECT_EQ(font(link), linkFont("Tahoma", 11, false, false, "#000000")) << link;
     EXPECT_EQ(text("NoticeMemo"), "\nAll weights calculated by this program are theoretical "
                                   "and are for guidance only.");
     EXPECT_TRUE(value(R"(["get","OKButton"])").toObject()["focused"].toBool());
@@ -79,10 +79,10 @@ TEST_F(AboutBoxTest, LinksTurnMaroonAndUnderlinedUnderTheMouse) {
     start();
     openBox();
     for (const char* link : {"VellEmailLabel", "VellWebsiteLabel"}) {
-        send(R"(["hover",)" + Quoted(link) + "]");
-        EXPECT_EQ(font(link), Font("Tahoma", 11, false, true, "#800000")) << link;
-        send(R"(["leave",)" + Quoted(link) + "]");
-        EXPECT_EQ(font(link), Font("Tahoma", 11, false, false, "#000000")) << link;
+        send(R"(["hover",)" + quoted(link) + "]");
+        EXPECT_EQ(font(link), linkFont("Tahoma", 11, false, true, "#800000")) << link;
+        send(R"(["leave",)" + quoted(link) + "]");
+        EXPECT_EQ(font(link), linkFont("Tahoma", 11, false, false, "#000000")) << link;
     }
 }
 
@@ -94,7 +94,7 @@ TEST_F(AboutBoxTest, ClickingALinkHandsItToTheShell) {
     start();
     openBox();
     for (const auto& [label, link] : links) {
-        send(R"(["click",)" + Quoted(label) + "]");
+        send(R"(["click",)" + quoted(label) + "]");
         ASSERT_EQ(lastEvents().size(), 1) << label;
         const QJsonObject opened = lastEvents()[0].toObject();
         EXPECT_EQ(opened["type"].toString(), "open");
@@ -130,7 +130,7 @@ TEST_F(AboutBoxTest, EveryShowingIsAFreshBox) {
     EXPECT_EQ(activeTitle(), "Kelvane");
 
     openBox();
-    EXPECT_EQ(session_->window()->findChildren<TAboutBox1*>().size(), 1);
+    EXPECT_EQ(session_->window()->findChildren<AboutBox*>().size(), 1);
     EXPECT_EQ(text("NoticeMemo").rfind("\nAll weights", 0), 0u);
 }
 
@@ -140,7 +140,7 @@ TEST_F(AboutBoxTest, EnterAndEscapeBothCloseItWithOk) {
         openBox();
         int result = -1;
         QObject::connect(box_, &QDialog::finished, [&result](int code) { result = code; });
-        send(R"(["key",)" + Quoted(key) + "]");
+        send(R"(["key",)" + quoted(key) + "]");
         EXPECT_EQ(result, QDialog::Accepted) << key;
         EXPECT_TRUE(box_.isNull()) << key;
         EXPECT_EQ(activeTitle(), "Kelvane") << key;

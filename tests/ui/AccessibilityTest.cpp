@@ -3,7 +3,7 @@
 
 #include "DriveFixture.h"
 
-#include "app/MainForm.h"
+#include "app/MainWindow.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>

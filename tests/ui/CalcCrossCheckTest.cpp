@@ -9,7 +9,7 @@
 #include "common/Caption.h"
 #include "convert/ConversionResults.h"
 #include "turning/TurningCost.h"
-#include "weights/WeightPages.h"
+#include "weights/WeightPageModel.h"
 
 #include <functional>
 #include <random>
@@ -63,7 +63,7 @@ protected:
     std::vector<std::string> chooseMaterial(std::mt19937& random) {
         static const char* const kMaterials[] = {"Acetal", "Mild Steel", "Nylon 6"};
         const std::string material = kMaterials[random() % 3];
-        send(R"(["menu","Material",)" + Quoted(material) + "]");
+        send(R"(["menu","Material",)" + quoted(material) + "]");
         std::vector<std::string> options = {"--material", material};
         if (random() % 3 == 0) {
             send(R"(["menu","Options","Commercial Rounding"])");
@@ -73,17 +73,17 @@ protected:
     }
 
     void paste(const std::string& box, const std::string& text) {
-        send(R"(["paste",)" + Quoted(box) + "," + Quoted(text) + "]");
+        send(R"(["paste",)" + quoted(box) + "," + quoted(text) + "]");
     }
 
-    void checkWeightPage(std::mt19937& random, const WeightPageDefinition& page,
-                         const std::string& command) {
-        send(R"(["page",)" + Quoted(std::string(page.caption)) + "]");
+    void checkWeightPage(std::mt19937& random, const std::string& caption,
+                         const WeightPageDefinition& page, const std::string& command) {
+        send(R"(["page",)" + quoted(caption) + "]");
         std::vector<std::string> arguments = chooseMaterial(random);
         arguments.push_back(command);
         if (!page.shapes.empty()) {
             const std::string shape(page.shapes[random() % page.shapes.size()]);
-            send(R"(["select",)" + Quoted(std::string(page.shapeBoxName)) + "," + Quoted(shape) +
+            send(R"(["select",)" + quoted(std::string(page.shapeBoxName)) + "," + quoted(shape) +
                  "]");
             arguments.push_back(shape); // the program reads the shape in any case
         }
@@ -188,22 +188,21 @@ protected:
 };
 
 TEST_F(CalcCrossCheckTest, WindowAndProgramShowTheSameTexts) {
-    const auto& pages = WeightPageDefinitions();
-    const auto weightPage = [&](std::size_t index, const char* command) {
-        return [this, &pages, index, command](std::mt19937& random) {
-            checkWeightPage(random, pages.at(index), command);
+    const auto weightPage = [&](WeightShape shape, const char* caption, const char* command) {
+        return [this, shape, caption, command](std::mt19937& random) {
+            checkWeightPage(random, caption, weightPageDefinition(shape), command);
         };
     };
     const struct {
         const char* page;
         std::function<void(std::mt19937&)> check;
     } checks[] = {
-        {"Round", weightPage(0, "round")},
-        {"Polygon", weightPage(1, "polygon")},
-        {"Flat/Square", weightPage(2, "flat")},
-        {"Plate/Sheet", weightPage(3, "plate")},
-        {"Tube", weightPage(4, "tube")},
-        {"Hollow Section", weightPage(5, "hollow")},
+        {"Round", weightPage(WeightShape::Round, "Round", "round")},
+        {"Polygon", weightPage(WeightShape::Polygon, "Polygon", "polygon")},
+        {"Flat/Square", weightPage(WeightShape::FlatSquare, "Flat/Square", "flat")},
+        {"Plate/Sheet", weightPage(WeightShape::PlateSheet, "Plate/Sheet", "plate")},
+        {"Tube", weightPage(WeightShape::Tube, "Tube", "tube")},
+        {"Hollow Section", weightPage(WeightShape::HollowSection, "Hollow Section", "hollow")},
         {"M/I",
          [this](std::mt19937& random) {
              checkConversion(random);

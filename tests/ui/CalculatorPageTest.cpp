@@ -3,7 +3,7 @@
 
 #include "DriveFixture.h"
 
-#include "app/MainForm.h"
+#include "app/MainWindow.h"
 
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -36,9 +36,9 @@ protected:
         start();
         send(R"(["page","Calc"])");
     }
-    void type(const std::string& keys) { send(R"(["type",)" + Quoted(keys) + "]"); }
+    void type(const std::string& keys) { send(R"(["type",)" + quoted(keys) + "]"); }
     QJsonObject control(const std::string& name) {
-        return value(R"(["get",)" + Quoted(name) + "]").toObject();
+        return value(R"(["get",)" + quoted(name) + "]").toObject();
     }
     // The tape's lines after its three opening lines.
     Lines tape() {
@@ -162,7 +162,7 @@ TEST_F(CalculatorPageTest, ButtonClicksEqualTypingAndLeaveNoFocus) {
     open();
     std::vector<std::string> clickedDisplays;
     for (const auto& [name, key] : buttons) {
-        send(R"(["click",)" + Quoted(name) + "]");
+        send(R"(["click",)" + quoted(name) + "]");
         clickedDisplays.push_back(text("Display"));
         EXPECT_FALSE(control(name)["focused"].toBool()) << name;
     }
@@ -218,7 +218,7 @@ TEST_F(CalculatorPageTest, CloseKeysCloseTheWindowThroughItsClosePath) {
     for (const char* key : {"Escape", "Ctrl+A"}) {
         SCOPED_TRACE(key);
         open();
-        send(R"(["key",)" + Quoted(key) + "]");
+        send(R"(["key",)" + quoted(key) + "]");
         EXPECT_EQ(eventTypes(), (std::vector<std::string>{"confirm", "closed"}));
     }
 }

@@ -3,7 +3,7 @@
 
 #include "DriveFixture.h"
 
-#include "app/MainForm.h"
+#include "app/MainWindow.h"
 
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -19,8 +19,8 @@ protected:
     }
 
     void typeInto(const std::string& box, const std::string& text) {
-        send(R"(["focus",)" + Quoted(box) + "]");
-        send(R"(["type",)" + Quoted(text) + "]");
+        send(R"(["focus",)" + quoted(box) + "]");
+        send(R"(["type",)" + quoted(text) + "]");
     }
 
     int position() { return value(R"(["get","CEVTrackBar"])").toObject()["position"].toInt(); }
@@ -63,7 +63,7 @@ TEST_F(CarbonPageTest, TypedAnalysesLandInTheirBands) {
     for (const Case& c : cases) {
         for (std::size_t i = 0; i < std::size(kBoxes); ++i) {
             const char* entry = i < c.contents.size() ? c.contents[i] : "";
-            send(R"(["paste",)" + Quoted(kBoxes[i]) + "," + Quoted(entry) + "]");
+            send(R"(["paste",)" + quoted(kBoxes[i]) + "," + quoted(entry) + "]");
         }
         EXPECT_EQ(text("CEVLbl"), c.shown) << c.contents[0];
         EXPECT_EQ(position(), c.position) << c.contents[0];

@@ -28,7 +28,7 @@ protected:
     // Empties the box, then types `keys` one by one through the box's key filter.
     void enter(const std::string& keys) {
         send(R"(["paste","MIConvEdit",""])");
-        send(R"(["type",)" + Quoted(keys) + "]");
+        send(R"(["type",)" + quoted(keys) + "]");
     }
     Results results() {
         Results texts;
@@ -77,7 +77,7 @@ TEST_F(ConvertPageTest, TypedEntriesShowTheTenConversions) {
         // A typed fraction of an inch or more shows what is left over in its own terms.
         {"5/4\"",
          {"0'1.1/4\"", "1.1/4\"", "", "1.25\"", "1\"", "31.75", "3.175", "0.032", "0", "25"}},
-        // Feet followed directly by a fraction of an inch.
+        // feet followed directly by a fraction of an inch.
         {"12'3/4\"",
          {"12'0.3/4\"", "144.3/4\"", "", "144.75\"", "144\"", "3676.65", "367.665", "3.677",
           "0.004", "3675"}},

@@ -11,7 +11,9 @@ void DriveTest::SetUp() {
     QDir(folder_.path()).mkpath(QStringLiteral("Data"));
 }
 
-void DriveTest::TearDown() { session_.reset(); }
+void DriveTest::TearDown() {
+    session_.reset();
+}
 
 std::string DriveTest::path(const std::string& relativePath) const {
     return folder_.path().toStdString() + "/" + relativePath;
@@ -56,7 +58,7 @@ QJsonObject DriveTest::send(const std::string& json) {
 }
 
 std::string DriveTest::text(const std::string& control) {
-    return value(R"(["get",)" + Quoted(control) + "]").toObject()["text"].toString().toStdString();
+    return value(R"(["get",)" + quoted(control) + "]").toObject()["text"].toString().toStdString();
 }
 
 std::string DriveTest::statusPanel(int panel) {
@@ -68,7 +70,7 @@ std::string DriveTest::statusPanel(int panel) {
         .toStdString();
 }
 
-std::string Quoted(const std::string& text) {
+std::string quoted(const std::string& text) {
     const QJsonArray wrapper{QString::fromStdString(text)};
     const QByteArray json = QJsonDocument(wrapper).toJson(QJsonDocument::Compact);
     return json.mid(1, json.size() - 2).toStdString();

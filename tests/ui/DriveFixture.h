@@ -2,10 +2,10 @@
 
 #include "drive/DriveSession.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -21,7 +21,8 @@ class DriveTest : public ::testing::Test {
 protected:
     // The default table: densities chosen for round results (1.38 rounds to 1.75,
     // 7.85 to 8, 1.14 to 1.5).
-    static constexpr const char* kDefaultTable = "Acetal,1.38\r\nMild Steel,7.85\r\nNylon 6,1.14\r\n";
+    static constexpr const char* kDefaultTable =
+        "Acetal,1.38\r\nMild Steel,7.85\r\nNylon 6,1.14\r\n";
 
     void SetUp() override;
     void TearDown() override;
@@ -51,6 +52,6 @@ protected:
 };
 
 // The JSON text of a string, for building command lines.
-std::string Quoted(const std::string& text);
+std::string quoted(const std::string& text);
 
 } // namespace kelvane::testing

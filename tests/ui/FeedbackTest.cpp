@@ -38,7 +38,7 @@ TEST_F(FeedbackTest, FlatButtonsShowTheirFaceOnlyUnderTheMouse) {
     start();
     for (const char* button : {"RClearButton", "RKGMCopyBtn"}) {
         SCOPED_TRACE(button);
-        const std::string name = Quoted(button);
+        const std::string name = quoted(button);
         EXPECT_TRUE(value(R"(["get",)" + name + "]").toObject()["flat"].toBool());
         send(R"(["hover",)" + name + "]");
         EXPECT_FALSE(value(R"(["get",)" + name + "]").toObject()["flat"].toBool());
@@ -55,7 +55,7 @@ TEST_F(FeedbackTest, MaterialNameTooLongForItsPanelEndsInAnEllipsis) {
     EXPECT_EQ(shortPanel["text"].toString(), "Material: PE");
     EXPECT_FALSE(shortPanel.contains("toolTip"));
 
-    send(R"(["menu","Material",)" + Quoted(longName) + "]");
+    send(R"(["menu","Material",)" + quoted(longName) + "]");
     const QJsonObject panel = value(R"(["get","JvStatusBar1Panel0"])").toObject();
     EXPECT_TRUE(panel["text"].toString().endsWith(QChar(0x2026)));
     EXPECT_TRUE(QString::fromStdString("Material: " + longName)

@@ -5,7 +5,7 @@
 
 #include "DriveFixture.h"
 
-#include "app/MainForm.h"
+#include "app/MainWindow.h"
 #include "app/PageControl.h"
 
 #include <QImage>
@@ -69,7 +69,7 @@ protected:
 
     void expectEveryPageWhole(const std::vector<std::string>& pages) {
         for (const std::string& page : pages) {
-            send(R"(["page",)" + Quoted(page) + "]");
+            send(R"(["page",)" + quoted(page) + "]");
             expectWholePage(page);
         }
     }
@@ -93,7 +93,7 @@ TEST_F(LayoutTest, EntryBoxesStayPutWhenResultsGrow) {
     const auto boxPositions = [this] {
         QJsonArray positions;
         for (const char* box : {"RDiaEdit", "RLengthEdit", "RQtyEdit", "RClearButton"})
-            positions.append(value(R"(["get",)" + Quoted(box) + "]").toObject()["geometry"]);
+            positions.append(value(R"(["get",)" + quoted(box) + "]").toObject()["geometry"]);
         return positions;
     };
     const QJsonArray before = boxPositions();

@@ -2,7 +2,8 @@
 
 #include "DriveFixture.h"
 
-#include "app/MainForm.h"
+#include "app/MainWindow.h"
+#include "app/PageControl.h"
 #include "app/TabRow.h"
 
 #include <QTest>
@@ -127,7 +128,7 @@ TEST_F(MainWindowTest, EntryBoxesHaveNoLengthLimit) {
     const std::string pasted = std::string(33000, '0') + "50";
     start();
     for (const char* box : {"RDiaEdit", "TurnFeedDiaEdit", "CarbonEdit", "MIConvEdit"}) {
-        send(R"(["paste",)" + Quoted(box) + "," + Quoted(pasted) + "]");
+        send(R"(["paste",)" + quoted(box) + "," + quoted(pasted) + "]");
         EXPECT_EQ(text(box), pasted) << box;
     }
     EXPECT_EQ(text("RKGMLabel"), "3.44 kg");
@@ -250,6 +251,29 @@ TEST_F(MainWindowTest, FileExitAndTheCloseButtonEndTheProgram) {
     session_.reset();
     start();
     EXPECT_TRUE(value(R"(["close"])").toObject()["closed"].toBool());
+}
+
+TEST_F(MainWindowTest, HiddenPagesAreMadeWhenFirstShownWithTheOptionsAsTheyStand) {
+    start();
+    PageControl& pages = session_->window()->pageControl();
+    ASSERT_EQ(pages.pageCount(), 10);
+    // The pages with a tab are made once the window has painted; those without wait.
+    for (int i = 0; i < pages.pageCount(); ++i) {
+        SCOPED_TRACE(pages.caption(i).toStdString());
+        const bool hidden = !pages.visibleCaptions().contains(pages.caption(i));
+        EXPECT_EQ(pages.builtPage(i) == nullptr, hidden);
+    }
+
+    // The fraction chosen from the menu is the one the page converts with.
+    send(R"(["menu","Options","Fractions","Nearest 1/64\""])");
+    send(R"(["page","M/I"])");
+    send(R"(["focus","MIConvEdit"])");
+    send(R"(["type","0.512"])");
+    EXPECT_EQ(text("ImpLabel3"), "1/64\"");
+
+    // A control addressed on a page not yet shown is there, in its first state.
+    EXPECT_EQ(text("CEVLbl"), "0.00");
+    EXPECT_EQ(text("TKGMLabel"), "0.00 kg");
 }
 
 } // namespace

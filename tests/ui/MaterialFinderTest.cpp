@@ -27,7 +27,7 @@ TEST_F(MaterialFinderTest, TypingNarrowsTheListAndEnterChoosesAsTheMenuDoes) {
     };
     for (const auto& [keys, items] : narrowing) {
         SCOPED_TRACE(keys);
-        send(R"(["type",)" + Quoted(keys) + "]");
+        send(R"(["type",)" + quoted(keys) + "]");
         EXPECT_EQ(value(R"(["get","MaterialFinderList"])").toObject()["items"], items);
     }
     send(R"(["key","Enter"])");

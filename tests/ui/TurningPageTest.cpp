@@ -18,16 +18,16 @@ protected:
     }
 
     void typeInto(const std::string& box, const std::string& text) {
-        send(R"(["focus",)" + Quoted(box) + "]");
-        send(R"(["type",)" + Quoted(text) + "]");
+        send(R"(["focus",)" + quoted(box) + "]");
+        send(R"(["type",)" + quoted(text) + "]");
     }
 
     void paste(const std::string& box, const std::string& text) {
-        send(R"(["paste",)" + Quoted(box) + "," + Quoted(text) + "]");
+        send(R"(["paste",)" + quoted(box) + "," + quoted(text) + "]");
     }
 
     bool checked(const std::string& control) {
-        return value(R"(["get",)" + Quoted(control) + "]").toObject()["checked"].toBool();
+        return value(R"(["get",)" + quoted(control) + "]").toObject()["checked"].toBool();
     }
 
     // The page's seven result texts, top to bottom.

@@ -21,45 +21,105 @@ struct PageCase {
 
 TEST_F(WeightPagesTest, EachPageShowsItsWeights) {
     const PageCase cases[] = {
-        {"Acetal", "Polygon", "PAFEdit", "20\r1000\r3", "Hexagon",
-         {"PKGMLabel", "PKGBarLabel", "PKGQtyLabel"}, {"0.61 kg", "0.61 kg", "1.82 kg"},
-         "PMachineDiameter", "23.09 mm"},
-        {"Acetal", "Polygon", "PAFEdit", "20\r1000\r3", "Square",
-         {"PKGMLabel", "PKGBarLabel", "PKGQtyLabel"}, {"0.70 kg", "0.70 kg", "2.10 kg"},
-         "PMachineDiameter", "28.28 mm"},
-        {"Acetal", "Polygon", "PAFEdit", "20\r1000\r3", "Triangle",
-         {"PKGMLabel", "PKGBarLabel", "PKGQtyLabel"}, {"0.91 kg", "0.91 kg", "2.73 kg"},
-         "PMachineDiameter", "40.00 mm"},
-        {"Mild Steel", "Polygon", "PAFEdit", "36\r3000\r2", "Hexagon",
-         {"PKGMLabel", "PKGBarLabel", "PKGQtyLabel"}, {"8.98 kg", "26.94 kg", "53.87 kg"},
-         "PMachineDiameter", "41.57 mm"},
-        {"Acetal", "Flat/Square", "BWidthEdit", "50\r10\r2000\r5", nullptr,
-         {"BKGMLabel", "BKGBarLabel", "BKGQtyLabel"}, {"0.88 kg", "1.75 kg", "8.75 kg"},
-         "BMachineDiameter", "50.99 mm"},
-        {"Acetal", "Plate/Sheet", "SLengthEdit", "2000\r1000\r10\r3", nullptr,
-         {"SKGSQMLabel", "SKGSheetLabel", "SKGQtyLabel"}, {"17.50 kg", "35.00 kg", "105.00 kg"},
-         nullptr, nullptr},
-        {"Mild Steel", "Tube", "TODEdit", "60\r5\r6000\r2", nullptr,
-         {"TKGMLabel", "TKGBarLabel", "TKGQtyLabel"}, {"6.91 kg", "41.47 kg", "82.94 kg"},
-         nullptr, nullptr},
-        {"Acetal", "Tube", "TODEdit", "60\r5\r6000\r2", nullptr,
-         {"TKGMLabel", "TKGBarLabel", "TKGQtyLabel"}, {"1.51 kg", "9.07 kg", "18.14 kg"},
-         nullptr, nullptr},
-        {"Mild Steel", "Hollow Section", "HHeightEdit", "100\r50\r5\r6000\r2", nullptr,
-         {"HKGMLabel", "HKGBarLabel", "HKGQtyLabel"}, {"11.15 kg", "66.88 kg", "133.76 kg"},
-         nullptr, nullptr},
-        {"Mild Steel", "Hollow Section", "HHeightEdit", "10\r10\r20\r1000\r1", nullptr,
-         {"HKGMLabel", "HKGBarLabel", "HKGQtyLabel"}, {"-6.37 kg", "-6.37 kg", "-6.37 kg"},
-         nullptr, nullptr},
+        {"Acetal",
+         "Polygon",
+         "PAFEdit",
+         "20\r1000\r3",
+         "Hexagon",
+         {"PKGMLabel", "PKGBarLabel", "PKGQtyLabel"},
+         {"0.61 kg", "0.61 kg", "1.82 kg"},
+         "PMachineDiameter",
+         "23.09 mm"},
+        {"Acetal",
+         "Polygon",
+         "PAFEdit",
+         "20\r1000\r3",
+         "Square",
+         {"PKGMLabel", "PKGBarLabel", "PKGQtyLabel"},
+         {"0.70 kg", "0.70 kg", "2.10 kg"},
+         "PMachineDiameter",
+         "28.28 mm"},
+        {"Acetal",
+         "Polygon",
+         "PAFEdit",
+         "20\r1000\r3",
+         "Triangle",
+         {"PKGMLabel", "PKGBarLabel", "PKGQtyLabel"},
+         {"0.91 kg", "0.91 kg", "2.73 kg"},
+         "PMachineDiameter",
+         "40.00 mm"},
+        {"Mild Steel",
+         "Polygon",
+         "PAFEdit",
+         "36\r3000\r2",
+         "Hexagon",
+         {"PKGMLabel", "PKGBarLabel", "PKGQtyLabel"},
+         {"8.98 kg", "26.94 kg", "53.87 kg"},
+         "PMachineDiameter",
+         "41.57 mm"},
+        {"Acetal",
+         "Flat/Square",
+         "BWidthEdit",
+         "50\r10\r2000\r5",
+         nullptr,
+         {"BKGMLabel", "BKGBarLabel", "BKGQtyLabel"},
+         {"0.88 kg", "1.75 kg", "8.75 kg"},
+         "BMachineDiameter",
+         "50.99 mm"},
+        {"Acetal",
+         "Plate/Sheet",
+         "SLengthEdit",
+         "2000\r1000\r10\r3",
+         nullptr,
+         {"SKGSQMLabel", "SKGSheetLabel", "SKGQtyLabel"},
+         {"17.50 kg", "35.00 kg", "105.00 kg"},
+         nullptr,
+         nullptr},
+        {"Mild Steel",
+         "Tube",
+         "TODEdit",
+         "60\r5\r6000\r2",
+         nullptr,
+         {"TKGMLabel", "TKGBarLabel", "TKGQtyLabel"},
+         {"6.91 kg", "41.47 kg", "82.94 kg"},
+         nullptr,
+         nullptr},
+        {"Acetal",
+         "Tube",
+         "TODEdit",
+         "60\r5\r6000\r2",
+         nullptr,
+         {"TKGMLabel", "TKGBarLabel", "TKGQtyLabel"},
+         {"1.51 kg", "9.07 kg", "18.14 kg"},
+         nullptr,
+         nullptr},
+        {"Mild Steel",
+         "Hollow Section",
+         "HHeightEdit",
+         "100\r50\r5\r6000\r2",
+         nullptr,
+         {"HKGMLabel", "HKGBarLabel", "HKGQtyLabel"},
+         {"11.15 kg", "66.88 kg", "133.76 kg"},
+         nullptr,
+         nullptr},
+        {"Mild Steel",
+         "Hollow Section",
+         "HHeightEdit",
+         "10\r10\r20\r1000\r1",
+         nullptr,
+         {"HKGMLabel", "HKGBarLabel", "HKGQtyLabel"},
+         {"-6.37 kg", "-6.37 kg", "-6.37 kg"},
+         nullptr,
+         nullptr},
     };
     for (const PageCase& c : cases) {
         start();
-        send(R"(["menu","Material",)" + Quoted(c.material) + "]");
-        send(R"(["page",)" + Quoted(c.page) + "]");
+        send(R"(["menu","Material",)" + quoted(c.material) + "]");
+        send(R"(["page",)" + quoted(c.page) + "]");
         if (c.shape)
-            send(R"(["select","PCombo",)" + Quoted(c.shape) + "]");
-        send(R"(["focus",)" + Quoted(c.firstBox) + "]");
-        send(R"(["type",)" + Quoted(c.typed) + "]");
+            send(R"(["select","PCombo",)" + quoted(c.shape) + "]");
+        send(R"(["focus",)" + quoted(c.firstBox) + "]");
+        send(R"(["type",)" + quoted(c.typed) + "]");
         for (std::size_t i = 0; i < 3; ++i)
             EXPECT_EQ(text(c.labels[i]), c.weights[i]) << c.page << " " << c.labels[i];
         if (c.machiningLabel) {
@@ -113,7 +173,7 @@ TEST_F(WeightPagesTest, CopyButtonsPutTheFiguresWithoutUnit) {
     const std::pair<const char*, const char*> copies[] = {
         {"TKGMCopyBtn", "6.91"}, {"TKGBarCopyBtn", "41.47"}, {"TKGQtyCopyBtn", "82.94"}};
     for (const auto& [button, figure] : copies) {
-        send(R"(["click",)" + Quoted(button) + "]");
+        send(R"(["click",)" + quoted(button) + "]");
         EXPECT_EQ(value(R"(["clipboard"])").toString().toStdString(), figure) << button;
     }
     send(R"(["key","Alt+C"])");

@@ -1,6 +1,7 @@
-#include "weights/NumberEntry.h"
-#include "weights/ResultFormat.h"
-#include "weights/WeightPages.h"
+#include "common/NumberEntry.h"
+#include "common/ResultFormat.h"
+#include "materials/MaterialState.h"
+#include "weights/WeightPageModel.h"
 
 #include <gtest/gtest.h>
 
@@ -43,14 +44,14 @@ TEST(FormatResultTest, TwoDecimalsSevenDigitsAndTheScientificSwitch) {
         {1000.255, "1000.26"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(FormatResult(c.value, "", kPoint), c.expected) << c.value;
+        EXPECT_EQ(formatResult(c.value, "", kPoint), c.expected) << c.value;
 }
 
 TEST(FormatResultTest, SuffixAndRegionalSeparator) {
-    EXPECT_EQ(FormatResult(41.2334, " kg", kPoint), "41.23 kg");
-    EXPECT_EQ(FormatResult(50.990195, " mm", kComma), "50,99 mm");
-    EXPECT_EQ(FormatResult(12345678.9, " kg", kComma), "1,234568E07 kg");
-    EXPECT_EQ(FormatResult(std::numeric_limits<double>::infinity(), " kg", kPoint), "0.00 kg");
+    EXPECT_EQ(formatResult(41.2334, " kg", kPoint), "41.23 kg");
+    EXPECT_EQ(formatResult(50.990195, " mm", kComma), "50,99 mm");
+    EXPECT_EQ(formatResult(12345678.9, " kg", kComma), "1,234568E07 kg");
+    EXPECT_EQ(formatResult(std::numeric_limits<double>::infinity(), " kg", kPoint), "0.00 kg");
 }
 
 TEST(ParseEditValueTest, WholeTextIsOneNumberOrZero) {
@@ -59,32 +60,31 @@ TEST(ParseEditValueTest, WholeTextIsOneNumberOrZero) {
         double expected;
     };
     const Case cases[] = {
-        {"", 0},          {"50", 50},         {"5.", 5},        {".5", 0.5},
-        {".", 0},         {" 12.5 ", 12.5},   {"+3", 3},        {"-3", -3},
-        {"1e3", 1000},    {"1.5E-2", 0.015},  {"1.2.3", 0},     {"abc", 0},
-        {"12a", 0},       {"1e", 0},          {"e5", 0},        {"--1", 0},
-        {"1 2", 0},       {"1,5", 0},         {"1e400", 0},     {"1e-400", 0},
+        {"", 0},          {"50", 50}, {"5.", 5},  {".5", 0.5},   {".", 0},
+        {" 12.5 ", 12.5}, {"+3", 3},  {"-3", -3}, {"1e3", 1000}, {"1.5E-2", 0.015},
+        {"1.2.3", 0},     {"abc", 0}, {"12a", 0}, {"1e", 0},     {"e5", 0},
+        {"--1", 0},       {"1 2", 0}, {"1,5", 0}, {"1e400", 0},  {"1e-400", 0},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(ParseEditValue(c.text, kPoint), c.expected) << c.text;
+        EXPECT_EQ(parseEditValue(c.text, kPoint), c.expected) << c.text;
     const std::string hugeNumber(400, '9');
-    EXPECT_EQ(ParseEditValue(hugeNumber, kPoint), 0);
+    EXPECT_EQ(parseEditValue(hugeNumber, kPoint), 0);
 }
 
 TEST(ParseEditValueTest, CommaLocaleTakesEitherPoint) {
-    EXPECT_EQ(ParseEditValue("12.5", kComma), 12.5);
-    EXPECT_EQ(ParseEditValue("12,5", kComma), 12.5);
-    EXPECT_EQ(ParseEditValue("1,2.3", kComma), 0);
-    EXPECT_EQ(ParseEditValue("12,5", kPoint), 0);
+    EXPECT_EQ(parseEditValue("12.5", kComma), 12.5);
+    EXPECT_EQ(parseEditValue("12,5", kComma), 12.5);
+    EXPECT_EQ(parseEditValue("1,2.3", kComma), 0);
+    EXPECT_EQ(parseEditValue("12,5", kPoint), 0);
 }
 
 TEST(NumberKeyFilterTest, AdmitsOnlyNumberKeys) {
     for (const char32_t code : {U'0', U'9', U'.', char32_t{8}, char32_t{13}, char32_t{127}})
-        EXPECT_TRUE(NumberKeyAdmitted(code, kPoint)) << static_cast<int>(code);
+        EXPECT_TRUE(numberKeyAdmitted(code, kPoint)) << static_cast<int>(code);
     for (const char32_t code : {U'a', U'-', U',', U' ', U'+', U'e', char32_t{22}, char32_t{1}})
-        EXPECT_FALSE(NumberKeyAdmitted(code, kPoint)) << static_cast<int>(code);
-    EXPECT_TRUE(NumberKeyAdmitted(U',', kComma));
-    EXPECT_TRUE(NumberKeyAdmitted(U'\u066B', Separators{"\u066B", ""}));
+        EXPECT_FALSE(numberKeyAdmitted(code, kPoint)) << static_cast<int>(code);
+    EXPECT_TRUE(numberKeyAdmitted(U',', kComma));
+    EXPECT_TRUE(numberKeyAdmitted(U'\u066B', Separators{"\u066B", ""}));
 }
 
 TEST(CommercialDensityTest, NearestQuarterThenOneUpWithHalvesToEven) {
@@ -93,22 +93,21 @@ TEST(CommercialDensityTest, NearestQuarterThenOneUpWithHalvesToEven) {
         double expected;
     };
     const Case cases[] = {
-        {1.38, 1.75}, {1.2, 1.5},   {0.95, 1.25}, {2.7, 3},    {7.85, 8},  {1.41, 1.75},
-        {2, 2.25},    {1.14, 1.5},  {1.125, 1.5}, {1.375, 1.5}, {1.625, 2}, {1.875, 2},
-        {0, 0.25},    {-1, -0.75},
+        {1.38, 1.75}, {1.2, 1.5},   {0.95, 1.25}, {2.7, 3},   {7.85, 8},  {1.41, 1.75}, {2, 2.25},
+        {1.14, 1.5},  {1.125, 1.5}, {1.375, 1.5}, {1.625, 2}, {1.875, 2}, {0, 0.25},    {-1, -0.75},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(CommercialDensity(c.density), c.expected) << c.density;
+        EXPECT_EQ(commercialDensity(c.density), c.expected) << c.density;
 }
 
 TEST(FormatGeneralTest, ShortestFormUpToFifteenDigits) {
-    EXPECT_EQ(FormatGeneral(1.75, kPoint), "1.75");
-    EXPECT_EQ(FormatGeneral(8, kPoint), "8");
-    EXPECT_EQ(FormatGeneral(1.5, kComma), "1,5");
-    EXPECT_EQ(FormatGeneral(0, kPoint), "0");
-    EXPECT_EQ(FormatGeneral(0.1 + 0.2, kPoint), "0.3");
-    EXPECT_EQ(FormatGeneral(7850, kPoint), "7850");
-    EXPECT_EQ(FormatGeneral(1e20, kPoint), "1E20");
+    EXPECT_EQ(formatGeneral(1.75, kPoint), "1.75");
+    EXPECT_EQ(formatGeneral(8, kPoint), "8");
+    EXPECT_EQ(formatGeneral(1.5, kComma), "1,5");
+    EXPECT_EQ(formatGeneral(0, kPoint), "0");
+    EXPECT_EQ(formatGeneral(0.1 + 0.2, kPoint), "0.3");
+    EXPECT_EQ(formatGeneral(7850, kPoint), "7850");
+    EXPECT_EQ(formatGeneral(1e20, kPoint), "1E20");
 }
 
 TEST(RoundPageTest, WeightsPerMetreBarAndQuantity) {
@@ -126,8 +125,8 @@ TEST(RoundPageTest, WeightsPerMetreBarAndQuantity) {
         {0, 3000, 4, 1.75, "0.00 kg", "0.00 kg", "0.00 kg"},
         {50, 3000, 4, 0, "0.00 kg", "0.00 kg", "0.00 kg"},
     };
-    const WeightPageDefinition& round = WeightPageDefinitions().front();
-    ASSERT_EQ(round.caption, "Round");
+    const WeightPageDefinition& round = weightPageDefinition(WeightShape::Round);
+    ASSERT_EQ(round.boxes.front().objectName, "RDiaEdit");
     for (const Case& c : cases) {
         WeightPageModel page(round);
         page.storeValue(0, c.dia);
@@ -141,7 +140,7 @@ TEST(RoundPageTest, WeightsPerMetreBarAndQuantity) {
 }
 
 TEST(RoundPageTest, CopyTextIsTheStoredResultWithoutUnit) {
-    WeightPageModel page(WeightPageDefinitions().front());
+    WeightPageModel page(weightPageDefinition(WeightShape::Round));
     page.storeValue(0, 50);
     page.storeValue(1, 3000);
     page.storeValue(2, 4);

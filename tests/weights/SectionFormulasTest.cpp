@@ -1,5 +1,5 @@
 #include "weights/WeightFormulas.h"
-#include "weights/WeightPages.h"
+#include "weights/WeightPageModel.h"
 
 #include <gtest/gtest.h>
 
@@ -12,10 +12,19 @@
 namespace kelvane {
 namespace {
 
+// The weight pages by their tab captions.
 const WeightPageDefinition& PageCaptioned(std::string_view caption) {
-    for (const WeightPageDefinition& page : WeightPageDefinitions())
-        if (page.caption == caption)
-            return page;
+    const std::pair<std::string_view, WeightShape> shapes[] = {
+        {"Round", WeightShape::Round},
+        {"Polygon", WeightShape::Polygon},
+        {"Flat/Square", WeightShape::FlatSquare},
+        {"Plate/Sheet", WeightShape::PlateSheet},
+        {"Tube", WeightShape::Tube},
+        {"Hollow Section", WeightShape::HollowSection},
+    };
+    for (const auto& [shapeCaption, shape] : shapes)
+        if (shapeCaption == caption)
+            return weightPageDefinition(shape);
     throw std::runtime_error("no weight page " + std::string(caption));
 }
 
@@ -109,16 +118,12 @@ TEST(SectionPagesTest, ResultsFollowTheRegionalSeparator) {
     EXPECT_EQ(model.machiningText(comma), "50,99 mm");
 }
 
-TEST(SectionPagesTest, PagesInTheOrderTheDensityChangeMatchesThem) {
-    const char* const captions[] = {"Round",       "Polygon", "Flat/Square",
-                                    "Plate/Sheet", "Tube",    "Hollow Section"};
-    const auto& pages = WeightPageDefinitions();
-    ASSERT_EQ(pages.size(), std::size(captions));
-    for (std::size_t i = 0; i < pages.size(); ++i) {
-        EXPECT_EQ(pages[i].caption, captions[i]);
-        EXPECT_EQ(pages[i].pageName, "TabSheet" + std::to_string(i + 1));
-        // Only the tube page's Clear leaves it at the recalculation of its last box.
-        EXPECT_EQ(pages[i].recalculateAfterClear, pages[i].caption != "Tube");
+TEST(SectionPagesTest, EachShapeHasItsOwnBoxesAndShapeChoice) {
+    const char* const firstBoxes[] = {"RDiaEdit",    "PAFEdit", "BWidthEdit",
+                                      "SLengthEdit", "TODEdit", "HHeightEdit"};
+    for (std::size_t i = 0; i < std::size(firstBoxes); ++i) {
+        const auto& page = weightPageDefinition(static_cast<WeightShape>(i));
+        EXPECT_EQ(page.boxes.front().objectName, firstBoxes[i]);
     }
     const auto& polygon = PageCaptioned("Polygon");
     EXPECT_EQ(polygon.shapes, (std::vector<std::string_view>{"Hexagon", "Octagon", "Square",
@@ -140,7 +145,7 @@ TEST(PolygonFormulaTest, AreaAndMachiningDiameterPerShape) {
     const std::array<double, 3> values{acrossFlats, 1000, 1};
     for (const Ratio& r : ratios) {
         // At a density of 1000 the weight per metre in kg is the area in mm².
-        const WeightResults results = CalcPolygon({values, 1000, r.shape});
+        const WeightResults results = calcPolygon({values, 1000, r.shape});
         EXPECT_NEAR(results.weights[0] / (acrossFlats * acrossFlats), r.areaPerAFSquared, 5e-7)
             << r.shape;
         ASSERT_TRUE(results.machiningDiameter.has_value());

@@ -9,10 +9,10 @@ namespace kelvane {
 
 // A flat button with the copy picture that puts a result on the clipboard; like
 // every flat button of the pages it takes no keyboard focus.
-QPushButton* MakeCopyButton(const QString& objectName, const QString& resultCaption,
+QPushButton* makeCopyButton(const QString& objectName, const QString& resultCaption,
                             QWidget* parent);
 
 // A flat push button that takes no focus, such as "&Clear".
-QPushButton* MakeFlatButton(const QString& objectName, const QString& caption, QWidget* parent);
+QPushButton* makeFlatButton(const QString& objectName, const QString& caption, QWidget* parent);
 
 } // namespace kelvane

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "common/Separators.h"
 #include "materials/AccessKeys.h"
 #include "materials/MaterialState.h"
 
 #include <QMainWindow>
 
 #include <memory>
-#include <vector>
 
 class QAction;
 class QActionGroup;
@@ -14,32 +14,27 @@ class QMenu;
 
 namespace kelvane {
 
-class CalculatorPage;
-class CarbonPage;
-class ConvertPage;
 class MaterialFinder;
 class PageControl;
 class Platform;
 class StatusBar;
-class TurningPage;
-class WeightPage;
 
 // The main window: the menu bar, the page control with its ten pages and the
 // four-panel status bar. It owns the density table and the material in use, runs
 // the start-up sequence and every way the program ends.
-class TMainForm final : public QMainWindow {
+class MainWindow final : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TMainForm(Platform& platform, QWidget* parent = nullptr);
-    ~TMainForm() override;
+    explicit MainWindow(Platform& platform, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The start-up sequence: density table, Round page, starting material, status
-    // bar, commercial rounding, and every page in its first state. An error in a
-    // step is reported and start-up goes on, so the window is always usable.
-    void FormCreate();
+    // bar and commercial rounding. An error in a step is reported and start-up goes
+    // on, so the window is always usable.
+    void startUp();
 
-    PageControl& pageControl() { return *PageControl1; }
-    StatusBar& statusBar() { return *JvStatusBar1; }
+    PageControl& pageControl() { return *pageControl_; }
+    StatusBar& statusPanels() { return *statusBar_; }
     const MaterialState& materials() const { return materials_; }
     // Brings a page into view by its caption or control name, hidden pages included.
     bool showPage(const QString& captionOrName);
@@ -50,39 +45,33 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
+    void buildFractionMenu(QMenu* options);
     void buildPages();
     void buildMaterialMenu();
-    void MaterialClick(QAction* entry);
+    void chooseMaterialEntry(QAction* entry);
     void chooseMaterial(std::size_t position);
-    void CommercialRounding1Click();
-    void About1Click();
-    void FormResize();
-    bool FormCloseQuery();
+    void switchCommercialRounding(bool on);
+    void chooseFractionResolution(int resolution);
+    void showAboutBox();
+    bool confirmClose();
     void recalculateShownWeightPage();
     void showMaterialPanels();
-    void putPagesInFirstState();
 
     Platform& platform_;
+    Separators separators_; // read once at start-up
     MaterialState materials_;
-    PageControl* PageControl1;
-    StatusBar* JvStatusBar1;
-    QMenu* Material1 = nullptr;
+    PageControl* pageControl_;
+    StatusBar* statusBar_;
+    QMenu* materialMenu_ = nullptr;
     QActionGroup* materialEntries_ = nullptr;
     AccessKeys accessKeys_;            // the Material menu's, given as its entries are added
     std::size_t startingMaterial_ = 0; // the entry checked when the menu is built
-    QAction* CommercialRounding1 = nullptr;
-    QAction* F32 = nullptr;
-    QAction* F64 = nullptr;
+    QAction* commercialRoundingAction_ = nullptr;
+    int fractionResolution_ = 32;
     std::unique_ptr<MaterialFinder> finder_; // made when the finder first opens
-    std::vector<WeightPage*> weightPages_;
-    TurningPage* turningPage_ = nullptr;
-    CarbonPage* carbonPage_ = nullptr;
-    ConvertPage* convertPage_ = nullptr;
-    CalculatorPage* calculatorPage_ = nullptr;
 };
 
 } // namespace kelvane

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "common/Separators.h"
+
 #include <QObject>
 
 namespace kelvane {
-
-class Platform;
 
 // The number-key filter of the weight, turning and element boxes, installed on
 // each box: characters outside the number keys never reach the box, and Enter
@@ -12,13 +12,13 @@ class Platform;
 class NumberKeyFilter final : public QObject {
     Q_OBJECT
 public:
-    NumberKeyFilter(Platform& platform, QObject* parent);
+    NumberKeyFilter(Separators separators, QObject* parent);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    Platform& platform_;
+    Separators separators_;
 };
 
 } // namespace kelvane

@@ -12,15 +12,10 @@ namespace kelvane {
 // zero (decided on the value's first 18 significant digits), exactly two decimals,
 // no thousands separators, no sign on a value that rounds to zero; from 10,000,000
 // up the scientific form ("1.234568E07"). The suffix follows directly.
-std::string FormatResult(double value, std::string_view suffix, const Separators& separators);
+std::string formatResult(double value, std::string_view suffix, const Separators& separators);
 
 // A density as the status bar shows it: the shortest general form with up to 15
 // significant digits and no trailing zeros ("1.75", "8").
-std::string FormatGeneral(double value, const Separators& separators);
-
-// Commercial rounding: the density goes to its nearest quarter and then one quarter
-// up, Round((d + 0.25) × 4) ÷ 4, worked in extended precision with exact halves
-// going to the even integer (1.125 → 1.5, 1.625 → 2, 7.85 → 8).
-double CommercialDensity(double density);
+std::string formatGeneral(double value, const Separators& separators);
 
 } // namespace kelvane

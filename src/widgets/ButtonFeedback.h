@@ -8,10 +8,10 @@ namespace kelvane {
 
 // A flat button shows its raised button face while the mouse is over it, so the
 // user sees it is a button that can be pressed.
-void RaiseOnHover(QPushButton* button);
+void raiseOnHover(QPushButton* button);
 
 // Confirms a copy for about a second with a tip at the button: "Copied " and the
 // text that went to the clipboard.
-void ConfirmCopy(QPushButton* button, const QString& copiedText);
+void confirmCopy(QPushButton* button, const QString& copiedText);
 
 } // namespace kelvane

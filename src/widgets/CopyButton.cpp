@@ -1,6 +1,6 @@
-#include "weights/CopyButton.h"
+#include "widgets/CopyButton.h"
 
-#include "weights/ButtonFeedback.h"
+#include "widgets/ButtonFeedback.h"
 
 #include <QIcon>
 #include <QPainter>
@@ -12,7 +12,7 @@ namespace kelvane {
 namespace {
 
 // Two overlapping sheets of paper, drawn once at two sizes.
-QIcon CopyIcon() {
+QIcon copyIcon() {
     static const QIcon icon = [] {
         QIcon result;
         for (const int size : {16, 32}) {
@@ -35,19 +35,19 @@ QIcon CopyIcon() {
 
 } // namespace
 
-QPushButton* MakeFlatButton(const QString& objectName, const QString& caption, QWidget* parent) {
+QPushButton* makeFlatButton(const QString& objectName, const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(objectName);
     button->setFlat(true);
     button->setFocusPolicy(Qt::NoFocus);
-    RaiseOnHover(button);
+    raiseOnHover(button);
     return button;
 }
 
-QPushButton* MakeCopyButton(const QString& objectName, const QString& resultCaption,
+QPushButton* makeCopyButton(const QString& objectName, const QString& resultCaption,
                             QWidget* parent) {
-    QPushButton* button = MakeFlatButton(objectName, QString(), parent);
-    button->setIcon(CopyIcon());
+    QPushButton* button = makeFlatButton(objectName, QString(), parent);
+    button->setIcon(copyIcon());
     button->setAccessibleName(QStringLiteral("Copy ") + resultCaption);
     button->setAccessibleDescription(QStringLiteral("Copy value to clipboard"));
     return button;

@@ -26,11 +26,9 @@ struct ResultDefinition {
 
 using WeightCalculation = WeightResults (*)(const WeightInputs&);
 
-// Everything that tells one weight page from another. The window builds each page
-// from its definition, so a new shape is a new entry in WeightPageDefinitions().
+// Everything that tells one weight page from another, but for its name and caption,
+// which the page registry holds. A new shape is a new WeightShape and definition.
 struct WeightPageDefinition {
-    std::string_view pageName;             // the page's control name, such as "TabSheet1"
-    std::string_view caption;              // the tab caption, such as "Round"
     std::vector<EntryBoxDefinition> boxes; // in tab order
     std::string_view clearButtonName;
     std::array<ResultDefinition, 3> results;
@@ -38,12 +36,16 @@ struct WeightPageDefinition {
     std::string_view shapeBoxName;       // empty on pages without a shape choice
     std::string_view shapeBoxCaption;    // the label above the shape box
     std::vector<std::string_view> shapes;
-    bool recalculateAfterClear = true; // Clear recalculates once more after emptying the boxes
     WeightCalculation calculate = nullptr;
 };
 
-// The weight pages in page order.
-const std::vector<WeightPageDefinition>& WeightPageDefinitions();
+// The weight pages, in page order.
+enum class WeightShape { Round, Polygon, FlatSquare, PlateSheet, Tube, HollowSection };
+inline constexpr std::array<WeightShape, 6> kWeightShapes = {
+    WeightShape::Round,      WeightShape::Polygon, WeightShape::FlatSquare,
+    WeightShape::PlateSheet, WeightShape::Tube,    WeightShape::HollowSection};
+
+const WeightPageDefinition& weightPageDefinition(WeightShape shape);
 
 // The heading on top of every weight page.
 inline constexpr std::string_view kDimensionsHeading = "Enter all dimensions in millimetres (mm)";
@@ -64,7 +66,6 @@ public:
     const WeightPageDefinition& definition() const { return *definition_; }
 
     void storeValue(std::size_t box, double value) { values_.at(box) = value; }
-    double value(std::size_t box) const { return values_.at(box); }
     double result(std::size_t index) const { return results_.weights.at(index); }
 
     // Works the page's results out afresh from its stored values.

@@ -1,21 +1,22 @@
-#include "weights/NumberEntry.h"
+#include "common/NumberEntry.h"
 
+#include "common/KeyCodes.h"
 #include "common/NumberText.h"
 
 namespace kelvane {
 
-double ParseEditValue(std::string_view text, const Separators& separators) {
+double parseEditValue(std::string_view text, const Separators& separators) {
     return readEntryValue(text, separators).value_or(0.0);
 }
 
 std::optional<double> readEntryValue(std::string_view text, const Separators& separators) {
-    return ReadDecimalNumber(text, {".", separators.decimal});
+    return readDecimalNumber(text, {".", separators.decimal});
 }
 
 namespace {
 
 // The code point of a separator that is one character long, or 0.
-char32_t SingleCodePoint(const std::string& utf8) {
+char32_t singleCodePoint(const std::string& utf8) {
     const auto byte = [&](std::size_t i) {
         return static_cast<unsigned char>(utf8[i]);
     };
@@ -30,12 +31,12 @@ char32_t SingleCodePoint(const std::string& utf8) {
 
 } // namespace
 
-bool NumberKeyAdmitted(char32_t code, const Separators& separators) {
-    if (code == kBackspaceCode || code == kEnterCode || code == kDeleteCode || code == U'.')
+bool numberKeyAdmitted(char32_t code, const Separators& separators) {
+    if (code == kBackspaceKey || code == kEnterKey || code == kDeleteKey || code == U'.')
         return true;
     if (code >= U'0' && code <= U'9')
         return true;
-    return code != 0 && code == SingleCodePoint(separators.decimal);
+    return code != 0 && code == singleCodePoint(separators.decimal);
 }
 
 } // namespace kelvane

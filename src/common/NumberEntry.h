@@ -10,20 +10,15 @@ namespace kelvane {
 // The value of an entry box's text: one number, read with "." or the regional
 // decimal separator as its point; text that is no number (empty, letters, a second
 // point, a value beyond a double) counts as 0, silently.
-double ParseEditValue(std::string_view text, const Separators& separators);
+double parseEditValue(std::string_view text, const Separators& separators);
 
 // The same reading, telling text that is no number apart from 0: nothing for it.
 std::optional<double> readEntryValue(std::string_view text, const Separators& separators);
-
-// Character codes the number boxes receive from the keyboard.
-inline constexpr char32_t kBackspaceCode = 8;
-inline constexpr char32_t kEnterCode = 13;
-inline constexpr char32_t kDeleteCode = 127;
 
 // The number-key filter shared by every weight, turning and element box: it passes
 // Backspace, Enter, DEL, the digits, "." and the regional decimal separator, and
 // discards everything else (letters, signs, blanks, control characters such as the
 // cut, copy, paste and undo shortcuts).
-bool NumberKeyAdmitted(char32_t code, const Separators& separators);
+bool numberKeyAdmitted(char32_t code, const Separators& separators);
 
 } // namespace kelvane

@@ -1,4 +1,4 @@
-#include "weights/ButtonFeedback.h"
+#include "widgets/ButtonFeedback.h"
 
 #include <QEvent>
 #include <QPushButton>
@@ -31,11 +31,11 @@ private:
 
 } // namespace
 
-void RaiseOnHover(QPushButton* button) {
+void raiseOnHover(QPushButton* button) {
     button->installEventFilter(new HoverRaise(button));
 }
 
-void ConfirmCopy(QPushButton* button, const QString& copiedText) {
+void confirmCopy(QPushButton* button, const QString& copiedText) {
     const QPoint below = button->mapToGlobal(QPoint(0, button->height()));
     QToolTip::showText(below, QStringLiteral("Copied ") + copiedText, button, QRect(),
                        kConfirmationTime);

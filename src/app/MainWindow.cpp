@@ -1,0 +1,314 @@
+#include "app/MainWindow.h"
+
+#include "app/AboutBox.h"
+#include "app/MaterialFinderDialog.h"
+#include "app/PageControl.h"
+#include "app/PageKeys.h"
+#include "app/PageRegistry.h"
+#include "app/StatusBar.h"
+#include "convert/ConvertPage.h"
+#include "materials/Favourite.h"
+#include "materials/MaterialFinder.h"
+#include "materials/NameEncoding.h"
+#include "materials/TextFile.h"
+#include "platform/ErrorReport.h"
+#include "platform/Platform.h"
+#include "platform/QtText.h"
+#include "weights/WeightPage.h"
+#include "widgets/PageContext.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScreen>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+// The program's icons are compiled into the window library; a static library's
+// resources must be registered by name before first use.
+static void registerProgramIcons() {
+    Q_INIT_RESOURCE(kelvane);
+}
+
+namespace kelvane {
+
+namespace {
+
+constexpr int kInitialClientWidth = 579;
+constexpr int kPageControlHeight = 429;
+
+// The Options > Fractions entries: the resolution each chooses.
+struct FractionEntry {
+    const char* name;
+    const char* caption;
+    int resolution;
+};
+constexpr FractionEntry kFractionEntries[] = {
+    {"F32", "Nearest 1/32\"", 32},
+    {"F64", "Nearest 1/64\"", 64},
+};
+
+} // namespace
+
+MainWindow::MainWindow(Platform& platform, QWidget* parent)
+    : QMainWindow(parent)
+    , platform_(platform)
+    , separators_(platform.separators())
+    , pageControl_(new PageControl)
+    , statusBar_(new StatusBar) {
+    setObjectName(QStringLiteral("MainForm"));
+    registerProgramIcons();
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/kelvane-%1.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
+    QApplication::setWindowIcon(icon);
+    QFont windowFont(QStringLiteral("Tahoma"));
+    windowFont.setPixelSize(11);
+    setFont(windowFont);
+
+    auto* client = new QWidget(this);
+    auto* layout = new QVBoxLayout(client);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(pageControl_, 1);
+    layout->addWidget(statusBar_);
+    setCentralWidget(client);
+
+    buildMenus();
+    buildPages();
+    qApp->installEventFilter(new PageKeys(*this, *pageControl_));
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this), &QShortcut::activated, this,
+            &MainWindow::openMaterialFinder);
+    resize(kInitialClientWidth,
+           menuBar()->sizeHint().height() + kPageControlHeight + StatusBar::kHeight);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center()); // centred on the screen
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("File1"));
+    QAction* exit = file->addAction(QStringLiteral("E&xit"));
+    exit->setObjectName(QStringLiteral("FileExit1"));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+
+    materialMenu_ = menuBar()->addMenu(QStringLiteral("&Material"));
+    materialMenu_->setObjectName(QStringLiteral("Material1"));
+    materialEntries_ = new QActionGroup(this);
+    materialEntries_->setExclusive(true);
+    connect(materialEntries_, &QActionGroup::triggered, this, &MainWindow::chooseMaterialEntry);
+    connect(materialMenu_, &QMenu::aboutToShow, this, &MainWindow::buildMaterialMenu);
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    options->setObjectName(QStringLiteral("Options1"));
+    commercialRoundingAction_ = options->addAction(QStringLiteral("&Commercial Rounding"));
+    commercialRoundingAction_->setObjectName(QStringLiteral("CommercialRounding1"));
+    commercialRoundingAction_->setCheckable(true);
+    commercialRoundingAction_->setChecked(true);
+    connect(commercialRoundingAction_, &QAction::triggered, this,
+            &MainWindow::switchCommercialRounding);
+
+    buildFractionMenu(options);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("Help1"));
+    QAction* about = help->addAction(QStringLiteral("&About"));
+    about->setObjectName(QStringLiteral("About1"));
+    connect(about, &QAction::triggered, this, &MainWindow::showAboutBox);
+}
+
+// Options > Fractions: the nearest 1/32" (the first state) or 1/64" for metric entries.
+void MainWindow::buildFractionMenu(QMenu* options) {
+    QMenu* fractions = options->addMenu(QStringLiteral("Fractions"));
+    fractions->setObjectName(QStringLiteral("Options21"));
+    auto* fractionGroup = new QActionGroup(this);
+    for (const FractionEntry& choice : kFractionEntries) {
+        QAction* entry = fractions->addAction(QString::fromLatin1(choice.caption));
+        entry->setObjectName(QString::fromLatin1(choice.name));
+        entry->setCheckable(true);
+        entry->setChecked(choice.resolution == fractionResolution_);
+        fractionGroup->addAction(entry);
+        connect(entry, &QAction::triggered, this,
+                [this, resolution = choice.resolution] { chooseFractionResolution(resolution); });
+    }
+}
+
+// Every page is known from the start; each is made when first shown, with the
+// window's settings as they then stand.
+void MainWindow::buildPages() {
+    for (const PageEntry& entry : pageRegistry()) {
+        pageControl_->addPage(
+            toQString(entry.name), toQString(entry.caption), entry.tabShown,
+            [this, make = entry.make] {
+                const PageContext context{
+                    platform_, separators_, materials_, windowTitle(), fractionResolution_, [this] {
+                        close();
+                    }};
+                return make(context);
+            });
+    }
+    pageControl_->setActiveIndex(0);
+}
+
+void MainWindow::startUp() {
+    setWindowTitle(QStringLiteral("Kelvane"));
+
+    const std::string densityPath = appFile(platform_.programDir(), kDensityFileName);
+    DensityTableRead read = readDensityFile(densityPath, separators_);
+    materials_.setTable(std::move(read.materials));
+    if (read.error)
+        platform_.showError(*read.error);
+
+    showPage(QStringLiteral("Round"));
+
+    // The favourite chooses the starting material among the materials read, also
+    // after a density table that failed part-way.
+    std::optional<std::string> favourite;
+    if (materials_.hasMaterial())
+        runReportingErrors(platform_, [&] {
+            favourite = readFavourite(platform_.programDir(), platform_.userDataDir());
+        });
+    startingMaterial_ = materials_.chooseStarting(favourite);
+
+    materials_.setCommercialRounding(true);
+    showMaterialPanels();
+
+    if (auto* firstBox = findChild<QLineEdit*>(QStringLiteral("RDiaEdit")))
+        firstBox->setFocus();
+}
+
+// The Material menu gets its entries, one per table line with the starting
+// material's checked, when it is first about to be shown rather than at start-up:
+// each entry added to a menu costs time in proportion to the entries already there,
+// so a table of many thousand lines would hold up the window's first appearance.
+void MainWindow::buildMaterialMenu() {
+    const auto& table = materials_.table();
+    const auto built = static_cast<std::size_t>(materialEntries_->actions().size());
+    for (std::size_t i = built; i < table.size(); ++i) {
+        QAction* entry = materialMenu_->addAction(
+            QString::fromStdString(accessKeys_.caption(displayText(table[i].name))));
+        entry->setCheckable(true);
+        entry->setChecked(i == startingMaterial_);
+        entry->setData(static_cast<qulonglong>(i));
+        materialEntries_->addAction(entry);
+    }
+}
+
+void MainWindow::showMaterialPanels() {
+    statusBar_->setPanelText(0, QString::fromStdString(materials_.materialPanelText()));
+    statusBar_->setPanelText(1, QString::fromStdString(materials_.densityPanelText(separators_)));
+    statusBar_->setPanelText(2, QString::fromStdString(materials_.roundingPanelText()));
+    statusBar_->lamp().setLit(materials_.roundingOn());
+    commercialRoundingAction_->setChecked(materials_.roundingOn());
+}
+
+void MainWindow::chooseMaterialEntry(QAction* entry) {
+    if (!entry)
+        return;
+    entry->setChecked(true);
+    chooseMaterial(entry->data().toULongLong());
+}
+
+void MainWindow::chooseMaterial(std::size_t position) {
+    // The finder's choice checks its menu entry too, or the one the menu checks when
+    // it is built.
+    const QList<QAction*> entries = materialEntries_->actions();
+    if (position < static_cast<std::size_t>(entries.size()))
+        entries[static_cast<qsizetype>(position)]->setChecked(true);
+    else
+        startingMaterial_ = position;
+    materials_.choose(position);
+    showMaterialPanels();
+    recalculateShownWeightPage();
+}
+
+void MainWindow::openMaterialFinder() {
+    const auto& table = materials_.table();
+    if (!finder_ || finder_->size() != table.size()) {
+        std::vector<std::string> names;
+        names.reserve(table.size());
+        for (const auto& material : table)
+            names.push_back(displayText(material.name));
+        finder_ = std::make_unique<MaterialFinder>(std::move(names));
+    }
+    auto* box = new MaterialFinderDialog(
+        *finder_, [this](std::size_t position) { chooseMaterial(position); }, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    // The keys go back to the main window when the finder closes, so the shortcut
+    // opens it again at once.
+    connect(box, &QDialog::finished, this, [this] { activateWindow(); });
+    box->open();
+}
+
+void MainWindow::switchCommercialRounding(bool on) {
+    materials_.setCommercialRounding(on);
+    showMaterialPanels();
+    recalculateShownWeightPage();
+}
+
+void MainWindow::chooseFractionResolution(int resolution) {
+    fractionResolution_ = resolution;
+    // A page not made yet is made with the choice as it then stands.
+    for (int i = 0; i < pageControl_->pageCount(); ++i)
+        if (auto* convert = qobject_cast<ConvertPage*>(pageControl_->builtPage(i)))
+            convert->setFractionResolution(resolution);
+}
+
+void MainWindow::recalculateShownWeightPage() {
+    if (auto* page = qobject_cast<WeightPage*>(pageControl_->activePage()))
+        page->recalculate();
+}
+
+bool MainWindow::showPage(const QString& captionOrName) {
+    for (int i = 0; i < pageControl_->pageCount(); ++i) {
+        if (pageControl_->caption(i) == captionOrName || pageControl_->name(i) == captionOrName) {
+            pageControl_->setActiveIndex(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+void MainWindow::showAboutBox() {
+    // A fresh box every time, discarded when it closes; modal, but it does not
+    // hold up the event loop.
+    auto* box = new AboutBox(platform_, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(true);
+    box->open();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    statusBar_->layOutPanels(width());
+}
+
+bool MainWindow::confirmClose() {
+    // Without any material there is nothing to keep: the saved favourite stays.
+    if (!materials_.hasMaterial())
+        return true;
+    const std::string& name = materials_.currentMaterial();
+    bool same = false;
+    runReportingErrors(platform_, [&] {
+        same = compareFavMat(platform_.programDir(), name, platform_.userDataDir());
+    });
+    if (same || !platform_.confirm("Confirm", "Save new Favourite Material?"))
+        return true;
+    return runReportingErrors(
+        platform_, [&] { saveFavMatFile(platform_.programDir(), name, platform_.userDataDir()); });
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (confirmClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+} // namespace kelvane

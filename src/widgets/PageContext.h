@@ -1,0 +1,25 @@
+#pragma once
+
+#include "common/Separators.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace kelvane {
+
+class MaterialState;
+class Platform;
+
+// What a page is made with: the desktop, the regional separators read once at
+// start-up, the material in use, and the few window settings single pages need.
+struct PageContext {
+    Platform& platform;
+    Separators separators;
+    const MaterialState& materials;
+    QString windowCaption;             // the calculator's tape opens with it
+    int fractionResolution = 32;       // the Options > Fractions choice: 32 or 64
+    std::function<void()> closeWindow; // the calculator's way to end the program
+};
+
+} // namespace kelvane
