@@ -138,7 +138,7 @@ int run(const CalcArguments& arguments, const CalcEnvironment& environment, std:
         CalcMaterial& used = useMaterial();
         if (arguments.operands.empty() || arguments.operands[0] == "-")
             return runBatch(in, out, err, used, regional, output);
-        std::ifstream file(PathFromUtf8(arguments.operands[0]), std::ios::binary);
+        std::ifstream file(pathFromUtf8(arguments.operands[0]), std::ios::binary);
         if (!file)
             throw CalcError(kExitUsage, "Cannot open file \"" + arguments.operands[0] + "\". " +
                                             std::strerror(errno) + ".");

@@ -29,7 +29,7 @@ std::string programDir(const char* argv0) {
         }
         self.resize(self.size() * 2);
     }
-    return kelvane::Utf8FromPath(std::filesystem::path(self).parent_path()) + "/";
+    return kelvane::utf8FromPath(std::filesystem::path(self).parent_path()) + "/";
 #else
     std::error_code error;
     std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
@@ -44,7 +44,7 @@ std::string programDir(const char* argv0) {
 std::string userDataDir() {
 #ifdef _WIN32
     if (const wchar_t* appData = _wgetenv(L"APPDATA"); appData && *appData)
-        return kelvane::Utf8FromPath(std::filesystem::path(appData));
+        return kelvane::utf8FromPath(std::filesystem::path(appData));
     return {};
 #else
     if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
@@ -63,7 +63,7 @@ std::vector<std::string> commandArguments(int argc, char** argv) {
     if (LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count)) {
         std::vector<std::string> arguments;
         for (int i = 1; i < count; ++i)
-            arguments.push_back(kelvane::Utf8FromPath(std::filesystem::path(wide[i])));
+            arguments.push_back(kelvane::utf8FromPath(std::filesystem::path(wide[i])));
         LocalFree(wide);
         return arguments;
     }

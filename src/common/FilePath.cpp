@@ -13,18 +13,18 @@
 
 namespace kelvane {
 
-std::filesystem::path PathFromUtf8(const std::string& path) {
+std::filesystem::path pathFromUtf8(const std::string& path) {
     return std::filesystem::path(std::u8string(path.begin(), path.end()));
 }
 
-std::string Utf8FromPath(const std::filesystem::path& path) {
+std::string utf8FromPath(const std::filesystem::path& path) {
     const std::u8string text = path.u8string();
     return std::string(text.begin(), text.end());
 }
 
-std::FILE* OpenFile(const std::string& path, const char* mode) {
+std::FILE* openFile(const std::string& path, const char* mode) {
 #ifdef _WIN32
-    const std::wstring name = PathFromUtf8(path).wstring();
+    const std::wstring name = pathFromUtf8(path).wstring();
     const std::string narrowMode = mode;
     if (narrowMode == "wx") {
         // The C library of MinGW knows no "x": the same made with an exclusive open.
@@ -43,27 +43,27 @@ std::FILE* OpenFile(const std::string& path, const char* mode) {
 #endif
 }
 
-bool PathExists(const std::string& path) {
+bool pathExists(const std::string& path) {
     std::error_code ignored;
-    return std::filesystem::exists(PathFromUtf8(path), ignored);
+    return std::filesystem::exists(pathFromUtf8(path), ignored);
 }
 
-bool IsRegularFile(const std::string& path) {
+bool isRegularFile(const std::string& path) {
     std::error_code ignored;
-    return std::filesystem::is_regular_file(PathFromUtf8(path), ignored);
+    return std::filesystem::is_regular_file(pathFromUtf8(path), ignored);
 }
 
-bool CanWriteFile(const std::string& path) {
+bool canWriteFile(const std::string& path) {
 #ifdef _WIN32
-    return _waccess(PathFromUtf8(path).wstring().c_str(), 2) == 0;
+    return _waccess(pathFromUtf8(path).wstring().c_str(), 2) == 0;
 #else
     return ::access(path.c_str(), W_OK) == 0;
 #endif
 }
 
-void RemoveFile(const std::string& path) {
+void removeFile(const std::string& path) {
     std::error_code ignored;
-    std::filesystem::remove(PathFromUtf8(path), ignored);
+    std::filesystem::remove(pathFromUtf8(path), ignored);
 }
 
 } // namespace kelvane

@@ -26,7 +26,7 @@ namespace {
 }
 
 bool exists(const std::string& path) {
-    return PathExists(path);
+    return pathExists(path);
 }
 
 } // namespace
@@ -38,11 +38,11 @@ std::string loadFileToStr(const std::string& path) {
 
 bool folderWritable(const std::string& folder) {
     const std::string probe = folder + "/.kelvane-write-probe";
-    std::FILE* file = OpenFile(probe, "wx");
+    std::FILE* file = openFile(probe, "wx");
     if (!file)
         return errno == EEXIST;
     std::fclose(file);
-    RemoveFile(probe);
+    removeFile(probe);
     return true;
 }
 
@@ -66,9 +66,9 @@ bool keptInUserFolder(const std::string& programDir, const std::string& userData
     if (userDataDir.empty())
         return false;
     const std::string path = appFile(programDir, kFavouriteFileName);
-    if (IsRegularFile(path) && CanWriteFile(path))
+    if (isRegularFile(path) && canWriteFile(path))
         return false;
-    return !folderWritable(Utf8FromPath(PathFromUtf8(path).parent_path()));
+    return !folderWritable(utf8FromPath(pathFromUtf8(path).parent_path()));
 }
 
 // The file that a path names, followed through every symbolic link on the way (a
@@ -78,13 +78,13 @@ std::string linkTarget(std::string path) {
     namespace fs = std::filesystem;
     for (int hops = 0; hops < 40; ++hops) {
         std::error_code error;
-        const fs::path link = PathFromUtf8(path);
+        const fs::path link = pathFromUtf8(path);
         if (!fs::is_symlink(link, error))
             return path;
         const fs::path target = fs::read_symlink(link, error);
         if (error)
             return path;
-        path = Utf8FromPath(target.is_absolute() ? target : link.parent_path() / target);
+        path = utf8FromPath(target.is_absolute() ? target : link.parent_path() / target);
     }
     return path;
 }
@@ -96,7 +96,7 @@ void rewriteInPlace(const std::string& path, const std::string& content,
                     const std::string& shownPath) {
     const std::string old = readFileBytes(path);
 #ifdef _WIN32
-    const int fd = _wopen(PathFromUtf8(path).wstring().c_str(), _O_WRONLY | _O_BINARY);
+    const int fd = _wopen(pathFromUtf8(path).wstring().c_str(), _O_WRONLY | _O_BINARY);
 #else
     const int fd = ::open(path.c_str(), O_WRONLY);
 #endif
@@ -159,14 +159,14 @@ void saveFavMatFile(const std::string& programDir, const std::string& name,
     if (keptInUserFolder(programDir, userDataDir)) {
         path = userFavouritePath(userDataDir);
         std::error_code ignored;
-        std::filesystem::create_directories(PathFromUtf8(userDataDir + kUserFolder), ignored);
+        std::filesystem::create_directories(pathFromUtf8(userDataDir + kUserFolder), ignored);
     }
     // A link is followed: its target is the file that is written.
     const std::string target = linkTarget(path);
     const bool existed = exists(target);
     if (existed) {
         // The file must be writable as it stands: opened for appending and closed.
-        std::FILE* existing = OpenFile(target, "ab");
+        std::FILE* existing = openFile(target, "ab");
         if (!existing)
             throw Error("File access denied");
         std::fclose(existing);
@@ -175,7 +175,7 @@ void saveFavMatFile(const std::string& programDir, const std::string& name,
     const std::string content = name + "\r\n";
     const std::string temporary = target + ".new";
     errno = 0;
-    std::FILE* file = OpenFile(temporary, "wb");
+    std::FILE* file = openFile(temporary, "wb");
     if (!file) {
         const int error = errno != 0 ? errno : EACCES;
         if (existed) {
@@ -189,7 +189,7 @@ void saveFavMatFile(const std::string& programDir, const std::string& name,
     const bool closed = std::fclose(file) == 0;
     if (!written || !closed) {
         const int error = !written ? writeError : errno;
-        RemoveFile(temporary);
+        removeFile(temporary);
         throwCannotCreate(path, error != 0 ? error : EIO);
     }
     std::error_code renameError;
@@ -198,13 +198,13 @@ void saveFavMatFile(const std::string& programDir, const std::string& name,
         // other users stays writable for them.
         std::error_code ignored;
         const auto permissions =
-            std::filesystem::status(PathFromUtf8(target), ignored).permissions();
+            std::filesystem::status(pathFromUtf8(target), ignored).permissions();
         if (!ignored)
-            std::filesystem::permissions(PathFromUtf8(temporary), permissions, ignored);
+            std::filesystem::permissions(pathFromUtf8(temporary), permissions, ignored);
     }
-    std::filesystem::rename(PathFromUtf8(temporary), PathFromUtf8(target), renameError);
+    std::filesystem::rename(pathFromUtf8(temporary), pathFromUtf8(target), renameError);
     if (renameError) {
-        RemoveFile(temporary);
+        removeFile(temporary);
         throwCannotCreate(path, renameError.value());
     }
 }

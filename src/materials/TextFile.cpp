@@ -14,7 +14,7 @@ namespace kelvane {
 std::string appFile(const std::string& programDir, const std::string& fileName) {
     const std::string inDataFolder = programDir + "../Data/" + fileName;
     // Only a file counts: a folder of that name is passed over like a missing file.
-    if (IsRegularFile(inDataFolder))
+    if (isRegularFile(inDataFolder))
         return inDataFolder;
     return programDir + fileName;
 }
@@ -30,14 +30,14 @@ namespace {
 
 std::string readFileBytes(const std::string& path) {
     errno = 0;
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(OpenFile(path, "rb"), &std::fclose);
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(openFile(path, "rb"), &std::fclose);
     if (!file)
         throwCannotOpen(path, errno != 0 ? errno : ENOENT);
     std::string bytes;
     // Room for the whole file at once: a table of many lines is not copied over
     // and over as the text grows. The file is still read to its end, whatever its size.
     std::error_code sizeUnknown;
-    const auto size = std::filesystem::file_size(PathFromUtf8(path), sizeUnknown);
+    const auto size = std::filesystem::file_size(pathFromUtf8(path), sizeUnknown);
     if (!sizeUnknown)
         bytes.reserve(static_cast<std::size_t>(size));
     char buffer[65536];

@@ -23,7 +23,7 @@ TEST(UnicodePathTest, TableAndFavouriteUnderANonAsciiFolder) {
     fs::create_directories(root / "Data");
     std::ofstream(root / "Data" / "Density_Plastics.csv", std::ios::binary)
         << "Acetal,1.41\r\nNylon 6,1.14\r\n";
-    const std::string programDir = Utf8FromPath(root / "bin") + "/";
+    const std::string programDir = utf8FromPath(root / "bin") + "/";
 
     const std::string table = appFile(programDir, "Density_Plastics.csv");
     EXPECT_EQ(table, programDir + "../Data/Density_Plastics.csv");
@@ -37,8 +37,8 @@ TEST(UnicodePathTest, TableAndFavouriteUnderANonAsciiFolder) {
     EXPECT_TRUE(folderWritable(programDir));
 
     // An installed copy whose user folder is the one with the name.
-    const std::string user = Utf8FromPath(root / u8"Zoë");
-    const std::string installed = Utf8FromPath(root / "missing" / "bin") + "/";
+    const std::string user = utf8FromPath(root / u8"Zoë");
+    const std::string installed = utf8FromPath(root / "missing" / "bin") + "/";
     saveFavMatFile(installed, "Nylon 6", user);
     EXPECT_EQ(readFavourite(installed, user).value_or("?"), "Nylon 6");
     EXPECT_TRUE(fs::exists(root / u8"Zoë" / "kelvane" / "Material.txt"));
