@@ -49,14 +49,6 @@ public:
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
         return decoded().pixmap(size, 1.0, mode, state);
     }
-    // A plain icon asked at a device pixel ratio above 1 hands its engine the size in
-    // device pixels and the ratio; asking it for the size in logical pixels at the same
-    // ratio makes the same request of its own engine.
-    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
-                         qreal scale) override {
-        return scale > 1.0 ? decoded().pixmap(size / scale, scale, mode, state)
-                           : pixmap(size, mode, state);
-    }
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
                QIcon::State state) override {
         decoded().paint(painter, rect, Qt::AlignCenter, mode, state);
