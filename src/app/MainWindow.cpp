@@ -15,6 +15,7 @@
 #include "platform/Platform.h"
 #include "platform/QtText.h"
 #include "weights/WeightPage.h"
+#include "widgets/DeferredFileIcon.h"
 #include "widgets/PageContext.h"
 
 #include <QAction>
@@ -61,9 +62,12 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     , statusBar_(new StatusBar) {
     setObjectName(QStringLiteral("MainForm"));
     registerProgramIcons();
-    QIcon icon;
+    // The sizes are decoded only when the desktop or the About box first asks for one.
+    QList<IconFile> iconFiles;
     for (const int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/kelvane-%1.png").arg(size), QSize(size, size));
+        iconFiles.push_back(
+            {QStringLiteral(":/icons/kelvane-%1.png").arg(size), QSize(size, size)});
+    const QIcon icon = deferredFileIcon(std::move(iconFiles));
     setWindowIcon(icon);
     QApplication::setWindowIcon(icon);
     QFont windowFont(QStringLiteral("Tahoma"));

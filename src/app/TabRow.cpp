@@ -24,13 +24,17 @@ TabRow::TabRow(PageControl& owner)
 }
 
 QSize TabRow::tabSize(int tabIndex) const {
+    const int page = owner_.pageOfTab(tabIndex);
+    const QString caption = page >= 0 ? owner_.caption(page) : QString();
+    if (const auto known = tabSizes_.constFind(caption); known != tabSizes_.cend())
+        return *known;
     QFont bold = font();
     bold.setBold(true);
     const QFontMetrics metrics(bold);
-    const int page = owner_.pageOfTab(tabIndex);
-    const QString caption = page >= 0 ? owner_.caption(page) : QString();
-    return {metrics.horizontalAdvance(caption) + 3 * kCaptionInset,
-            metrics.height() + 2 * kCaptionInset};
+    const QSize size(metrics.horizontalAdvance(caption) + 3 * kCaptionInset,
+                     metrics.height() + 2 * kCaptionInset);
+    tabSizes_.insert(caption, size);
+    return size;
 }
 
 std::vector<QRect> TabRow::layoutFor(int width) const {
@@ -78,6 +82,12 @@ void TabRow::resizeEvent(QResizeEvent* event) {
     const int height = heightForWidth(width());
     if (height != this->height())
         setFixedHeight(height);
+}
+
+void TabRow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange)
+        tabSizes_.clear(); // measured in the old font
+    QWidget::changeEvent(event);
 }
 
 int TabRow::tabAt(const QPoint& position) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QWidget>
 
 #include <vector>
@@ -29,6 +30,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QSize tabSize(int tabIndex) const;
@@ -37,6 +39,9 @@ private:
 
     PageControl& owner_;
     std::vector<QRect> rects_;
+    // Each caption's tab size in the current font, measured once: measuring shapes the
+    // text, and the layout asks for every tab's size on each tab added and each resize.
+    mutable QHash<QString, QSize> tabSizes_;
 };
 
 } // namespace kelvane
