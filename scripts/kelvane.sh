@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Kelvane, builds it, and runs it or its tests.
-#   scripts/kelvane.sh run    build the programs into build/bin (kelvane and its scripting
-#                             driver kelvane-drive) and start Kelvane with the shipped table
+#   scripts/kelvane.sh run    build the programs into build/bin (kelvane, the command-line
+#                             kelvane-calc and the scripting driver kelvane-drive) and start
+#                             Kelvane with the shipped table
 #   scripts/kelvane.sh test   build and run every test in build-ci (non-zero exit on any failure)
 # Both are safe to repeat: packages already present are not installed again and the
 # build is incremental. Set KELVANE_PRESET to build another CMake preset (test only).
@@ -21,8 +22,8 @@ scripts/install-packages.sh cmake ninja-build g++ qt6-base-dev libgl-dev libgtes
 
 if [ "$action" = run ]; then
     cmake --preset default >/dev/null
-    # The README's examples use both programs straight after this command.
-    cmake --build --preset default --target kelvane kelvane-drive
+    # The README's examples use all three programs straight after this command.
+    cmake --build --preset default --target kelvane kelvane-calc kelvane-drive
     # build/bin/kelvane itself says in one line what to do when there is no display.
     exec build/bin/kelvane
 fi

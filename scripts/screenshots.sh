@@ -14,6 +14,11 @@ read -ra drive <<<"${KELVANE_DRIVE:-build/bin/kelvane-drive}"
 out="${1:-docs/screenshots}"
 pictures=(round polygon flat-square plate-sheet tube metric-imperial about)
 
+# The about box's title asks for Calibri; Carlito has its measures and stands in for it, so
+# the pictures come out the same on every machine (without it the title falls back to
+# another, wider face).
+scripts/install-packages.sh fonts-crosextra-carlito
+
 # The README's own driver is brought up to date with the sources; another one named is
 # used as it is.
 if [ -z "${KELVANE_DRIVE:-}" ]; then
