@@ -52,6 +52,17 @@ constexpr FractionEntry kFractionEntries[] = {
     {"F64", "Nearest 1/64\"", 64},
 };
 
+// The Options > Units entries: the units each chooses.
+struct UnitsEntry {
+    const char* name;
+    const char* caption;
+    Units units;
+};
+constexpr UnitsEntry kUnitsEntries[] = {
+    {"UnitsMetric", "&Millimetres and Kilograms", Units::Metric},
+    {"UnitsImperial", "&Inches and Pounds", Units::Imperial},
+};
+
 } // namespace
 
 MainWindow::MainWindow(Platform& platform, QWidget* parent)
@@ -119,6 +130,7 @@ void MainWindow::buildMenus() {
             &MainWindow::switchCommercialRounding);
 
     buildFractionMenu(options);
+    buildUnitsMenu(options);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help1"));
@@ -143,19 +155,37 @@ void MainWindow::buildFractionMenu(QMenu* options) {
     }
 }
 
+// Options > Units: millimetres and kilograms (the first state) or inches and pounds,
+// kept between runs in the settings file.
+void MainWindow::buildUnitsMenu(QMenu* options) {
+    QMenu* units = options->addMenu(QStringLiteral("&Units"));
+    units->setObjectName(QStringLiteral("UnitsMenu"));
+    unitsEntries_ = new QActionGroup(this);
+    for (const UnitsEntry& choice : kUnitsEntries) {
+        QAction* entry = units->addAction(QString::fromLatin1(choice.caption));
+        entry->setObjectName(QString::fromLatin1(choice.name));
+        entry->setCheckable(true);
+        entry->setChecked(choice.units == settings_.units);
+        entry->setData(static_cast<int>(choice.units));
+        unitsEntries_->addAction(entry);
+        connect(entry, &QAction::triggered, this,
+                [this, units = choice.units] { chooseUnits(units); });
+    }
+}
+
 // Every page is known from the start; each is made when first shown, with the
 // window's settings as they then stand.
 void MainWindow::buildPages() {
     for (const PageEntry& entry : pageRegistry()) {
-        pageControl_->addPage(
-            toQString(entry.name), toQString(entry.caption), entry.tabShown,
-            [this, make = entry.make] {
-                const PageContext context{
-                    platform_, separators_, materials_, windowTitle(), fractionResolution_, [this] {
-                        close();
-                    }};
-                return make(context);
-            });
+        pageControl_->addPage(toQString(entry.name), toQString(entry.caption), entry.tabShown,
+                              [this, make = entry.make] {
+                                  const PageContext context{
+                                      platform_,      separators_,         materials_,
+                                      windowTitle(),  fractionResolution_, [this] {
+                        close(); },
+                                      settings_.units};
+                                  return make(context);
+                              });
     }
     pageControl_->setActiveIndex(0);
 }
@@ -168,6 +198,12 @@ void MainWindow::startUp() {
     materials_.setTable(std::move(read.materials));
     if (read.error)
         platform_.showError(*read.error);
+
+    // The settings file never stops start-up: whatever is wrong with it gives the
+    // first state.
+    settings_ = readSettings(platform_.programDir(), platform_.userDataDir());
+    for (QAction* entry : unitsEntries_->actions())
+        entry->setChecked(entry->data().toInt() == static_cast<int>(settings_.units));
 
     showPage(QStringLiteral("Round"));
 
@@ -262,6 +298,16 @@ void MainWindow::chooseFractionResolution(int resolution) {
     for (int i = 0; i < pageControl_->pageCount(); ++i)
         if (auto* convert = qobject_cast<ConvertPage*>(pageControl_->builtPage(i)))
             convert->setFractionResolution(resolution);
+}
+
+void MainWindow::chooseUnits(Units units) {
+    if (units == settings_.units)
+        return;
+    settings_.units = units;
+    // The choice holds for this run even when it cannot be kept.
+    runReportingErrors(platform_, [&] {
+        saveSettings(platform_.programDir(), settings_, platform_.userDataDir());
+    });
 }
 
 void MainWindow::recalculateShownWeightPage() {

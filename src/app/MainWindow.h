@@ -3,6 +3,7 @@
 #include "common/Separators.h"
 #include "materials/AccessKeys.h"
 #include "materials/MaterialState.h"
+#include "materials/Settings.h"
 
 #include <QMainWindow>
 
@@ -49,12 +50,14 @@ protected:
 private:
     void buildMenus();
     void buildFractionMenu(QMenu* options);
+    void buildUnitsMenu(QMenu* options);
     void buildPages();
     void buildMaterialMenu();
     void chooseMaterialEntry(QAction* entry);
     void chooseMaterial(std::size_t position);
     void switchCommercialRounding(bool on);
     void chooseFractionResolution(int resolution);
+    void chooseUnits(Units units);
     void showAboutBox();
     bool confirmClose();
     void recalculateShownWeightPage();
@@ -71,6 +74,8 @@ private:
     std::size_t startingMaterial_ = 0; // the entry checked when the menu is built
     QAction* commercialRoundingAction_ = nullptr;
     int fractionResolution_ = 32;
+    Settings settings_;                      // read at start-up, saved when the user changes one
+    QActionGroup* unitsEntries_ = nullptr;   // Options > Units
     std::unique_ptr<MaterialFinder> finder_; // made when the finder first opens
 };
 

@@ -12,13 +12,15 @@ namespace kelvane {
 // The density of the run's material, asked for only when a section is weighed.
 using DensitySource = std::function<double()>;
 
-// length-for WEIGHT_KG SHAPE DIMENSIONS…: the length of one piece of the section
-// that weighs WEIGHT_KG, in mm with three decimals at most.
+// length-for WEIGHT SHAPE DIMENSIONS…: the length of one piece of the section that
+// weighs WEIGHT, in mm with three decimals at most; with --units imperial the weight
+// is in pounds, the dimensions and the answer in inches.
 std::vector<AnswerField> runLengthFor(const CalcArguments& arguments, const DensitySource& density,
                                       const Separators& regional, const Separators& output);
 
 // cut STOCK_LENGTH PIECE_LENGTH [SHAPE DIMENSIONS…] [--kerf K] [--pieces N]: pieces per
-// bar, the offcut, the bars N pieces need and, with a section, the weights.
+// bar, the offcut, the bars N pieces need and, with a section, the weights; with
+// --units imperial every length in inches and feet, the weights in pounds.
 std::vector<AnswerField> runCut(const CalcArguments& arguments, const DensitySource& density,
                                 const Separators& regional, const Separators& output);
 

@@ -2,6 +2,7 @@
 
 #include "common/Caption.h"
 #include "common/Separators.h"
+#include "common/Units.h"
 #include "weights/WeightFormulas.h"
 
 #include <array>
@@ -37,6 +38,7 @@ struct WeightPageDefinition {
     std::string_view shapeBoxCaption;    // the label above the shape box
     std::vector<std::string_view> shapes;
     WeightCalculation calculate = nullptr;
+    bool weighedPerArea = false; // the first result is per square metre, not per metre
 };
 
 // The weight pages, in page order.
@@ -47,8 +49,11 @@ inline constexpr std::array<WeightShape, 6> kWeightShapes = {
 
 const WeightPageDefinition& weightPageDefinition(WeightShape shape);
 
-// The heading on top of every weight page.
+// The heading on top of every weight page, which names the units in use.
 inline constexpr std::string_view kDimensionsHeading = "Enter all dimensions in millimetres (mm)";
+inline constexpr std::string_view kImperialDimensionsHeading =
+    "Enter all dimensions in inches (in); feet with '";
+std::string_view dimensionsHeading(Units units);
 // The two lines beside a machining diameter.
 inline constexpr std::string_view kMachiningText =
     "To machine a bar with these dimensions from a round bar,\n"
@@ -57,16 +62,39 @@ inline constexpr std::string_view kMachiningText =
 inline constexpr std::string_view kMachiningCaption = "Machining Diameter";
 
 // The stored values of one weight page and the texts it shows. A box's value
-// changes only through storeValue, the results only through recalculate, and the
-// copy texts are formatted afresh from the stored results.
+// changes only through storeValue or storeText, the results only through
+// recalculate, and the copy texts are formatted afresh from the stored results.
+// Values and results are kept in millimetres and kilograms whatever the units: in
+// inches and pounds a dimension is converted to millimetres as it is stored, the
+// page is weighed by its metric formulas, and the texts convert the kilograms.
 class WeightPageModel {
 public:
     explicit WeightPageModel(const WeightPageDefinition& definition);
 
     const WeightPageDefinition& definition() const { return *definition_; }
 
+    // The units the boxes are read in and the results shown in; metric at first.
+    void setUnits(Units units) { units_ = units; }
+    Units units() const { return units_; }
+
     void storeValue(std::size_t box, double value) { values_.at(box) = value; }
+    // Reads the text of a box in the units in use and stores its value: in inches
+    // and pounds a dimension is read in the imperial notation and stored in
+    // millimetres; a quantity is a plain number in either units. Text that is no
+    // number counts as 0.
+    void storeText(std::size_t box, std::string_view text, const Separators& separators);
+    // Whether a box admits a typed character: the number keys, or for a dimension in
+    // inches and pounds the imperial notation's keys as the conversion page admits them.
+    bool keyAdmitted(std::size_t box, char32_t key, std::string_view currentText,
+                     const Separators& separators) const;
+    // The quantity is the last box of every page; every other box is a dimension.
+    bool isQuantityBox(std::size_t box) const { return box + 1 == values_.size(); }
+
     double result(std::size_t index) const { return results_.weights.at(index); }
+    // A result in the units shown: kg, or lb per foot, per square foot and lb.
+    double shownResult(std::size_t index) const;
+    // The caption above a result in the units in use ("Weight per Foot").
+    std::string_view resultCaption(std::size_t index) const;
 
     // Works the page's results out afresh from its stored values.
     void recalculate(double density, std::string_view shape);
@@ -82,6 +110,7 @@ private:
     const WeightPageDefinition* definition_;
     std::vector<double> values_;
     WeightResults results_;
+    Units units_ = Units::Metric;
 };
 
 } // namespace kelvane

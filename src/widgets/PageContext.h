@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Separators.h"
+#include "common/Units.h"
 
 #include <QString>
 
@@ -20,6 +21,7 @@ struct PageContext {
     QString windowCaption;             // the calculator's tape opens with it
     int fractionResolution = 32;       // the Options > Fractions choice: 32 or 64
     std::function<void()> closeWindow; // the calculator's way to end the program
+    Units units = Units::Metric;       // the Options > Units choice
 };
 
 } // namespace kelvane
