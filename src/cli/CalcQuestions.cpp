@@ -67,16 +67,16 @@ private:
     std::vector<double> values_;
 };
 
-// A length in the units' own unit: mm, or inches.
-AnswerField lengthField(std::string_view caption, std::string_view key, long double length,
-                        const Separators& output, Units units) {
-    const char* unit = units == Units::Imperial ? " in" : " mm";
-    return {caption, key, formatUpToThreeDecimals(length, output.decimal) + unit,
-            formatUpToThreeDecimals(length, ".")};
-}
-
+// The units' own unit of length: mm, or inches.
 std::string_view lengthUnit(Units units) {
     return units == Units::Imperial ? " in" : " mm";
+}
+
+AnswerField lengthField(std::string_view caption, std::string_view key, long double length,
+                        const Separators& output, Units units) {
+    return {caption, key,
+            formatUpToThreeDecimals(length, output.decimal) + std::string(lengthUnit(units)),
+            formatUpToThreeDecimals(length, ".")};
 }
 
 AnswerField countField(std::string_view caption, std::string_view key, long long count) {

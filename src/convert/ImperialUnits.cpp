@@ -23,6 +23,11 @@ bool typeable(std::string_view text) {
 } // namespace
 
 std::optional<double> readInches(std::string_view text) {
+    // Blanks around the dimension are allowed, as around a number in an entry box.
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
     if (text.empty() || !typeable(text) || text.back() == '/')
         return std::nullopt;
     // Without an inch mark the number is inches all the same: closing the text with

@@ -16,8 +16,8 @@ inline constexpr long double kKilogramsPerPound = 0.45359237L;
 // A dimension typed in the conversion page's imperial notation, in inches: a number
 // without marks is inches ("2", "1.5", "1.1/4", "3/16", "3/16\""), the apostrophe
 // marks feet ("12'", "12'6\"", "5'1.5"). A text counts only when it could have been
-// typed through the conversion page's key filter, fraction denominator and all;
-// anything else (empty text, letters, a sign, "12.5'", "3/", a denominator of 0, a
+// typed through the conversion page's key filter, fraction denominator and all, blanks
+// around it aside; anything else (empty text, letters, a sign, "12.5'", "3/", a denominator of 0, a
 // group above 2147483647) gives nothing.
 std::optional<double> readInches(std::string_view text);
 

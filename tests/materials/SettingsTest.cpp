@@ -1,8 +1,8 @@
-// The settings file: read leniently (anything wrong gives the first state), written
-// whole through the safe save, beside the favourite and without touching it.
+// The settings file: read leniently, written whole through the favourite's safe save,
+// beside the favourite and without touching it. A missing, unreadable or garbled file
+// or a folder in its place is tried through the window (UnitsTest).
 
 #include "materials/Settings.h"
-#include "common/KelvaneError.h"
 #include "materials/Favourite.h"
 
 #include <gtest/gtest.h>
@@ -70,16 +70,6 @@ protected:
     std::string programDir_;
 };
 
-TEST_F(SettingsFileTest, AnythingWrongWithTheFileGivesTheFirstState) {
-    EXPECT_EQ(readSettings(programDir_), Settings{}); // no file
-    fs::create_directories(root_ / "bin" / "Settings.txt");
-    EXPECT_EQ(readSettings(programDir_), Settings{}); // a folder in its place
-    EXPECT_THROW(saveSettings(programDir_, {Units::Imperial, {}}), Error);
-    fs::remove(root_ / "bin" / "Settings.txt");
-    std::ofstream(root_ / "bin" / "Settings.txt", std::ios::binary) << std::string("\0\xFF=\r", 4);
-    EXPECT_EQ(readSettings(programDir_), Settings{}); // garbage
-}
-
 TEST_F(SettingsFileTest, SavedBesideTheFavouriteAndReadBack) {
     std::ofstream(root_ / "Data" / "Material.txt", std::ios::binary) << "Acetal\r\n";
     std::ofstream(root_ / "Data" / "Settings.txt", std::ios::binary) << "language=de\r\n";
@@ -91,18 +81,6 @@ TEST_F(SettingsFileTest, SavedBesideTheFavouriteAndReadBack) {
     EXPECT_EQ(read(root_ / "Data" / "Material.txt"), "Acetal\r\n");
     EXPECT_FALSE(fs::exists(root_ / "bin" / "Settings.txt"));
     EXPECT_FALSE(fs::exists(root_ / "Data" / "Settings.txt.new"));
-}
-
-TEST_F(SettingsFileTest, AnInstalledCopyKeepsTheSettingsWithTheUser) {
-    const std::string installed = (root_ / "missing" / "bin").string() + "/";
-    const std::string user = (root_ / "home").string();
-    saveSettings(installed, {Units::Imperial, {}}, user);
-#ifdef _WIN32
-    EXPECT_EQ(read(root_ / "home" / "Kelvane" / "Settings.txt"), "units=imperial\r\n");
-#else
-    EXPECT_EQ(read(root_ / "home" / "kelvane" / "Settings.txt"), "units=imperial\r\n");
-#endif
-    EXPECT_EQ(readSettings(installed, user).units, Units::Imperial);
 }
 
 } // namespace

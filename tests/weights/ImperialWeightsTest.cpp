@@ -45,6 +45,7 @@ TEST(ImperialUnitsTest, ReadsTheNotationAsInches) {
         {"5'1.5", 61.5},
         {"12'3/4\"", 144.75},
         {"1.", 1},
+        {" 2 ", 2}, // blanks around it, as around a number
         // Not in the notation: nothing, never a guess.
         {"", std::nullopt},
         {"abc", std::nullopt},
