@@ -1,7 +1,8 @@
 #include "materials/Favourite.h"
 
 #include "common/FilePath.h"
-#include "materials/KeptFile.h"
+#include "materials/DataFileLocation.h"
+#include "materials/SafeSave.h"
 #include "materials/TextFile.h"
 
 namespace kelvane {
@@ -12,7 +13,7 @@ std::string loadFileToStr(const std::string& path) {
 }
 
 std::string favouritePath(const std::string& programDir, const std::string& userDataDir) {
-    return keptFilePath(programDir, userDataDir, kFavouriteFileName);
+    return dataFileReadPath(programDir, userDataDir, kFavouriteFileName);
 }
 
 std::optional<std::string> readFavourite(const std::string& programDir,
@@ -31,7 +32,7 @@ bool compareFavMat(const std::string& programDir, const std::string& name,
 
 void saveFavMatFile(const std::string& programDir, const std::string& name,
                     const std::string& userDataDir) {
-    saveKeptFile(programDir, userDataDir, kFavouriteFileName, name + "\r\n");
+    saveFileSafely(dataFileSavePath(programDir, userDataDir, kFavouriteFileName), name + "\r\n");
 }
 
 } // namespace kelvane

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "materials/KeptFile.h"
+#include "materials/DataFileLocation.h"
 
 #include <optional>
 #include <string>
@@ -15,9 +15,11 @@ inline constexpr const char* kFavouriteFileName = "Material.txt";
 // when the file cannot be read.
 std::string loadFileToStr(const std::string& path);
 
-// Where the favourite is read and kept: the kept files' rule (KeptFile.h), which for
-// an installed copy is "kelvane/Material.txt" ("Kelvane\Material.txt" on Windows) in
-// the user's data folder.
+// Where the favourite is read and kept: the data-folder rule's file, except where
+// the program's folder cannot be written (an installed copy), holds no favourite
+// file that the user may write, and a user data folder is given; there it is
+// "kelvane/Material.txt" ("Kelvane\Material.txt" on Windows) in the user's data folder,
+// which is read in preference to any file beside the program.
 std::string favouritePath(const std::string& programDir, const std::string& userDataDir);
 
 // The favourite's name, or nothing when there is no favourite file.
@@ -28,10 +30,14 @@ std::optional<std::string> readFavourite(const std::string& programDir,
 bool compareFavMat(const std::string& programDir, const std::string& name,
                    const std::string& userDataDir = {});
 
-// Keeps the name as the favourite, through the kept files' safe save (KeptFile.h):
-// the file holds the old name or the new one, never a part of either. Throws
-// kelvane::Error with "File access denied" or "Cannot create file "<path>". <reason>"
-// on failure, and then leaves the old file as it was.
+// Keeps the name as the favourite. The new content goes to a temporary file in the
+// same folder, which then replaces the old file in one step, so the file holds the
+// old name or the new one, never a part of either. The file stays what it was: a
+// symbolic link is followed and its target written, and the file keeps its
+// permissions. Where no new file can be made beside it but the file is writable, it
+// is rewritten in place. Throws kelvane::Error with "File access denied" or
+// "Cannot create file "<path>". <reason>" on failure, and then leaves the old file
+// as it was.
 void saveFavMatFile(const std::string& programDir, const std::string& name,
                     const std::string& userDataDir = {});
 

@@ -2,7 +2,8 @@
 
 #include "common/FilePath.h"
 #include "common/KelvaneError.h"
-#include "materials/KeptFile.h"
+#include "materials/DataFileLocation.h"
+#include "materials/SafeSave.h"
 #include "materials/TextFile.h"
 
 #include <algorithm>
@@ -99,7 +100,7 @@ std::string settingsText(const Settings& settings) {
 }
 
 Settings readSettings(const std::string& programDir, const std::string& userDataDir) {
-    const std::string path = keptFilePath(programDir, userDataDir, kSettingsFileName);
+    const std::string path = dataFileReadPath(programDir, userDataDir, kSettingsFileName);
     if (!isRegularFile(path))
         return {};
     try {
@@ -111,7 +112,8 @@ Settings readSettings(const std::string& programDir, const std::string& userData
 
 void saveSettings(const std::string& programDir, const Settings& settings,
                   const std::string& userDataDir) {
-    saveKeptFile(programDir, userDataDir, kSettingsFileName, settingsText(settings));
+    saveFileSafely(dataFileSavePath(programDir, userDataDir, kSettingsFileName),
+                   settingsText(settings));
 }
 
 } // namespace kelvane

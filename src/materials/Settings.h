@@ -9,8 +9,8 @@
 namespace kelvane {
 
 // The settings file: the user's choices kept between runs, one "key=value" per line,
-// CR LF line ends. It is found by the kept files' rule (KeptFile.h), beside the
-// favourite, and written only when the user changes a setting.
+// CR LF line ends. It is found as the favourite is (DataFileLocation.h), and written
+// only when the user changes a setting.
 inline constexpr const char* kSettingsFileName = "Settings.txt";
 
 // What the settings file holds. A key that is missing or has a value this version
@@ -36,8 +36,8 @@ std::string settingsText(const Settings& settings);
 // folder in its place, gives the first state; nothing is reported.
 Settings readSettings(const std::string& programDir, const std::string& userDataDir = {});
 
-// Writes the settings file through the kept files' safe save. Throws kelvane::Error
-// as that save does, and then leaves the old file as it was.
+// Writes the settings file through the favourite's safe save (SafeSave.h). Throws
+// kelvane::Error as that save does, and then leaves the old file as it was.
 void saveSettings(const std::string& programDir, const Settings& settings,
                   const std::string& userDataDir = {});
 

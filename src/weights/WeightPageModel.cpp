@@ -69,8 +69,7 @@ std::vector<WeightPageDefinition> makeDefinitions() {
          {},
          {},
          {},
-         &calcSheet,
-         true},
+         &calcSheet},
         {{{"TODEdit", "Outside Diameter"},
           {"TThicknessEdit", "Thickness"},
           {"TLengthEdit", "Bar Length"},
@@ -118,6 +117,10 @@ void WeightPageModel::recalculate(double density, std::string_view shape) {
     results_ = definition_->calculate(WeightInputs{values_, density, shape});
 }
 
+bool weighedPerArea(const WeightPageDefinition& definition) {
+    return definition.calculate == &calcSheet;
+}
+
 std::string_view dimensionsHeading(Units units) {
     return units == Units::Imperial ? kImperialDimensionsHeading : kDimensionsHeading;
 }
@@ -145,12 +148,12 @@ double WeightPageModel::shownResult(std::size_t index) const {
         return kilograms;
     if (index > 0)
         return poundsFromKilograms(kilograms);
-    return definition_->weighedPerArea ? poundsPerSquareFoot(kilograms) : poundsPerFoot(kilograms);
+    return weighedPerArea(*definition_) ? poundsPerSquareFoot(kilograms) : poundsPerFoot(kilograms);
 }
 
 std::string_view WeightPageModel::resultCaption(std::size_t index) const {
     if (units_ == Units::Imperial && index == 0)
-        return definition_->weighedPerArea ? "Weight per Sq. Foot" : "Weight per Foot";
+        return weighedPerArea(*definition_) ? "Weight per Sq. Foot" : "Weight per Foot";
     return definition_->results.at(index).caption;
 }
 
@@ -160,7 +163,7 @@ std::string WeightPageModel::resultText(std::size_t index, const Separators& sep
     // The texts are UTF-8: "\xC2\xB2" is the superscript two of "lb/ft²".
     std::string_view suffix = " lb";
     if (index == 0)
-        suffix = definition_->weighedPerArea ? " lb/ft\xC2\xB2" : " lb/ft";
+        suffix = weighedPerArea(*definition_) ? " lb/ft\xC2\xB2" : " lb/ft";
     return formatResult(shownResult(index), suffix, separators);
 }
 

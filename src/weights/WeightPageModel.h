@@ -38,7 +38,6 @@ struct WeightPageDefinition {
     std::string_view shapeBoxCaption;    // the label above the shape box
     std::vector<std::string_view> shapes;
     WeightCalculation calculate = nullptr;
-    bool weighedPerArea = false; // the first result is per square metre, not per metre
 };
 
 // The weight pages, in page order.
@@ -48,6 +47,10 @@ inline constexpr std::array<WeightShape, 6> kWeightShapes = {
     WeightShape::PlateSheet, WeightShape::Tube,    WeightShape::HollowSection};
 
 const WeightPageDefinition& weightPageDefinition(WeightShape shape);
+
+// Whether the page's first result is a weight per square metre (the plate/sheet page)
+// rather than per metre.
+bool weighedPerArea(const WeightPageDefinition& definition);
 
 // The heading on top of every weight page, which names the units in use.
 inline constexpr std::string_view kDimensionsHeading = "Enter all dimensions in millimetres (mm)";

@@ -135,7 +135,7 @@ TEST_F(CalcTest, ImperialFiguresAreTheMetricFiguresConverted) {
             }
             const WeightResults metric =
                 definition.calculate({millimetres, 7.85, shape.polygonShape});
-            const long double perFoot = definition.weighedPerArea ? 0.3048L * 0.3048L : 0.3048L;
+            const long double perFoot = weighedPerArea(definition) ? 0.3048L * 0.3048L : 0.3048L;
             const Separators point{".", ""};
             const auto pounds = [&](long double value) {
                 return formatResult(static_cast<double>(value), "", point);
@@ -143,7 +143,7 @@ TEST_F(CalcTest, ImperialFiguresAreTheMetricFiguresConverted) {
             std::string expected;
             WeightPageModel labels(definition);
             labels.setUnits(Units::Imperial);
-            const char* perLength = definition.weighedPerArea ? " lb/ft\xC2\xB2\n" : " lb/ft\n";
+            const char* perLength = weighedPerArea(definition) ? " lb/ft\xC2\xB2\n" : " lb/ft\n";
             expected += std::string(labels.resultCaption(0)) + ": " +
                         pounds(metric.weights[0] * perFoot / 0.45359237L) + perLength;
             for (std::size_t r = 1; r < 3; ++r)

@@ -1,4 +1,4 @@
-#include "materials/KeptFile.h"
+#include "materials/SafeSave.h"
 
 #include "common/FilePath.h"
 #include "common/KelvaneError.h"
@@ -25,30 +25,6 @@ namespace {
                 std::error_code(error, std::generic_category()).message());
 }
 
-// The program's own folder in the user's data folder, named as is usual on each system.
-#ifdef _WIN32
-constexpr const char* kUserFolder = "/Kelvane";
-#else
-constexpr const char* kUserFolder = "/kelvane";
-#endif
-
-std::string userFilePath(const std::string& userDataDir, const std::string& fileName) {
-    return userDataDir + kUserFolder + "/" + fileName;
-}
-
-// An installed copy cannot write beside itself: its files live with the user,
-// unless a file that the user may write (one shared between users) is already
-// there; that one is rewritten where it stands.
-bool keptInUserFolder(const std::string& programDir, const std::string& userDataDir,
-                      const std::string& fileName) {
-    if (userDataDir.empty())
-        return false;
-    const std::string path = appFile(programDir, fileName);
-    if (isRegularFile(path) && canWriteFile(path))
-        return false;
-    return !folderWritable(utf8FromPath(pathFromUtf8(path).parent_path()));
-}
-
 // The file that a path names, followed through every symbolic link on the way (a
 // relative target counts from the link's folder), so that saving writes the shared
 // file and leaves the link in place. The path itself when it is no link.
@@ -70,7 +46,7 @@ std::string linkTarget(std::string path) {
 // Replaces the whole content of the file from its first byte, where no new file can
 // be made beside it. The old content is put back when the new one cannot be written
 // whole, so that a failed save leaves the file as it was.
-void rewriteInPlace(const std::string& path, const std::string& content,
+void rewriteInPlace(const std::string& path, std::string_view content,
                     const std::string& shownPath) {
     const std::string old = readFileBytes(path);
 #ifdef _WIN32
@@ -80,7 +56,7 @@ void rewriteInPlace(const std::string& path, const std::string& content,
 #endif
     if (fd < 0)
         throwCannotCreate(shownPath, errno);
-    const auto writeWhole = [fd](const std::string& bytes) {
+    const auto writeWhole = [fd](std::string_view bytes) {
         if (::lseek(fd, 0, SEEK_SET) != 0)
             return false;
         for (std::size_t done = 0; done < bytes.size();) {
@@ -109,33 +85,7 @@ void rewriteInPlace(const std::string& path, const std::string& content,
 
 } // namespace
 
-bool folderWritable(const std::string& folder) {
-    const std::string probe = folder + "/.kelvane-write-probe";
-    std::FILE* file = openFile(probe, "wx");
-    if (!file)
-        return errno == EEXIST;
-    std::fclose(file);
-    removeFile(probe);
-    return true;
-}
-
-std::string keptFilePath(const std::string& programDir, const std::string& userDataDir,
-                         const std::string& fileName) {
-    const std::string path = appFile(programDir, fileName);
-    if (!keptInUserFolder(programDir, userDataDir, fileName))
-        return path;
-    const std::string userPath = userFilePath(userDataDir, fileName);
-    return pathExists(userPath) || !pathExists(path) ? userPath : path;
-}
-
-void saveKeptFile(const std::string& programDir, const std::string& userDataDir,
-                  const std::string& fileName, const std::string& content) {
-    std::string path = appFile(programDir, fileName);
-    if (keptInUserFolder(programDir, userDataDir, fileName)) {
-        path = userFilePath(userDataDir, fileName);
-        std::error_code ignored;
-        std::filesystem::create_directories(pathFromUtf8(userDataDir + kUserFolder), ignored);
-    }
+void saveFileSafely(const std::string& path, std::string_view content) {
     // A link is followed: its target is the file that is written.
     const std::string target = linkTarget(path);
     const bool existed = pathExists(target);
