@@ -177,15 +177,16 @@ void MainWindow::buildUnitsMenu(QMenu* options) {
 // window's settings as they then stand.
 void MainWindow::buildPages() {
     for (const PageEntry& entry : pageRegistry()) {
-        pageControl_->addPage(toQString(entry.name), toQString(entry.caption), entry.tabShown,
-                              [this, make = entry.make] {
-                                  const PageContext context{
-                                      platform_,      separators_,         materials_,
-                                      windowTitle(),  fractionResolution_, [this] {
-                        close(); },
-                                      settings_.units};
-                                  return make(context);
-                              });
+        pageControl_->addPage(
+            toQString(entry.name), toQString(entry.caption), entry.tabShown,
+            [this, make = entry.make] {
+                PageContext context{
+                    platform_, separators_, materials_, windowTitle(), fractionResolution_, [this] {
+                        close();
+                    }};
+                context.units = settings_.units;
+                return make(context);
+            });
     }
     pageControl_->setActiveIndex(0);
 }
