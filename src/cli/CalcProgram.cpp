@@ -117,7 +117,7 @@ int run(const CalcArguments& arguments, const CalcEnvironment& environment, std:
     if (isPageCommand(command)) {
         const bool weighs = needsMaterial(command);
         const double used = weighs ? density() : 0.0;
-        const auto results = runPageCommand(arguments, used, regional, output);
+        const auto results = runPageCommand(arguments, used, regional, output, err);
         writeResults(out, arguments.json, weighs ? useMaterial().name() : std::nullopt,
                      weighs ? std::optional<double>(used) : std::nullopt, results);
         return kExitSuccess;

@@ -4,6 +4,7 @@
 #include "materials/MaterialState.h"
 #include "platform/Platform.h"
 #include "platform/QtText.h"
+#include "widgets/BoxNote.h"
 #include "widgets/ButtonFeedback.h"
 #include "widgets/CopyButton.h"
 #include "widgets/PageContext.h"
@@ -138,6 +139,9 @@ void WeightPage::showTexts() {
     if (machiningLabel_)
         machiningLabel_->setText(QString::fromStdString(model_.machiningText(separators_)));
 }
+    const auto& note = model_.note();
+    for (std::size_t i = 0; i < boxes_.size(); ++i)
+        showBoxNote(*boxes_[i], note && note->box == i ? toQString(note->text) : QString());
 
 void WeightPage::clear() {
     // Each emptied box runs its own change handler, which recalculates the page,

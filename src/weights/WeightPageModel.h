@@ -5,6 +5,7 @@
 #include "weights/WeightFormulas.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -69,6 +70,8 @@ public:
     double result(std::size_t index) const { return results_.weights.at(index); }
 
     // Works the page's results out afresh from its stored values.
+    // The note the last recalculation gave on one of the boxes, if any.
+    const std::optional<BoxNote>& note() const { return results_.note; }
     void recalculate(double density, std::string_view shape);
 
     std::string resultText(std::size_t index, const Separators& separators) const;

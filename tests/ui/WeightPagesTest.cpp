@@ -2,6 +2,11 @@
 
 #include "DriveFixture.h"
 
+#include "app/MainWindow.h"
+
+#include <QLineEdit>
+#include <QPalette>
+
 namespace kelvane::testing {
 namespace {
 
@@ -108,7 +113,7 @@ TEST_F(WeightPagesTest, EachPageShowsItsWeights) {
          "10\r10\r20\r1000\r1",
          nullptr,
          {"HKGMLabel", "HKGBarLabel", "HKGQtyLabel"},
-         {"-6.37 kg", "-6.37 kg", "-6.37 kg"},
+         {"0.80 kg", "0.80 kg", "0.80 kg"},
          nullptr,
          nullptr},
     };
@@ -180,6 +185,29 @@ TEST_F(WeightPagesTest, CopyButtonsPutTheFiguresWithoutUnit) {
     for (const char* box : {"TODEdit", "TThicknessEdit", "TLengthEdit", "TQtyEdit"})
         EXPECT_EQ(text(box), "") << box;
     EXPECT_EQ(text("TKGQtyLabel"), "0.00 kg");
+}
+
+// A wall that reaches the centre is weighed as the solid bar, and its box says so
+// with a tint and a tooltip, until the wall is thinner again.
+TEST_F(WeightPagesTest, AWallPastTheCentreIsMarkedOnItsBox) {
+    const std::string note = "The wall reaches the centre: weighed as a solid bar";
+    start();
+    send(R"(["menu","Material","Mild Steel"])");
+    send(R"(["page","Tube"])");
+    send(R"(["focus","TODEdit"])");
+    send(R"(["type","60.3\r40"])");
+    EXPECT_EQ(text("TKGMLabel"), "22.85 kg");
+    auto* box = session_->window()->findChild<QLineEdit*>(QStringLiteral("TThicknessEdit"));
+    ASSERT_NE(box, nullptr);
+    const QColor normal = box->parentWidget()->palette().color(QPalette::Base);
+    EXPECT_EQ(value(R"(["get","TThicknessEdit"])").toObject()["toolTip"].toString().toStdString(),
+              note);
+    EXPECT_EQ(box->accessibleDescription().toStdString(), note);
+    EXPECT_NE(box->palette().color(QPalette::Base), normal);
+
+    send(R"(["type","\b\b5"])");
+    EXPECT_FALSE(value(R"(["get","TThicknessEdit"])").toObject().contains("toolTip"));
+    EXPECT_EQ(box->palette().color(QPalette::Base), normal);
 }
 
 TEST_F(WeightPagesTest, AnotherPageKeepsItsFiguresUntilItsOwnBoxChanges) {
