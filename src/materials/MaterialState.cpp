@@ -61,7 +61,8 @@ std::string MaterialState::materialPanelText() const {
 }
 
 std::string MaterialState::densityPanelText(const Separators& separators) const {
-    return "Density: " + formatGeneral(currentDensity_, separators) + " kg/m";
+    // Grams per cubic centimetre, the superscript three in UTF-8.
+    return "Density: " + formatGeneral(currentDensity_, separators) + " g/cm\xC2\xB3";
 }
 
 std::string MaterialState::roundingPanelText() const {

@@ -39,7 +39,7 @@ public:
     double currentDensity() const { return currentDensity_; }
     bool roundingOn() const { return roundingOn_; }
 
-    // The texts of status panels 0, 1 and 2.
+    // The texts of status panels 0, 1 and 2; the density is in g/cm³.
     std::string materialPanelText() const;
     std::string densityPanelText(const Separators& separators) const;
     std::string roundingPanelText() const;

@@ -33,7 +33,7 @@ TEST_F(MaterialFinderTest, TypingNarrowsTheListAndEnterChoosesAsTheMenuDoes) {
     send(R"(["key","Enter"])");
     EXPECT_EQ(value(R"(["window"])").toObject()["title"].toString(), "Kelvane");
     EXPECT_EQ(statusPanel(0), "Material: Mild Steel");
-    EXPECT_EQ(statusPanel(1), "Density: 8 kg/m");
+    EXPECT_EQ(statusPanel(1), "Density: 8 g/cm³");
     EXPECT_EQ(statusPanel(2), "Commercial Rounding: On");
     EXPECT_EQ(text("RKGMLabel"), "15.71 kg");
     const QJsonArray entries = value(R"(["menuitems","Material"])").toArray();
