@@ -14,6 +14,7 @@
 #include "platform/ErrorReport.h"
 #include "platform/Platform.h"
 #include "platform/QtText.h"
+#include "turning/TurningPage.h"
 #include "weights/WeightPage.h"
 #include "widgets/DeferredFileIcon.h"
 #include "widgets/PageContext.h"
@@ -84,6 +85,7 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
 
     buildMenus();
     buildPages();
+    connect(pageControl_, &PageControl::activePageChanged, this, &MainWindow::recalculateShownPage);
     qApp->installEventFilter(new PageKeys(*this, *pageControl_));
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this), &QShortcut::activated, this,
             &MainWindow::openMaterialFinder);
@@ -229,7 +231,7 @@ void MainWindow::chooseMaterial(std::size_t position) {
         startingMaterial_ = position;
     materials_.choose(position);
     showMaterialPanels();
-    recalculateShownWeightPage();
+    recalculateShownPage();
 }
 
 void MainWindow::openMaterialFinder() {
@@ -253,7 +255,7 @@ void MainWindow::openMaterialFinder() {
 void MainWindow::switchCommercialRounding(bool on) {
     materials_.setCommercialRounding(on);
     showMaterialPanels();
-    recalculateShownWeightPage();
+    recalculateShownPage();
 }
 
 void MainWindow::chooseFractionResolution(int resolution) {
@@ -264,8 +266,12 @@ void MainWindow::chooseFractionResolution(int resolution) {
             convert->setFractionResolution(resolution);
 }
 
-void MainWindow::recalculateShownWeightPage() {
-    if (auto* page = qobject_cast<WeightPage*>(pageControl_->activePage()))
+// The weight pages and the turning page read the density. The one on display is
+// worked out afresh when the density changes and when it comes into view, so what it
+// shows and what its copy buttons copy always belong to the material in use.
+void MainWindow::recalculateShownPage() {
+    QWidget* shown = pageControl_->activePage();
+    if (auto* page = qobject_cast<WeightPage*>(shown))
         page->recalculate();
 }
 
@@ -273,6 +279,8 @@ bool MainWindow::showPage(const QString& captionOrName) {
     for (int i = 0; i < pageControl_->pageCount(); ++i) {
         if (pageControl_->caption(i) == captionOrName || pageControl_->name(i) == captionOrName) {
             pageControl_->setActiveIndex(i);
+    else if (auto* turning = qobject_cast<TurningPage*>(shown))
+        turning->followDensity();
             return true;
         }
     }

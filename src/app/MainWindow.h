@@ -57,7 +57,7 @@ private:
     void chooseFractionResolution(int resolution);
     void showAboutBox();
     bool confirmClose();
-    void recalculateShownWeightPage();
+    void recalculateShownPage();
     void showMaterialPanels();
 
     Platform& platform_;

@@ -160,7 +160,13 @@ void TurningPage::calcTurned() {
     inputs_.stockBasis = basis(stockBasis_);
     inputs_.turningBasis = basis(turningBasis_);
     results_ = kelvane::calcTurned(inputs_, materials_.currentDensity(), separators_);
+    calculated_ = true;
     showTexts(results_.texts);
+}
+
+void TurningPage::followDensity() {
+    if (calculated_)
+        calcTurned();
 }
 
 void TurningPage::showTexts(const TurningTexts& texts) {

@@ -164,7 +164,7 @@ TEST_F(MainWindowTest, CommercialRoundingSwitchesAndRestoresTheExactDensity) {
     EXPECT_EQ(text("RKGMLabel"), "3.44 kg");
 }
 
-TEST_F(MainWindowTest, DensityChangesRecalculateOnlyThePageOnDisplay) {
+TEST_F(MainWindowTest, DensityChangesRecalculateThePageOnDisplayAndEachAsItComesIntoView) {
     start();
     send(R"(["type","50"])");
     send(R"(["page","Tube"])");
@@ -173,10 +173,11 @@ TEST_F(MainWindowTest, DensityChangesRecalculateOnlyThePageOnDisplay) {
     EXPECT_EQ(text("TKGMLabel"), "1.51 kg");
     send(R"(["menu","Material","Mild Steel"])");
     EXPECT_EQ(text("TKGMLabel"), "6.91 kg");
-    EXPECT_EQ(text("RKGMLabel"), "3.44 kg"); // the Round page keeps its figures
+    EXPECT_EQ(text("RKGMLabel"), "3.44 kg"); // out of view, the Round page is not worked out
     send(R"(["page","Round"])");
+    EXPECT_EQ(text("RKGMLabel"), "15.71 kg");
     send(R"(["click","RKGMCopyBtn"])");
-    EXPECT_EQ(value(R"(["clipboard"])").toString(), "3.44");
+    EXPECT_EQ(value(R"(["clipboard"])").toString(), "15.71");
 
     send(R"(["page","M/I"])");
     send(R"(["menu","Options","Commercial Rounding"])");
