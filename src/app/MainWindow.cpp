@@ -244,7 +244,13 @@ void MainWindow::openMaterialFinder() {
         finder_ = std::make_unique<MaterialFinder>(std::move(names));
     }
     auto* box = new MaterialFinderDialog(
-        *finder_, [this](std::size_t position) { chooseMaterial(position); }, this);
+        *finder_, materials_.currentPosition(),
+        [this](std::size_t position) {
+            // The material in use chosen again changes nothing, not even the rounding.
+            if (position != materials_.currentPosition())
+                chooseMaterial(position);
+        },
+        this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     // The keys go back to the main window when the finder closes, so the shortcut
     // opens it again at once.
@@ -273,14 +279,14 @@ void MainWindow::recalculateShownPage() {
     QWidget* shown = pageControl_->activePage();
     if (auto* page = qobject_cast<WeightPage*>(shown))
         page->recalculate();
+    else if (auto* turning = qobject_cast<TurningPage*>(shown))
+        turning->followDensity();
 }
 
 bool MainWindow::showPage(const QString& captionOrName) {
     for (int i = 0; i < pageControl_->pageCount(); ++i) {
         if (pageControl_->caption(i) == captionOrName || pageControl_->name(i) == captionOrName) {
             pageControl_->setActiveIndex(i);
-    else if (auto* turning = qobject_cast<TurningPage*>(shown))
-        turning->followDensity();
             return true;
         }
     }
