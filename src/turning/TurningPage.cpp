@@ -131,9 +131,9 @@ void TurningPage::buildProduced() {
     grid.setRowMinimumHeight(15, 14);
 
     grid.addWidget(scaffold_.label(kProducedCostCaption), 16, First, 1, 3);
-    QPushButton* copy = makeCopyButton(QStringLiteral("TurnProdCostCopyBtn"),
-                                       toQString(kProducedCostCaption), this);
-    copy->setToolTip(QStringLiteral("Copy value to clipboard"));
+    QPushButton* copy =
+        makeCopyButton(QStringLiteral("TurnProdCostCopyBtn"), toQString(kProducedCostCaption),
+                       toQString(kProducedCostCopyDescription), this);
     connect(copy, &QPushButton::clicked, this, [this, copy] {
         copyProducedCost();
         confirmCopy(copy, QString::fromStdString(turningCopyText(results_, separators_)));

@@ -18,11 +18,13 @@ struct EntryBoxDefinition {
     std::string_view caption;
 };
 
-// A result of a weight page: its label, the caption above it and its copy button.
+// A result of a weight page: its label, the caption above it, its copy button and
+// what that button says it copies.
 struct ResultDefinition {
     std::string_view labelName;
     std::string_view caption;
     std::string_view copyButtonName;
+    std::string_view copyDescription;
 };
 
 using WeightCalculation = WeightResults (*)(const WeightInputs&);
@@ -68,10 +70,10 @@ public:
 
     void storeValue(std::size_t box, double value) { values_.at(box) = value; }
     double result(std::size_t index) const { return results_.weights.at(index); }
-
-    // Works the page's results out afresh from its stored values.
     // The note the last recalculation gave on one of the boxes, if any.
     const std::optional<BoxNote>& note() const { return results_.note; }
+
+    // Works the page's results out afresh from its stored values.
     void recalculate(double density, std::string_view shape);
 
     std::string resultText(std::size_t index, const Separators& separators) const;
