@@ -123,11 +123,11 @@ int run(const CalcArguments& arguments, const CalcEnvironment& environment, std:
         return kExitSuccess;
     }
     if (command == "length-for") {
-        writeAnswer(out, arguments.json, runLengthFor(arguments, density, regional, output));
+        writeAnswer(out, arguments.json, runLengthFor(arguments, density, regional, output, err));
         return kExitSuccess;
     }
     if (command == "cut") {
-        writeAnswer(out, arguments.json, runCut(arguments, density, regional, output));
+        writeAnswer(out, arguments.json, runCut(arguments, density, regional, output, err));
         return kExitSuccess;
     }
     if (command == "batch") {
