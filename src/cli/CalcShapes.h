@@ -5,6 +5,7 @@
 #include "common/Units.h"
 #include "weights/WeightPageModel.h"
 
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -48,6 +49,9 @@ public:
     std::string resultText(std::size_t index, const Separators& separators) const {
         return model_.resultText(index, separators);
     }
+    // The note the page would show on one of its boxes, such as a wall that reaches
+    // the centre.
+    const std::optional<BoxNote>& note() const { return model_.note(); }
     std::vector<CaptionedText> texts(const Separators& separators) const {
         return model_.resultTexts(separators);
     }

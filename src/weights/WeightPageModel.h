@@ -6,6 +6,7 @@
 #include "weights/WeightFormulas.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,11 +19,13 @@ struct EntryBoxDefinition {
     std::string_view caption;
 };
 
-// A result of a weight page: its label, the caption above it and its copy button.
+// A result of a weight page: its label, the caption above it, its copy button and
+// what that button says it copies.
 struct ResultDefinition {
     std::string_view labelName;
     std::string_view caption;
     std::string_view copyButtonName;
+    std::string_view copyDescription;
 };
 
 using WeightCalculation = WeightResults (*)(const WeightInputs&);
@@ -98,6 +101,8 @@ public:
     double shownResult(std::size_t index) const;
     // The caption above a result in the units in use ("Weight per Foot").
     std::string_view resultCaption(std::size_t index) const;
+    // The note the last recalculation gave on one of the boxes, if any.
+    const std::optional<BoxNote>& note() const { return results_.note; }
 
     // Works the page's results out afresh from its stored values.
     void recalculate(double density, std::string_view shape);
