@@ -58,8 +58,8 @@ void WeightPage::buildEntryRow() {
         shapeBox_ = new QComboBox(this);
         shapeBox_->setObjectName(toQString(definition.shapeBoxName));
         shapeBox_->setAccessibleName(toQString(definition.shapeBoxCaption));
-        for (const auto shape : definition.shapes)
-            shapeBox_->addItem(toQString(shape));
+        for (const PolygonShapeDefinition& shape : definition.shapes)
+            shapeBox_->addItem(toQString(shape.name));
         shapeBox_->setFocusPolicy(Qt::ClickFocus); // no tab stop
         grid.addWidget(scaffold_.label(definition.shapeBoxCaption), 1, column);
         grid.addWidget(shapeBox_, 2, column++);
@@ -127,8 +127,12 @@ void WeightPage::boxChanged(std::size_t box) {
 }
 
 void WeightPage::recalculate() {
-    const std::string shape = shapeBox_ ? shapeBox_->currentText().toStdString() : std::string();
-    model_.recalculate(materials_.currentDensity(), shape);
+    // The shape box lists the definition's shapes in order.
+    if (shapeBox_)
+        model_.storeShape(model_.definition()
+                              .shapes.at(static_cast<std::size_t>(shapeBox_->currentIndex()))
+                              .shape);
+    model_.recalculate(materials_.currentDensity());
     showTexts();
 }
 
