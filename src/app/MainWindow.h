@@ -57,7 +57,8 @@ private:
     void chooseFractionResolution(int resolution);
     void showAboutBox();
     bool confirmClose();
-    void recalculateShownWeightPage();
+    // The page on display works its figures out afresh with the density now in use.
+    void tellShownPageOfDensity();
     void showMaterialPanels();
 
     Platform& platform_;

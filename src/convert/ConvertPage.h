@@ -1,10 +1,13 @@
 #pragma once
 
 #include "common/Separators.h"
+#include "convert/ConvertPageModel.h"
+#include "widgets/SettingsListener.h"
 
 #include <QWidget>
 
 #include <array>
+#include <string>
 #include <string_view>
 
 class QGridLayout;
@@ -14,19 +17,18 @@ class QLineEdit;
 namespace kelvane {
 
 class Platform;
-struct ConversionTexts;
 struct PageContext;
 
 // The "M/I" page: one dimension typed in metric or imperial notation and its ten
 // conversions.
-class ConvertPage final : public QWidget {
+class ConvertPage final : public QWidget, public SettingsListener {
     Q_OBJECT
 public:
     // Made in its first state: entry box and the ten results empty.
     explicit ConvertPage(const PageContext& context, QWidget* parent = nullptr);
 
     // The Options > Fractions choice, 32 or 64: the conversions are worked out afresh.
-    void setFractionResolution(int resolution);
+    void fractionResolutionChanged(int resolution) override;
 
 protected:
     // The entry box's key filter (admitEntryKey) runs here.
@@ -37,13 +39,14 @@ private:
     // Whether the typed character may go into the entry box; Enter moves the focus on,
     // and the regional decimal separator goes in as the point.
     bool admitEntryKey(char32_t key);
-    // Works the ten conversions out afresh from the entry box's text.
+    void entryChanged(const std::string& text);
+    // Works the ten conversions out afresh from the stored entry.
     void convertEntry();
     void showTexts(const ConversionTexts& texts);
 
     Platform& platform_;
     Separators separators_;
-    int fractionResolution_;
+    ConvertPageModel model_;
     QLineEdit* entryBox_ = nullptr;
     std::array<QLabel*, 5> imperialLabels_{};
     std::array<QLabel*, 5> metricLabels_{};

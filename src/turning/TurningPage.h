@@ -1,6 +1,6 @@
 #pragma once
 
-#include "turning/TurningCost.h"
+#include "turning/TurningPageModel.h"
 #include "widgets/PageScaffold.h"
 
 #include <QWidget>
@@ -44,18 +44,16 @@ private:
     void buildFeedstock();
     void buildCosts();
     void buildProduced();
-    void boxChanged(std::size_t box);
+    void boxChanged(std::size_t box, double value);
     CostBasis basis(const BasisPair& pair) const;
-    void showTexts(const TurningTexts& texts);
+    void showTexts();
     void clearFeedstock();
     void copyProducedCost();
 
     Platform& platform_;
-    Separators separators_;
     const MaterialState& materials_;
+    TurningPageModel model_;
     PageScaffold scaffold_;
-    TurningInputs inputs_;
-    TurningResults results_;
     std::array<QLineEdit*, kTurningBoxes.size()> boxes_{};
     BasisPair stockBasis_;
     BasisPair turningBasis_;
