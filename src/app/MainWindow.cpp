@@ -83,7 +83,8 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
 
     buildMenus();
     buildPages();
-    qApp->installEventFilter(new PageKeys(*this, *pageControl_));
+    connect(pageControl_, &PageControl::activePageChanged, this, &MainWindow::recalculateShownPage);
+    addPageKeys(*this, *pageControl_);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this), &QShortcut::activated, this,
             &MainWindow::openMaterialFinder);
     resize(kInitialClientWidth,
@@ -233,7 +234,7 @@ void MainWindow::chooseMaterial(std::size_t position) {
         startingMaterial_ = position;
     materials_.choose(position);
     showMaterialPanels();
-    tellShownPageOfDensity();
+    recalculateShownPage();
 }
 
 void MainWindow::openMaterialFinder() {
@@ -246,7 +247,13 @@ void MainWindow::openMaterialFinder() {
         finder_ = std::make_unique<MaterialFinder>(std::move(names));
     }
     auto* box = new MaterialFinderDialog(
-        *finder_, [this](std::size_t position) { chooseMaterial(position); }, this);
+        *finder_, materials_.currentPosition(),
+        [this](std::size_t position) {
+            // The material in use chosen again changes nothing, not even the rounding.
+            if (position != materials_.currentPosition())
+                chooseMaterial(position);
+        },
+        this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     // The keys go back to the main window when the finder closes, so the shortcut
     // opens it again at once.
@@ -257,7 +264,7 @@ void MainWindow::openMaterialFinder() {
 void MainWindow::switchCommercialRounding(bool on) {
     materials_.setCommercialRounding(on);
     showMaterialPanels();
-    tellShownPageOfDensity();
+    recalculateShownPage();
 }
 
 void MainWindow::chooseFractionResolution(int resolution) {
@@ -268,7 +275,10 @@ void MainWindow::chooseFractionResolution(int resolution) {
             listener->fractionResolutionChanged(resolution);
 }
 
-void MainWindow::tellShownPageOfDensity() {
+// The weight pages and the turning page read the density. The one on display is
+// worked out afresh when the density changes and when it comes into view, so what it
+// shows and what its copy buttons copy always belong to the material in use.
+void MainWindow::recalculateShownPage() {
     if (auto* listener = dynamic_cast<SettingsListener*>(pageControl_->activePage()))
         listener->densityChanged();
 }

@@ -124,9 +124,9 @@ void TurningPage::buildProduced() {
     grid.setRowMinimumHeight(15, 14);
 
     grid.addWidget(scaffold_.label(kProducedCostCaption), 16, First, 1, 3);
-    QPushButton* copy = makeCopyButton(QStringLiteral("TurnProdCostCopyBtn"),
-                                       toQString(kProducedCostCaption), this);
-    copy->setToolTip(QStringLiteral("Copy value to clipboard"));
+    QPushButton* copy =
+        makeCopyButton(QStringLiteral("TurnProdCostCopyBtn"), toQString(kProducedCostCaption),
+                       toQString(kProducedCostCopyDescription), this);
     connect(copy, &QPushButton::clicked, this, [this, copy] {
         copyProducedCost();
         confirmCopy(copy, QString::fromStdString(model_.copyText()));
@@ -152,7 +152,13 @@ CostBasis TurningPage::basis(const BasisPair& pair) const {
 void TurningPage::calcTurned() {
     model_.storeBases(basis(stockBasis_), basis(turningBasis_));
     model_.recalculate(materials_.currentDensity());
+    calculated_ = true;
     showTexts();
+}
+
+void TurningPage::followDensity() {
+    if (calculated_)
+        calcTurned();
 }
 
 void TurningPage::showTexts() {

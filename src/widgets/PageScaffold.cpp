@@ -2,7 +2,6 @@
 
 #include "common/NumberEntry.h"
 #include "platform/QtText.h"
-#include "widgets/NumberKeyFilter.h"
 #include "widgets/PageContext.h"
 
 #include <QGridLayout>
@@ -12,6 +11,21 @@
 #include <algorithm>
 
 namespace kelvane {
+
+namespace {
+
+// The number keys go in as typed; every other character is refused, whatever the
+// box holds.
+EntryKeyRule numberKeyRule(Separators separators) {
+    return [separators = std::move(separators)](char32_t key,
+                                                const QString&) -> std::optional<char32_t> {
+        if (numberKeyAdmitted(key, separators))
+            return key;
+        return std::nullopt;
+    };
+}
+
+} // namespace
 
 // A grid that takes the room its page's grid gives it up to the width it has at the
 // window's first size, and leaves the rest at its right empty. Its controls stay the
@@ -48,7 +62,7 @@ PageScaffold::PageScaffold(QWidget& page, const PageContext& context, const Page
     , spacing_(spacing)
     , firstPageWidth_(context.firstPageWidth)
     , grid_(new QGridLayout(&page))
-    , keyFilter_(new NumberKeyFilter(context.separators, &page)) {
+    , numberKeys_(numberKeyRule(context.separators)) {
     grid_->setContentsMargins(spacing.left, spacing.top, spacing.right, spacing.bottom);
     grid_->setHorizontalSpacing(spacing.horizontal);
     if (spacing.vertical >= 0)
@@ -77,10 +91,9 @@ void PageScaffold::addHeading(std::string_view text) {
 
 QLineEdit* PageScaffold::numberBox(std::string_view objectName, std::string_view caption,
                                    std::function<void(double)> changed) const {
-    QLineEdit* box = makeEntryBox(&page_);
+    auto* box = new EntryBox(&page_, numberKeys_);
     box->setObjectName(toQString(objectName));
     box->setAccessibleName(toQString(caption));
-    box->installEventFilter(keyFilter_);
     QObject::connect(box, &QLineEdit::textChanged, &page_,
                      [box, separators = separators_, changed = std::move(changed)] {
                          changed(parseEditValue(box->text().toStdString(), separators));
@@ -89,8 +102,9 @@ QLineEdit* PageScaffold::numberBox(std::string_view objectName, std::string_view
 }
 
 QLineEdit* PageScaffold::textBox(std::string_view objectName, const QString& spokenName,
+                                 EntryKeyRule keys,
                                  std::function<void(const std::string&)> changed) const {
-    QLineEdit* box = makeEntryBox(&page_);
+    auto* box = new EntryBox(&page_, std::move(keys));
     box->setObjectName(toQString(objectName));
     box->setAccessibleName(spokenName);
     QObject::connect(box, &QLineEdit::textChanged, &page_,

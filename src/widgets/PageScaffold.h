@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Separators.h"
+#include "widgets/EntryBox.h"
 
 #include <QString>
 
@@ -16,7 +17,6 @@ class QWidget;
 
 namespace kelvane {
 
-class NumberKeyFilter;
 struct PageContext;
 
 // The room around and between a page's controls. Every calculating page keeps the
@@ -34,7 +34,7 @@ struct PageSpacing {
 // heading, plain and bold labels, and the one way a page wires an entry box to its
 // model: every change of the box's text hands the value (or the text) to the page,
 // which stores it in its model and shows the model's texts. Number boxes share one
-// number-key filter.
+// number-key rule.
 class PageScaffold {
 public:
     PageScaffold(QWidget& page, const PageContext& context, const PageSpacing& spacing = {});
@@ -46,13 +46,13 @@ public:
     QLabel* boldLabel(std::string_view text = {}) const;
     // The underlined heading across the top row.
     void addHeading(std::string_view text);
-    // A number box named for the driver, spoken by its caption, behind the key filter.
+    // A number box named for the driver, spoken by its caption, taking only number keys.
     // Every change of its text hands the value it reads (0 for no number) to `changed`.
     QLineEdit* numberBox(std::string_view objectName, std::string_view caption,
                          std::function<void(double)> changed) const;
-    // An entry box for text other than a plain number, without the number-key filter.
+    // An entry box for text other than a plain number, taking the keys `keys` admits.
     // Every change of its text hands the text to `changed`.
-    QLineEdit* textBox(std::string_view objectName, const QString& spokenName,
+    QLineEdit* textBox(std::string_view objectName, const QString& spokenName, EntryKeyRule keys,
                        std::function<void(const std::string&)> changed) const;
     // A block of controls across the page's whole width from `row` (the results of a
     // page), as wide as the page allows up to its width at the window's first size:
@@ -71,7 +71,7 @@ private:
     PageSpacing spacing_;
     int firstPageWidth_; // 0: not known, the blocks have no limit
     QGridLayout* grid_;
-    NumberKeyFilter* keyFilter_;
+    EntryKeyRule numberKeys_;
 };
 
 } // namespace kelvane
