@@ -33,13 +33,13 @@ using WeightCalculation = WeightResults (*)(const WeightInputs&);
 // Everything that tells one weight page from another, but for its name and caption,
 // which the page registry holds. A new shape is a new WeightShape and definition.
 struct WeightPageDefinition {
-    std::vector<EntryBoxDefinition> boxes; // in tab order
-    std::string_view clearButtonName;
-    std::array<ResultDefinition, 3> results;
-    std::string_view machiningLabelName; // empty on pages without a machining diameter
-    std::string_view shapeBoxName;       // empty on pages without a shape choice
-    std::string_view shapeBoxCaption;    // the label above the shape box
-    std::vector<std::string_view> shapes;
+    std::vector<EntryBoxDefinition> boxes{}; // in tab order
+    std::string_view clearButtonName{};
+    std::array<ResultDefinition, 3> results{};
+    std::string_view machiningLabelName{};        // empty on pages without a machining diameter
+    std::string_view shapeBoxName{};              // empty on pages without a shape choice
+    std::string_view shapeBoxCaption{};           // the label above the shape box
+    std::vector<PolygonShapeDefinition> shapes{}; // the shape box's choices, in order
     WeightCalculation calculate = nullptr;
 };
 
@@ -84,6 +84,8 @@ public:
     Units units() const { return units_; }
 
     void storeValue(std::size_t box, double value) { values_.at(box) = value; }
+    // The shape chosen on a page with a shape box; the first of its choices until then.
+    void storeShape(PolygonShape shape) { shape_ = shape; }
     // Reads the text of a box in the units in use and stores its value: in inches
     // and pounds a dimension is read in the imperial notation and stored in
     // millimetres; a quantity is a plain number in either units. Text that is no
@@ -104,8 +106,8 @@ public:
     // The note the last recalculation gave on one of the boxes, if any.
     const std::optional<BoxNote>& note() const { return results_.note; }
 
-    // Works the page's results out afresh from its stored values.
-    void recalculate(double density, std::string_view shape);
+    // Works the page's results out afresh from its stored values and shape.
+    void recalculate(double density);
 
     std::string resultText(std::size_t index, const Separators& separators) const;
     std::string machiningText(const Separators& separators) const;
@@ -117,6 +119,7 @@ public:
 private:
     const WeightPageDefinition* definition_;
     std::vector<double> values_;
+    PolygonShape shape_ = PolygonShape::Hexagon;
     WeightResults results_;
     Units units_ = Units::Metric;
 };

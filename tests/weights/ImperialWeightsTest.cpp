@@ -69,7 +69,7 @@ TEST(ImperialUnitsTest, ReadsTheNotationAsInches) {
 struct Stock {
     const char* what;
     WeightShape page;
-    const char* shape;
+    PolygonShape shape;
     std::vector<const char*> boxes;
     std::function<std::vector<Extended>(Extended density)> figures;
 };
@@ -84,7 +84,7 @@ std::vector<Stock> referenceStock() {
     return {
         {"2\" round x 12' x 4",
          WeightShape::Round,
-         "",
+         PolygonShape::Hexagon,
          {"2", "12'", "4"},
          [=](Extended d) {
              const Extended m = perMetre(kPi * 1 * 1, d);
@@ -92,7 +92,7 @@ std::vector<Stock> referenceStock() {
          }},
         {"1/4\" plate 96\" x 48\" x 2",
          WeightShape::PlateSheet,
-         "",
+         PolygonShape::Hexagon,
          {"96", "48", "1/4\"", "2"},
          [=](Extended d) {
              const Extended m2 = 0.25L * kInch * d;
@@ -101,7 +101,7 @@ std::vector<Stock> referenceStock() {
          }},
         {"2\" x 1/2\" flat x 20' x 3",
          WeightShape::FlatSquare,
-         "",
+         PolygonShape::Hexagon,
          {"2", "1/2\"", "20'", "3"},
          [=](Extended d) {
              const Extended m = perMetre(2 * 0.5L, d);
@@ -110,7 +110,7 @@ std::vector<Stock> referenceStock() {
          }},
         {"1.1/2\" hexagon x 12' x 2",
          WeightShape::Polygon,
-         "Hexagon",
+         PolygonShape::Hexagon,
          {"1.1/2", "12'", "2"},
          [=](Extended d) {
              const Extended m = perMetre(std::sqrt(3.0L) / 2 * 1.5L * 1.5L, d);
@@ -118,7 +118,7 @@ std::vector<Stock> referenceStock() {
          }},
         {"tube 2.375\" x 0.154\" x 21' x 2",
          WeightShape::Tube,
-         "",
+         PolygonShape::Hexagon,
          {"2.375", "0.154", "21'", "2"},
          [=](Extended d) {
              const Extended bore = 2.375L - 2 * 0.154L;
@@ -178,7 +178,8 @@ TEST(ImperialWeightsTest, ReferenceStockInSteelAndPlasticWithRoundingOnAndOff) {
             model.setUnits(Units::Imperial);
             for (std::size_t box = 0; box < stock[s].boxes.size(); ++box)
                 model.storeText(box, stock[s].boxes[box], kPoint);
-            model.recalculate(densities[d], stock[s].shape);
+            model.storeShape(stock[s].shape);
+            model.recalculate(densities[d]);
             std::vector<std::string> shown;
             for (const CaptionedText& text : model.resultTexts(kPoint))
                 shown.push_back(text.text);
@@ -197,7 +198,7 @@ TEST(ImperialWeightsTest, CaptionsHeadingAndCopyFollowTheUnits) {
         model->storeText(0, "96", kPoint);
         model->storeText(1, "48", kPoint);
         model->storeText(2, "1/4", kPoint);
-        model->recalculate(8, "");
+        model->recalculate(8);
     }
     EXPECT_EQ(sheet.resultCaption(0), "Weight per Sq. Foot");
     EXPECT_EQ(round.resultCaption(0), "Weight per Foot");
@@ -241,12 +242,15 @@ TEST(ImperialWeightsTest, EveryFigureIsTheMetricFigureConverted) {
                                           : static_cast<double>(size.inches * kInch));
             }
             const double density = densities[random() % std::size(densities)];
-            const std::string_view shape =
-                definition.shapes.empty() ? ""
-                                          : definition.shapes[random() % definition.shapes.size()];
-            imperial.recalculate(density, shape);
+            const PolygonShape shape =
+                definition.shapes.empty()
+                    ? PolygonShape::Hexagon
+                    : definition.shapes[random() % definition.shapes.size()].shape;
+            imperial.storeShape(shape);
+            imperial.recalculate(density);
             const WeightResults metric = definition.calculate({millimetres, density, shape});
-            SCOPED_TRACE(typed + std::string(shape) + " at " + std::to_string(density));
+            SCOPED_TRACE(typed + std::string(polygonShapeDefinition(shape).name) + " at " +
+                         std::to_string(density));
             const Extended perFoot = page == WeightShape::PlateSheet ? kFoot * kFoot : kFoot;
             std::vector<Extended> figures = {metric.weights[0] * perFoot / kPound,
                                              metric.weights[1] / kPound,
