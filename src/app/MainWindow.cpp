@@ -2,6 +2,7 @@
 
 #include "app/AboutBox.h"
 #include "app/MaterialFinderDialog.h"
+#include "app/MenuEntryAccessible.h"
 #include "app/PageControl.h"
 #include "app/PageKeys.h"
 #include "app/PageRegistry.h"
@@ -25,7 +26,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 // The program's icons are compiled into the window library; a static library's
@@ -82,11 +82,10 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     layout->addWidget(statusBar_);
     setCentralWidget(client);
 
+    installMenuEntryAccessible();
     buildMenus();
     buildPages();
     qApp->installEventFilter(new PageKeys(*this, *pageControl_));
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this), &QShortcut::activated, this,
-            &MainWindow::openMaterialFinder);
     resize(kInitialClientWidth,
            menuBar()->sizeHint().height() + kPageControlHeight + StatusBar::kHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -98,6 +97,7 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File1"));
+    buildKeyEntries(file);
     QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("FileExit1"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
@@ -125,6 +125,27 @@ void MainWindow::buildMenus() {
     QAction* about = help->addAction(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("About1"));
     connect(about, &QAction::triggered, this, &MainWindow::showAboutBox);
+}
+
+// The finder and the page keys as menu entries, so the menu teaches their keys to
+// users and screen readers alike. They stand in the File menu: the Material menu
+// lists the materials alone. The page keys reach the page control first (PageKeys),
+// in every form a keyboard sends them; the entries' own shortcuts act where it does not.
+void MainWindow::buildKeyEntries(QMenu* file) {
+    QAction* find = file->addAction(QStringLiteral("&Find Material…"));
+    find->setObjectName(QStringLiteral("FindMaterial1"));
+    find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    connect(find, &QAction::triggered, this, &MainWindow::openMaterialFinder);
+    file->addSeparator();
+    QAction* next = file->addAction(QStringLiteral("&Next Page"));
+    next->setObjectName(QStringLiteral("NextPage1"));
+    next->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab));
+    connect(next, &QAction::triggered, this, [this] { pageControl_->stepTab(+1); });
+    QAction* previous = file->addAction(QStringLiteral("&Previous Page"));
+    previous->setObjectName(QStringLiteral("PreviousPage1"));
+    previous->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab));
+    connect(previous, &QAction::triggered, this, [this] { pageControl_->stepTab(-1); });
+    file->addSeparator();
 }
 
 // Options > Fractions: the nearest 1/32" (the first state) or 1/64" for metric entries.

@@ -48,6 +48,7 @@ protected:
 
 private:
     void buildMenus();
+    void buildKeyEntries(QMenu* file);
     void buildFractionMenu(QMenu* options);
     void buildPages();
     void buildMaterialMenu();

@@ -145,8 +145,9 @@ void CalculatorPage::buildDisplay() {
     displayPanel_->hide(); // made visible by the set-up
 
     display_ = new QLabel(displayPanel_);
+    // No name of its own: a screen reader reads the figure shown, inside the panel
+    // named "Calculator display".
     display_->setObjectName(QStringLiteral("Display"));
-    display_->setAccessibleName(QStringLiteral("Display"));
     display_->setTextFormat(Qt::PlainText);
     display_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     display_->setLineWidth(2);

@@ -55,6 +55,7 @@ ConvertPage::ConvertPage(const PageContext& context, QWidget* parent)
     entryBox_ = makeEntryBox(this);
     entryBox_->setObjectName(QStringLiteral("MIConvEdit"));
     entryBox_->setAccessibleName(QStringLiteral("Dimension to convert"));
+    entryBox_->setAccessibleDescription(QStringLiteral("in millimetres, or in feet and inches"));
     entryBox_->setMinimumWidth(entryBox_->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 24);
     entryBox_->installEventFilter(this);
     connect(entryBox_, &QLineEdit::textChanged, this, [this] { convertEntry(); });
@@ -94,8 +95,10 @@ void ConvertPage::buildColumn(QGridLayout* grid, int column, std::string_view he
         const QString number = QString::number(row);
         QLabel* caption = makePlainLabel(toQString(captions[i]), this, spokenName(captions[i]));
         caption->setObjectName(prefix + QStringLiteral("Caption") + number);
-        QLabel* result = makePlainLabel(QString(), this, spokenName(captions[i]));
+        QLabel* result = makePlainLabel(QString(), this);
         result->setObjectName(prefix + QStringLiteral("Label") + number);
+        // Read as its value, labelled by its caption; a name would hide the value.
+        caption->setBuddy(result);
         result->setMinimumWidth(resultWidth);
         grid->addWidget(caption, row, column);
         grid->addWidget(result, row, column + 1);

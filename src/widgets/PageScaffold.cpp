@@ -37,12 +37,18 @@ void PageScaffold::addHeading(std::string_view text) {
     grid_->addWidget(heading, 0, 0, 1, -1);
 }
 
-QLineEdit* PageScaffold::numberBox(std::string_view objectName, std::string_view caption) const {
+QLineEdit* PageScaffold::numberBox(std::string_view objectName, std::string_view caption,
+                                   std::string_view unit) const {
     QLineEdit* box = makeEntryBox(&page_);
     box->setObjectName(toQString(objectName));
     box->setAccessibleName(toQString(caption));
+    box->setAccessibleDescription(toQString(unit));
     box->installEventFilter(keyFilter_);
     return box;
+}
+
+void PageScaffold::tieCaption(QLabel* caption, QWidget* value) {
+    caption->setBuddy(value);
 }
 
 void PageScaffold::finish() {

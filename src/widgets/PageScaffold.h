@@ -30,8 +30,16 @@ public:
     QLabel* boldLabel(std::string_view text = {}) const;
     // The underlined heading across the top row.
     void addHeading(std::string_view text);
-    // A number box named for the driver, spoken by its caption, behind the key filter.
-    QLineEdit* numberBox(std::string_view objectName, std::string_view caption) const;
+    // A number box named for the driver, spoken by its caption with its unit as the
+    // description ("in millimetres"; none for a count), behind the key filter.
+    QLineEdit* numberBox(std::string_view objectName, std::string_view caption,
+                         std::string_view unit = kMillimetres) const;
+    // Ties a caption to the label that shows its value: assistive technology reads
+    // the value as the label's own text, labelled by the caption. The value label
+    // keeps no name of its own, which a screen reader would read in place of the value.
+    static void tieCaption(QLabel* caption, QWidget* value);
+
+    static constexpr std::string_view kMillimetres = "in millimetres";
     // Lets the last row and column take the spare room, so the page keeps to the top left.
     void finish();
 
