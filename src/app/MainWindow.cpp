@@ -15,6 +15,7 @@
 #include "platform/ErrorReport.h"
 #include "platform/Platform.h"
 #include "platform/QtText.h"
+#include "turning/TurningPage.h"
 #include "weights/WeightPage.h"
 #include "widgets/DeferredFileIcon.h"
 #include "widgets/PageContext.h"
@@ -85,7 +86,8 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     installMenuEntryAccessible();
     buildMenus();
     buildPages();
-    qApp->installEventFilter(new PageKeys(*this, *pageControl_));
+    connect(pageControl_, &PageControl::activePageChanged, this, &MainWindow::recalculateShownPage);
+    addPageKeys(*this, *pageControl_);
     resize(kInitialClientWidth,
            menuBar()->sizeHint().height() + kPageControlHeight + StatusBar::kHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -129,21 +131,25 @@ void MainWindow::buildMenus() {
 
 // The finder and the page keys as menu entries, so the menu teaches their keys to
 // users and screen readers alike. They stand in the File menu: the Material menu
-// lists the materials alone. The page keys reach the page control first (PageKeys),
-// in every form a keyboard sends them; the entries' own shortcuts act where it does not.
+// lists the materials alone. The page keys are the window's own shortcuts, bound in
+// every form a keyboard sends them (addPageKeys); their entries show the keys after
+// a tab in the caption, so that no second shortcut makes the keys ambiguous.
 void MainWindow::buildKeyEntries(QMenu* file) {
     QAction* find = file->addAction(QStringLiteral("&Find Material…"));
     find->setObjectName(QStringLiteral("FindMaterial1"));
     find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     connect(find, &QAction::triggered, this, &MainWindow::openMaterialFinder);
     file->addSeparator();
-    QAction* next = file->addAction(QStringLiteral("&Next Page"));
+    const auto keys = [](QKeySequence sequence) {
+        return QLatin1Char('\t') + sequence.toString(QKeySequence::NativeText);
+    };
+    QAction* next =
+        file->addAction(QStringLiteral("&Next Page") + keys(QKeySequence(Qt::CTRL | Qt::Key_Tab)));
     next->setObjectName(QStringLiteral("NextPage1"));
-    next->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab));
     connect(next, &QAction::triggered, this, [this] { pageControl_->stepTab(+1); });
-    QAction* previous = file->addAction(QStringLiteral("&Previous Page"));
+    QAction* previous = file->addAction(QStringLiteral("&Previous Page") +
+                                        keys(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)));
     previous->setObjectName(QStringLiteral("PreviousPage1"));
-    previous->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab));
     connect(previous, &QAction::triggered, this, [this] { pageControl_->stepTab(-1); });
     file->addSeparator();
 }
@@ -250,7 +256,7 @@ void MainWindow::chooseMaterial(std::size_t position) {
         startingMaterial_ = position;
     materials_.choose(position);
     showMaterialPanels();
-    recalculateShownWeightPage();
+    recalculateShownPage();
 }
 
 void MainWindow::openMaterialFinder() {
@@ -263,7 +269,13 @@ void MainWindow::openMaterialFinder() {
         finder_ = std::make_unique<MaterialFinder>(std::move(names));
     }
     auto* box = new MaterialFinderDialog(
-        *finder_, [this](std::size_t position) { chooseMaterial(position); }, this);
+        *finder_, materials_.currentPosition(),
+        [this](std::size_t position) {
+            // The material in use chosen again changes nothing, not even the rounding.
+            if (position != materials_.currentPosition())
+                chooseMaterial(position);
+        },
+        this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     // The keys go back to the main window when the finder closes, so the shortcut
     // opens it again at once.
@@ -274,7 +286,7 @@ void MainWindow::openMaterialFinder() {
 void MainWindow::switchCommercialRounding(bool on) {
     materials_.setCommercialRounding(on);
     showMaterialPanels();
-    recalculateShownWeightPage();
+    recalculateShownPage();
 }
 
 void MainWindow::chooseFractionResolution(int resolution) {
@@ -285,9 +297,15 @@ void MainWindow::chooseFractionResolution(int resolution) {
             convert->setFractionResolution(resolution);
 }
 
-void MainWindow::recalculateShownWeightPage() {
-    if (auto* page = qobject_cast<WeightPage*>(pageControl_->activePage()))
+// The weight pages and the turning page read the density. The one on display is
+// worked out afresh when the density changes and when it comes into view, so what it
+// shows and what its copy buttons copy always belong to the material in use.
+void MainWindow::recalculateShownPage() {
+    QWidget* shown = pageControl_->activePage();
+    if (auto* page = qobject_cast<WeightPage*>(shown))
         page->recalculate();
+    else if (auto* turning = qobject_cast<TurningPage*>(shown))
+        turning->followDensity();
 }
 
 bool MainWindow::showPage(const QString& captionOrName) {

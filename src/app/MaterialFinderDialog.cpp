@@ -1,6 +1,7 @@
 #include "app/MaterialFinderDialog.h"
 
 #include "materials/MaterialFinder.h"
+#include "widgets/EntryBox.h"
 
 #include <QAbstractListModel>
 #include <QApplication>
@@ -12,7 +13,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-
 #include <vector>
 
 namespace kelvane {
@@ -31,6 +31,12 @@ public:
         endResetModel();
     }
     std::size_t position(int row) const { return found_[static_cast<std::size_t>(row)]; }
+    // The row of a table position, or -1 when it was not found. The rows keep the
+    // table's order, so the search halves the rows.
+    int rowOf(std::size_t position) const {
+        const auto at = std::lower_bound(found_.begin(), found_.end(), position);
+        return at != found_.end() && *at == position ? static_cast<int>(at - found_.begin()) : -1;
+    }
 
     int rowCount(const QModelIndex& parent = {}) const override {
         return parent.isValid() ? 0 : static_cast<int>(found_.size());
@@ -46,13 +52,14 @@ private:
     std::vector<std::size_t> found_;
 };
 
-MaterialFinderDialog::MaterialFinderDialog(const MaterialFinder& finder, Choose choose,
-                                           QWidget* parent)
+MaterialFinderDialog::MaterialFinderDialog(const MaterialFinder& finder, std::size_t current,
+                                           Choose choose, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint)
     , finder_(finder)
+    , current_(current)
     , choose_(std::move(choose))
-    , edit_(new QLineEdit(this))
+    , edit_(new EntryBox(this))
     , list_(new QListView(this))
     , nothingFound_(new QLabel(QStringLiteral("No material found"), this))
     , found_(new FoundMaterials(finder, this)) {
@@ -96,8 +103,19 @@ void MaterialFinderDialog::narrow() {
     list_->setVisible(any);
     nothingFound_->setVisible(!any);
     edit_->setAccessibleDescription(any ? QString() : nothingFound_->text());
-    if (any)
-        highlightRow(0);
+    if (!any)
+        return;
+    // The whole list highlights the material in use; a narrowed one its first name.
+    int row = 0;
+    if (const int currentRow = found_->rowOf(current_); edit_->text().isEmpty() && currentRow >= 0)
+        row = currentRow;
+    highlightRow(row, QAbstractItemView::PositionAtCenter);
+}
+
+void MaterialFinderDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Only now has the list its size, so only now can it bring a row to its middle.
+    list_->scrollTo(found_->index(highlightedRow()), QAbstractItemView::PositionAtCenter);
 }
 
 int MaterialFinderDialog::highlightedRow() const {
@@ -107,10 +125,10 @@ int MaterialFinderDialog::highlightedRow() const {
 
 // The highlight is the selection alone: a current row would count as focused, a
 // second focus beside the entry line's.
-void MaterialFinderDialog::highlightRow(int row) {
+void MaterialFinderDialog::highlightRow(int row, QAbstractItemView::ScrollHint hint) {
     const QModelIndex index = found_->index(row);
     list_->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect);
-    list_->scrollTo(index);
+    list_->scrollTo(index, hint);
 }
 
 bool MaterialFinderDialog::moveHighlight(int key) {

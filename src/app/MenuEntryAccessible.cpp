@@ -59,11 +59,16 @@ public:
     QString text(QAccessible::Text t) const override {
         if (!isValid())
             return {};
+        // Keys a caption shows after a tab are the entry's keys, not part of its name.
+        const QString caption = action_->text();
+        const qsizetype tab = caption.indexOf(QLatin1Char('\t'));
         switch (t) {
         case QAccessible::Name:
-            return withoutAccessMarkers(action_->text());
+            return withoutAccessMarkers(caption.left(tab));
         case QAccessible::Accelerator:
-            return action_->shortcut().toString(QKeySequence::NativeText);
+            return action_->shortcut().isEmpty() && tab >= 0
+                       ? caption.mid(tab + 1)
+                       : action_->shortcut().toString(QKeySequence::NativeText);
         case QAccessible::Description:
             return action_->statusTip();
         default:

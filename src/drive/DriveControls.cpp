@@ -114,9 +114,12 @@ QJsonObject describeControl(QWidget* control) {
 
 QString withoutAccessMarkers(const QString& caption) {
     QString plain;
-    for (qsizetype i = 0; i < caption.size(); ++i) {
+    // Keys shown after a tab ("Next Page\tCtrl+Tab") are not part of the caption.
+    const qsizetype end =
+        caption.contains(QLatin1Char('\t')) ? caption.indexOf(QLatin1Char('\t')) : caption.size();
+    for (qsizetype i = 0; i < end; ++i) {
         if (caption[i] == QLatin1Char('&')) {
-            if (i + 1 < caption.size() && caption[i + 1] == QLatin1Char('&'))
+            if (i + 1 < end && caption[i + 1] == QLatin1Char('&'))
                 plain += caption[++i];
             continue;
         }

@@ -5,7 +5,6 @@
 #include <string_view>
 
 class QLabel;
-class QLineEdit;
 class QWidget;
 
 namespace kelvane {
@@ -20,9 +19,5 @@ inline QString toQString(std::string_view text) {
 // text; so give one only to a label whose text is a caption, never to one that
 // shows a value (tie the value to its caption with QLabel::setBuddy instead).
 QLabel* makePlainLabel(const QString& text, QWidget* parent, const QString& accessibleName = {});
-
-// An entry box without a length limit: a long pasted text is kept whole and read
-// whole, never cut short where the box's own limit would fall.
-QLineEdit* makeEntryBox(QWidget* parent);
 
 } // namespace kelvane

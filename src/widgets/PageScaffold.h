@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Separators.h"
+#include "widgets/EntryBox.h"
 
 #include <QString>
 
@@ -14,11 +15,9 @@ class QWidget;
 
 namespace kelvane {
 
-class NumberKeyFilter;
-
 // What every calculating page is built on: a grid with the pages' margins, the
 // underlined heading, plain and bold labels, and number boxes that share one
-// number-key filter.
+// number-key rule.
 class PageScaffold {
 public:
     PageScaffold(QWidget& page, const Separators& separators, int horizontalSpacing = 6);
@@ -31,7 +30,7 @@ public:
     // The underlined heading across the top row.
     void addHeading(std::string_view text);
     // A number box named for the driver, spoken by its caption with its unit as the
-    // description ("in millimetres"; none for a count), behind the key filter.
+    // description ("in millimetres"; none for a count), taking only number keys.
     QLineEdit* numberBox(std::string_view objectName, std::string_view caption,
                          std::string_view unit = kMillimetres) const;
     // Ties a caption to the label that shows its value: assistive technology reads
@@ -49,7 +48,7 @@ public:
 private:
     QWidget& page_;
     QGridLayout* grid_;
-    NumberKeyFilter* keyFilter_;
+    EntryKeyRule numberKeys_;
 };
 
 } // namespace kelvane
