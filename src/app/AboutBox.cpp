@@ -1,7 +1,7 @@
 #include "app/AboutBox.h"
 
 #include "app/HotLabel.h"
-#include "platform/QtText.h"
+#include "widgets/PlainLabel.h"
 
 #include <QApplication>
 #include <QKeyEvent>

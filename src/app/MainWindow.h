@@ -1,7 +1,7 @@
 #pragma once
 
+#include "common/AccessKeys.h"
 #include "common/Separators.h"
-#include "materials/AccessKeys.h"
 #include "materials/MaterialState.h"
 
 #include <QMainWindow>

@@ -3,8 +3,8 @@
 #include "cli/CalcError.h"
 #include "common/KelvaneError.h"
 #include "common/NumberEntry.h"
+#include "common/TextFile.h"
 #include "materials/Favourite.h"
-#include "materials/TextFile.h"
 
 namespace kelvane {
 

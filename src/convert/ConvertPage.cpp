@@ -9,6 +9,7 @@
 #include "widgets/EntryBox.h"
 #include "widgets/PageContext.h"
 #include "widgets/PageScaffold.h"
+#include "widgets/PlainLabel.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -2,8 +2,8 @@
 
 #include "common/KelvaneError.h"
 #include "common/NumberText.h"
+#include "common/TextFile.h"
 #include "materials/NameEncoding.h"
-#include "materials/TextFile.h"
 
 namespace kelvane {
 

@@ -3,6 +3,7 @@
 #include "common/NumberEntry.h"
 #include "platform/QtText.h"
 #include "widgets/PageContext.h"
+#include "widgets/PlainLabel.h"
 
 #include <QGridLayout>
 #include <QLabel>

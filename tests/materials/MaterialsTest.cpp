@@ -1,9 +1,9 @@
 #include "common/KelvaneError.h"
+#include "common/TextFile.h"
 #include "materials/DensityTable.h"
 #include "materials/Favourite.h"
 #include "materials/MaterialState.h"
 #include "materials/NameEncoding.h"
-#include "materials/TextFile.h"
 
 #include <gtest/gtest.h>
 

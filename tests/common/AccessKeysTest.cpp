@@ -1,4 +1,4 @@
-#include "materials/AccessKeys.h"
+#include "common/AccessKeys.h"
 #include "materials/DensityTable.h"
 #include "materials/NameEncoding.h"
 

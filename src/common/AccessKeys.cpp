@@ -1,4 +1,4 @@
-#include "materials/AccessKeys.h"
+#include "common/AccessKeys.h"
 
 namespace kelvane {
 

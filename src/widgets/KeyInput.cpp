@@ -1,4 +1,4 @@
-#include "platform/KeyInput.h"
+#include "widgets/KeyInput.h"
 
 #include "common/KeyCodes.h"
 
