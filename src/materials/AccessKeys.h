@@ -13,6 +13,10 @@ namespace kelvane {
 // shows it as a literal "&" and the name read back without markers is unchanged.
 class AccessKeys {
 public:
+    // `reserved`: the letters and digits that other entries of the menu already use,
+    // which no entry given here takes.
+    explicit AccessKeys(std::string_view reserved = {});
+
     std::string caption(std::string_view name);
 
 private:

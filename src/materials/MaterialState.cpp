@@ -38,11 +38,13 @@ std::size_t MaterialState::chooseStarting(const std::optional<std::string>& favo
     }
     exactDensity_ = currentDensity_;
     roundingOn_ = false;
+    currentIndex_ = index;
     return index;
 }
 
 void MaterialState::choose(std::size_t index) {
     currentMaterial_ = table_.at(index).name;
+    currentIndex_ = index;
     currentDensity_ = table_.at(index).density;
     exactDensity_ = currentDensity_;
     setCommercialRounding(true); // choosing a material always ends with commercial rounding on

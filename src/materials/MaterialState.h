@@ -36,6 +36,8 @@ public:
     void setCommercialRounding(bool on);
 
     const std::string& currentMaterial() const { return currentMaterial_; }
+    // The table entry of the material in use (0 when there is none).
+    std::size_t currentIndex() const { return currentIndex_; }
     double currentDensity() const { return currentDensity_; }
     bool roundingOn() const { return roundingOn_; }
 
@@ -47,6 +49,7 @@ public:
 private:
     std::vector<MaterialEntry> table_;
     std::string currentMaterial_;
+    std::size_t currentIndex_ = 0;
     double currentDensity_ = 0;
     double exactDensity_ = 0;
     bool roundingOn_ = true;
