@@ -174,7 +174,8 @@ void MainWindow::buildPages() {
 void MainWindow::startUp() {
     setWindowTitle(QStringLiteral("Kelvane"));
 
-    const std::string densityPath = appFile(platform_.programDir(), kDensityFileName);
+    const std::string densityPath =
+        densityTablePath(platform_.programDir(), platform_.userDataDir());
     DensityTableRead read = readDensityFile(densityPath, separators_);
     materials_.setTable(std::move(read.materials));
     if (read.error)

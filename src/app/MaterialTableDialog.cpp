@@ -56,6 +56,15 @@ public:
         return editor;
     }
 
+    // The table hands each key's text back to the open cell: left alone, so that the
+    // cursor stays where the user types; a text given otherwise (by a script) is shown.
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        auto* line = qobject_cast<QLineEdit*>(editor);
+        if (line && line->text() == index.data(Qt::EditRole).toString())
+            return;
+        QStyledItemDelegate::setEditorData(editor, index);
+    }
+
 protected:
     bool eventFilter(QObject* object, QEvent* event) override {
         auto* line = qobject_cast<QLineEdit*>(object);

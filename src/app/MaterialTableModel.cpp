@@ -81,10 +81,9 @@ bool MaterialTableModel::setData(const QModelIndex& index, const QVariant& value
         edit_.setName(row, std::move(text));
     else
         edit_.setDensityText(row, std::move(text));
+    emit dataChanged(index, index);
     if (index.column() == kName) // another row may now share the name, or no longer
         emit dataChanged(this->index(0, kName), this->index(rowCount() - 1, kName));
-    else
-        emit dataChanged(index, index);
     emit checked();
     return true;
 }

@@ -145,11 +145,13 @@ TEST_F(LayoutTest, TheMaterialTableBoxIsWholeAtItsFirstAndSmallestSize) {
             const QRect ra = RectOf(a["geometry"]);
             EXPECT_TRUE(QRect(0, 0, window.width(), window.height()).contains(ra))
                 << Describe(a) << " reaches outside the box";
-            if (a.contains("textWidth"))
+            if (a.contains("textWidth")) {
                 EXPECT_LE(a["textWidth"].toInt(), a["textRoom"].toInt()) << Describe(a);
-            for (qsizetype j = i + 1; j < controls.size(); ++j)
+            }
+            for (qsizetype j = i + 1; j < controls.size(); ++j) {
                 EXPECT_FALSE(ra.intersects(RectOf(controls[j].toObject()["geometry"])))
                     << Describe(a) << " overlaps " << Describe(controls[j].toObject());
+            }
         }
     }
 }

@@ -213,9 +213,10 @@ TEST_F(MaterialTableTest, AnInstalledCopyKeepsTheTableWithTheUserAndReadsItFirst
 #endif
     EXPECT_EQ(statusPanel(0), "Material: PEEK");
 
+    session_.reset();
     session_ = std::make_unique<DriveSession>(Separators{".", ","}, installed, path("home"));
     send(R"(["start"])");
-    EXPECT_TRUE(lastEvents().isEmpty());
+    EXPECT_TRUE(lastEvents().isEmpty()) << QJsonDocument(lastEvents()).toJson().toStdString();
     EXPECT_EQ(menuCaptions(), (QJsonArray{"PEEK", "Edit Materials…"}));
 }
 
