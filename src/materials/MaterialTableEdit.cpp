@@ -5,6 +5,7 @@
 #include "materials/TextFile.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace kelvane {
 
@@ -22,6 +23,9 @@ bool blank(std::string_view text) {
 MaterialTableEdit MaterialTableEdit::fromFileContent(std::string_view content,
                                                      const Separators& separators) {
     MaterialTableEdit edit(separators);
+    std::size_t lines = 0;
+    forEachLine(content, [&](std::string_view) { return ++lines, true; });
+    edit.reserve(lines);
     forEachLine(content, [&](std::string_view line) {
         // Split as the reading at start-up splits: the name ends at the first comma,
         // and a line without one has no name.
@@ -30,33 +34,56 @@ MaterialTableEdit MaterialTableEdit::fromFileContent(std::string_view content,
         const std::string_view text =
             comma == std::string_view::npos ? line : line.substr(comma + 1);
         const auto density = readDecimalNumber(text, {".", separators.decimal});
-        edit.addLoaded(std::string(name), density,
+        edit.addLoaded(name, density,
                        density ? kelvane::densityText(*density, separators.decimal)
                                : displayText(text));
         return true;
     });
+    edit.countNames();
     return edit;
 }
 
 MaterialTableEdit MaterialTableEdit::fromTable(const std::vector<MaterialEntry>& table,
                                                const Separators& separators) {
     MaterialTableEdit edit(separators);
+    edit.reserve(table.size());
     for (const MaterialEntry& material : table)
         edit.addLoaded(material.name, material.density,
                        kelvane::densityText(material.density, separators.decimal));
+    edit.countNames();
     return edit;
 }
 
-void MaterialTableEdit::addLoaded(std::string bytes, std::optional<double> density,
+void MaterialTableEdit::reserve(std::size_t rows) {
+    rows_.reserve(rows);
+}
+
+void MaterialTableEdit::addLoaded(std::string_view bytes, std::optional<double> density,
                                   std::string text) {
     Row row;
-    row.fileName = displayText(bytes);
-    row.fileBytes = std::move(bytes);
-    row.name = row.fileName;
+    row.name = displayText(bytes);
+    row.fileBytes = bytes;
     row.densityText = std::move(text);
     row.density = density;
     row.origin = rows_.size();
-    add(std::move(row), rows_.size());
+    checkName(row);
+    checkDensity(row);
+    problemRows_ += row.problem() ? 1 : 0;
+    rows_.push_back(std::move(row));
+}
+
+void MaterialTableEdit::countNames() {
+    std::vector<std::size_t> hashes;
+    hashes.reserve(rows_.size());
+    for (const Row& row : rows_)
+        hashes.push_back(std::hash<std::string>{}(row.name));
+    std::sort(hashes.begin(), hashes.end());
+    nameCounts_.clear();
+    for (const std::size_t hash : hashes) {
+        if (nameCounts_.empty() || nameCounts_.back().first != hash)
+            nameCounts_.emplace_back(hash, 0);
+        ++nameCounts_.back().second;
+    }
 }
 
 void MaterialTableEdit::add(Row row, std::size_t at) {
@@ -69,7 +96,10 @@ void MaterialTableEdit::add(Row row, std::size_t at) {
 }
 
 void MaterialTableEdit::countName(const Row& row, int delta) {
-    const auto found = nameCounts_.try_emplace(row.name, 0).first;
+    const std::size_t hash = std::hash<std::string>{}(row.name);
+    auto found = std::lower_bound(nameCounts_.begin(), nameCounts_.end(), std::pair(hash, 0));
+    if (found == nameCounts_.end() || found->first != hash)
+        found = nameCounts_.insert(found, {hash, 0});
     found->second += delta;
     if (found->second == 0)
         nameCounts_.erase(found);
@@ -90,18 +120,18 @@ void MaterialTableEdit::checkName(Row& row) {
     row.nameCheck = NameCheck::Fine;
     if (blank(row.name)) {
         row.nameCheck = NameCheck::Empty;
-    } else if (row.name == row.fileName) {
-        row.bytes = row.fileBytes; // unchanged: byte for byte as read
+    } else if (!row.typed) {
+        return; // as read from the file: its bytes are kept as they are
     } else if (row.name.find(',') != std::string::npos) {
         row.nameCheck = NameCheck::Comma;
     } else if (row.name.find_first_of("\r\n") != std::string::npos) {
         row.nameCheck = NameCheck::LineBreak;
     } else {
         SingleByteText encoded = singleByteText(row.name);
-        row.bytes = std::move(encoded.bytes);
+        row.typedBytes = std::move(encoded.bytes);
         if (!encoded.unstorable.empty())
             row.nameCheck = NameCheck::Unstorable;
-        else if (displayText(row.bytes) != row.name)
+        else if (displayText(row.typedBytes) != row.name)
             row.nameCheck = NameCheck::ReadsBackOtherwise; // bytes that look like UTF-8
     }
 }
@@ -119,7 +149,11 @@ void MaterialTableEdit::checkDensity(Row& row) {
 }
 
 void MaterialTableEdit::setName(std::size_t row, std::string text) {
-    update(row, [&](Row& edited) { edited.name = std::move(text); });
+    update(row, [&](Row& edited) {
+        // A name typed back to the file's own keeps the file's bytes.
+        edited.typed = edited.origin == kAdded || text != displayText(edited.fileBytes);
+        edited.name = std::move(text);
+    });
 }
 
 void MaterialTableEdit::setDensityText(std::size_t row, std::string text) {
@@ -159,7 +193,7 @@ std::string MaterialTableEdit::nameProblem(std::size_t index) const {
         return "The table's text cannot hold the character \"" +
                singleByteText(row.name).unstorable + "\".";
     case NameCheck::ReadsBackOtherwise:
-        return "The table would read this name back as \"" + displayText(row.bytes) + "\".";
+        return "The table would read this name back as \"" + displayText(row.typedBytes) + "\".";
     }
     return {};
 }
@@ -183,8 +217,9 @@ bool MaterialTableEdit::hasProblem(std::size_t row) const {
 }
 
 bool MaterialTableEdit::sharesName(std::size_t row) const {
-    const auto found = nameCounts_.find(rows_.at(row).name);
-    return found != nameCounts_.end() && found->second > 1;
+    const std::size_t hash = std::hash<std::string>{}(rows_.at(row).name);
+    const auto found = std::lower_bound(nameCounts_.begin(), nameCounts_.end(), std::pair(hash, 0));
+    return found != nameCounts_.end() && found->first == hash && found->second > 1;
 }
 
 std::optional<std::size_t> MaterialTableEdit::firstProblemRow() const {
@@ -199,16 +234,16 @@ std::vector<MaterialEntry> MaterialTableEdit::table() const {
     std::vector<MaterialEntry> table;
     table.reserve(rows_.size());
     for (const Row& row : rows_)
-        table.push_back({row.bytes, row.density.value_or(0)});
+        table.push_back({row.bytes(), row.density.value_or(0)});
     return table;
 }
 
 std::size_t MaterialTableEdit::rowInUse(std::size_t index, const std::string& nameBytes) const {
     for (std::size_t i = 0; i < rows_.size(); ++i)
-        if (rows_[i].origin == index && rows_[i].bytes == nameBytes)
+        if (rows_[i].origin == index && rows_[i].bytes() == nameBytes)
             return i;
     for (std::size_t i = rows_.size(); i-- > 0;)
-        if (rows_[i].bytes == nameBytes)
+        if (rows_[i].bytes() == nameBytes)
             return i;
     return 0;
 }

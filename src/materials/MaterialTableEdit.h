@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace kelvane {
@@ -72,9 +72,9 @@ private:
 
     struct Row {
         std::string name;        // as shown, UTF-8
-        std::string bytes;       // as the file holds it
-        std::string fileName;    // the name as read from the file, shown as UTF-8
-        std::string fileBytes;   // and its bytes
+        std::string fileBytes;   // the name as the file held it
+        std::string typedBytes;  // the name as typed, in the file's code page
+        bool typed = false;      // the name was typed and differs from the file's
         std::string densityText; // as shown and typed
         std::optional<double> density;
         std::size_t origin = kAdded; // the file line or table entry it came from
@@ -83,11 +83,13 @@ private:
         bool problem() const {
             return nameCheck != NameCheck::Fine || densityCheck != DensityCheck::Fine;
         }
+        const std::string& bytes() const { return typed ? typedBytes : fileBytes; }
     };
 
     explicit MaterialTableEdit(const Separators& separators)
         : separators_(separators) {}
-    void addLoaded(std::string bytes, std::optional<double> density, std::string densityText);
+    void addLoaded(std::string_view bytes, std::optional<double> density, std::string densityText);
+    void reserve(std::size_t rows);
     // Checks the row and puts it at `at`, counted among the names and problems.
     void add(Row row, std::size_t at);
     void checkName(Row& row);
@@ -95,11 +97,15 @@ private:
     // Runs `change` on a row and keeps the count of rows with a problem and of names.
     template <typename Change> void update(std::size_t row, Change&& change);
     void countName(const Row& row, int delta);
+    // Counts the names of all rows, once they have been read.
+    void countNames();
 
     Separators separators_;
     std::vector<Row> rows_;
     std::size_t problemRows_ = 0;
-    std::unordered_map<std::string, int> nameCounts_; // rows per shown name
+    // Rows per shown name, counted by the name's hash and kept sorted by it: a table
+    // of many thousand names is counted at once, without a copy of each.
+    std::vector<std::pair<std::size_t, int>> nameCounts_;
 };
 
 } // namespace kelvane

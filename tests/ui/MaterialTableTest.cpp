@@ -156,6 +156,9 @@ TEST_F(MaterialTableTest, BrokenCellsHoldBackOkAndSayWhy) {
     EXPECT_FALSE(okEnabled());
     send(R"(["type","\b"])");
     EXPECT_TRUE(okEnabled());
+    send(R"(["key","Escape"])"); // puts back what the cell held
+    EXPECT_EQ(table()["rows"].toArray()[2].toArray()[1], "1.14");
+    EXPECT_EQ(value(R"(["window"])").toObject()["title"].toString(), "Edit Materials");
 }
 
 TEST_F(MaterialTableTest, ATableThatFailedToLoadOpensWholeAndIsRepaired) {
