@@ -155,7 +155,7 @@ MaterialTableDialog::MaterialTableDialog(Platform& platform, const Separators& s
     setTabOrder(up_, down_);
     setTabOrder(down_, ok_);
     setTabOrder(ok_, cancel);
-    resize(440, 480);
+    resize(520, 480);
 
     connect(add_, &QPushButton::clicked, this, &MaterialTableDialog::addRow);
     connect(remove_, &QPushButton::clicked, this, &MaterialTableDialog::removeRow);
