@@ -15,6 +15,7 @@
 #include "platform/ErrorReport.h"
 #include "platform/Platform.h"
 #include "platform/QtText.h"
+#include "turning/TurningPage.h"
 #include "weights/WeightPage.h"
 #include "widgets/DeferredFileIcon.h"
 #include "widgets/PageContext.h"
@@ -41,8 +42,8 @@ namespace {
 
 constexpr int kInitialClientWidth = 579;
 
-// Material > Edit Materials…: its access key is kept from every material's entry.
-constexpr char kEditMaterialsKey[] = "E";
+// Material > Edit Materials…: its access key is kept from every material's entry
+// (kMaterialMenuOwnKeys).
 const QString kEditMaterialsCaption = QStringLiteral("&Edit Materials\u2026");
 constexpr int kPageControlHeight = 429;
 
@@ -65,7 +66,7 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     , separators_(platform.separators())
     , pageControl_(new PageControl)
     , statusBar_(new StatusBar)
-    , accessKeys_(kEditMaterialsKey) {
+    , accessKeys_(kMaterialMenuOwnKeys) {
     setObjectName(QStringLiteral("MainForm"));
     registerProgramIcons();
     // The sizes are decoded only when the desktop or the About box first asks for one.
@@ -90,7 +91,8 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
 
     buildMenus();
     buildPages();
-    qApp->installEventFilter(new PageKeys(*this, *pageControl_));
+    connect(pageControl_, &PageControl::activePageChanged, this, &MainWindow::recalculateShownPage);
+    addPageKeys(*this, *pageControl_);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this), &QShortcut::activated, this,
             &MainWindow::openMaterialFinder);
     resize(kInitialClientWidth,
@@ -225,7 +227,7 @@ void MainWindow::buildMaterialMenu() {
             entry->setData(static_cast<qulonglong>(i));
             materialEntries_->addAction(entry);
         }
-        entry->setChecked(i == materials_.currentIndex());
+        entry->setChecked(i == materials_.currentPosition());
     }
     materialMenu_->addAction(editMaterialsSeparator_);
     materialMenu_->addAction(editMaterials_);
@@ -255,7 +257,7 @@ void MainWindow::chooseMaterial(std::size_t position) {
         entries[static_cast<qsizetype>(position)]->setChecked(true);
     materials_.choose(position);
     showMaterialPanels();
-    recalculateShownWeightPage();
+    recalculateShownPage();
 }
 
 void MainWindow::openMaterialFinder() {
@@ -268,7 +270,13 @@ void MainWindow::openMaterialFinder() {
         finder_ = std::make_unique<MaterialFinder>(std::move(names));
     }
     auto* box = new MaterialFinderDialog(
-        *finder_, [this](std::size_t position) { chooseMaterial(position); }, this);
+        *finder_, materials_.currentPosition(),
+        [this](std::size_t position) {
+            // The material in use chosen again changes nothing, not even the rounding.
+            if (position != materials_.currentPosition())
+                chooseMaterial(position);
+        },
+        this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     // The keys go back to the main window when the finder closes, so the shortcut
     // opens it again at once.
@@ -295,7 +303,7 @@ void MainWindow::applyMaterialTable(std::vector<MaterialEntry> table, std::size_
     const QList<QAction*> entries = materialEntries_->actions();
     for (auto i = entries.size(); i-- > static_cast<qsizetype>(materials_.table().size());)
         delete entries[i];
-    accessKeys_ = AccessKeys(kEditMaterialsKey);
+    accessKeys_ = AccessKeys(kMaterialMenuOwnKeys);
     freshEntries_ = 0;
     finder_.reset();
     chooseMaterial(inUse);
@@ -304,7 +312,7 @@ void MainWindow::applyMaterialTable(std::vector<MaterialEntry> table, std::size_
 void MainWindow::switchCommercialRounding(bool on) {
     materials_.setCommercialRounding(on);
     showMaterialPanels();
-    recalculateShownWeightPage();
+    recalculateShownPage();
 }
 
 void MainWindow::chooseFractionResolution(int resolution) {
@@ -315,9 +323,15 @@ void MainWindow::chooseFractionResolution(int resolution) {
             convert->setFractionResolution(resolution);
 }
 
-void MainWindow::recalculateShownWeightPage() {
-    if (auto* page = qobject_cast<WeightPage*>(pageControl_->activePage()))
+// The weight pages and the turning page read the density. The one on display is
+// worked out afresh when the density changes and when it comes into view, so what it
+// shows and what its copy buttons copy always belong to the material in use.
+void MainWindow::recalculateShownPage() {
+    QWidget* shown = pageControl_->activePage();
+    if (auto* page = qobject_cast<WeightPage*>(shown))
         page->recalculate();
+    else if (auto* turning = qobject_cast<TurningPage*>(shown))
+        turning->followDensity();
 }
 
 bool MainWindow::showPage(const QString& captionOrName) {

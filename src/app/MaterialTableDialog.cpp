@@ -91,7 +91,7 @@ MaterialTableDialog::MaterialTableDialog(Platform& platform, const Separators& s
     : QDialog(parent)
     , platform_(platform)
     , apply_(std::move(apply))
-    , indexInUse_(materials.currentIndex())
+    , indexInUse_(materials.currentPosition())
     , nameInUse_(materials.hasMaterial() ? materials.currentMaterial() : std::string())
     , model_(new MaterialTableModel(loadTable(platform, separators, materials),
                                     style()->standardIcon(QStyle::SP_MessageBoxCritical),
