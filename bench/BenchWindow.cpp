@@ -37,6 +37,7 @@
 #include <QMenu>
 #include <QPushButton>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -163,7 +164,11 @@ int RunMain(TimingApplication& application, const std::string& programDir, const
     }
 
     const auto finish = [&] {
-        report["menuentries"] = materialMenu->actions().size();
+        // The materials' entries: the menu's own Edit Materials… and its separator apart.
+        const QList<QAction*> entries = materialMenu->actions();
+        report["menuentries"] =
+            std::count_if(entries.begin(), entries.end(),
+                          [](const QAction* entry) { return entry->isCheckable(); });
         QApplication::quit();
     };
     const auto menuPainted = [&] {
