@@ -2,6 +2,7 @@
 
 #include "app/AboutBox.h"
 #include "app/MaterialFinderDialog.h"
+#include "app/MaterialTableDialog.h"
 #include "app/MenuEntryAccessible.h"
 #include "app/PageControl.h"
 #include "app/PageKeys.h"
@@ -38,6 +39,10 @@ namespace kelvane {
 namespace {
 
 constexpr int kInitialClientWidth = 579;
+
+// Material > Edit Materials…: its access key is kept from every material's entry
+// (kMaterialMenuOwnKeys).
+const QString kEditMaterialsCaption = QStringLiteral("&Edit Materials\u2026");
 constexpr int kPageControlHeight = 429;
 
 // The Options > Fractions entries: the resolution each chooses.
@@ -58,7 +63,8 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     , platform_(platform)
     , separators_(platform.separators())
     , pageControl_(new PageControl)
-    , statusBar_(new StatusBar) {
+    , statusBar_(new StatusBar)
+    , accessKeys_(kMaterialMenuOwnKeys) {
     setObjectName(QStringLiteral("MainForm"));
     registerProgramIcons();
     // The sizes are decoded only when the desktop or the About box first asks for one.
@@ -108,6 +114,11 @@ void MainWindow::buildMenus() {
     materialEntries_->setExclusive(true);
     connect(materialEntries_, &QActionGroup::triggered, this, &MainWindow::chooseMaterialEntry);
     connect(materialMenu_, &QMenu::aboutToShow, this, &MainWindow::buildMaterialMenu);
+    // Reachable also when no material was read, so that a broken table can be repaired.
+    editMaterialsSeparator_ = materialMenu_->addSeparator();
+    editMaterials_ = materialMenu_->addAction(kEditMaterialsCaption);
+    editMaterials_->setObjectName(QStringLiteral("EditMaterials1"));
+    connect(editMaterials_, &QAction::triggered, this, &MainWindow::openMaterialTable);
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("Options1"));
@@ -193,7 +204,8 @@ void MainWindow::buildPages() {
 void MainWindow::startUp() {
     setWindowTitle(QStringLiteral("Kelvane"));
 
-    const std::string densityPath = appFile(platform_.programDir(), kDensityFileName);
+    const std::string densityPath =
+        densityTablePath(platform_.programDir(), platform_.userDataDir());
     DensityTableRead read = readDensityFile(densityPath, separators_);
     materials_.setTable(std::move(read.materials));
     if (read.error)
@@ -208,7 +220,7 @@ void MainWindow::startUp() {
         runReportingErrors(platform_, [&] {
             favourite = readFavourite(platform_.programDir(), platform_.userDataDir());
         });
-    startingMaterial_ = materials_.chooseStarting(favourite);
+    materials_.chooseStarting(favourite);
 
     materials_.setCommercialRounding(true);
     showMaterialPanels();
@@ -217,21 +229,37 @@ void MainWindow::startUp() {
         firstBox->setFocus();
 }
 
-// The Material menu gets its entries, one per table line with the starting
+// The Material menu gets its entries, one per table line with the current
 // material's checked, when it is first about to be shown rather than at start-up:
 // each entry added to a menu costs time in proportion to the entries already there,
 // so a table of many thousand lines would hold up the window's first appearance.
+// After an edit the entries there are given their new captions the same way.
 void MainWindow::buildMaterialMenu() {
     const auto& table = materials_.table();
-    const auto built = static_cast<std::size_t>(materialEntries_->actions().size());
-    for (std::size_t i = built; i < table.size(); ++i) {
-        QAction* entry = materialMenu_->addAction(
-            QString::fromStdString(accessKeys_.caption(displayText(table[i].name))));
-        entry->setCheckable(true);
-        entry->setChecked(i == startingMaterial_);
-        entry->setData(static_cast<qulonglong>(i));
-        materialEntries_->addAction(entry);
+    const QList<QAction*> entries = materialEntries_->actions();
+    if (freshEntries_ == table.size() && static_cast<std::size_t>(entries.size()) == table.size())
+        return;
+    // The menu's own entry stays after the materials.
+    materialMenu_->removeAction(editMaterialsSeparator_);
+    materialMenu_->removeAction(editMaterials_);
+    for (std::size_t i = freshEntries_; i < table.size(); ++i) {
+        const QString caption =
+            QString::fromStdString(accessKeys_.caption(displayText(table[i].name)));
+        QAction* entry = nullptr;
+        if (i < static_cast<std::size_t>(entries.size())) {
+            entry = entries[static_cast<qsizetype>(i)];
+            entry->setText(caption);
+        } else {
+            entry = materialMenu_->addAction(caption);
+            entry->setCheckable(true);
+            entry->setData(static_cast<qulonglong>(i));
+            materialEntries_->addAction(entry);
+        }
+        entry->setChecked(i == materials_.currentPosition());
     }
+    materialMenu_->addAction(editMaterialsSeparator_);
+    materialMenu_->addAction(editMaterials_);
+    freshEntries_ = table.size();
 }
 
 void MainWindow::showMaterialPanels() {
@@ -255,8 +283,6 @@ void MainWindow::chooseMaterial(std::size_t position) {
     const QList<QAction*> entries = materialEntries_->actions();
     if (position < static_cast<std::size_t>(entries.size()))
         entries[static_cast<qsizetype>(position)]->setChecked(true);
-    else
-        startingMaterial_ = position;
     materials_.choose(position);
     showMaterialPanels();
     recalculateShownPage();
@@ -284,6 +310,31 @@ void MainWindow::openMaterialFinder() {
     // opens it again at once.
     connect(box, &QDialog::finished, this, [this] { activateWindow(); });
     box->open();
+}
+
+void MainWindow::openMaterialTable() {
+    auto* box = new MaterialTableDialog(
+        platform_, separators_, materials_,
+        [this](std::vector<MaterialEntry> table, std::size_t inUse) {
+            applyMaterialTable(std::move(table), inUse);
+        },
+        this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box, &QDialog::finished, this, [this] { activateWindow(); });
+    box->open();
+}
+
+void MainWindow::applyMaterialTable(std::vector<MaterialEntry> table, std::size_t inUse) {
+    materials_.setTable(std::move(table));
+    // Entries beyond the new table go; the others take their new captions and access
+    // keys when the menu is next shown, and the finder is made afresh.
+    const QList<QAction*> entries = materialEntries_->actions();
+    for (auto i = entries.size(); i-- > static_cast<qsizetype>(materials_.table().size());)
+        delete entries[i];
+    accessKeys_ = AccessKeys(kMaterialMenuOwnKeys);
+    freshEntries_ = 0;
+    finder_.reset();
+    chooseMaterial(inUse);
 }
 
 void MainWindow::switchCommercialRounding(bool on) {

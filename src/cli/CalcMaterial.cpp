@@ -22,7 +22,7 @@ CalcMaterial::CalcMaterial(const CalcArguments& arguments, const CalcEnvironment
     }
 
     const std::string path =
-        arguments.table.value_or(appFile(environment.programDir, kDensityFileName));
+        arguments.table.value_or(densityTablePath(environment.programDir, environment.userDataDir));
     DensityTableRead read = readDensityFile(path, environment.regional);
     if (read.error)
         throw tableError(withFullStop(*read.error));

@@ -62,6 +62,29 @@ QJsonObject describeFont(const QWidget* control) {
     return description;
 }
 
+// A table's every row as its cells' texts, the current cell, and the cells that
+// carry a note (a tooltip, such as why the cell cannot be saved).
+void describeTable(const QAbstractItemModel& model, const QModelIndex& current,
+                   QJsonObject& state) {
+    QJsonArray rows;
+    QJsonArray notes;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        QJsonArray cells;
+        for (int column = 0; column < model.columnCount(); ++column) {
+            const QModelIndex cell = model.index(row, column);
+            cells.append(cell.data().toString());
+            const QString note = cell.data(Qt::ToolTipRole).toString();
+            if (!note.isEmpty())
+                notes.append(QJsonObject{{"row", row}, {"column", column}, {"toolTip", note}});
+        }
+        rows.append(cells);
+    }
+    state["rows"] = rows;
+    state["notes"] = notes;
+    state["currentRow"] = current.isValid() ? current.row() : -1;
+    state["currentColumn"] = current.isValid() ? current.column() : -1;
+}
+
 } // namespace
 
 QJsonObject describeControl(QWidget* control) {
@@ -104,6 +127,8 @@ QJsonObject describeControl(QWidget* control) {
             view->selectionModel()->hasSelection())
             highlighted = view->selectionModel()->selectedIndexes().value(0);
         state["current"] = highlighted.data().toString();
+        if (model.columnCount() > 1)
+            describeTable(model, view->currentIndex(), state);
     }
     state["geometry"] = geometryOf(control);
     const QJsonObject measure = textMeasure(control);
