@@ -1,7 +1,7 @@
 #include "materials/DataFileLocation.h"
 
 #include "common/FilePath.h"
-#include "materials/TextFile.h"
+#include "common/TextFile.h"
 
 #include <cerrno>
 #include <cstdio>

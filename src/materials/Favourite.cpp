@@ -1,9 +1,10 @@
 #include "materials/Favourite.h"
 
 #include "common/FilePath.h"
+#include "common/KelvaneError.h"
+#include "common/TextFile.h"
 #include "materials/DataFileLocation.h"
 #include "materials/SafeSave.h"
-#include "materials/TextFile.h"
 
 namespace kelvane {
 

@@ -2,7 +2,7 @@
 
 #include "common/FilePath.h"
 #include "common/KelvaneError.h"
-#include "materials/TextFile.h"
+#include "common/TextFile.h"
 
 #include <cerrno>
 #include <cstdio>

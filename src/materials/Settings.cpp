@@ -4,7 +4,7 @@
 #include "common/KelvaneError.h"
 #include "materials/DataFileLocation.h"
 #include "materials/SafeSave.h"
-#include "materials/TextFile.h"
+#include "common/TextFile.h"
 
 #include <algorithm>
 #include <cctype>
