@@ -98,5 +98,29 @@ TEST_F(CalcTest, BatchHeaderRow) {
     }
 }
 
+// The program itself writes what it reads, on every system: line breaks inside quoted
+// fields and every other byte unchanged, each row ending in LF alone, whether the
+// table comes from a file or from standard input.
+TEST_F(CalcTest, TheProgramsBatchWritesFieldsByteForByte) {
+    writeFile("rows.csv", "shape,diameter,length,note\r\n"
+                          "round,50,1000,\"two\nlines\"\r\n"
+                          "round,50,1000,\"CR LF\r\nand CR\ralone\"\n"
+                          "round,50,1000,\x1A after byte 26\r\n");
+    const std::string rows = "round,50,1000,\"two\nlines\",3.93 kg,3.93 kg,3.93 kg,,,\n"
+                             "round,50,1000,\"CR LF\r\nand CR\ralone\",3.93 kg,3.93 kg,3.93 kg,,,\n"
+                             "round,50,1000,\x1A after byte 26,3.93 kg,3.93 kg,3.93 kg,,,\n";
+    const std::string program = quoted(KELVANE_CALC_PROGRAM) + " --density 2 batch ";
+    const std::vector<std::pair<std::string, std::string>> runs = {
+        {"a file", program + quoted(path("rows.csv"))},
+        {"standard input", program + "- < " + quoted(path("rows.csv"))},
+    };
+    for (const auto& [what, command] : runs) {
+        SCOPED_TRACE(what);
+        const CalcRun result = shell(command);
+        EXPECT_EQ(result.status, 0);
+        EXPECT_EQ(result.out, std::string("shape,diameter,length,note,") + kAdded + "\n" + rows);
+    }
+}
+
 } // namespace
 } // namespace kelvane::testing
