@@ -145,9 +145,8 @@ private:
 
         ShapeWeigher& weigher = weighers_[index];
         weigher.weigh(values_, density);
-        auto texts = weigher.texts(output_);
-        for (std::size_t i = 0; i < texts.size(); ++i)
-            resultTexts_[columns.results[i]] = std::move(texts[i].text);
+        for (std::size_t i = 0; i < columns.results.size(); ++i)
+            resultTexts_[columns.results[i]] = weigher.text(i, output_);
         return std::nullopt;
     }
 

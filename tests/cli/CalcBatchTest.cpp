@@ -2,6 +2,7 @@
 // and column with their rows written without results, names carried byte for byte.
 
 #include "CalcFixture.h"
+#include "cli/CsvStream.h"
 
 namespace kelvane::testing {
 namespace {
@@ -95,6 +96,38 @@ TEST_F(CalcTest, BatchHeaderRow) {
         const CalcRun result = run({"batch"}, input);
         EXPECT_EQ(result.status, 2);
         EXPECT_EQ(result.err.substr(0, message.size()), message);
+    }
+}
+
+// Fields of any length reach the output whole and quoted where they need it, whether
+// they fit the writer's block or not.
+TEST(CsvWriterTest, WritesEveryFieldWhole) {
+    const std::string longText(200000, 'a');
+    struct Case {
+        const char* what;
+        std::string field;
+        std::string written;
+    };
+    const std::vector<Case> cases = {
+        {"empty", "", ""},
+        {"plain, longer than a block", longText, longText},
+        {"quoted, longer than a block", longText + "\"," + longText,
+         "\"" + longText + "\"\"," + longText + "\""},
+        {"a line break", "a\nb", "\"a\nb\""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::ostringstream out;
+        {
+            CsvWriter writer(out);
+            writer.field("x");
+            writer.field(c.field);
+            writer.field("y");
+            writer.endRecord();
+            writer.field("z");
+            writer.endRecord();
+        }
+        EXPECT_EQ(out.str(), "x," + c.written + ",y\nz\n");
     }
 }
 
