@@ -65,7 +65,7 @@ TEST_F(ConvertPageTest, TypedEntriesShowTheTenConversions) {
         {"1000",
          {"3'3.3/8\"", "39.3/8\"", "", "39.37\"", "39\"", "1000", "100", "1", "0.001", "1000"}},
         {"12'9.3/4\"",
-         {"12'9.3/4\"", "153.3/4\"", "", "153.75\"", "153\"", "3905.25", "390.525", "3.905",
+         {"12'9.3/4\"", "153.3/4\"", "", "153.75\"", "154\"", "3905.25", "390.525", "3.905",
           "0.004", "3900"}},
         {"1/2\"",
          {"0'0.1/2\"", "0.1/2\"", "1/2\"", "0.5\"", "0\"", "12.7", "1.27", "0.013", "0", "25"}},
@@ -79,7 +79,7 @@ TEST_F(ConvertPageTest, TypedEntriesShowTheTenConversions) {
          {"0'1.1/4\"", "1.1/4\"", "", "1.25\"", "1\"", "31.75", "3.175", "0.032", "0", "25"}},
         // feet followed directly by a fraction of an inch.
         {"12'3/4\"",
-         {"12'0.3/4\"", "144.3/4\"", "", "144.75\"", "144\"", "3676.65", "367.665", "3.677",
+         {"12'0.3/4\"", "144.3/4\"", "", "144.75\"", "145\"", "3676.65", "367.665", "3.677",
           "0.004", "3675"}},
         // A point with no digit after it adds nothing.
         {"1.\"", {"0'1\"", "1\"", "", "1\"", "1\"", "25.4", "2.54", "0.025", "0", "25"}},
@@ -112,7 +112,8 @@ TEST_F(ConvertPageTest, KeyFilterRefusesWhatCannotBeRead) {
         {"12\"\b5\"", "125\""}, // ...which can still be shortened
         {"12\"\r", "12\""},     // Enter is admitted but types nothing
         {"1a B,-+ 2", "12"},    // letters, blanks, signs and the comma
-        {"1\x16", "1"},         // Ctrl+V arrives as a control character
+        {"1\x02", "1"},         // control characters other than the editing keys
+        {"1\x16", "17"},        // Ctrl+V pastes, as the context menu's Paste does
     };
     open();
     QGuiApplication::clipboard()->setText(QStringLiteral("7"));
