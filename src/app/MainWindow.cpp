@@ -2,11 +2,11 @@
 
 #include "app/AboutBox.h"
 #include "app/MaterialFinderDialog.h"
+#include "app/MenuEntryAccessible.h"
 #include "app/PageControl.h"
 #include "app/PageKeys.h"
 #include "app/PageRegistry.h"
 #include "app/StatusBar.h"
-#include "convert/ConvertPage.h"
 #include "materials/Favourite.h"
 #include "materials/MaterialFinder.h"
 #include "materials/NameEncoding.h"
@@ -14,10 +14,9 @@
 #include "platform/ErrorReport.h"
 #include "platform/Platform.h"
 #include "platform/QtText.h"
-#include "turning/TurningPage.h"
-#include "weights/WeightPage.h"
 #include "widgets/DeferredFileIcon.h"
 #include "widgets/PageContext.h"
+#include "widgets/SettingsListener.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -26,7 +25,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 // The program's icons are compiled into the window library; a static library's
@@ -83,12 +81,11 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     layout->addWidget(statusBar_);
     setCentralWidget(client);
 
+    installMenuEntryAccessible();
     buildMenus();
     buildPages();
     connect(pageControl_, &PageControl::activePageChanged, this, &MainWindow::recalculateShownPage);
     addPageKeys(*this, *pageControl_);
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this), &QShortcut::activated, this,
-            &MainWindow::openMaterialFinder);
     resize(kInitialClientWidth,
            menuBar()->sizeHint().height() + kPageControlHeight + StatusBar::kHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -100,6 +97,7 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File1"));
+    buildKeyEntries(file);
     QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("FileExit1"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
@@ -129,6 +127,31 @@ void MainWindow::buildMenus() {
     connect(about, &QAction::triggered, this, &MainWindow::showAboutBox);
 }
 
+// The finder and the page keys as menu entries, so the menu teaches their keys to
+// users and screen readers alike. They stand in the File menu: the Material menu
+// lists the materials alone. The page keys are the window's own shortcuts, bound in
+// every form a keyboard sends them (addPageKeys); their entries show the keys after
+// a tab in the caption, so that no second shortcut makes the keys ambiguous.
+void MainWindow::buildKeyEntries(QMenu* file) {
+    QAction* find = file->addAction(QStringLiteral("&Find Material…"));
+    find->setObjectName(QStringLiteral("FindMaterial1"));
+    find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    connect(find, &QAction::triggered, this, &MainWindow::openMaterialFinder);
+    file->addSeparator();
+    const auto keys = [](QKeySequence sequence) {
+        return QLatin1Char('\t') + sequence.toString(QKeySequence::NativeText);
+    };
+    QAction* next =
+        file->addAction(QStringLiteral("&Next Page") + keys(QKeySequence(Qt::CTRL | Qt::Key_Tab)));
+    next->setObjectName(QStringLiteral("NextPage1"));
+    connect(next, &QAction::triggered, this, [this] { pageControl_->stepTab(+1); });
+    QAction* previous = file->addAction(QStringLiteral("&Previous Page") +
+                                        keys(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)));
+    previous->setObjectName(QStringLiteral("PreviousPage1"));
+    connect(previous, &QAction::triggered, this, [this] { pageControl_->stepTab(-1); });
+    file->addSeparator();
+}
+
 // Options > Fractions: the nearest 1/32" (the first state) or 1/64" for metric entries.
 void MainWindow::buildFractionMenu(QMenu* options) {
     QMenu* fractions = options->addMenu(QStringLiteral("Fractions"));
@@ -149,15 +172,20 @@ void MainWindow::buildFractionMenu(QMenu* options) {
 // window's settings as they then stand.
 void MainWindow::buildPages() {
     for (const PageEntry& entry : pageRegistry()) {
-        pageControl_->addPage(
-            toQString(entry.name), toQString(entry.caption), entry.tabShown,
-            [this, make = entry.make] {
-                const PageContext context{
-                    platform_, separators_, materials_, windowTitle(), fractionResolution_, [this] {
-                        close();
-                    }};
-                return make(context);
-            });
+        pageControl_->addPage(toQString(entry.name), toQString(entry.caption), entry.tabShown,
+                              [this, make = entry.make] {
+                                  const PageContext context{
+                                      .platform = platform_,
+                                      .separators = separators_,
+                                      .materials = materials_,
+                                      .windowCaption = windowTitle(),
+                                      .fractionResolution = fractionResolution_,
+                                      .firstPageWidth =
+                                          pageControl_->pageWidth(kInitialClientWidth),
+                                      .closeWindow = [this] { close(); },
+                                  };
+                                  return make(context);
+                              });
     }
     pageControl_->setActiveIndex(0);
 }
@@ -268,19 +296,16 @@ void MainWindow::chooseFractionResolution(int resolution) {
     fractionResolution_ = resolution;
     // A page not made yet is made with the choice as it then stands.
     for (int i = 0; i < pageControl_->pageCount(); ++i)
-        if (auto* convert = qobject_cast<ConvertPage*>(pageControl_->builtPage(i)))
-            convert->setFractionResolution(resolution);
+        if (auto* listener = dynamic_cast<SettingsListener*>(pageControl_->builtPage(i)))
+            listener->fractionResolutionChanged(resolution);
 }
 
 // The weight pages and the turning page read the density. The one on display is
 // worked out afresh when the density changes and when it comes into view, so what it
 // shows and what its copy buttons copy always belong to the material in use.
 void MainWindow::recalculateShownPage() {
-    QWidget* shown = pageControl_->activePage();
-    if (auto* page = qobject_cast<WeightPage*>(shown))
-        page->recalculate();
-    else if (auto* turning = qobject_cast<TurningPage*>(shown))
-        turning->followDensity();
+    if (auto* listener = dynamic_cast<SettingsListener*>(pageControl_->activePage()))
+        listener->densityChanged();
 }
 
 bool MainWindow::showPage(const QString& captionOrName) {

@@ -49,6 +49,7 @@ protected:
 
 private:
     void buildMenus();
+    void buildKeyEntries(QMenu* file);
     void buildFractionMenu(QMenu* options);
     void buildPages();
     void buildMaterialMenu();

@@ -91,14 +91,19 @@ QJsonObject describeControl(QWidget* control) {
     if (qobject_cast<QLabel*>(control))
         state["font"] = describeFont(control);
     if (auto* view = qobject_cast<QAbstractItemView*>(control); view && view->model()) {
-        // The rows' texts, the first hundred of them, and the current row's.
+        // The rows' texts, the first hundred of them, and the highlighted row's: the
+        // current row, or the selected one in a list that keeps no current row.
         const QAbstractItemModel& model = *view->model();
         QJsonArray items;
         for (int row = 0; row < std::min(model.rowCount(), 100); ++row)
             items.append(model.index(row, 0).data().toString());
         state["items"] = items;
         state["count"] = model.rowCount();
-        state["current"] = view->currentIndex().data().toString();
+        QModelIndex highlighted = view->currentIndex();
+        if (!highlighted.isValid() && view->selectionModel() &&
+            view->selectionModel()->hasSelection())
+            highlighted = view->selectionModel()->selectedIndexes().value(0);
+        state["current"] = highlighted.data().toString();
     }
     state["geometry"] = geometryOf(control);
     const QJsonObject measure = textMeasure(control);
@@ -109,9 +114,12 @@ QJsonObject describeControl(QWidget* control) {
 
 QString withoutAccessMarkers(const QString& caption) {
     QString plain;
-    for (qsizetype i = 0; i < caption.size(); ++i) {
+    // Keys shown after a tab ("Next Page\tCtrl+Tab") are not part of the caption.
+    const qsizetype end =
+        caption.contains(QLatin1Char('\t')) ? caption.indexOf(QLatin1Char('\t')) : caption.size();
+    for (qsizetype i = 0; i < end; ++i) {
         if (caption[i] == QLatin1Char('&')) {
-            if (i + 1 < caption.size() && caption[i + 1] == QLatin1Char('&'))
+            if (i + 1 < end && caption[i + 1] == QLatin1Char('&'))
                 plain += caption[++i];
             continue;
         }

@@ -1,6 +1,5 @@
 #include "turning/TurningPage.h"
 
-#include "common/NumberEntry.h"
 #include "materials/MaterialState.h"
 #include "platform/Platform.h"
 #include "platform/QtText.h"
@@ -21,12 +20,6 @@ namespace kelvane {
 
 namespace {
 
-// The page value each box stores, in the order of kTurningBoxes.
-constexpr std::array<double TurningInputs::*, kTurningBoxes.size()> kBoxValues = {
-    &TurningInputs::feedDiameter, &TurningInputs::feedLength,  &TurningInputs::feedQuantity,
-    &TurningInputs::stockCost,    &TurningInputs::turningCost, &TurningInputs::producedDiameter,
-};
-
 enum Box : std::size_t { FeedDia, FeedLength, FeedQty, Cost1, Cost2, ProdDia };
 
 // Grid columns: three boxes with an "X" between each, then the Clear button.
@@ -37,9 +30,9 @@ enum Column : int { First = 0, FirstX, Second, SecondX, Third, ClearColumn };
 TurningPage::TurningPage(const PageContext& context, QWidget* parent)
     : QWidget(parent)
     , platform_(context.platform)
-    , separators_(context.separators)
     , materials_(context.materials)
-    , scaffold_(*this, separators_) {
+    , model_(context.separators)
+    , scaffold_(*this, context) {
     scaffold_.addHeading(kDimensionsHeading);
     // Created in tab order: the feedstock boxes, each cost box with its basis pair,
     // then the produced diameter.
@@ -50,19 +43,26 @@ TurningPage::TurningPage(const PageContext& context, QWidget* parent)
     const std::array<QLabel*, kTurningResultCaptions.size()> results = {
         feedPerMetreLabel_, feedPerBarLabel_,     feedTotalLabel_,   producedPerMetreLabel_,
         totalCostLabel_,    productionLossLabel_, producedCostLabel_};
+    // The results have no captions of their own on the page: what each is goes in
+    // its description, so that a screen reader still reads the value as its name.
     for (std::size_t i = 0; i < results.size(); ++i)
-        results[i]->setAccessibleName(toQString(kTurningResultCaptions[i]));
+        results[i]->setAccessibleDescription(toQString(kTurningResultCaptions[i]));
     stockBasis_.tonne->setChecked(true);
     turningBasis_.tonne->setChecked(true);
-    showTexts(turningStartTexts(separators_));
+    showTexts();
 }
 
 void TurningPage::addBox(std::size_t box, int row, int column) {
     const TurningBoxDefinition& definition = kTurningBoxes[box];
-    QLineEdit* edit = scaffold_.numberBox(definition.objectName, definition.caption);
+    // The diameters and the length are in millimetres; the quantity and the costs
+    // carry no unit of length.
+    const bool millimetres = box == FeedDia || box == FeedLength || box == ProdDia;
+    QLineEdit* edit = scaffold_.numberBox(
+        definition.objectName, definition.caption,
+        [this, box](double value) { boxChanged(box, value); },
+        millimetres ? PageScaffold::kMillimetres : "");
     scaffold_.grid().addWidget(scaffold_.label(definition.caption), row - 1, column);
     scaffold_.grid().addWidget(edit, row, column);
-    connect(edit, &QLineEdit::textChanged, this, [this, box] { boxChanged(box); });
     boxes_[box] = edit;
 }
 
@@ -130,16 +130,18 @@ void TurningPage::buildProduced() {
     producedPerMetreLabel_ = addResultLabel("TurnProdDiaKGMLabel", 14, First);
     grid.setRowMinimumHeight(15, 14);
 
-    grid.addWidget(scaffold_.label(kProducedCostCaption), 16, First, 1, 3);
+    QLabel* costCaption = scaffold_.label(kProducedCostCaption);
+    grid.addWidget(costCaption, 16, First, 1, 3);
     QPushButton* copy =
         makeCopyButton(QStringLiteral("TurnProdCostCopyBtn"), toQString(kProducedCostCaption),
                        toQString(kProducedCostCopyDescription), this);
     connect(copy, &QPushButton::clicked, this, [this, copy] {
         copyProducedCost();
-        confirmCopy(copy, QString::fromStdString(turningCopyText(results_, separators_)));
+        confirmCopy(copy, QString::fromStdString(model_.copyText()));
     });
     producedCostLabel_ = scaffold_.boldLabel();
     producedCostLabel_->setObjectName(QStringLiteral("TurnProdCostLabel"));
+    PageScaffold::tieCaption(costCaption, producedCostLabel_);
     auto* costRow = new QHBoxLayout;
     costRow->addWidget(copy);
     costRow->addWidget(producedCostLabel_);
@@ -147,8 +149,8 @@ void TurningPage::buildProduced() {
     grid.addLayout(costRow, 17, First, 1, 3);
 }
 
-void TurningPage::boxChanged(std::size_t box) {
-    inputs_.*kBoxValues[box] = parseEditValue(boxes_[box]->text().toStdString(), separators_);
+void TurningPage::boxChanged(std::size_t box, double value) {
+    model_.storeValue(box, value);
     calcTurned();
 }
 
@@ -157,11 +159,10 @@ CostBasis TurningPage::basis(const BasisPair& pair) const {
 }
 
 void TurningPage::calcTurned() {
-    inputs_.stockBasis = basis(stockBasis_);
-    inputs_.turningBasis = basis(turningBasis_);
-    results_ = kelvane::calcTurned(inputs_, materials_.currentDensity(), separators_);
+    model_.storeBases(basis(stockBasis_), basis(turningBasis_));
+    model_.recalculate(materials_.currentDensity());
     calculated_ = true;
-    showTexts(results_.texts);
+    showTexts();
 }
 
 void TurningPage::followDensity() {
@@ -169,7 +170,8 @@ void TurningPage::followDensity() {
         calcTurned();
 }
 
-void TurningPage::showTexts(const TurningTexts& texts) {
+void TurningPage::showTexts() {
+    const TurningTexts& texts = model_.texts();
     feedPerMetreLabel_->setText(QString::fromStdString(texts.feedPerMetre));
     feedPerBarLabel_->setText(QString::fromStdString(texts.feedPerBar));
     feedTotalLabel_->setText(QString::fromStdString(texts.feedTotal));
@@ -188,7 +190,7 @@ void TurningPage::clearFeedstock() {
 }
 
 void TurningPage::copyProducedCost() {
-    platform_.setClipboardText(turningCopyText(results_, separators_));
+    platform_.setClipboardText(model_.copyText());
 }
 
 } // namespace kelvane

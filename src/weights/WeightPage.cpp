@@ -1,6 +1,5 @@
 #include "weights/WeightPage.h"
 
-#include "common/NumberEntry.h"
 #include "materials/MaterialState.h"
 #include "platform/Platform.h"
 #include "platform/QtText.h"
@@ -25,7 +24,7 @@ WeightPage::WeightPage(const WeightPageDefinition& definition, const PageContext
     , platform_(context.platform)
     , separators_(context.separators)
     , materials_(context.materials)
-    , scaffold_(*this, separators_) {
+    , scaffold_(*this, context) {
     scaffold_.addHeading(kDimensionsHeading);
     buildEntryRow();
     buildResultRow();
@@ -42,14 +41,17 @@ void WeightPage::buildEntryRow() {
         if (i > 0)
             grid.addWidget(scaffold_.label("X"), 2, column++, Qt::AlignCenter);
         const auto& box = definition.boxes[i];
-        QLineEdit* edit = scaffold_.numberBox(box.objectName, box.caption);
+        // Every box takes millimetres but the last, the quantity, which counts bars.
+        const bool count = i + 1 == definition.boxes.size();
+        QLineEdit* edit = scaffold_.numberBox(
+            box.objectName, box.caption, [this, i](double value) { boxChanged(i, value); },
+            count ? "" : PageScaffold::kMillimetres);
         // Every box is as wide as about a dozen digits, whatever the font's size; ten
         // where a page has five boxes, so that its row fits the window's first width.
         const int digits = definition.boxes.size() > 4 ? 10 : 12;
         edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0")) * digits);
         grid.addWidget(scaffold_.label(box.caption), 1, column);
         grid.addWidget(edit, 2, column++);
-        connect(edit, &QLineEdit::textChanged, this, [this, i] { boxChanged(i); });
         boxes_.push_back(edit);
     }
     for (std::size_t i = 1; i < boxes_.size(); ++i)
@@ -58,11 +60,15 @@ void WeightPage::buildEntryRow() {
     if (!definition.shapeBoxName.empty()) {
         shapeBox_ = new QComboBox(this);
         shapeBox_->setObjectName(toQString(definition.shapeBoxName));
-        shapeBox_->setAccessibleName(toQString(definition.shapeBoxCaption));
-        for (const auto shape : definition.shapes)
-            shapeBox_->addItem(toQString(shape));
-        shapeBox_->setFocusPolicy(Qt::ClickFocus); // no tab stop
-        grid.addWidget(scaffold_.label(definition.shapeBoxCaption), 1, column);
+        // Named for what it chooses; its caption carries its access key and, where
+        // assistive technology names a drop-down by its current item, labels it.
+        shapeBox_->setAccessibleName(toQString(definition.shapeBoxCaption) +
+                                     QStringLiteral(" shape"));
+        for (const PolygonShapeDefinition& shape : definition.shapes)
+            shapeBox_->addItem(toQString(shape.name));
+        QLabel* caption = scaffold_.label("&" + std::string(definition.shapeBoxCaption));
+        PageScaffold::tieCaption(caption, shapeBox_);
+        grid.addWidget(caption, 1, column);
         grid.addWidget(shapeBox_, 2, column++);
         connect(shapeBox_, &QComboBox::currentIndexChanged, this, [this] { recalculate(); });
     }
@@ -79,15 +85,14 @@ void WeightPage::buildResultRow() {
     grid.setRowMinimumHeight(3, 18);
     // The results have columns of their own, a third of the page each, so a result
     // growing wide never moves the entry boxes above it.
-    auto* results = new QGridLayout;
-    results->setContentsMargins(0, 0, 0, 0);
+    QGridLayout* results = scaffold_.addWidthBlock(4, 2);
     results->setHorizontalSpacing(12);
-    grid.addLayout(results, 4, 0, 2, -1);
     for (std::size_t i = 0; i < definition.results.size(); ++i) {
         const auto& result = definition.results[i];
         const int column = static_cast<int>(i);
         results->setColumnStretch(column, 1);
-        results->addWidget(scaffold_.label(result.caption), 0, column);
+        QLabel* caption = scaffold_.label(result.caption);
+        results->addWidget(caption, 0, column);
         QPushButton* copy =
             makeCopyButton(toQString(result.copyButtonName), toQString(result.caption),
                            toQString(result.copyDescription), this);
@@ -102,6 +107,7 @@ void WeightPage::buildResultRow() {
         row->addWidget(label);
         row->addStretch(1);
         results->addLayout(row, 1, column);
+        PageScaffold::tieCaption(caption, label);
         resultLabels_[i] = label;
     }
 }
@@ -114,23 +120,28 @@ void WeightPage::buildMachiningRow() {
     grid.setRowMinimumHeight(6, 18);
     auto* row = new QHBoxLayout;
     row->setSpacing(12);
-    row->addWidget(scaffold_.label(kMachiningText));
+    QLabel* caption = scaffold_.label(kMachiningText);
+    row->addWidget(caption);
     machiningLabel_ = scaffold_.label({});
     machiningLabel_->setObjectName(toQString(definition.machiningLabelName));
-    machiningLabel_->setAccessibleName(toQString(kMachiningCaption));
+    PageScaffold::tieCaption(caption, machiningLabel_);
     row->addWidget(machiningLabel_, 0, Qt::AlignBottom);
     row->addStretch(1);
     grid.addLayout(row, 7, 0, 1, -1);
 }
 
-void WeightPage::boxChanged(std::size_t box) {
-    model_.storeValue(box, parseEditValue(boxes_[box]->text().toStdString(), separators_));
+void WeightPage::boxChanged(std::size_t box, double value) {
+    model_.storeValue(box, value);
     recalculate();
 }
 
 void WeightPage::recalculate() {
-    const std::string shape = shapeBox_ ? shapeBox_->currentText().toStdString() : std::string();
-    model_.recalculate(materials_.currentDensity(), shape);
+    // The shape box lists the definition's shapes in order.
+    if (shapeBox_)
+        model_.storeShape(model_.definition()
+                              .shapes.at(static_cast<std::size_t>(shapeBox_->currentIndex()))
+                              .shape);
+    model_.recalculate(materials_.currentDensity());
     showTexts();
 }
 
