@@ -16,8 +16,7 @@ std::string formatResult(double value, std::string_view suffix, const Separators
     constexpr int kSignificant = 7;
     std::string text;
     if (std::isfinite(value)) {
-        const DecimalNumber rounded =
-            roundHalfAwayFromZero(decimalOf(value, 18), kSignificant, decimals);
+        const DecimalNumber rounded = roundedDecimalOf(value, 18, kSignificant, decimals);
         text = rounded.integerDigits() <= kSignificant
                    ? fixedText(rounded, decimals, separators.decimal)
                    : scientificText(rounded, separators.decimal);
