@@ -2,11 +2,12 @@
 
 #include "app/MaterialTableModel.h"
 #include "common/KelvaneError.h"
-#include "materials/MaterialState.h"
 #include "common/TextFile.h"
+#include "materials/MaterialState.h"
 #include "platform/ErrorReport.h"
 #include "platform/Platform.h"
 #include "platform/QtText.h"
+#include "widgets/PlainLabel.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
