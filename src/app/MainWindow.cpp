@@ -84,7 +84,7 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
 
     buildMenus();
     buildPages();
-    qApp->installEventFilter(new PageKeys(*this, *pageControl_));
+    addPageKeys(*this, *pageControl_);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this), &QShortcut::activated, this,
             &MainWindow::openMaterialFinder);
     resize(kInitialClientWidth,

@@ -1,6 +1,7 @@
 #include "app/MaterialFinderDialog.h"
 
 #include "materials/MaterialFinder.h"
+#include "widgets/EntryBox.h"
 
 #include <QAbstractListModel>
 #include <QApplication>
@@ -48,7 +49,7 @@ MaterialFinderDialog::MaterialFinderDialog(const MaterialFinder& finder, Choose 
                           Qt::WindowCloseButtonHint)
     , finder_(finder)
     , choose_(std::move(choose))
-    , edit_(new QLineEdit(this))
+    , edit_(new EntryBox(this))
     , list_(new QListView(this))
     , found_(new FoundMaterials(finder, this)) {
     setObjectName(QStringLiteral("MaterialFinder"));

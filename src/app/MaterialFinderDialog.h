@@ -23,6 +23,10 @@ public:
     MaterialFinderDialog(const MaterialFinder& finder, Choose choose, QWidget* parent);
 
 protected:
+    // The entry line's filter: Enter chooses, and the arrow and page keys go to the
+    // list, which never takes the focus, so the typing goes on in the line. It stays a
+    // filter: the list's own navigation (a row, or a page of the rows in view) is
+    // reached only by handing it the key, which the focused line receives.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -2,44 +2,33 @@
 
 #include "app/PageControl.h"
 
-#include <QKeyEvent>
+#include <QShortcut>
 #include <QWidget>
 
 namespace kelvane {
 
-PageKeys::PageKeys(QWidget& window, PageControl& pages)
-    : QObject(&window)
-    , window_(window)
-    , pages_(pages) {}
+namespace {
 
-int PageKeys::stepOf(int key, Qt::KeyboardModifiers modifiers) {
-    if (!(modifiers & Qt::ControlModifier) || (modifiers & (Qt::AltModifier | Qt::MetaModifier)))
-        return 0;
-    if (key == Qt::Key_Backtab)
-        return -1;
-    if (key == Qt::Key_Tab)
-        return (modifiers & Qt::ShiftModifier) ? -1 : +1;
-    return 0;
+void addStep(QWidget& window, PageControl& pages, int direction, QList<QKeySequence> keys) {
+    auto* shortcut = new QShortcut(&window);
+    shortcut->setKeys(keys);
+    const auto step = [&pages, direction] {
+        pages.stepTab(direction);
+    };
+    QObject::connect(shortcut, &QShortcut::activated, &pages, step);
+    // Some keyboards report one press in two of the bound forms at once; the step
+    // is the same whichever form matched.
+    QObject::connect(shortcut, &QShortcut::activatedAmbiguously, &pages, step);
 }
 
-bool PageKeys::eventFilter(QObject* watched, QEvent* event) {
-    const bool override = event->type() == QEvent::ShortcutOverride;
-    if (!override && event->type() != QEvent::KeyPress)
-        return false;
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || widget->window() != &window_)
-        return false;
-    auto* key = static_cast<QKeyEvent*>(event);
-    const int step = stepOf(key->key(), key->modifiers());
-    if (step == 0)
-        return false;
-    if (override) {
-        // Claimed here so that it arrives as a key press and no shortcut takes it.
-        key->accept();
-        return true;
-    }
-    pages_.stepTab(step);
-    return true;
+} // namespace
+
+void addPageKeys(QWidget& window, PageControl& pages) {
+    addStep(window, pages, +1, {QKeySequence(Qt::CTRL | Qt::Key_Tab)});
+    addStep(window, pages, -1,
+            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+             QKeySequence(Qt::CTRL | Qt::Key_Backtab)});
 }
 
 } // namespace kelvane

@@ -2,6 +2,7 @@
 
 #include "calculator/CalcNumberFormat.h"
 #include "common/KelvaneError.h"
+#include "common/NumberEntry.h"
 
 #include <cfloat>
 #include <charconv>
@@ -45,7 +46,17 @@ double storedResult(long double result) {
     return static_cast<double>(result);
 }
 
+// A character the calculator's single-byte key codes cannot hold, like a character
+// the keyboard's code page lacks: it matches no key.
+constexpr char kNoKey = '?';
+
 } // namespace
+
+char calculatorKeyCode(char32_t typed, const Separators& separators) {
+    if (typed != 0 && typed == decimalSeparatorKey(separators))
+        return '.';
+    return typed <= 0xFF ? static_cast<char>(static_cast<unsigned char>(typed)) : kNoKey;
+}
 
 CalculatorEngine::CalculatorEngine(Separators separators, CalculatorSinks sinks)
     : separators_(std::move(separators))

@@ -25,6 +25,11 @@ struct CalcKey {
     static constexpr char Blank = ' '; // no key yet, no pending operator
 };
 
+// The key code a typed character gives the calculator. The regional decimal
+// separator key starts the decimals as the "." key does, so a comma keyboard's
+// decimal key works; a character beyond the single-byte range stands for no key.
+char calculatorKeyCode(char32_t typed, const Separators& separators);
+
 // Where the calculator's effects go outside its own state. Any of them may be empty.
 struct CalculatorSinks {
     TapeLineSink tapeLine;                                  // finished, padded tape lines

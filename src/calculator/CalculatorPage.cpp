@@ -3,6 +3,7 @@
 #include "platform/ErrorReport.h"
 #include "platform/KeyInput.h"
 #include "platform/Platform.h"
+#include "platform/QtText.h"
 #include "widgets/PageContext.h"
 
 #include <QApplication>
@@ -90,19 +91,12 @@ QString buttonAccessibleName(const KeypadButton& button) {
     }
 }
 
-// The calculator's keys are single-byte codes. A typed character beyond that range
-// stands for no key at all, like a character the keyboard's code page cannot hold.
-constexpr char kNoKey = '?';
-
-char calculatorKeyCode(char32_t code) {
-    return code <= 0xFF ? static_cast<char>(static_cast<unsigned char>(code)) : kNoKey;
-}
-
 } // namespace
 
 CalculatorPage::CalculatorPage(const PageContext& context, QWidget* parent)
     : QWidget(parent)
     , platform_(context.platform)
+    , separators_(context.separators)
     , engine_(context.separators,
               {[this](const std::string& line) { addTapeLine(line); },
                [this](bool visible) { showMemoryButtons(visible); }, context.closeWindow}) {
@@ -187,7 +181,10 @@ void CalculatorPage::buildTape() {
 
 void CalculatorPage::buildKeypad() {
     for (const KeypadButton& key : kKeypad) {
-        auto* button = new QPushButton(QString::fromLatin1(key.caption), this);
+        // The decimal key shows the regional separator, which the keyboard types for it.
+        const QString caption =
+            key.code == '.' ? toQString(separators_.decimal) : QString::fromLatin1(key.caption);
+        auto* button = new QPushButton(caption, this);
         button->setObjectName(QString::fromLatin1(key.name));
         button->setAccessibleName(buttonAccessibleName(key));
         button->setProperty("tag", static_cast<int>(key.code));
@@ -203,7 +200,8 @@ void CalculatorPage::buildKeypad() {
 void CalculatorPage::typeKey(char32_t code) {
     // On an arithmetic fault the error has been reported; the display keeps its text
     // and the focus stays where it was.
-    if (!runReportingErrors(platform_, [this, code] { engine_.pressKey(calculatorKeyCode(code)); }))
+    if (!runReportingErrors(
+            platform_, [this, code] { engine_.pressKey(calculatorKeyCode(code, separators_)); }))
         return;
     display_->setText(QString::fromStdString(engine_.displayText()));
     // The keyboard rests on the window itself, so no button or tape keeps the focus.

@@ -27,7 +27,10 @@ public:
 
 protected:
     // Key preview: while this page is on display, every character typed anywhere in
-    // its window goes to the calculator once, at its first delivery.
+    // its window goes to the calculator once, at its first delivery. It has to be an
+    // application-wide filter: a key press goes only to the control with the focus (a
+    // keypad button, the tape, or none), the calculator must see it before that control
+    // does, and no shortcut can stand for every character and Ctrl+letter at once.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -42,6 +45,7 @@ private:
     void showMemoryButtons(bool visible);
 
     Platform& platform_;
+    Separators separators_;
     CalculatorEngine engine_;
     QFrame* displayPanel_ = nullptr;
     QLabel* display_ = nullptr;

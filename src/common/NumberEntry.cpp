@@ -31,12 +31,16 @@ char32_t singleCodePoint(const std::string& utf8) {
 
 } // namespace
 
+char32_t decimalSeparatorKey(const Separators& separators) {
+    return singleCodePoint(separators.decimal);
+}
+
 bool numberKeyAdmitted(char32_t code, const Separators& separators) {
     if (code == kBackspaceKey || code == kEnterKey || code == kDeleteKey || code == U'.')
         return true;
     if (code >= U'0' && code <= U'9')
         return true;
-    return code != 0 && code == singleCodePoint(separators.decimal);
+    return code != 0 && code == decimalSeparatorKey(separators);
 }
 
 } // namespace kelvane

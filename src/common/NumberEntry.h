@@ -15,6 +15,10 @@ double parseEditValue(std::string_view text, const Separators& separators);
 // The same reading, telling text that is no number apart from 0: nothing for it.
 std::optional<double> readEntryValue(std::string_view text, const Separators& separators);
 
+// The character the regional decimal separator key types, or 0 where the separator
+// is longer than one character and so has no key of its own.
+char32_t decimalSeparatorKey(const Separators& separators);
+
 // The number-key filter shared by every weight, turning and element box: it passes
 // Backspace, Enter, DEL, the digits, "." and the regional decimal separator, and
 // discards everything else (letters, signs, blanks, control characters such as the

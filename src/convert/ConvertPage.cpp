@@ -1,18 +1,17 @@
 #include "convert/ConvertPage.h"
 
 #include "common/Caption.h"
-#include "common/KeyCodes.h"
+#include "common/NumberEntry.h"
 #include "convert/ConversionResults.h"
 #include "convert/DimensionParser.h"
 #include "platform/ErrorReport.h"
-#include "platform/KeyInput.h"
 #include "platform/Platform.h"
 #include "platform/QtText.h"
+#include "widgets/EntryBox.h"
 #include "widgets/PageContext.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -52,11 +51,11 @@ ConvertPage::ConvertPage(const PageContext& context, QWidget* parent)
     help->setObjectName(QStringLiteral("Label87"));
     page->addWidget(help);
 
-    entryBox_ = makeEntryBox(this);
+    entryBox_ = new EntryBox(
+        this, [this](char32_t key, const QString& remaining) { return entryKey(key, remaining); });
     entryBox_->setObjectName(QStringLiteral("MIConvEdit"));
     entryBox_->setAccessibleName(QStringLiteral("Dimension to convert"));
     entryBox_->setMinimumWidth(entryBox_->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 24);
-    entryBox_->installEventFilter(this);
     connect(entryBox_, &QLineEdit::textChanged, this, [this] { convertEntry(); });
     auto* entryRow = new QHBoxLayout;
     entryRow->addWidget(entryBox_);
@@ -103,33 +102,14 @@ void ConvertPage::buildColumn(QGridLayout* grid, int column, std::string_view he
     }
 }
 
-bool ConvertPage::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != entryBox_ || event->type() != QEvent::KeyPress)
-        return QWidget::eventFilter(watched, event);
-    const char32_t code = typedCharacter(*static_cast<QKeyEvent*>(event));
-    if (code == 0)
-        return false; // keys that type nothing, Tab among them, keep their usual meaning
-    return !admitEntryKey(code);
-}
-
-bool ConvertPage::admitEntryKey(char32_t key) {
+std::optional<char32_t> ConvertPage::entryKey(char32_t key, const QString& remaining) const {
     // The regional decimal separator key acts as the point: where it is a comma,
     // 1000,5 typed reads as 1000.5 mm instead of losing the comma.
-    const bool regionalPoint =
-        key != U'.' && QString::fromUcs4(&key, 1) == toQString(separators_.decimal);
-    if (regionalPoint)
+    if (key == decimalSeparatorKey(separators_))
         key = U'.';
-    if (!dimensionKeyAdmitted(key, entryBox_->text().toStdString()))
-        return false;
-    if (key == kEnterKey) {
-        focusNextControl(entryBox_);
-        return false; // Enter has done its work; the box never sees it
-    }
-    if (regionalPoint) {
-        entryBox_->insert(QStringLiteral("."));
-        return false; // the point has gone in in the separator's place
-    }
-    return true;
+    if (!dimensionKeyAdmitted(key, remaining.toStdString()))
+        return std::nullopt;
+    return key;
 }
 
 void ConvertPage::convertEntry() {

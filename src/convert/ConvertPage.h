@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 class QGridLayout;
@@ -28,15 +29,12 @@ public:
     // The Options > Fractions choice, 32 or 64: the conversions are worked out afresh.
     void setFractionResolution(int resolution);
 
-protected:
-    // The entry box's key filter (admitEntryKey) runs here.
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void buildColumn(QGridLayout* grid, int column, std::string_view heading, bool imperial);
-    // Whether the typed character may go into the entry box; Enter moves the focus on,
-    // and the regional decimal separator goes in as the point.
-    bool admitEntryKey(char32_t key);
+    // What a typed character puts into the entry box, judged against the text that
+    // remains once a selection has gone: nothing when refused, the point for the
+    // regional decimal separator, otherwise the character itself.
+    std::optional<char32_t> entryKey(char32_t key, const QString& remaining) const;
     // Works the ten conversions out afresh from the entry box's text.
     void convertEntry();
     void showTexts(const ConversionTexts& texts);

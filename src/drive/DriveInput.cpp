@@ -82,6 +82,12 @@ bool pressNamedKey(QWidget* fallback, const QString& name) {
         sendKey(fallback, Qt::Key_Down, QString(), Qt::NoModifier);
     else if (name == QLatin1String("Up"))
         sendKey(fallback, Qt::Key_Up, QString(), Qt::NoModifier);
+    else if (name == QLatin1String("Shift+Insert"))
+        sendKey(fallback, Qt::Key_Insert, QString(), Qt::ShiftModifier);
+    else if (name == QLatin1String("Shift+Delete"))
+        sendKey(fallback, Qt::Key_Delete, QString(), Qt::ShiftModifier);
+    else if (name == QLatin1String("Ctrl+Insert"))
+        sendKey(fallback, Qt::Key_Insert, QString(), Qt::ControlModifier);
     else if (name == QLatin1String("Ctrl+Tab"))
         sendKey(fallback, Qt::Key_Tab, QString(), Qt::ControlModifier);
     else if (name == QLatin1String("Ctrl+Shift+Tab"))
@@ -89,8 +95,10 @@ bool pressNamedKey(QWidget* fallback, const QString& name) {
     else if (name.size() == 6 && name.startsWith(QLatin1String("Ctrl+")) && name[5].isLetter())
         typeCharacter(fallback, QChar(name[5].toUpper().unicode() - u'A' + 1));
     else if (name.size() == 5 && name.startsWith(QLatin1String("Alt+")) && name[4].isLetter()) {
-        sendKey(fallback, static_cast<Qt::Key>(name[4].toUpper().unicode()), QString(),
-                Qt::AltModifier);
+        // The letter rides along as the keyboard sends it: whatever takes no access
+        // key must not type it.
+        sendKey(fallback, static_cast<Qt::Key>(name[4].toUpper().unicode()),
+                QString(name[4].toLower()), Qt::AltModifier);
         // A button's access key clicks it with a short press animation: let it end.
         QTest::qWait(kButtonAnimationWait);
     } else

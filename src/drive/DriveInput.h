@@ -17,7 +17,7 @@ QWidget* keyboardTarget(QWidget* fallback);
 void typeCharacter(QWidget* fallback, QChar character);
 
 // One named key: "Enter", "Backspace", "Delete", "Escape", "Tab", "Ctrl+X", "Alt+X",
-// "Ctrl+Tab", "Ctrl+Shift+Tab".
+// "Ctrl+Tab", "Ctrl+Shift+Tab", "Shift+Insert", "Shift+Delete", "Ctrl+Insert".
 // Returns false for a name it does not know.
 bool pressNamedKey(QWidget* fallback, const QString& name);
 

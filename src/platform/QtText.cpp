@@ -1,9 +1,6 @@
 #include "platform/QtText.h"
 
 #include <QLabel>
-#include <QLineEdit>
-
-#include <limits>
 
 namespace kelvane {
 
@@ -13,12 +10,6 @@ QLabel* makePlainLabel(const QString& text, QWidget* parent, const QString& acce
     if (!accessibleName.isEmpty())
         label->setAccessibleName(accessibleName);
     return label;
-}
-
-QLineEdit* makeEntryBox(QWidget* parent) {
-    auto* box = new QLineEdit(parent);
-    box->setMaxLength(std::numeric_limits<int>::max());
-    return box;
 }
 
 } // namespace kelvane

@@ -5,7 +5,6 @@
 #include <string_view>
 
 class QLabel;
-class QLineEdit;
 class QWidget;
 
 namespace kelvane {
@@ -18,9 +17,5 @@ inline QString toQString(std::string_view text) {
 // A label that shows its text literally: never as rich text, whatever it holds.
 // A screen reader speaks it by `accessibleName` where one is given.
 QLabel* makePlainLabel(const QString& text, QWidget* parent, const QString& accessibleName = {});
-
-// An entry box without a length limit: a long pasted text is kept whole and read
-// whole, never cut short where the box's own limit would fall.
-QLineEdit* makeEntryBox(QWidget* parent);
 
 } // namespace kelvane

@@ -1,7 +1,7 @@
 #include "widgets/PageScaffold.h"
 
+#include "common/NumberEntry.h"
 #include "platform/QtText.h"
-#include "widgets/NumberKeyFilter.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -9,10 +9,25 @@
 
 namespace kelvane {
 
+namespace {
+
+// The number keys go in as typed; every other character is refused, whatever the
+// box holds.
+EntryKeyRule numberKeyRule(Separators separators) {
+    return [separators = std::move(separators)](char32_t key,
+                                                const QString&) -> std::optional<char32_t> {
+        if (numberKeyAdmitted(key, separators))
+            return key;
+        return std::nullopt;
+    };
+}
+
+} // namespace
+
 PageScaffold::PageScaffold(QWidget& page, const Separators& separators, int horizontalSpacing)
     : page_(page)
     , grid_(new QGridLayout(&page))
-    , keyFilter_(new NumberKeyFilter(separators, &page)) {
+    , numberKeys_(numberKeyRule(separators)) {
     grid_->setContentsMargins(12, 10, 12, 10);
     grid_->setHorizontalSpacing(horizontalSpacing);
 }
@@ -38,10 +53,9 @@ void PageScaffold::addHeading(std::string_view text) {
 }
 
 QLineEdit* PageScaffold::numberBox(std::string_view objectName, std::string_view caption) const {
-    QLineEdit* box = makeEntryBox(&page_);
+    auto* box = new EntryBox(&page_, numberKeys_);
     box->setObjectName(toQString(objectName));
     box->setAccessibleName(toQString(caption));
-    box->installEventFilter(keyFilter_);
     return box;
 }
 

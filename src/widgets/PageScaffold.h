@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Separators.h"
+#include "widgets/EntryBox.h"
 
 #include <QString>
 
@@ -14,11 +15,9 @@ class QWidget;
 
 namespace kelvane {
 
-class NumberKeyFilter;
-
 // What every calculating page is built on: a grid with the pages' margins, the
 // underlined heading, plain and bold labels, and number boxes that share one
-// number-key filter.
+// number-key rule.
 class PageScaffold {
 public:
     PageScaffold(QWidget& page, const Separators& separators, int horizontalSpacing = 6);
@@ -30,7 +29,7 @@ public:
     QLabel* boldLabel(std::string_view text = {}) const;
     // The underlined heading across the top row.
     void addHeading(std::string_view text);
-    // A number box named for the driver, spoken by its caption, behind the key filter.
+    // A number box named for the driver, spoken by its caption, taking only number keys.
     QLineEdit* numberBox(std::string_view objectName, std::string_view caption) const;
     // Lets the last row and column take the spare room, so the page keeps to the top left.
     void finish();
@@ -41,7 +40,7 @@ public:
 private:
     QWidget& page_;
     QGridLayout* grid_;
-    NumberKeyFilter* keyFilter_;
+    EntryKeyRule numberKeys_;
 };
 
 } // namespace kelvane

@@ -285,5 +285,26 @@ TEST(CalculatorEngineTest, UnguardedFaultsLeaveTheArithmeticUntouched) {
     }
 }
 
+TEST(CalculatorEngineTest, TypedCharacterToKeyCode) {
+    const struct {
+        const char* name;
+        std::string decimal;
+        char32_t typed;
+        char key;
+    } cases[] = {
+        {"comma keyboard's separator", ",", U',', '.'},
+        {"point where the comma is the separator", ",", U'.', '.'},
+        {"comma where the point is the separator", ".", U',', ','},
+        {"one-character separator beyond a byte", "\u066B", U'\u066B', '.'},
+        {"a separator of two characters has no key", "\u00B7\u00B7", U'\u00B7', '\xB7'},
+        {"control key", ",", 3, '\x03'},
+        {"character beyond a byte", ".", U'\u20AC', '?'},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(calculatorKeyCode(c.typed, Separators{c.decimal, " "}), c.key);
+    }
+}
+
 } // namespace
 } // namespace kelvane

@@ -89,4 +89,41 @@ press Return
 expect "the finder's choice becomes the current material" '["statusbar"]' '"text":"Material: Nylon 6"'
 expect "the finder gives the keys back to the main window" '["window"]' '"title":"Kelvane"'
 
+# Alt with a letter is an access key or nothing; it never types the letter.
+send '["paste","RDiaEdit",""]' >/dev/null
+send '["focus","RDiaEdit"]' >/dev/null
+typed 50
+press alt+x alt+q
+expect "Alt with a letter types nothing" '["get","RDiaEdit"]' '"text":"50"'
+press alt+c
+expect "Alt+C presses the page's Clear button" '["get","RDiaEdit"]' '"text":""'
+
+# The desktop's editing keys, in both their forms.
+typed 50
+press ctrl+a ctrl+c Tab ctrl+v
+expect "Ctrl+C and Ctrl+V copy a value into another box" '["get","RLengthEdit"]' '"text":"50"'
+press ctrl+a ctrl+x
+expect "Ctrl+X cuts" '["get","RLengthEdit"]' '"text":""'
+press ctrl+z
+expect "Ctrl+Z undoes" '["get","RLengthEdit"]' '"text":"50"'
+press shift+Tab shift+Delete
+expect "Shift+Delete cuts" '["get","RDiaEdit"]' '"text":""'
+press shift+Insert
+expect "Shift+Insert pastes" '["get","RDiaEdit"]' '"text":"50"'
+expect "a pasted value is worked out (Nylon 6)" '["get","RKGMLabel"]' '"text":"2.95 kg"'
+press ctrl+a
+typed 7
+press ctrl+a ctrl+Insert Tab shift+Insert
+expect "Ctrl+Insert copies" '["get","RLengthEdit"]' '"text":"7"'
+
+# The conversion page: no Clear button, and a key typed over the selection replaces it.
+press ctrl+shift+Tab
+send '["focus","MIConvEdit"]' >/dev/null
+typed '3/16"'
+press alt+c
+expect "Alt+C types nothing where no button takes it" '["get","MIConvEdit"]' '"text":"3/16\""'
+press ctrl+Tab ctrl+shift+Tab
+typed 5
+expect "a key typed over a selected value replaces it" '["get","MIConvEdit"]' '"text":"5"'
+
 exit "$failures"

@@ -176,6 +176,30 @@ TEST_F(CalculatorPageTest, ButtonClicksEqualTypingAndLeaveNoFocus) {
     EXPECT_EQ(tape().back(), Padded("MC"));
 }
 
+TEST_F(CalculatorPageTest, RegionalSeparatorKeyStartsTheDecimalsLikeThePoint) {
+    const struct {
+        const char* keys;
+        const char* display;
+    } cases[] = {
+        {"12,5", "12,50 "}, // the comma keyboard's decimal key
+        {"12.5", "12,50 "}, // the point still works
+        {"1,2,3", "1,23 "}, // a second separator is refused
+        {"1234,5+1=", "1.235,50 "},
+    };
+    start(",", ".");
+    send(R"(["page","Calc"])");
+    EXPECT_EQ(text("Button_Dec"), ",");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.keys);
+        type(std::string("\x0c\x0c") + c.keys); // C C clears all first
+        EXPECT_EQ(text("Display"), c.display);
+    }
+    type("\x0c\x0c");
+    for (const char* button : {"Button_1", "Button_Dec", "Button_5"})
+        send(R"(["click",)" + quoted(button) + "]");
+    EXPECT_EQ(text("Display"), "1,50 ");
+}
+
 TEST_F(CalculatorPageTest, UnguardedFaultIsReportedAndTheNextKeyWorks) {
     const struct {
         std::string before;

@@ -112,7 +112,8 @@ TEST_F(ConvertPageTest, KeyFilterRefusesWhatCannotBeRead) {
         {"12\"\b5\"", "125\""}, // ...which can still be shortened
         {"12\"\r", "12\""},     // Enter is admitted but types nothing
         {"1a B,-+ 2", "12"},    // letters, blanks, signs and the comma
-        {"1\x16", "1"},         // Ctrl+V arrives as a control character
+        {"1\x02", "1"},         // control characters other than the editing keys
+        {"1\x16", "17"},        // Ctrl+V pastes, as the context menu's Paste does
     };
     open();
     QGuiApplication::clipboard()->setText(QStringLiteral("7"));
