@@ -14,6 +14,7 @@
 #include "platform/ErrorReport.h"
 #include "platform/Platform.h"
 #include "platform/QtText.h"
+#include "turning/TurningPage.h"
 #include "weights/WeightPage.h"
 #include "widgets/DeferredFileIcon.h"
 #include "widgets/PageContext.h"
@@ -84,6 +85,7 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
 
     buildMenus();
     buildPages();
+    connect(pageControl_, &PageControl::activePageChanged, this, &MainWindow::recalculateShownPage);
     addPageKeys(*this, *pageControl_);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this), &QShortcut::activated, this,
             &MainWindow::openMaterialFinder);
@@ -229,7 +231,7 @@ void MainWindow::chooseMaterial(std::size_t position) {
         startingMaterial_ = position;
     materials_.choose(position);
     showMaterialPanels();
-    recalculateShownWeightPage();
+    recalculateShownPage();
 }
 
 void MainWindow::openMaterialFinder() {
@@ -242,7 +244,13 @@ void MainWindow::openMaterialFinder() {
         finder_ = std::make_unique<MaterialFinder>(std::move(names));
     }
     auto* box = new MaterialFinderDialog(
-        *finder_, [this](std::size_t position) { chooseMaterial(position); }, this);
+        *finder_, materials_.currentPosition(),
+        [this](std::size_t position) {
+            // The material in use chosen again changes nothing, not even the rounding.
+            if (position != materials_.currentPosition())
+                chooseMaterial(position);
+        },
+        this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     // The keys go back to the main window when the finder closes, so the shortcut
     // opens it again at once.
@@ -253,7 +261,7 @@ void MainWindow::openMaterialFinder() {
 void MainWindow::switchCommercialRounding(bool on) {
     materials_.setCommercialRounding(on);
     showMaterialPanels();
-    recalculateShownWeightPage();
+    recalculateShownPage();
 }
 
 void MainWindow::chooseFractionResolution(int resolution) {
@@ -264,9 +272,15 @@ void MainWindow::chooseFractionResolution(int resolution) {
             convert->setFractionResolution(resolution);
 }
 
-void MainWindow::recalculateShownWeightPage() {
-    if (auto* page = qobject_cast<WeightPage*>(pageControl_->activePage()))
+// The weight pages and the turning page read the density. The one on display is
+// worked out afresh when the density changes and when it comes into view, so what it
+// shows and what its copy buttons copy always belong to the material in use.
+void MainWindow::recalculateShownPage() {
+    QWidget* shown = pageControl_->activePage();
+    if (auto* page = qobject_cast<WeightPage*>(shown))
         page->recalculate();
+    else if (auto* turning = qobject_cast<TurningPage*>(shown))
+        turning->followDensity();
 }
 
 bool MainWindow::showPage(const QString& captionOrName) {

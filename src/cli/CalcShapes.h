@@ -4,6 +4,7 @@
 #include "common/Separators.h"
 #include "weights/WeightPageModel.h"
 
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -42,6 +43,9 @@ public:
     // Stores the box values (one per input, in input order) and recalculates.
     void weigh(std::span<const double> values, double density);
     double result(std::size_t index) const { return model_.result(index); }
+    // The note the page would show on one of its boxes, such as a wall that reaches
+    // the centre.
+    const std::optional<BoxNote>& note() const { return model_.note(); }
     std::vector<CaptionedText> texts(const Separators& separators) const {
         return model_.resultTexts(separators);
     }

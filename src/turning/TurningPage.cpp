@@ -131,9 +131,9 @@ void TurningPage::buildProduced() {
     grid.setRowMinimumHeight(15, 14);
 
     grid.addWidget(scaffold_.label(kProducedCostCaption), 16, First, 1, 3);
-    QPushButton* copy = makeCopyButton(QStringLiteral("TurnProdCostCopyBtn"),
-                                       toQString(kProducedCostCaption), this);
-    copy->setToolTip(QStringLiteral("Copy value to clipboard"));
+    QPushButton* copy =
+        makeCopyButton(QStringLiteral("TurnProdCostCopyBtn"), toQString(kProducedCostCaption),
+                       toQString(kProducedCostCopyDescription), this);
     connect(copy, &QPushButton::clicked, this, [this, copy] {
         copyProducedCost();
         confirmCopy(copy, QString::fromStdString(turningCopyText(results_, separators_)));
@@ -160,7 +160,13 @@ void TurningPage::calcTurned() {
     inputs_.stockBasis = basis(stockBasis_);
     inputs_.turningBasis = basis(turningBasis_);
     results_ = kelvane::calcTurned(inputs_, materials_.currentDensity(), separators_);
+    calculated_ = true;
     showTexts(results_.texts);
+}
+
+void TurningPage::followDensity() {
+    if (calculated_)
+        calcTurned();
 }
 
 void TurningPage::showTexts(const TurningTexts& texts) {

@@ -19,7 +19,7 @@ struct PageContext;
 
 // The "Turning" page: the cost of bars turned down from a larger feedstock. Every
 // change of a box stores its value and recalculates the page with the density in
-// use at that moment; a change of material alone leaves the figures as they are.
+// use at that moment; the window has it follow a change of density while on display.
 class TurningPage final : public QWidget {
     Q_OBJECT
 public:
@@ -30,6 +30,9 @@ public:
     // Works the page out afresh from its stored values, the two basis choices and
     // the density in use.
     void calcTurned();
+    // Brings the figures to the density in use, once the page has been worked out:
+    // its first state shows no figure that the density could change.
+    void followDensity();
 
 private:
     // One basis choice: "Tonne" or "Lump Sum", exclusive of each other.
@@ -56,6 +59,7 @@ private:
     PageScaffold scaffold_;
     TurningInputs inputs_;
     TurningResults results_;
+    bool calculated_ = false;
     std::array<QLineEdit*, kTurningBoxes.size()> boxes_{};
     BasisPair stockBasis_;
     BasisPair turningBasis_;

@@ -4,6 +4,7 @@
 #include "materials/MaterialState.h"
 #include "platform/Platform.h"
 #include "platform/QtText.h"
+#include "widgets/BoxNote.h"
 #include "widgets/ButtonFeedback.h"
 #include "widgets/CopyButton.h"
 #include "widgets/PageContext.h"
@@ -88,7 +89,8 @@ void WeightPage::buildResultRow() {
         results->setColumnStretch(column, 1);
         results->addWidget(scaffold_.label(result.caption), 0, column);
         QPushButton* copy =
-            makeCopyButton(toQString(result.copyButtonName), toQString(result.caption), this);
+            makeCopyButton(toQString(result.copyButtonName), toQString(result.caption),
+                           toQString(result.copyDescription), this);
         connect(copy, &QPushButton::clicked, this,
                 [this, i, copy] { confirmCopy(copy, copyResult(i)); });
         QLabel* label = scaffold_.boldLabel();
@@ -137,6 +139,9 @@ void WeightPage::showTexts() {
         resultLabels_[i]->setText(QString::fromStdString(model_.resultText(i, separators_)));
     if (machiningLabel_)
         machiningLabel_->setText(QString::fromStdString(model_.machiningText(separators_)));
+    const auto& note = model_.note();
+    for (std::size_t i = 0; i < boxes_.size(); ++i)
+        showBoxNote(*boxes_[i], note && note->box == i ? toQString(note->text) : QString());
 }
 
 void WeightPage::clear() {

@@ -14,9 +14,9 @@ struct ResultNames {
 
 // The three results of a bar-shaped page: per metre, per bar and in total.
 std::array<ResultDefinition, 3> barResults(ResultNames metre, ResultNames bar, ResultNames total) {
-    return {{{metre.label, "Weight per Metre", metre.copyButton},
-             {bar.label, "Weight per Bar", bar.copyButton},
-             {total.label, "Total Weight", total.copyButton}}};
+    return {{{metre.label, "Weight per Metre", metre.copyButton, "Copy the weight per metre"},
+             {bar.label, "Weight per Bar", bar.copyButton, "Copy the weight per bar"},
+             {total.label, "Total Weight", total.copyButton, "Copy the total weight"}}};
 }
 
 std::vector<WeightPageDefinition> makeDefinitions() {
@@ -59,9 +59,11 @@ std::vector<WeightPageDefinition> makeDefinitions() {
           {"SThicknessEdit", "Thickness"},
           {"SQtyEdit", "Quantity"}},
          "SClearButton",
-         {{{"SKGSQMLabel", "Weight per Sq. Metre", "SKGSQMCopyBtn"},
-           {"SKGSheetLabel", "Weight per Sheet/Plate", "SKGSheetCopyBtn"},
-           {"SKGQtyLabel", "Total Weight", "SKGQtyCopyBtn"}}},
+         {{{"SKGSQMLabel", "Weight per Sq. Metre", "SKGSQMCopyBtn",
+            "Copy the weight per square metre"},
+           {"SKGSheetLabel", "Weight per Sheet/Plate", "SKGSheetCopyBtn",
+            "Copy the weight per sheet or plate"},
+           {"SKGQtyLabel", "Total Weight", "SKGQtyCopyBtn", "Copy the total weight"}}},
          {},
          {},
          {},

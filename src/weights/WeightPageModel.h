@@ -5,6 +5,7 @@
 #include "weights/WeightFormulas.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,11 +18,13 @@ struct EntryBoxDefinition {
     std::string_view caption;
 };
 
-// A result of a weight page: its label, the caption above it and its copy button.
+// A result of a weight page: its label, the caption above it, its copy button and
+// what that button says it copies.
 struct ResultDefinition {
     std::string_view labelName;
     std::string_view caption;
     std::string_view copyButtonName;
+    std::string_view copyDescription;
 };
 
 using WeightCalculation = WeightResults (*)(const WeightInputs&);
@@ -67,6 +70,8 @@ public:
 
     void storeValue(std::size_t box, double value) { values_.at(box) = value; }
     double result(std::size_t index) const { return results_.weights.at(index); }
+    // The note the last recalculation gave on one of the boxes, if any.
+    const std::optional<BoxNote>& note() const { return results_.note; }
 
     // Works the page's results out afresh from its stored values.
     void recalculate(double density, std::string_view shape);

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <iterator>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -63,8 +64,9 @@ TEST(SectionPagesTest, ShowTheWeightsOfEachShape) {
         {"Tube", "", {60, 5, 6000, 2}, 8, {"6.91 kg", "41.47 kg", "82.94 kg"}, nullptr},
         {"Tube", "", {60, 5, 6000, 2}, 1.75, {"1.51 kg", "9.07 kg", "18.14 kg"}, nullptr},
         {"Tube", "", {60, 30, 1000, 1}, 1.75, {"4.95 kg", "4.95 kg", "4.95 kg"}, nullptr},
-        {"Tube", "", {60, 40, 1000, 1}, 1.75, {"4.40 kg", "4.40 kg", "4.40 kg"}, nullptr},
-        {"Tube", "", {60, 70, 1000, 1}, 1.75, {"-3.85 kg", "-3.85 kg", "-3.85 kg"}, nullptr},
+        // A wall past the centre leaves the solid bar of wall 30.
+        {"Tube", "", {60, 40, 1000, 1}, 1.75, {"4.95 kg", "4.95 kg", "4.95 kg"}, nullptr},
+        {"Tube", "", {60, 70, 1000, 1}, 1.75, {"4.95 kg", "4.95 kg", "4.95 kg"}, nullptr},
         {"Tube", "", {60, 0, 6000, 2}, 8, {"0.00 kg", "0.00 kg", "0.00 kg"}, nullptr},
         {"Hollow Section",
          "",
@@ -76,7 +78,7 @@ TEST(SectionPagesTest, ShowTheWeightsOfEachShape) {
          "",
          {10, 10, 20, 1000, 1},
          8,
-         {"-6.37 kg", "-6.37 kg", "-6.37 kg"},
+         {"0.80 kg", "0.80 kg", "0.80 kg"},
          nullptr},
         {"Hollow Section",
          "",
@@ -104,6 +106,39 @@ TEST(SectionPagesTest, ShowTheWeightsOfEachShape) {
         if (c.machining) {
             EXPECT_EQ(model.machiningText(separators), c.machining);
         }
+    }
+}
+
+// A wall that reaches the centre leaves no hollow: the weight is the solid section's,
+// the same from a wall of exactly half on, and the wall box carries a note.
+TEST(SectionPagesTest, WallsReachingTheCentreWeighAsTheSolidSection) {
+    struct WallCase {
+        const char* label;
+        const char* page;
+        std::vector<double> values;
+        const char* perMetre; // at density 8
+        std::optional<BoxNote> note;
+    };
+    const BoxNote bar{1, kSolidBarNote};
+    const BoxNote rectangle{2, kSolidRectangleNote};
+    const WallCase cases[] = {
+        {"tube below half", "Tube", {60.3, 29, 1000, 1}, "22.81 kg", std::nullopt},
+        {"tube at half", "Tube", {60.3, 30.15, 1000, 1}, "22.85 kg", bar},
+        {"tube past half", "Tube", {60.3, 40, 1000, 1}, "22.85 kg", bar},
+        {"round bar of the diameter", "Round", {60.3, 1000, 1}, "22.85 kg", std::nullopt},
+        {"section below half", "Hollow Section", {100, 50, 24, 1000, 1}, "38.98 kg", std::nullopt},
+        {"section at half", "Hollow Section", {100, 50, 25, 1000, 1}, "39.81 kg", rectangle},
+        {"section past half", "Hollow Section", {50, 100, 40, 1000, 1}, "39.81 kg", rectangle},
+    };
+    for (const WallCase& c : cases) {
+        SCOPED_TRACE(c.label);
+        WeightPageModel model(PageCaptioned(c.page));
+        for (std::size_t box = 0; box < c.values.size(); ++box)
+            model.storeValue(box, c.values[box]);
+        model.recalculate(8, "");
+        EXPECT_EQ(model.resultText(0, Separators{}), c.perMetre);
+        EXPECT_EQ(model.resultText(2, Separators{}), c.perMetre);
+        EXPECT_EQ(model.note(), c.note);
     }
 }
 
