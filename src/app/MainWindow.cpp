@@ -6,7 +6,6 @@
 #include "app/PageKeys.h"
 #include "app/PageRegistry.h"
 #include "app/StatusBar.h"
-#include "convert/ConvertPage.h"
 #include "materials/Favourite.h"
 #include "materials/MaterialFinder.h"
 #include "materials/NameEncoding.h"
@@ -14,10 +13,9 @@
 #include "platform/ErrorReport.h"
 #include "platform/Platform.h"
 #include "platform/QtText.h"
-#include "turning/TurningPage.h"
-#include "weights/WeightPage.h"
 #include "widgets/DeferredFileIcon.h"
 #include "widgets/PageContext.h"
+#include "widgets/SettingsListener.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -149,15 +147,20 @@ void MainWindow::buildFractionMenu(QMenu* options) {
 // window's settings as they then stand.
 void MainWindow::buildPages() {
     for (const PageEntry& entry : pageRegistry()) {
-        pageControl_->addPage(
-            toQString(entry.name), toQString(entry.caption), entry.tabShown,
-            [this, make = entry.make] {
-                const PageContext context{
-                    platform_, separators_, materials_, windowTitle(), fractionResolution_, [this] {
-                        close();
-                    }};
-                return make(context);
-            });
+        pageControl_->addPage(toQString(entry.name), toQString(entry.caption), entry.tabShown,
+                              [this, make = entry.make] {
+                                  const PageContext context{
+                                      .platform = platform_,
+                                      .separators = separators_,
+                                      .materials = materials_,
+                                      .windowCaption = windowTitle(),
+                                      .fractionResolution = fractionResolution_,
+                                      .firstPageWidth =
+                                          pageControl_->pageWidth(kInitialClientWidth),
+                                      .closeWindow = [this] { close(); },
+                                  };
+                                  return make(context);
+                              });
     }
     pageControl_->setActiveIndex(0);
 }
@@ -268,19 +271,16 @@ void MainWindow::chooseFractionResolution(int resolution) {
     fractionResolution_ = resolution;
     // A page not made yet is made with the choice as it then stands.
     for (int i = 0; i < pageControl_->pageCount(); ++i)
-        if (auto* convert = qobject_cast<ConvertPage*>(pageControl_->builtPage(i)))
-            convert->setFractionResolution(resolution);
+        if (auto* listener = dynamic_cast<SettingsListener*>(pageControl_->builtPage(i)))
+            listener->fractionResolutionChanged(resolution);
 }
 
 // The weight pages and the turning page read the density. The one on display is
 // worked out afresh when the density changes and when it comes into view, so what it
 // shows and what its copy buttons copy always belong to the material in use.
 void MainWindow::recalculateShownPage() {
-    QWidget* shown = pageControl_->activePage();
-    if (auto* page = qobject_cast<WeightPage*>(shown))
-        page->recalculate();
-    else if (auto* turning = qobject_cast<TurningPage*>(shown))
-        turning->followDensity();
+    if (auto* listener = dynamic_cast<SettingsListener*>(pageControl_->activePage()))
+        listener->densityChanged();
 }
 
 bool MainWindow::showPage(const QString& captionOrName) {

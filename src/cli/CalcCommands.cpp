@@ -41,7 +41,7 @@ std::vector<CaptionedText> weigh(const CalcArguments& arguments, double density,
     const CalcShape* shape = findShape(arguments.command);
     if (arguments.command == "polygon") {
         shape = operands.empty() ? nullptr : findShape(operands.front());
-        if (!shape || shape->polygonShape.empty())
+        if (!shape || shape->page != WeightShape::Polygon)
             throw usageError("Usage: kelvane-calc polygon SHAPE ACROSS_FLATS LENGTH [QUANTITY]; "
                              "SHAPE is hexagon, octagon, square, decagon or triangle");
         operands.erase(operands.begin());

@@ -15,12 +15,12 @@ namespace kelvane {
 // column, the weight page that weighs it (with the polygon page's shape), and the
 // names of that page's boxes in tab order, which are also the batch's column names.
 struct CalcShape {
-    std::string_view name;
-    WeightShape page; // the weight page that weighs it
-    std::string_view polygonShape;
-    std::vector<std::string_view> inputs;
-    std::size_t lengthInput;   // the box of the piece's length (the plate's first box)
-    std::size_t quantityInput; // the last box
+    std::string_view name{};
+    WeightShape page = WeightShape::Round;             // the weight page that weighs it
+    PolygonShape polygonShape = PolygonShape::Hexagon; // only the polygon page uses it
+    std::vector<std::string_view> inputs{};
+    std::size_t lengthInput = 0;   // the box of the piece's length (the plate's first box)
+    std::size_t quantityInput = 0; // the last box
 };
 
 // round, hexagon, octagon, square, decagon, triangle, flat, plate, tube, hollow.

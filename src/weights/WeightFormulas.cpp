@@ -61,16 +61,16 @@ WeightResults calcRound(const WeightInputs& inputs) {
     return weighPieces(kgm, {pieceWeight(kgm, length)}, qty);
 }
 
-int polygonSides(std::string_view shape) {
-    for (const PolygonShape& known : kPolygonShapes)
-        if (known.name == shape)
-            return known.sides;
-    return 0;
+const PolygonShapeDefinition& polygonShapeDefinition(PolygonShape shape) {
+    for (const PolygonShapeDefinition& known : kPolygonShapes)
+        if (known.shape == shape)
+            return known;
+    return kPolygonShapes.front();
 }
 
 WeightResults calcPolygon(const WeightInputs& inputs) {
     const auto [acrossFlats, length, qty] = boxValues<3>(inputs);
-    const int sides = polygonSides(inputs.shape);
+    const int sides = polygonShapeDefinition(inputs.shape).sides;
     double kgm = 0;
     double machiningDiameter = 0;
     if (acrossFlats != 0 && sides != 0) {

@@ -34,37 +34,40 @@ struct WeightResults {
     std::optional<BoxNote> note;
 };
 
+// The shapes of the polygon page, in the order of its shape box.
+enum class PolygonShape { Hexagon, Octagon, Square, Decagon, Triangle };
+
+// A polygon shape with the name its shape box shows and its number of sides.
+struct PolygonShapeDefinition {
+    PolygonShape shape;
+    std::string_view name;
+    int sides;
+};
+inline constexpr std::array<PolygonShapeDefinition, 5> kPolygonShapes = {{
+    {.shape = PolygonShape::Hexagon, .name = "Hexagon", .sides = 6},
+    {.shape = PolygonShape::Octagon, .name = "Octagon", .sides = 8},
+    {.shape = PolygonShape::Square, .name = "Square", .sides = 4},
+    {.shape = PolygonShape::Decagon, .name = "Decagon", .sides = 10},
+    {.shape = PolygonShape::Triangle, .name = "Triangle", .sides = 3},
+}};
+
+// The definition of a shape: its name and number of sides.
+const PolygonShapeDefinition& polygonShapeDefinition(PolygonShape shape);
+
 // The inputs of one recalculation: the page's box values in tab order, the
-// density in use (g/cm³) and, on the polygon page, the shape box's text.
+// density in use (g/cm³) and, on the polygon page, the shape chosen.
 struct WeightInputs {
     std::span<const double> values;
     double density = 0;
-    std::string_view shape;
+    PolygonShape shape = PolygonShape::Hexagon;
 };
 
 // Round bar from RDia, RLength, RQty.
 WeightResults calcRound(const WeightInputs& inputs);
 
-// A shape of the polygon page and its number of sides, in the order of the shape box.
-struct PolygonShape {
-    std::string_view name;
-    int sides;
-};
-inline constexpr std::array<PolygonShape, 5> kPolygonShapes = {{
-    {"Hexagon", 6},
-    {"Octagon", 8},
-    {"Square", 4},
-    {"Decagon", 10},
-    {"Triangle", 3},
-}};
-
-// The number of sides of the shape box's text, compared exactly; 0 for a text that
-// names none of the shapes.
-int polygonSides(std::string_view shape);
-
-// Regular polygonal bar from PAF (across flats), PLength, PQty and the shape box's
-// text. The machining diameter is the circle through the corners, 0 whenever the
-// weight per metre is 0. A text that names no shape gives zero results.
+// Regular polygonal bar from PAF (across flats), PLength, PQty and the shape chosen.
+// The machining diameter is the circle through the corners, 0 whenever the weight per
+// metre is 0.
 WeightResults calcPolygon(const WeightInputs& inputs);
 
 // Rectangular bar from BWidth, BThickness, BLength, BQty. The machining diameter is

@@ -1,6 +1,5 @@
 #include "weights/WeightPage.h"
 
-#include "common/NumberEntry.h"
 #include "materials/MaterialState.h"
 #include "platform/Platform.h"
 #include "platform/QtText.h"
@@ -25,7 +24,7 @@ WeightPage::WeightPage(const WeightPageDefinition& definition, const PageContext
     , platform_(context.platform)
     , separators_(context.separators)
     , materials_(context.materials)
-    , scaffold_(*this, separators_) {
+    , scaffold_(*this, context) {
     scaffold_.addHeading(kDimensionsHeading);
     buildEntryRow();
     buildResultRow();
@@ -42,14 +41,14 @@ void WeightPage::buildEntryRow() {
         if (i > 0)
             grid.addWidget(scaffold_.label("X"), 2, column++, Qt::AlignCenter);
         const auto& box = definition.boxes[i];
-        QLineEdit* edit = scaffold_.numberBox(box.objectName, box.caption);
+        QLineEdit* edit = scaffold_.numberBox(box.objectName, box.caption,
+                                              [this, i](double value) { boxChanged(i, value); });
         // Every box is as wide as about a dozen digits, whatever the font's size; ten
         // where a page has five boxes, so that its row fits the window's first width.
         const int digits = definition.boxes.size() > 4 ? 10 : 12;
         edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0")) * digits);
         grid.addWidget(scaffold_.label(box.caption), 1, column);
         grid.addWidget(edit, 2, column++);
-        connect(edit, &QLineEdit::textChanged, this, [this, i] { boxChanged(i); });
         boxes_.push_back(edit);
     }
     for (std::size_t i = 1; i < boxes_.size(); ++i)
@@ -59,8 +58,8 @@ void WeightPage::buildEntryRow() {
         shapeBox_ = new QComboBox(this);
         shapeBox_->setObjectName(toQString(definition.shapeBoxName));
         shapeBox_->setAccessibleName(toQString(definition.shapeBoxCaption));
-        for (const auto shape : definition.shapes)
-            shapeBox_->addItem(toQString(shape));
+        for (const PolygonShapeDefinition& shape : definition.shapes)
+            shapeBox_->addItem(toQString(shape.name));
         shapeBox_->setFocusPolicy(Qt::ClickFocus); // no tab stop
         grid.addWidget(scaffold_.label(definition.shapeBoxCaption), 1, column);
         grid.addWidget(shapeBox_, 2, column++);
@@ -79,10 +78,8 @@ void WeightPage::buildResultRow() {
     grid.setRowMinimumHeight(3, 18);
     // The results have columns of their own, a third of the page each, so a result
     // growing wide never moves the entry boxes above it.
-    auto* results = new QGridLayout;
-    results->setContentsMargins(0, 0, 0, 0);
+    QGridLayout* results = scaffold_.addWidthBlock(4, 2);
     results->setHorizontalSpacing(12);
-    grid.addLayout(results, 4, 0, 2, -1);
     for (std::size_t i = 0; i < definition.results.size(); ++i) {
         const auto& result = definition.results[i];
         const int column = static_cast<int>(i);
@@ -123,14 +120,18 @@ void WeightPage::buildMachiningRow() {
     grid.addLayout(row, 7, 0, 1, -1);
 }
 
-void WeightPage::boxChanged(std::size_t box) {
-    model_.storeValue(box, parseEditValue(boxes_[box]->text().toStdString(), separators_));
+void WeightPage::boxChanged(std::size_t box, double value) {
+    model_.storeValue(box, value);
     recalculate();
 }
 
 void WeightPage::recalculate() {
-    const std::string shape = shapeBox_ ? shapeBox_->currentText().toStdString() : std::string();
-    model_.recalculate(materials_.currentDensity(), shape);
+    // The shape box lists the definition's shapes in order.
+    if (shapeBox_)
+        model_.storeShape(model_.definition()
+                              .shapes.at(static_cast<std::size_t>(shapeBox_->currentIndex()))
+                              .shape);
+    model_.recalculate(materials_.currentDensity());
     showTexts();
 }
 

@@ -86,7 +86,7 @@ protected:
         std::vector<std::string> arguments = chooseMaterial(random);
         arguments.push_back(command);
         if (!page.shapes.empty()) {
-            const std::string shape(page.shapes[random() % page.shapes.size()]);
+            const std::string shape(page.shapes[random() % page.shapes.size()].name);
             send(R"(["select",)" + quoted(std::string(page.shapeBoxName)) + "," + quoted(shape) +
                  "]");
             arguments.push_back(shape); // the program reads the shape in any case
