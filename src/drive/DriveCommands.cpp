@@ -11,6 +11,7 @@
 #include "drive/DriveInput.h"
 #include "drive/DriveLayout.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QJsonObject>
@@ -103,6 +104,14 @@ QJsonValue DriveSession::run(const QString& command, const QJsonArray& arguments
          [](DriveSession& s, const QJsonArray& a) {
              return s.select(a);
          }},
+        {"edit", true,
+         [](DriveSession& s, const QJsonArray& a) {
+             return s.cell(a, true);
+         }},
+        {"current", true,
+         [](DriveSession& s, const QJsonArray& a) {
+             return s.cell(a, false);
+         }},
         {"get", true,
          [](DriveSession& s, const QJsonArray& a) -> QJsonValue {
              return describeControl(s.control(a, 1));
@@ -140,8 +149,8 @@ QJsonValue DriveSession::run(const QString& command, const QJsonArray& arguments
              return namedControls(s.window_->pageControl().activePage());
          }},
         {"layout", true,
-         [](DriveSession& s, const QJsonArray&) {
-             return s.layout();
+         [](DriveSession& s, const QJsonArray& a) {
+             return a.size() > 1 ? s.windowLayout(a) : s.layout();
          }},
         {"screenshot", true,
          [](DriveSession& s, const QJsonArray& a) {
@@ -226,8 +235,29 @@ QJsonValue DriveSession::select(const QJsonArray& arguments) {
 }
 
 QJsonValue DriveSession::resize(const QJsonArray& arguments) {
-    mainWindow().resize(numberArgument(arguments, 1), numberArgument(arguments, 2));
+    QWidget* window = arguments.size() > 3 ? control(arguments, 3) : &mainWindow();
+    window->resize(numberArgument(arguments, 1), numberArgument(arguments, 2));
     return QJsonValue::Null;
+}
+
+QJsonValue DriveSession::cell(const QJsonArray& arguments, bool edit) {
+    auto* view = qobject_cast<QAbstractItemView*>(control(arguments, 1));
+    if (!view || !view->model())
+        throw DriveError("not a table: " + textArgument(arguments, 1).toStdString());
+    const QModelIndex index =
+        view->model()->index(numberArgument(arguments, 2), numberArgument(arguments, 3));
+    if (!index.isValid())
+        throw DriveError("no such cell");
+    view->setCurrentIndex(index);
+    // The text goes in as the cell's editor would hand it over when typed.
+    if (edit && !view->model()->setData(index, textArgument(arguments, 4), Qt::EditRole))
+        throw DriveError("the cell cannot be edited");
+    return QJsonValue::Null;
+}
+
+QJsonValue DriveSession::windowLayout(const QJsonArray& arguments) {
+    QWidget* window = control(arguments, 1);
+    return QJsonObject{{"window", geometryOf(window)}, {"controls", pageLayout(window)}};
 }
 
 QJsonValue DriveSession::wait(const QJsonArray& arguments) {

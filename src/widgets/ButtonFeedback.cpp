@@ -1,7 +1,9 @@
 #include "widgets/ButtonFeedback.h"
 
 #include <QEvent>
+#include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolTip>
 
 namespace kelvane {
@@ -36,9 +38,24 @@ void raiseOnHover(QPushButton* button) {
 }
 
 void confirmCopy(QPushButton* button, const QString& copiedText) {
+    const QString confirmation = QStringLiteral("Copied ") + copiedText;
     const QPoint below = button->mapToGlobal(QPoint(0, button->height()));
-    QToolTip::showText(below, QStringLiteral("Copied ") + copiedText, button, QRect(),
-                       kConfirmationTime);
+    QToolTip::showText(below, confirmation, button, QRect(), kConfirmationTime);
+
+    // The button's own description comes back once the confirmation is over, unless
+    // a later copy has put up a confirmation of its own.
+    const char* kOwnDescription = "kelvaneOwnDescription";
+    if (!button->property(kOwnDescription).isValid())
+        button->setProperty(kOwnDescription, button->accessibleDescription());
+    button->setAccessibleDescription(confirmation);
+    QTimer::singleShot(kConfirmationTime, button,
+                       [button = QPointer<QPushButton>(button), confirmation, kOwnDescription] {
+                           if (!button || button->accessibleDescription() != confirmation)
+                               return;
+                           button->setAccessibleDescription(
+                               button->property(kOwnDescription).toString());
+                           button->setProperty(kOwnDescription, QVariant());
+                       });
 }
 
 } // namespace kelvane

@@ -155,6 +155,25 @@ TEST_F(CalcTest, TableErrorsAndFavouriteAsAtStartUp) {
     EXPECT_EQ(result.out.substr(0, 25), "Weight per Metre: 3.44 kg");
 }
 
+TEST_F(CalcTest, AnInstalledCopyReadsTheTableTheUserEdited) {
+    // The program's folder cannot be written and holds no table; the window saved the
+    // user's edited table in the user's data folder.
+#ifdef _WIN32
+    const char* userFolder = "home/Kelvane";
+#else
+    const char* userFolder = "home/kelvane";
+#endif
+    std::filesystem::create_directories(folder_ / userFolder);
+    writeFile(std::string(userFolder) + "/Density_Plastics.csv", "PEEK,1.32\r\n");
+    std::istringstream in;
+    std::ostringstream out;
+    std::ostringstream err;
+    const CalcEnvironment environment{path("missing/bin/"), path("home"), Separators{".", ""}};
+    EXPECT_EQ(runCalc({"--json", "round", "50", "1000"}, environment, in, out, err), 0)
+        << err.str();
+    EXPECT_EQ(out.str().rfind(R"({"material":"PEEK","density":1.5,)", 0), 0u) << out.str();
+}
+
 // length-for and cut, with the figures worked out here:
 // flat 40 × 25 at 8: 40 × 25 × 8 / 1000 = 8 kg/m, so 1 kg is 125 mm;
 // round 100 at 8: π × 50² × 8 / 1000 = 62.831853 kg/m, so 10 kg is 159.15494 mm;

@@ -1,4 +1,4 @@
-#include "materials/AccessKeys.h"
+#include "common/AccessKeys.h"
 #include "materials/DensityTable.h"
 #include "materials/NameEncoding.h"
 
@@ -49,7 +49,7 @@ TEST(AccessKeysTest, TheUserGuideCountsTheShippedTablesKeys) {
     const auto table =
         parseDensityTable(readAll(sourceDir + "/Data/Density_Plastics.csv"), Separators{});
     ASSERT_FALSE(table.error.has_value());
-    AccessKeys keys;
+    AccessKeys keys(kMaterialMenuOwnKeys);
     std::size_t keyed = 0;
     for (const MaterialEntry& material : table.materials)
         if (keys.caption(displayText(material.name)).find('&') != std::string::npos)
