@@ -16,7 +16,6 @@
 #include <QComboBox>
 #include <QJsonObject>
 #include <QLineEdit>
-#include <QTest>
 #include <QToolTip>
 
 namespace kelvane {
@@ -261,9 +260,7 @@ QJsonValue DriveSession::windowLayout(const QJsonArray& arguments) {
 }
 
 QJsonValue DriveSession::wait(const QJsonArray& arguments) {
-    // Lets the program run for that many milliseconds: timers fire, input from the
-    // display is handled.
-    QTest::qWait(numberArgument(arguments, 1));
+    runEventsFor(numberArgument(arguments, 1));
     return QJsonValue::Null;
 }
 
