@@ -7,6 +7,7 @@
 #include "platform/ErrorReport.h"
 #include "platform/Platform.h"
 #include "platform/QtText.h"
+#include "widgets/PlainLabel.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
