@@ -2,8 +2,8 @@
 
 #include "app/MaterialTableModel.h"
 #include "common/KelvaneError.h"
-#include "materials/MaterialState.h"
 #include "common/TextFile.h"
+#include "materials/MaterialState.h"
 #include "platform/ErrorReport.h"
 #include "platform/Platform.h"
 #include "platform/QtText.h"

@@ -1,8 +1,8 @@
 #include "materials/MaterialTableEdit.h"
 
 #include "common/NumberText.h"
-#include "materials/NameEncoding.h"
 #include "common/TextFile.h"
+#include "materials/NameEncoding.h"
 
 #include <algorithm>
 #include <functional>

@@ -12,6 +12,19 @@ namespace {
 
 using FeedbackTest = DriveTest;
 
+TEST_F(FeedbackTest, FlatButtonsShowTheirFaceOnlyUnderTheMouse) {
+    start();
+    for (const char* button : {"RClearButton", "RKGMCopyBtn"}) {
+        SCOPED_TRACE(button);
+        const std::string name = quoted(button);
+        EXPECT_TRUE(value(R"(["get",)" + name + "]").toObject()["flat"].toBool());
+        send(R"(["hover",)" + name + "]");
+        EXPECT_FALSE(value(R"(["get",)" + name + "]").toObject()["flat"].toBool());
+        send(R"(["leave",)" + name + "]");
+        EXPECT_TRUE(value(R"(["get",)" + name + "]").toObject()["flat"].toBool());
+    }
+}
+
 TEST_F(FeedbackTest, CopyIsConfirmedAtTheButtonForAboutASecond) {
     start();
     send(R"(["type","50\r1000\r2"])");
@@ -63,19 +76,6 @@ TEST_F(FeedbackTest, TypingInABoxBroughtIntoViewReplacesItsValue) {
     EXPECT_EQ(text("RDiaEdit"), "33");
     EXPECT_EQ(text("RLengthEdit"), "4");
     EXPECT_EQ(text("RQtyEdit"), "7");
-}
-
-TEST_F(FeedbackTest, FlatButtonsShowTheirFaceOnlyUnderTheMouse) {
-    start();
-    for (const char* button : {"RClearButton", "RKGMCopyBtn"}) {
-        SCOPED_TRACE(button);
-        const std::string name = quoted(button);
-        EXPECT_TRUE(value(R"(["get",)" + name + "]").toObject()["flat"].toBool());
-        send(R"(["hover",)" + name + "]");
-        EXPECT_FALSE(value(R"(["get",)" + name + "]").toObject()["flat"].toBool());
-        send(R"(["leave",)" + name + "]");
-        EXPECT_TRUE(value(R"(["get",)" + name + "]").toObject()["flat"].toBool());
-    }
 }
 
 TEST_F(FeedbackTest, MaterialNameTooLongForItsPanelEndsInAnEllipsis) {
