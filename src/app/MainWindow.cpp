@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/AboutBox.h"
+#include "app/LanguageMenu.h"
 #include "app/MaterialFinderDialog.h"
 #include "app/MaterialTableDialog.h"
 #include "app/MenuEntryAccessible.h"
@@ -9,12 +10,15 @@
 #include "app/PageRegistry.h"
 #include "app/StatusBar.h"
 #include "common/TextFile.h"
+#include "common/TextMark.h"
 #include "materials/Favourite.h"
 #include "materials/MaterialFinder.h"
 #include "materials/NameEncoding.h"
 #include "platform/ErrorReport.h"
 #include "platform/Platform.h"
 #include "platform/QtText.h"
+#include "platform/ShownText.h"
+#include "platform/Translations.h"
 #include "widgets/DeferredFileIcon.h"
 #include "widgets/PageContext.h"
 #include "widgets/SettingsListener.h"
@@ -42,7 +46,7 @@ constexpr int kInitialClientWidth = 579;
 
 // Material > Edit Materials…: its access key is kept from every material's entry
 // (kMaterialMenuOwnKeys).
-const QString kEditMaterialsCaption = QStringLiteral("&Edit Materials\u2026");
+constexpr const char* kEditMaterialsCaption = QT_TRANSLATE_NOOP("Kelvane", "&Edit Materials…");
 constexpr int kPageControlHeight = 429;
 
 // The Options > Fractions entries: the resolution each chooses.
@@ -52,8 +56,8 @@ struct FractionEntry {
     int resolution;
 };
 constexpr FractionEntry kFractionEntries[] = {
-    {"F32", "Nearest 1/32\"", 32},
-    {"F64", "Nearest 1/64\"", 64},
+    {"F32", QT_TRANSLATE_NOOP("Kelvane", "Nearest 1/32\""), 32},
+    {"F64", QT_TRANSLATE_NOOP("Kelvane", "Nearest 1/64\""), 64},
 };
 
 // The Options > Units entries: the units each chooses.
@@ -63,9 +67,34 @@ struct UnitsEntry {
     Units units;
 };
 constexpr UnitsEntry kUnitsEntries[] = {
-    {"UnitsMetric", "&Millimetres and Kilograms", Units::Metric},
-    {"UnitsImperial", "&Inches and Pounds", Units::Imperial},
+    {"UnitsMetric", QT_TRANSLATE_NOOP("Kelvane", "&Millimetres and Kilograms"), Units::Metric},
+    {"UnitsImperial", QT_TRANSLATE_NOOP("Kelvane", "&Inches and Pounds"), Units::Imperial},
 };
+
+// A menu's title or an entry's caption, in the language in use and retranslated.
+QMenu* addShownMenu(QWidget* bar, QMenu* parentMenu, const char* english) {
+    QMenu* menu = parentMenu ? parentMenu->addMenu(QString())
+                             : static_cast<QMenuBar*>(bar)->addMenu(QString());
+    showText(menu, "title", english);
+    return menu;
+}
+
+QAction* addShownAction(QMenu* menu, const char* english, const QString& keys = {}) {
+    QAction* entry = menu->addAction(QString());
+    showText(entry, "text", english);
+    // The keys after a tab stay as they are: the remembered text is the caption alone.
+    if (!keys.isEmpty())
+        entry->setText(entry->text() + keys);
+    return entry;
+}
+
+// The access key of a caption's "&", which the Material menu's entries leave free.
+std::string accessKeyOf(const QString& caption) {
+    const auto marker = caption.indexOf(QLatin1Char('&'));
+    if (marker < 0 || marker + 1 >= caption.size())
+        return {};
+    return caption.mid(marker + 1, 1).toStdString();
+}
 
 } // namespace
 
@@ -75,7 +104,8 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     , separators_(platform.separators())
     , pageControl_(new PageControl)
     , statusBar_(new StatusBar)
-    , accessKeys_(kMaterialMenuOwnKeys) {
+    , accessKeys_(kMaterialMenuOwnKeys)
+    , translations_(new Translations(this)) {
     setObjectName(QStringLiteral("MainForm"));
     registerProgramIcons();
     // The sizes are decoded only when the desktop or the About box first asks for one.
@@ -112,14 +142,14 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::buildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = addShownMenu(menuBar(), nullptr, QT_TRANSLATE_NOOP("Kelvane", "&File"));
     file->setObjectName(QStringLiteral("File1"));
     buildKeyEntries(file);
-    QAction* exit = file->addAction(QStringLiteral("E&xit"));
+    QAction* exit = addShownAction(file, QT_TRANSLATE_NOOP("Kelvane", "E&xit"));
     exit->setObjectName(QStringLiteral("FileExit1"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
-    materialMenu_ = menuBar()->addMenu(QStringLiteral("&Material"));
+    materialMenu_ = addShownMenu(menuBar(), nullptr, QT_TRANSLATE_NOOP("Kelvane", "&Material"));
     materialMenu_->setObjectName(QStringLiteral("Material1"));
     materialEntries_ = new QActionGroup(this);
     materialEntries_->setExclusive(true);
@@ -127,13 +157,14 @@ void MainWindow::buildMenus() {
     connect(materialMenu_, &QMenu::aboutToShow, this, &MainWindow::buildMaterialMenu);
     // Reachable also when no material was read, so that a broken table can be repaired.
     editMaterialsSeparator_ = materialMenu_->addSeparator();
-    editMaterials_ = materialMenu_->addAction(kEditMaterialsCaption);
+    editMaterials_ = addShownAction(materialMenu_, kEditMaterialsCaption);
     editMaterials_->setObjectName(QStringLiteral("EditMaterials1"));
     connect(editMaterials_, &QAction::triggered, this, &MainWindow::openMaterialTable);
 
-    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    QMenu* options = addShownMenu(menuBar(), nullptr, QT_TRANSLATE_NOOP("Kelvane", "&Options"));
     options->setObjectName(QStringLiteral("Options1"));
-    commercialRoundingAction_ = options->addAction(QStringLiteral("&Commercial Rounding"));
+    commercialRoundingAction_ =
+        addShownAction(options, QT_TRANSLATE_NOOP("Kelvane", "&Commercial Rounding"));
     commercialRoundingAction_->setObjectName(QStringLiteral("CommercialRounding1"));
     commercialRoundingAction_->setCheckable(true);
     commercialRoundingAction_->setChecked(true);
@@ -142,10 +173,12 @@ void MainWindow::buildMenus() {
 
     buildFractionMenu(options);
     buildUnitsMenu(options);
+    languageEntries_ = addLanguageMenu(*options, settings_.language,
+                                       [this](const std::string& code) { chooseLanguage(code); });
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = addShownMenu(menuBar(), nullptr, QT_TRANSLATE_NOOP("Kelvane", "&Help"));
     help->setObjectName(QStringLiteral("Help1"));
-    QAction* about = help->addAction(QStringLiteral("&About"));
+    QAction* about = addShownAction(help, QT_TRANSLATE_NOOP("Kelvane", "&About"));
     about->setObjectName(QStringLiteral("About1"));
     connect(about, &QAction::triggered, this, &MainWindow::showAboutBox);
 }
@@ -156,7 +189,7 @@ void MainWindow::buildMenus() {
 // every form a keyboard sends them (addPageKeys); their entries show the keys after
 // a tab in the caption, so that no second shortcut makes the keys ambiguous.
 void MainWindow::buildKeyEntries(QMenu* file) {
-    QAction* find = file->addAction(QStringLiteral("&Find Material…"));
+    QAction* find = addShownAction(file, QT_TRANSLATE_NOOP("Kelvane", "&Find Material…"));
     find->setObjectName(QStringLiteral("FindMaterial1"));
     find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     connect(find, &QAction::triggered, this, &MainWindow::openMaterialFinder);
@@ -164,12 +197,12 @@ void MainWindow::buildKeyEntries(QMenu* file) {
     const auto keys = [](QKeySequence sequence) {
         return QLatin1Char('\t') + sequence.toString(QKeySequence::NativeText);
     };
-    QAction* next =
-        file->addAction(QStringLiteral("&Next Page") + keys(QKeySequence(Qt::CTRL | Qt::Key_Tab)));
+    QAction* next = addShownAction(file, QT_TRANSLATE_NOOP("Kelvane", "&Next Page"),
+                                   keys(QKeySequence(Qt::CTRL | Qt::Key_Tab)));
     next->setObjectName(QStringLiteral("NextPage1"));
     connect(next, &QAction::triggered, this, [this] { pageControl_->stepTab(+1); });
-    QAction* previous = file->addAction(QStringLiteral("&Previous Page") +
-                                        keys(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)));
+    QAction* previous = addShownAction(file, QT_TRANSLATE_NOOP("Kelvane", "&Previous Page"),
+                                       keys(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)));
     previous->setObjectName(QStringLiteral("PreviousPage1"));
     connect(previous, &QAction::triggered, this, [this] { pageControl_->stepTab(-1); });
     file->addSeparator();
@@ -177,11 +210,11 @@ void MainWindow::buildKeyEntries(QMenu* file) {
 
 // Options > Fractions: the nearest 1/32" (the first state) or 1/64" for metric entries.
 void MainWindow::buildFractionMenu(QMenu* options) {
-    QMenu* fractions = options->addMenu(QStringLiteral("Fractions"));
+    QMenu* fractions = addShownMenu(this, options, QT_TRANSLATE_NOOP("Kelvane", "Fractions"));
     fractions->setObjectName(QStringLiteral("Options21"));
     auto* fractionGroup = new QActionGroup(this);
     for (const FractionEntry& choice : kFractionEntries) {
-        QAction* entry = fractions->addAction(QString::fromLatin1(choice.caption));
+        QAction* entry = addShownAction(fractions, choice.caption);
         entry->setObjectName(QString::fromLatin1(choice.name));
         entry->setCheckable(true);
         entry->setChecked(choice.resolution == fractionResolution_);
@@ -194,11 +227,11 @@ void MainWindow::buildFractionMenu(QMenu* options) {
 // Options > Units: millimetres and kilograms (the first state) or inches and pounds,
 // kept between runs in the settings file.
 void MainWindow::buildUnitsMenu(QMenu* options) {
-    QMenu* units = options->addMenu(QStringLiteral("&Units"));
+    QMenu* units = addShownMenu(this, options, QT_TRANSLATE_NOOP("Kelvane", "&Units"));
     units->setObjectName(QStringLiteral("UnitsMenu"));
     unitsEntries_ = new QActionGroup(this);
     for (const UnitsEntry& choice : kUnitsEntries) {
-        QAction* entry = units->addAction(QString::fromLatin1(choice.caption));
+        QAction* entry = addShownAction(units, choice.caption);
         entry->setObjectName(QString::fromLatin1(choice.name));
         entry->setCheckable(true);
         entry->setChecked(choice.units == settings_.units);
@@ -247,6 +280,8 @@ void MainWindow::startUp() {
     settings_ = readSettings(platform_.programDir(), platform_.userDataDir());
     for (QAction* entry : unitsEntries_->actions())
         entry->setChecked(entry->data().toInt() == static_cast<int>(settings_.units));
+    checkLanguageEntry(*languageEntries_, settings_.language);
+    showLanguage();
 
     showPage(QStringLiteral("Round"));
 
@@ -300,9 +335,9 @@ void MainWindow::buildMaterialMenu() {
 }
 
 void MainWindow::showMaterialPanels() {
-    statusBar_->setPanelText(0, QString::fromStdString(materials_.materialPanelText()));
-    statusBar_->setPanelText(1, QString::fromStdString(materials_.densityPanelText(separators_)));
-    statusBar_->setPanelText(2, QString::fromStdString(materials_.roundingPanelText()));
+    statusBar_->setPanelText(0, shownText(materials_.materialPanelText()));
+    statusBar_->setPanelText(1, shownText(materials_.densityPanelText(separators_)));
+    statusBar_->setPanelText(2, shownText(materials_.roundingPanelText()));
     statusBar_->lamp().setLit(materials_.roundingOn());
     commercialRoundingAction_->setChecked(materials_.roundingOn());
 }
@@ -368,7 +403,7 @@ void MainWindow::applyMaterialTable(std::vector<MaterialEntry> table, std::size_
     const QList<QAction*> entries = materialEntries_->actions();
     for (auto i = entries.size(); i-- > static_cast<qsizetype>(materials_.table().size());)
         delete entries[i];
-    accessKeys_ = AccessKeys(kMaterialMenuOwnKeys);
+    accessKeys_ = AccessKeys(accessKeyOf(editMaterials_->text()));
     freshEntries_ = 0;
     finder_.reset();
     chooseMaterial(inUse);
@@ -406,9 +441,35 @@ void MainWindow::recalculateShownPage() {
         listener->densityChanged();
 }
 
+void MainWindow::chooseLanguage(const std::string& code) {
+    if (code == settings_.language)
+        return;
+    settings_.language = code;
+    showLanguage();
+    showMaterialPanels();
+    // The choice holds for this run even when it cannot be kept.
+    runReportingErrors(platform_, [&] {
+        saveSettings(platform_.programDir(), settings_, platform_.userDataDir());
+    });
+}
+
+// Every text of the window, its open boxes and its pages made so far in the language
+// chosen; figures and entries stay as they are.
+void MainWindow::showLanguage() {
+    translations_->use(settings_.language, platform_.preferredLanguages());
+    retranslateShownTexts(this);
+    // The Material menu's entries take their access keys afresh when next shown,
+    // leaving the key of Edit Materials… in this language free.
+    accessKeys_ = AccessKeys(accessKeyOf(editMaterials_->text()));
+    freshEntries_ = 0;
+    pageControl_->captionsChanged();
+}
+
 bool MainWindow::showPage(const QString& captionOrName) {
     for (int i = 0; i < pageControl_->pageCount(); ++i) {
-        if (pageControl_->caption(i) == captionOrName || pageControl_->name(i) == captionOrName) {
+        if (pageControl_->caption(i) == captionOrName ||
+            pageControl_->englishCaption(i) == captionOrName ||
+            pageControl_->name(i) == captionOrName) {
             pageControl_->setActiveIndex(i);
             return true;
         }
@@ -439,7 +500,8 @@ bool MainWindow::confirmClose() {
     runReportingErrors(platform_, [&] {
         same = compareFavMat(platform_.programDir(), name, platform_.userDataDir());
     });
-    if (same || !platform_.confirm("Confirm", "Save new Favourite Material?"))
+    if (same || !platform_.confirm(KELVANE_TEXT("Kelvane", "Confirm"),
+                                   KELVANE_TEXT("Kelvane", "Save new Favourite Material?")))
         return true;
     return runReportingErrors(
         platform_, [&] { saveFavMatFile(platform_.programDir(), name, platform_.userDataDir()); });

@@ -1,6 +1,7 @@
 #include "app/MaterialTableModel.h"
 
 #include "platform/QtText.h"
+#include "platform/ShownText.h"
 
 #include <QColor>
 
@@ -95,8 +96,8 @@ Qt::ItemFlags MaterialTableModel::flags(const QModelIndex& index) const {
 
 QVariant MaterialTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
-        return section == kName ? QStringLiteral("Material")
-                                : QStringLiteral("Density (g/cm\u00B3)");
+        return section == kName ? shownText(QT_TRANSLATE_NOOP("Kelvane", "Material"))
+                                : shownText(QT_TRANSLATE_NOOP("Kelvane", "Density (g/cm³)"));
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 

@@ -32,6 +32,9 @@ public:
     Separators separators() const override { return separators_; }
     std::string programDir() const override { return programDir_; }
     std::string userDataDir() const override { return userDataDir_; }
+    // English unless the script chose another language.
+    std::vector<std::string> preferredLanguages() const override { return {language_}; }
+    void setLanguage(std::string code) { language_ = std::move(code); }
 
     void queueAnswer(bool yes) { answers_.push_back(yes); }
     void setShellAccepts(bool accepts) { shellAccepts_ = accepts; }
@@ -47,6 +50,7 @@ private:
     bool shellAccepts_ = true;
     std::string clipboard_;
     std::vector<PlatformEvent> events_;
+    std::string language_ = "en";
 };
 
 } // namespace kelvane

@@ -2,9 +2,10 @@
 
 #include "common/FilePath.h"
 #include "common/KelvaneError.h"
+#include "common/Languages.h"
+#include "common/TextFile.h"
 #include "materials/DataFileLocation.h"
 #include "materials/SafeSave.h"
-#include "common/TextFile.h"
 
 #include <algorithm>
 #include <cctype>
@@ -14,6 +15,7 @@ namespace kelvane {
 namespace {
 
 constexpr std::string_view kUnitsKey = "units";
+constexpr std::string_view kLanguageKey = "language";
 
 struct UnitsName {
     Units units;
@@ -75,6 +77,14 @@ Settings parseSettings(std::string_view text) {
         const std::string_view value = trimmed(content.substr(equals + 1));
         if (!isKey(key))
             return true;
+        if (key == kLanguageKey) {
+            // An unknown language, or "system", leaves the choice to the system.
+            std::string code(value);
+            std::transform(code.begin(), code.end(), code.begin(),
+                           [](char c) { return static_cast<char>(std::tolower(c)); });
+            settings.language = isKnownLanguage(code) ? code : std::string();
+            return true;
+        }
         if (key != kUnitsKey) {
             settings.otherLines.emplace_back(content);
             return true;
@@ -94,6 +104,8 @@ std::string settingsText(const Settings& settings) {
         if (known.units == settings.units)
             text += known.name;
     text += "\r\n";
+    if (!settings.language.empty())
+        text += std::string(kLanguageKey) + "=" + settings.language + "\r\n";
     for (const std::string& line : settings.otherLines)
         text += line + "\r\n";
     return text;

@@ -17,6 +17,9 @@ inline constexpr const char* kSettingsFileName = "Settings.txt";
 // does not know keeps its first state.
 struct Settings {
     Units units = Units::Metric; // "units=metric" or "units=imperial"
+    // The language of the window: a code of Languages.h ("language=de"), or empty for
+    // the system's language, which the file leaves out.
+    std::string language;
     // Lines this version does not read (another version's keys, remarks starting with
     // "#"), kept in order so that saving one setting never loses them.
     std::vector<std::string> otherLines;

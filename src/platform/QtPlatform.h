@@ -15,6 +15,7 @@ public:
     Separators separators() const override;
     std::string programDir() const override;
     std::string userDataDir() const override;
+    std::vector<std::string> preferredLanguages() const override;
 };
 
 } // namespace kelvane

@@ -3,6 +3,7 @@
 #include "materials/MaterialState.h"
 #include "platform/Platform.h"
 #include "platform/QtText.h"
+#include "platform/ShownText.h"
 #include "widgets/BoxNote.h"
 #include "widgets/ButtonFeedback.h"
 #include "widgets/CopyButton.h"
@@ -64,9 +65,13 @@ void WeightPage::buildEntryRow() {
         // assistive technology names a drop-down by its current item, labels it.
         shapeBox_->setAccessibleName(toQString(definition.shapeBoxCaption) +
                                      QStringLiteral(" shape"));
+        QStringList shapes;
         for (const PolygonShapeDefinition& shape : definition.shapes)
-            shapeBox_->addItem(toQString(shape.name));
-        QLabel* caption = scaffold_.label("&" + std::string(definition.shapeBoxCaption));
+            shapes << toQString(shape.name);
+        showItems(shapeBox_, shapes);
+        // The caption's access key is the first letter of the caption as shown.
+        QLabel* caption = scaffold_.label({});
+        showText(caption, "text", QLatin1Char('&') + toQString(definition.shapeBoxCaption));
         PageScaffold::tieCaption(caption, shapeBox_);
         grid.addWidget(caption, 1, column);
         grid.addWidget(shapeBox_, 2, column++);
@@ -74,7 +79,8 @@ void WeightPage::buildEntryRow() {
     }
 
     QPushButton* clearButton =
-        makeFlatButton(toQString(definition.clearButtonName), QStringLiteral("&Clear"), this);
+        makeFlatButton(toQString(definition.clearButtonName), QString(), this);
+    showText(clearButton, "text", QT_TRANSLATE_NOOP("Kelvane", "&Clear"));
     grid.addWidget(clearButton, 2, column);
     connect(clearButton, &QPushButton::clicked, this, [this] { clear(); });
 }
@@ -147,12 +153,12 @@ void WeightPage::recalculate() {
 
 void WeightPage::showTexts() {
     for (std::size_t i = 0; i < resultLabels_.size(); ++i)
-        resultLabels_[i]->setText(QString::fromStdString(model_.resultText(i, separators_)));
+        showText(resultLabels_[i], "text", model_.resultText(i, separators_));
     if (machiningLabel_)
-        machiningLabel_->setText(QString::fromStdString(model_.machiningText(separators_)));
+        showText(machiningLabel_, "text", model_.machiningText(separators_));
     const auto& note = model_.note();
     for (std::size_t i = 0; i < boxes_.size(); ++i)
-        showBoxNote(*boxes_[i], note && note->box == i ? toQString(note->text) : QString());
+        showBoxNote(*boxes_[i], note && note->box == i ? shownText(note->text) : QString());
 }
 
 void WeightPage::clear() {

@@ -1,5 +1,7 @@
 #include "widgets/ButtonFeedback.h"
 
+#include "platform/ShownText.h"
+
 #include <QEvent>
 #include <QPointer>
 #include <QPushButton>
@@ -38,7 +40,8 @@ void raiseOnHover(QPushButton* button) {
 }
 
 void confirmCopy(QPushButton* button, const QString& copiedText) {
-    const QString confirmation = QStringLiteral("Copied ") + copiedText;
+    const QString confirmation =
+        shownText(QT_TRANSLATE_NOOP("Kelvane", "Copied")) + QLatin1Char(' ') + copiedText;
     const QPoint below = button->mapToGlobal(QPoint(0, button->height()));
     QToolTip::showText(below, confirmation, button, QRect(), kConfirmationTime);
 

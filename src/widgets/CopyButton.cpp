@@ -1,5 +1,6 @@
 #include "widgets/CopyButton.h"
 
+#include "platform/ShownText.h"
 #include "widgets/ButtonFeedback.h"
 
 #include <QIcon>
@@ -48,10 +49,10 @@ QPushButton* makeCopyButton(const QString& objectName, const QString& resultCapt
                             const QString& description, QWidget* parent) {
     QPushButton* button = makeFlatButton(objectName, QString(), parent);
     button->setIcon(copyIcon());
-    button->setAccessibleName(QStringLiteral("Copy ") + resultCaption);
+    showText(button, "accessibleName", QStringLiteral("Copy ") + resultCaption);
     // A picture alone does not say which figure goes to the clipboard.
-    button->setToolTip(description);
-    button->setAccessibleDescription(description);
+    showText(button, "toolTip", description);
+    showText(button, "accessibleDescription", description);
     return button;
 }
 
