@@ -247,6 +247,7 @@ void MainWindow::startUp() {
     settings_ = readSettings(platform_.programDir(), platform_.userDataDir());
     for (QAction* entry : unitsEntries_->actions())
         entry->setChecked(entry->data().toInt() == static_cast<int>(settings_.units));
+    tellUnits();
 
     showPage(QStringLiteral("Round"));
 
@@ -382,20 +383,30 @@ void MainWindow::switchCommercialRounding(bool on) {
 
 void MainWindow::chooseFractionResolution(int resolution) {
     fractionResolution_ = resolution;
-    // A page not made yet is made with the choice as it then stands.
+    tellPagesMade(
+        [resolution](SettingsListener& page) { page.fractionResolutionChanged(resolution); });
+}
+
+// A page not made yet is made with the window's settings as they then stand.
+void MainWindow::tellPagesMade(const std::function<void(SettingsListener&)>& tell) {
     for (int i = 0; i < pageControl_->pageCount(); ++i)
         if (auto* listener = dynamic_cast<SettingsListener*>(pageControl_->builtPage(i)))
-            listener->fractionResolutionChanged(resolution);
+            tell(*listener);
 }
 
 void MainWindow::chooseUnits(Units units) {
     if (units == settings_.units)
         return;
     settings_.units = units;
+    tellUnits();
     // The choice holds for this run even when it cannot be kept.
     runReportingErrors(platform_, [&] {
         saveSettings(platform_.programDir(), settings_, platform_.userDataDir());
     });
+}
+
+void MainWindow::tellUnits() {
+    tellPagesMade([units = settings_.units](SettingsListener& page) { page.unitsChanged(units); });
 }
 
 // The weight pages and the turning page read the density. The one on display is

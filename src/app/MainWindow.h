@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -17,6 +18,7 @@ namespace kelvane {
 
 class MaterialFinder;
 class PageControl;
+class SettingsListener;
 class Platform;
 class StatusBar;
 
@@ -66,6 +68,9 @@ private:
     void switchCommercialRounding(bool on);
     void chooseFractionResolution(int resolution);
     void chooseUnits(Units units);
+    // Tells every page made so far the units in use.
+    void tellUnits();
+    void tellPagesMade(const std::function<void(SettingsListener&)>& tell);
     void showAboutBox();
     bool confirmClose();
     void recalculateShownPage();
