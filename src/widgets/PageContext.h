@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Separators.h"
+#include "common/Units.h"
 
 #include <QString>
 
@@ -21,6 +22,7 @@ struct PageContext {
     int fractionResolution = 32;       // the Options > Fractions choice: 32 or 64
     int firstPageWidth = 0;            // a page's width at the window's first size
     std::function<void()> closeWindow; // the calculator's way to end the program
+    Units units = Units::Metric;       // the Options > Units choice
 };
 
 } // namespace kelvane
