@@ -569,5 +569,145 @@ braucht dieser mindestens einen Durchmesser von:</translation>
         <source>Copied</source>
         <translation>Kopiert:</translation>
     </message>
+    <message>
+        <source>Protocol not recognised for URL</source>
+        <translation>Protokoll nicht erkannt für URL</translation>
+    </message>
+    <message>
+        <source>Commercial rounding lamp</source>
+        <translation>Anzeige kaufmännisch runden</translation>
+    </message>
+    <message>
+        <source>lit</source>
+        <translation>an</translation>
+    </message>
+    <message>
+        <source>dark</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Statusleiste</translation>
+    </message>
+    <message>
+        <source>Floating point division by zero</source>
+        <translation>Gleitkommadivision durch null</translation>
+    </message>
+    <message>
+        <source>Invalid floating point operation</source>
+        <translation>Ungültige Gleitkommaoperation</translation>
+    </message>
+    <message>
+        <source>Floating point overflow</source>
+        <translation>Gleitkommaüberlauf</translation>
+    </message>
+    <message>
+        <source>Memory add</source>
+        <translation>Speicher plus</translation>
+    </message>
+    <message>
+        <source>Memory subtract</source>
+        <translation>Speicher minus</translation>
+    </message>
+    <message>
+        <source>Memory recall</source>
+        <translation>Speicher abrufen</translation>
+    </message>
+    <message>
+        <source>Memory clear</source>
+        <translation>Speicher löschen</translation>
+    </message>
+    <message>
+        <source>Minus</source>
+        <translation>Minus</translation>
+    </message>
+    <message>
+        <source>Plus</source>
+        <translation>Plus</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Mal</translation>
+    </message>
+    <message>
+        <source>Divide</source>
+        <translation>Geteilt</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Prozent</translation>
+    </message>
+    <message>
+        <source>Decimal point</source>
+        <translation>Dezimalzeichen</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Calculator display</source>
+        <translation>Rechneranzeige</translation>
+    </message>
+    <message>
+        <source>Cannot open file</source>
+        <translation>Datei kann nicht geöffnet werden:</translation>
+    </message>
+    <message>
+        <source>Dimension to convert</source>
+        <translation>Umzurechnendes Maß</translation>
+    </message>
+    <message>
+        <source>in millimetres, or in feet and inches</source>
+        <translation>in Millimeter oder in Fuß und Zoll</translation>
+    </message>
+    <message>
+        <source>is not a valid integer value</source>
+        <translation>ist keine gültige ganze Zahl</translation>
+    </message>
+    <message>
+        <source>is not a valid floating point value</source>
+        <translation>ist keine gültige Dezimalzahl</translation>
+    </message>
+    <message>
+        <source>The table&apos;s text cannot hold the character</source>
+        <translation>Der Text der Tabelle kann dieses Zeichen nicht aufnehmen:</translation>
+    </message>
+    <message>
+        <source>The table would read this name back as</source>
+        <translation>Die Tabelle würde diesen Namen zurücklesen als</translation>
+    </message>
+    <message>
+        <source>The density must be a number, such as</source>
+        <translation>Die Dichte muss eine Zahl sein, etwa</translation>
+    </message>
+    <message>
+        <source>Another material has the same name; at start-up the favourite selects the last of them.</source>
+        <translation>Ein anderes Material hat denselben Namen; beim Start wählt der Favorit das letzte davon.</translation>
+    </message>
+    <message>
+        <source>Cannot create file</source>
+        <translation>Datei kann nicht angelegt werden:</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Dateizugriff verweigert</translation>
+    </message>
+    <message>
+        <source>Copy the weight per square foot</source>
+        <translation>Gewicht je Quadratfuß kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the weight per foot</source>
+        <translation>Gewicht je Fuß kopieren</translation>
+    </message>
+    <message>
+        <source>in inches, or feet and inches</source>
+        <translation>in Zoll oder Fuß und Zoll</translation>
+    </message>
+    <message>
+        <source>in millimetres</source>
+        <translation>in Millimeter</translation>
+    </message>
 </context>
 </TS>

@@ -569,5 +569,145 @@ se necesitaría un diámetro mínimo de:</translation>
         <source>Copied</source>
         <translation>Copiado:</translation>
     </message>
+    <message>
+        <source>Protocol not recognised for URL</source>
+        <translation>Protocolo no reconocido para la URL</translation>
+    </message>
+    <message>
+        <source>Commercial rounding lamp</source>
+        <translation>Indicador de redondeo comercial</translation>
+    </message>
+    <message>
+        <source>lit</source>
+        <translation>encendido</translation>
+    </message>
+    <message>
+        <source>dark</source>
+        <translation>apagado</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Barra de estado</translation>
+    </message>
+    <message>
+        <source>Floating point division by zero</source>
+        <translation>División de coma flotante por cero</translation>
+    </message>
+    <message>
+        <source>Invalid floating point operation</source>
+        <translation>Operación de coma flotante no válida</translation>
+    </message>
+    <message>
+        <source>Floating point overflow</source>
+        <translation>Desbordamiento de coma flotante</translation>
+    </message>
+    <message>
+        <source>Memory add</source>
+        <translation>Sumar a memoria</translation>
+    </message>
+    <message>
+        <source>Memory subtract</source>
+        <translation>Restar de memoria</translation>
+    </message>
+    <message>
+        <source>Memory recall</source>
+        <translation>Recuperar memoria</translation>
+    </message>
+    <message>
+        <source>Memory clear</source>
+        <translation>Borrar memoria</translation>
+    </message>
+    <message>
+        <source>Minus</source>
+        <translation>Menos</translation>
+    </message>
+    <message>
+        <source>Plus</source>
+        <translation>Más</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Por</translation>
+    </message>
+    <message>
+        <source>Divide</source>
+        <translation>Entre</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Por ciento</translation>
+    </message>
+    <message>
+        <source>Decimal point</source>
+        <translation>Separador decimal</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Calculator display</source>
+        <translation>Pantalla de la calculadora</translation>
+    </message>
+    <message>
+        <source>Cannot open file</source>
+        <translation>No se puede abrir el archivo</translation>
+    </message>
+    <message>
+        <source>Dimension to convert</source>
+        <translation>Medida a convertir</translation>
+    </message>
+    <message>
+        <source>in millimetres, or in feet and inches</source>
+        <translation>en milímetros, o en pies y pulgadas</translation>
+    </message>
+    <message>
+        <source>is not a valid integer value</source>
+        <translation>no es un número entero válido</translation>
+    </message>
+    <message>
+        <source>is not a valid floating point value</source>
+        <translation>no es un número decimal válido</translation>
+    </message>
+    <message>
+        <source>The table&apos;s text cannot hold the character</source>
+        <translation>El texto de la tabla no puede contener el carácter</translation>
+    </message>
+    <message>
+        <source>The table would read this name back as</source>
+        <translation>La tabla leería este nombre como</translation>
+    </message>
+    <message>
+        <source>The density must be a number, such as</source>
+        <translation>La densidad debe ser un número, como</translation>
+    </message>
+    <message>
+        <source>Another material has the same name; at start-up the favourite selects the last of them.</source>
+        <translation>Otro material tiene el mismo nombre; al iniciar, el favorito elige el último.</translation>
+    </message>
+    <message>
+        <source>Cannot create file</source>
+        <translation>No se puede crear el archivo</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Acceso al archivo denegado</translation>
+    </message>
+    <message>
+        <source>Copy the weight per square foot</source>
+        <translation>Copiar el peso por pie cuadrado</translation>
+    </message>
+    <message>
+        <source>Copy the weight per foot</source>
+        <translation>Copiar el peso por pie</translation>
+    </message>
+    <message>
+        <source>in inches, or feet and inches</source>
+        <translation>en pulgadas, o pies y pulgadas</translation>
+    </message>
+    <message>
+        <source>in millimetres</source>
+        <translation>en milímetros</translation>
+    </message>
 </context>
 </TS>

@@ -569,5 +569,145 @@ il faudrait un diamètre minimal de :</translation>
         <source>Copied</source>
         <translation>Copié :</translation>
     </message>
+    <message>
+        <source>Protocol not recognised for URL</source>
+        <translation>Protocole non reconnu pour l&apos;URL</translation>
+    </message>
+    <message>
+        <source>Commercial rounding lamp</source>
+        <translation>Voyant de l&apos;arrondi commercial</translation>
+    </message>
+    <message>
+        <source>lit</source>
+        <translation>allumé</translation>
+    </message>
+    <message>
+        <source>dark</source>
+        <translation>éteint</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Barre d&apos;état</translation>
+    </message>
+    <message>
+        <source>Floating point division by zero</source>
+        <translation>Division par zéro en virgule flottante</translation>
+    </message>
+    <message>
+        <source>Invalid floating point operation</source>
+        <translation>Opération en virgule flottante non valide</translation>
+    </message>
+    <message>
+        <source>Floating point overflow</source>
+        <translation>Dépassement en virgule flottante</translation>
+    </message>
+    <message>
+        <source>Memory add</source>
+        <translation>Mémoire plus</translation>
+    </message>
+    <message>
+        <source>Memory subtract</source>
+        <translation>Mémoire moins</translation>
+    </message>
+    <message>
+        <source>Memory recall</source>
+        <translation>Rappel mémoire</translation>
+    </message>
+    <message>
+        <source>Memory clear</source>
+        <translation>Effacer la mémoire</translation>
+    </message>
+    <message>
+        <source>Minus</source>
+        <translation>Moins</translation>
+    </message>
+    <message>
+        <source>Plus</source>
+        <translation>Plus</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Fois</translation>
+    </message>
+    <message>
+        <source>Divide</source>
+        <translation>Divisé par</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Pour cent</translation>
+    </message>
+    <message>
+        <source>Decimal point</source>
+        <translation>Virgule décimale</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Calculator display</source>
+        <translation>Affichage de la calculatrice</translation>
+    </message>
+    <message>
+        <source>Cannot open file</source>
+        <translation>Impossible d&apos;ouvrir le fichier</translation>
+    </message>
+    <message>
+        <source>Dimension to convert</source>
+        <translation>Dimension à convertir</translation>
+    </message>
+    <message>
+        <source>in millimetres, or in feet and inches</source>
+        <translation>en millimètres, ou en pieds et pouces</translation>
+    </message>
+    <message>
+        <source>is not a valid integer value</source>
+        <translation>n&apos;est pas un nombre entier valide</translation>
+    </message>
+    <message>
+        <source>is not a valid floating point value</source>
+        <translation>n&apos;est pas un nombre décimal valide</translation>
+    </message>
+    <message>
+        <source>The table&apos;s text cannot hold the character</source>
+        <translation>Le texte de la table ne peut pas contenir le caractère</translation>
+    </message>
+    <message>
+        <source>The table would read this name back as</source>
+        <translation>La table relirait ce nom comme</translation>
+    </message>
+    <message>
+        <source>The density must be a number, such as</source>
+        <translation>La masse volumique doit être un nombre, par exemple</translation>
+    </message>
+    <message>
+        <source>Another material has the same name; at start-up the favourite selects the last of them.</source>
+        <translation>Une autre matière porte le même nom ; au démarrage, la favorite choisit la dernière.</translation>
+    </message>
+    <message>
+        <source>Cannot create file</source>
+        <translation>Impossible de créer le fichier</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Accès au fichier refusé</translation>
+    </message>
+    <message>
+        <source>Copy the weight per square foot</source>
+        <translation>Copier le poids par pied carré</translation>
+    </message>
+    <message>
+        <source>Copy the weight per foot</source>
+        <translation>Copier le poids par pied</translation>
+    </message>
+    <message>
+        <source>in inches, or feet and inches</source>
+        <translation>en pouces, ou en pieds et pouces</translation>
+    </message>
+    <message>
+        <source>in millimetres</source>
+        <translation>en millimètres</translation>
+    </message>
 </context>
 </TS>

@@ -569,5 +569,145 @@ servirebbe un diametro minimo di:</translation>
         <source>Copied</source>
         <translation>Copiato:</translation>
     </message>
+    <message>
+        <source>Protocol not recognised for URL</source>
+        <translation>Protocollo non riconosciuto per l&apos;URL</translation>
+    </message>
+    <message>
+        <source>Commercial rounding lamp</source>
+        <translation>Spia arrotondamento commerciale</translation>
+    </message>
+    <message>
+        <source>lit</source>
+        <translation>accesa</translation>
+    </message>
+    <message>
+        <source>dark</source>
+        <translation>spenta</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Barra di stato</translation>
+    </message>
+    <message>
+        <source>Floating point division by zero</source>
+        <translation>Divisione in virgola mobile per zero</translation>
+    </message>
+    <message>
+        <source>Invalid floating point operation</source>
+        <translation>Operazione in virgola mobile non valida</translation>
+    </message>
+    <message>
+        <source>Floating point overflow</source>
+        <translation>Overflow in virgola mobile</translation>
+    </message>
+    <message>
+        <source>Memory add</source>
+        <translation>Memoria più</translation>
+    </message>
+    <message>
+        <source>Memory subtract</source>
+        <translation>Memoria meno</translation>
+    </message>
+    <message>
+        <source>Memory recall</source>
+        <translation>Richiama memoria</translation>
+    </message>
+    <message>
+        <source>Memory clear</source>
+        <translation>Azzera memoria</translation>
+    </message>
+    <message>
+        <source>Minus</source>
+        <translation>Meno</translation>
+    </message>
+    <message>
+        <source>Plus</source>
+        <translation>Più</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Per</translation>
+    </message>
+    <message>
+        <source>Divide</source>
+        <translation>Diviso</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Percento</translation>
+    </message>
+    <message>
+        <source>Decimal point</source>
+        <translation>Separatore decimale</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Totale</translation>
+    </message>
+    <message>
+        <source>Calculator display</source>
+        <translation>Display della calcolatrice</translation>
+    </message>
+    <message>
+        <source>Cannot open file</source>
+        <translation>Impossibile aprire il file</translation>
+    </message>
+    <message>
+        <source>Dimension to convert</source>
+        <translation>Misura da convertire</translation>
+    </message>
+    <message>
+        <source>in millimetres, or in feet and inches</source>
+        <translation>in millimetri, o in piedi e pollici</translation>
+    </message>
+    <message>
+        <source>is not a valid integer value</source>
+        <translation>non è un numero intero valido</translation>
+    </message>
+    <message>
+        <source>is not a valid floating point value</source>
+        <translation>non è un numero decimale valido</translation>
+    </message>
+    <message>
+        <source>The table&apos;s text cannot hold the character</source>
+        <translation>Il testo della tabella non può contenere il carattere</translation>
+    </message>
+    <message>
+        <source>The table would read this name back as</source>
+        <translation>La tabella rileggerebbe questo nome come</translation>
+    </message>
+    <message>
+        <source>The density must be a number, such as</source>
+        <translation>La densità deve essere un numero, come</translation>
+    </message>
+    <message>
+        <source>Another material has the same name; at start-up the favourite selects the last of them.</source>
+        <translation>Un altro materiale ha lo stesso nome; all&apos;avvio il preferito sceglie l&apos;ultimo.</translation>
+    </message>
+    <message>
+        <source>Cannot create file</source>
+        <translation>Impossibile creare il file</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Accesso al file negato</translation>
+    </message>
+    <message>
+        <source>Copy the weight per square foot</source>
+        <translation>Copia il peso al piede quadrato</translation>
+    </message>
+    <message>
+        <source>Copy the weight per foot</source>
+        <translation>Copia il peso al piede</translation>
+    </message>
+    <message>
+        <source>in inches, or feet and inches</source>
+        <translation>in pollici, o piedi e pollici</translation>
+    </message>
+    <message>
+        <source>in millimetres</source>
+        <translation>in millimetri</translation>
+    </message>
 </context>
 </TS>

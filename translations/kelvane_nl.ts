@@ -569,5 +569,145 @@ is een diameter nodig van minstens:</translation>
         <source>Copied</source>
         <translation>Gekopieerd:</translation>
     </message>
+    <message>
+        <source>Protocol not recognised for URL</source>
+        <translation>Protocol niet herkend voor URL</translation>
+    </message>
+    <message>
+        <source>Commercial rounding lamp</source>
+        <translation>Lampje commercieel afronden</translation>
+    </message>
+    <message>
+        <source>lit</source>
+        <translation>aan</translation>
+    </message>
+    <message>
+        <source>dark</source>
+        <translation>uit</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Statusbalk</translation>
+    </message>
+    <message>
+        <source>Floating point division by zero</source>
+        <translation>Deling door nul met drijvende komma</translation>
+    </message>
+    <message>
+        <source>Invalid floating point operation</source>
+        <translation>Ongeldige bewerking met drijvende komma</translation>
+    </message>
+    <message>
+        <source>Floating point overflow</source>
+        <translation>Overloop met drijvende komma</translation>
+    </message>
+    <message>
+        <source>Memory add</source>
+        <translation>Geheugen optellen</translation>
+    </message>
+    <message>
+        <source>Memory subtract</source>
+        <translation>Geheugen aftrekken</translation>
+    </message>
+    <message>
+        <source>Memory recall</source>
+        <translation>Geheugen oproepen</translation>
+    </message>
+    <message>
+        <source>Memory clear</source>
+        <translation>Geheugen wissen</translation>
+    </message>
+    <message>
+        <source>Minus</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Plus</source>
+        <translation>Plus</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Maal</translation>
+    </message>
+    <message>
+        <source>Divide</source>
+        <translation>Gedeeld door</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Procent</translation>
+    </message>
+    <message>
+        <source>Decimal point</source>
+        <translation>Decimaalteken</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Totaal</translation>
+    </message>
+    <message>
+        <source>Calculator display</source>
+        <translation>Rekenmachinescherm</translation>
+    </message>
+    <message>
+        <source>Cannot open file</source>
+        <translation>Kan bestand niet openen:</translation>
+    </message>
+    <message>
+        <source>Dimension to convert</source>
+        <translation>Om te rekenen maat</translation>
+    </message>
+    <message>
+        <source>in millimetres, or in feet and inches</source>
+        <translation>in millimeters, of in voet en inches</translation>
+    </message>
+    <message>
+        <source>is not a valid integer value</source>
+        <translation>is geen geldig geheel getal</translation>
+    </message>
+    <message>
+        <source>is not a valid floating point value</source>
+        <translation>is geen geldig decimaal getal</translation>
+    </message>
+    <message>
+        <source>The table&apos;s text cannot hold the character</source>
+        <translation>De tekst van de tabel kan dit teken niet bevatten:</translation>
+    </message>
+    <message>
+        <source>The table would read this name back as</source>
+        <translation>De tabel zou deze naam teruglezen als</translation>
+    </message>
+    <message>
+        <source>The density must be a number, such as</source>
+        <translation>De dichtheid moet een getal zijn, zoals</translation>
+    </message>
+    <message>
+        <source>Another material has the same name; at start-up the favourite selects the last of them.</source>
+        <translation>Een ander materiaal heeft dezelfde naam; bij het starten kiest de favoriet de laatste.</translation>
+    </message>
+    <message>
+        <source>Cannot create file</source>
+        <translation>Kan bestand niet aanmaken:</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Toegang tot bestand geweigerd</translation>
+    </message>
+    <message>
+        <source>Copy the weight per square foot</source>
+        <translation>Gewicht per vierkante voet kopiëren</translation>
+    </message>
+    <message>
+        <source>Copy the weight per foot</source>
+        <translation>Gewicht per voet kopiëren</translation>
+    </message>
+    <message>
+        <source>in inches, or feet and inches</source>
+        <translation>in inches, of voet en inches</translation>
+    </message>
+    <message>
+        <source>in millimetres</source>
+        <translation>in millimeters</translation>
+    </message>
 </context>
 </TS>

@@ -569,5 +569,145 @@ potrzebna byłaby średnica co najmniej:</translation>
         <source>Copied</source>
         <translation>Skopiowano:</translation>
     </message>
+    <message>
+        <source>Protocol not recognised for URL</source>
+        <translation>Nierozpoznany protokół adresu URL</translation>
+    </message>
+    <message>
+        <source>Commercial rounding lamp</source>
+        <translation>Lampka zaokrąglania handlowego</translation>
+    </message>
+    <message>
+        <source>lit</source>
+        <translation>świeci</translation>
+    </message>
+    <message>
+        <source>dark</source>
+        <translation>zgaszona</translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation>Pasek stanu</translation>
+    </message>
+    <message>
+        <source>Floating point division by zero</source>
+        <translation>Dzielenie zmiennoprzecinkowe przez zero</translation>
+    </message>
+    <message>
+        <source>Invalid floating point operation</source>
+        <translation>Nieprawidłowa operacja zmiennoprzecinkowa</translation>
+    </message>
+    <message>
+        <source>Floating point overflow</source>
+        <translation>Przepełnienie zmiennoprzecinkowe</translation>
+    </message>
+    <message>
+        <source>Memory add</source>
+        <translation>Dodaj do pamięci</translation>
+    </message>
+    <message>
+        <source>Memory subtract</source>
+        <translation>Odejmij od pamięci</translation>
+    </message>
+    <message>
+        <source>Memory recall</source>
+        <translation>Odczytaj pamięć</translation>
+    </message>
+    <message>
+        <source>Memory clear</source>
+        <translation>Wyczyść pamięć</translation>
+    </message>
+    <message>
+        <source>Minus</source>
+        <translation>Minus</translation>
+    </message>
+    <message>
+        <source>Plus</source>
+        <translation>Plus</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Razy</translation>
+    </message>
+    <message>
+        <source>Divide</source>
+        <translation>Podziel</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Procent</translation>
+    </message>
+    <message>
+        <source>Decimal point</source>
+        <translation>Separator dziesiętny</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Suma</translation>
+    </message>
+    <message>
+        <source>Calculator display</source>
+        <translation>Wyświetlacz kalkulatora</translation>
+    </message>
+    <message>
+        <source>Cannot open file</source>
+        <translation>Nie można otworzyć pliku</translation>
+    </message>
+    <message>
+        <source>Dimension to convert</source>
+        <translation>Wymiar do przeliczenia</translation>
+    </message>
+    <message>
+        <source>in millimetres, or in feet and inches</source>
+        <translation>w milimetrach albo w stopach i calach</translation>
+    </message>
+    <message>
+        <source>is not a valid integer value</source>
+        <translation>nie jest prawidłową liczbą całkowitą</translation>
+    </message>
+    <message>
+        <source>is not a valid floating point value</source>
+        <translation>nie jest prawidłową liczbą dziesiętną</translation>
+    </message>
+    <message>
+        <source>The table&apos;s text cannot hold the character</source>
+        <translation>Tekst tabeli nie może zawierać znaku</translation>
+    </message>
+    <message>
+        <source>The table would read this name back as</source>
+        <translation>Tabela odczytałaby tę nazwę jako</translation>
+    </message>
+    <message>
+        <source>The density must be a number, such as</source>
+        <translation>Gęstość musi być liczbą, np.</translation>
+    </message>
+    <message>
+        <source>Another material has the same name; at start-up the favourite selects the last of them.</source>
+        <translation>Inny materiał ma tę samą nazwę; przy starcie ulubiony wybiera ostatni z nich.</translation>
+    </message>
+    <message>
+        <source>Cannot create file</source>
+        <translation>Nie można utworzyć pliku</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Odmowa dostępu do pliku</translation>
+    </message>
+    <message>
+        <source>Copy the weight per square foot</source>
+        <translation>Kopiuj masę na stopę kwadratową</translation>
+    </message>
+    <message>
+        <source>Copy the weight per foot</source>
+        <translation>Kopiuj masę na stopę</translation>
+    </message>
+    <message>
+        <source>in inches, or feet and inches</source>
+        <translation>w calach albo stopach i calach</translation>
+    </message>
+    <message>
+        <source>in millimetres</source>
+        <translation>w milimetrach</translation>
+    </message>
 </context>
 </TS>

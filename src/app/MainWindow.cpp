@@ -81,10 +81,8 @@ QMenu* addShownMenu(QWidget* bar, QMenu* parentMenu, const char* english) {
 
 QAction* addShownAction(QMenu* menu, const char* english, const QString& keys = {}) {
     QAction* entry = menu->addAction(QString());
-    showText(entry, "text", english);
-    // The keys after a tab stay as they are: the remembered text is the caption alone.
-    if (!keys.isEmpty())
-        entry->setText(entry->text() + keys);
+    // The keys after a tab stay as they are in every language.
+    showText(entry, "text", QString::fromUtf8(english) + keys);
     return entry;
 }
 
@@ -173,7 +171,7 @@ void MainWindow::buildMenus() {
 
     buildFractionMenu(options);
     buildUnitsMenu(options);
-    languageEntries_ = addLanguageMenu(*options, settings_.language,
+    languageEntries_ = addLanguageMenu(*options, languageSetting(settings_),
                                        [this](const std::string& code) { chooseLanguage(code); });
 
     QMenu* help = addShownMenu(menuBar(), nullptr, QT_TRANSLATE_NOOP("Kelvane", "&Help"));
@@ -280,8 +278,9 @@ void MainWindow::startUp() {
     settings_ = readSettings(platform_.programDir(), platform_.userDataDir());
     for (QAction* entry : unitsEntries_->actions())
         entry->setChecked(entry->data().toInt() == static_cast<int>(settings_.units));
-    checkLanguageEntry(*languageEntries_, settings_.language);
+    checkLanguageEntry(*languageEntries_, languageSetting(settings_));
     showLanguage();
+    tellUnits();
 
     showPage(QStringLiteral("Round"));
 
@@ -417,20 +416,30 @@ void MainWindow::switchCommercialRounding(bool on) {
 
 void MainWindow::chooseFractionResolution(int resolution) {
     fractionResolution_ = resolution;
-    // A page not made yet is made with the choice as it then stands.
+    tellPagesMade(
+        [resolution](SettingsListener& page) { page.fractionResolutionChanged(resolution); });
+}
+
+// A page not made yet is made with the window's settings as they then stand.
+void MainWindow::tellPagesMade(const std::function<void(SettingsListener&)>& tell) {
     for (int i = 0; i < pageControl_->pageCount(); ++i)
         if (auto* listener = dynamic_cast<SettingsListener*>(pageControl_->builtPage(i)))
-            listener->fractionResolutionChanged(resolution);
+            tell(*listener);
 }
 
 void MainWindow::chooseUnits(Units units) {
     if (units == settings_.units)
         return;
     settings_.units = units;
+    tellUnits();
     // The choice holds for this run even when it cannot be kept.
     runReportingErrors(platform_, [&] {
         saveSettings(platform_.programDir(), settings_, platform_.userDataDir());
     });
+}
+
+void MainWindow::tellUnits() {
+    tellPagesMade([units = settings_.units](SettingsListener& page) { page.unitsChanged(units); });
 }
 
 // The weight pages and the turning page read the density. The one on display is
@@ -442,9 +451,9 @@ void MainWindow::recalculateShownPage() {
 }
 
 void MainWindow::chooseLanguage(const std::string& code) {
-    if (code == settings_.language)
+    if (code == languageSetting(settings_))
         return;
-    settings_.language = code;
+    setLanguageSetting(settings_, code);
     showLanguage();
     showMaterialPanels();
     // The choice holds for this run even when it cannot be kept.
@@ -456,7 +465,7 @@ void MainWindow::chooseLanguage(const std::string& code) {
 // Every text of the window, its open boxes and its pages made so far in the language
 // chosen; figures and entries stay as they are.
 void MainWindow::showLanguage() {
-    translations_->use(settings_.language, platform_.preferredLanguages());
+    translations_->use(languageSetting(settings_), platform_.preferredLanguages());
     retranslateShownTexts(this);
     // The Material menu's entries take their access keys afresh when next shown,
     // leaving the key of Edit Materials… in this language free.

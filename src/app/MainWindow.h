@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -17,6 +18,7 @@ namespace kelvane {
 
 class MaterialFinder;
 class PageControl;
+class SettingsListener;
 class Platform;
 class StatusBar;
 class Translations;
@@ -69,6 +71,9 @@ private:
     void chooseUnits(Units units);
     void chooseLanguage(const std::string& code);
     void showLanguage();
+    // Tells every page made so far the units in use.
+    void tellUnits();
+    void tellPagesMade(const std::function<void(SettingsListener&)>& tell);
     void showAboutBox();
     bool confirmClose();
     void recalculateShownPage();

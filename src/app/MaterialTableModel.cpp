@@ -36,9 +36,9 @@ QString MaterialTableModel::cellNote(const QModelIndex& index) const {
     const std::string problem =
         index.column() == kName ? edit_.nameProblem(row) : edit_.densityProblem(row);
     if (!problem.empty())
-        return toQString(problem);
+        return shownText(problem);
     if (index.column() == kName && edit_.sharesName(row))
-        return QString::fromLatin1(MaterialTableEdit::kSharedNameWarning);
+        return shownText(MaterialTableEdit::kSharedNameWarning);
     return {};
 }
 
@@ -60,7 +60,7 @@ QVariant MaterialTableModel::data(const QModelIndex& index, int role) const {
         const QString note = cellNote(index);
         if (note.isEmpty())
             return {};
-        const bool problem = note != QLatin1String(MaterialTableEdit::kSharedNameWarning);
+        const bool problem = note != shownText(MaterialTableEdit::kSharedNameWarning);
         if (role == Qt::BackgroundRole)
             return problem ? kProblemTint : kWarningTint;
         return problem ? problemIcon_ : warningIcon_;

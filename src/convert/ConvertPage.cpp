@@ -59,10 +59,12 @@ ConvertPage::ConvertPage(const PageContext& context, QWidget* parent)
     grid.addWidget(help, 0, 0, 1, -1);
 
     entryBox_ = scaffold.textBox(
-        "MIConvEdit", QStringLiteral("Dimension to convert"),
+        "MIConvEdit", QString(),
         [this](char32_t key, const QString& remaining) { return entryKey(key, remaining); },
         [this](const std::string& text) { entryChanged(text); });
-    entryBox_->setAccessibleDescription(QStringLiteral("in millimetres, or in feet and inches"));
+    showText(entryBox_, "accessibleName", QT_TRANSLATE_NOOP("Kelvane", "Dimension to convert"));
+    showText(entryBox_, "accessibleDescription",
+             QT_TRANSLATE_NOOP("Kelvane", "in millimetres, or in feet and inches"));
     entryBox_->setMinimumWidth(entryBox_->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 24);
     auto* entryRow = new QHBoxLayout;
     entryRow->addWidget(entryBox_);

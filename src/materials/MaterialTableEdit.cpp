@@ -192,10 +192,11 @@ std::string MaterialTableEdit::nameProblem(std::size_t index) const {
     case NameCheck::LineBreak:
         return KELVANE_TEXT("Kelvane", "A name cannot hold a line break.");
     case NameCheck::Unstorable:
-        return "The table's text cannot hold the character \"" +
-               singleByteText(row.name).unstorable + "\".";
+        return std::string(KELVANE_TEXT("Kelvane", "The table's text cannot hold the character")) +
+               " \"" + singleByteText(row.name).unstorable + "\".";
     case NameCheck::ReadsBackOtherwise:
-        return "The table would read this name back as \"" + displayText(row.typedBytes) + "\".";
+        return std::string(KELVANE_TEXT("Kelvane", "The table would read this name back as")) +
+               " \"" + displayText(row.typedBytes) + "\".";
     }
     return {};
 }
@@ -205,7 +206,8 @@ std::string MaterialTableEdit::densityProblem(std::size_t index) const {
     case DensityCheck::Fine:
         return {};
     case DensityCheck::NotANumber:
-        return "The density must be a number, such as 1" + separators_.decimal + "41.";
+        return std::string(KELVANE_TEXT("Kelvane", "The density must be a number, such as")) +
+               " 1" + separators_.decimal + "41.";
     case DensityCheck::NotAboveZero:
         return KELVANE_TEXT("Kelvane", "The density must be above 0.");
     case DensityCheck::TooDense:

@@ -49,8 +49,8 @@ public:
     // favourite selects the last of them, so it is worth a warning.
     bool sharesName(std::size_t row) const;
     static constexpr const char* kSharedNameWarning =
-        "Another material has the same name; at start-up the favourite selects the last of "
-        "them.";
+        KELVANE_TEXT("Kelvane", "Another material has the same name; at start-up the favourite "
+                                "selects the last of them.");
     static constexpr const char* kEmptyTableProblem =
         KELVANE_TEXT("Kelvane", "The table needs at least one material.");
 

@@ -77,14 +77,6 @@ Settings parseSettings(std::string_view text) {
         const std::string_view value = trimmed(content.substr(equals + 1));
         if (!isKey(key))
             return true;
-        if (key == kLanguageKey) {
-            // An unknown language, or "system", leaves the choice to the system.
-            std::string code(value);
-            std::transform(code.begin(), code.end(), code.begin(),
-                           [](char c) { return static_cast<char>(std::tolower(c)); });
-            settings.language = isKnownLanguage(code) ? code : std::string();
-            return true;
-        }
         if (key != kUnitsKey) {
             settings.otherLines.emplace_back(content);
             return true;
@@ -104,11 +96,39 @@ std::string settingsText(const Settings& settings) {
         if (known.units == settings.units)
             text += known.name;
     text += "\r\n";
-    if (!settings.language.empty())
-        text += std::string(kLanguageKey) + "=" + settings.language + "\r\n";
     for (const std::string& line : settings.otherLines)
         text += line + "\r\n";
     return text;
+}
+
+namespace {
+
+// The key of a "key=value" line, or empty for any other line.
+std::string_view keyOf(std::string_view line) {
+    const auto equals = line.find('=');
+    return equals == std::string_view::npos ? std::string_view() : trimmed(line.substr(0, equals));
+}
+
+} // namespace
+
+std::string languageSetting(const Settings& settings) {
+    std::string code;
+    // A later line wins, as for every key.
+    for (const std::string& line : settings.otherLines) {
+        if (keyOf(line) != kLanguageKey)
+            continue;
+        code = trimmed(std::string_view(line).substr(line.find('=') + 1));
+        std::transform(code.begin(), code.end(), code.begin(),
+                       [](char c) { return static_cast<char>(std::tolower(c)); });
+    }
+    return isKnownLanguage(code) ? code : std::string();
+}
+
+void setLanguageSetting(Settings& settings, std::string_view code) {
+    std::erase_if(settings.otherLines,
+                  [](const std::string& line) { return keyOf(line) == kLanguageKey; });
+    if (!code.empty())
+        settings.otherLines.push_back(std::string(kLanguageKey) + "=" + std::string(code));
 }
 
 Settings readSettings(const std::string& programDir, const std::string& userDataDir) {

@@ -17,15 +17,20 @@ inline constexpr const char* kSettingsFileName = "Settings.txt";
 // does not know keeps its first state.
 struct Settings {
     Units units = Units::Metric; // "units=metric" or "units=imperial"
-    // The language of the window: a code of Languages.h ("language=de"), or empty for
-    // the system's language, which the file leaves out.
-    std::string language;
     // Lines this version does not read (another version's keys, remarks starting with
     // "#"), kept in order so that saving one setting never loses them.
     std::vector<std::string> otherLines;
 
     bool operator==(const Settings&) const = default;
 };
+
+// The window's language as the file keeps it, "language=de": a code of Languages.h,
+// or empty for the system's language (no such line, "system", or a code this
+// version does not know). The line stands among the other lines, so a version that
+// does not know it keeps it too.
+std::string languageSetting(const Settings& settings);
+// Keeps `code` as the window's language; empty leaves the choice to the system.
+void setLanguageSetting(Settings& settings, std::string_view code);
 
 // Reads the file's text. Never fails: blanks around keys and values are ignored, a
 // later line of a key wins, values are read without regard to case, and a line that

@@ -1,6 +1,7 @@
 #include "platform/QtPlatform.h"
 
 #include "common/KelvaneError.h"
+#include "platform/QtText.h"
 #include "platform/ShownText.h"
 
 #include <QApplication>
@@ -16,8 +17,9 @@
 namespace kelvane {
 
 void QtPlatform::showError(const std::string& text) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Kelvane"), shownText(withFullStop(text)),
-                    QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Kelvane"),
+                    toQString(withFullStop(shownText(text).toStdString())), QMessageBox::Ok,
+                    QApplication::activeWindow());
     box.exec();
 }
 

@@ -30,6 +30,9 @@ QString translationOf(const QString& english) {
 QString shownText(const QString& english) {
     if (english.isEmpty())
         return english;
+    // A menu entry's keys after a tab ("&Next Page\tCtrl+Tab") stay as they are.
+    if (const auto tab = english.indexOf(QLatin1Char('\t')); tab >= 0)
+        return shownText(english.left(tab)) + english.mid(tab);
     if (QString whole = translationOf(english); !whole.isNull())
         return whole;
     // A caption given its access key where it is shown ("&Polygon") takes the first
@@ -44,6 +47,13 @@ QString shownText(const QString& english) {
             if (QString head = translationOf(english.left(end)); !head.isNull())
                 return head + english.mid(end);
         }
+    }
+    // Else the longest trailing text with a translation of its own, after a value
+    // ("'1,2,3' is not a valid floating point value").
+    for (auto blank = english.indexOf(QLatin1Char(' ')); blank > 0;
+         blank = english.indexOf(QLatin1Char(' '), blank + 1)) {
+        if (QString tail = translationOf(english.mid(blank + 1)); !tail.isNull())
+            return english.left(blank + 1) + tail;
     }
     return english;
 }
@@ -66,6 +76,12 @@ void showItems(QComboBox* box, const QStringList& english) {
     box->setProperty(kItemsName, english);
     for (const QString& item : english)
         box->addItem(shownText(item));
+}
+
+QString englishText(const QObject& object, const char* property) {
+    const QStringList remembered =
+        object.property(rememberedName(property).constData()).toStringList();
+    return remembered.size() == 2 ? remembered[0] : QString();
 }
 
 void retranslateShownTexts(QObject* root) {

@@ -33,6 +33,9 @@ inline void showText(QObject* object, const char* property, const char* english)
 // The items of a drop-down, each shown in the language in use and retranslated.
 void showItems(QComboBox* box, const QStringList& english);
 
+// The English text showText set for `property` of `object`, or a null string.
+QString englishText(const QObject& object, const char* property);
+
 // Shows every text set through showText in `root` and its children in the language
 // now in use. A text set since by other means is left as it is.
 void retranslateShownTexts(QObject* root);

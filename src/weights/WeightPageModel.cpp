@@ -139,11 +139,21 @@ void WeightPageModel::storeText(std::size_t box, std::string_view text,
     storeValue(box, inches ? millimetresFromInches(*inches) : 0.0);
 }
 
-bool WeightPageModel::keyAdmitted(std::size_t box, char32_t key, std::string_view currentText,
-                                  const Separators& separators) const {
-    if (units_ == Units::Metric || isQuantityBox(box))
-        return numberKeyAdmitted(key, separators);
-    return dimensionKeyAdmitted(key, currentText);
+std::optional<char32_t> WeightPageModel::typedKey(std::size_t box, char32_t key,
+                                                  std::string_view remaining,
+                                                  const Separators& separators) const {
+    if (units_ == Units::Metric || isQuantityBox(box)) {
+        if (numberKeyAdmitted(key, separators))
+            return key;
+        return std::nullopt;
+    }
+    // The regional decimal separator key acts as the inch notation's point, as on the
+    // conversion page, so 1,5 typed in a comma locale reads as 1.5 inches.
+    if (key == decimalSeparatorKey(separators))
+        key = U'.';
+    if (dimensionKeyAdmitted(key, remaining))
+        return key;
+    return std::nullopt;
 }
 
 double WeightPageModel::shownResult(std::size_t index) const {
@@ -170,6 +180,21 @@ std::string WeightPageModel::resultText(std::size_t index, const Separators& sep
     if (index == 0)
         suffix = weighedPerArea(*definition_) ? " lb/ft\xC2\xB2" : " lb/ft";
     return formatResult(shownResult(index), suffix, separators);
+}
+
+std::string_view WeightPageModel::copyDescription(std::size_t index) const {
+    if (units_ == Units::Imperial && index == 0)
+        return weighedPerArea(*definition_)
+                   ? KELVANE_TEXT("Kelvane", "Copy the weight per square foot")
+                   : KELVANE_TEXT("Kelvane", "Copy the weight per foot");
+    return definition_->results.at(index).copyDescription;
+}
+
+std::string_view WeightPageModel::boxUnit(std::size_t box) const {
+    if (isQuantityBox(box))
+        return {};
+    return units_ == Units::Imperial ? KELVANE_TEXT("Kelvane", "in inches, or feet and inches")
+                                     : KELVANE_TEXT("Kelvane", "in millimetres");
 }
 
 std::string WeightPageModel::machiningText(const Separators& separators) const {

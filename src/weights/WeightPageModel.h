@@ -93,10 +93,12 @@ public:
     // millimetres; a quantity is a plain number in either units. Text that is no
     // number counts as 0.
     void storeText(std::size_t box, std::string_view text, const Separators& separators);
-    // Whether a box admits a typed character: the number keys, or for a dimension in
-    // inches and pounds the imperial notation's keys as the conversion page admits them.
-    bool keyAdmitted(std::size_t box, char32_t key, std::string_view currentText,
-                     const Separators& separators) const;
+    // What a character typed into a box puts in, or nothing when the box refuses it:
+    // the number keys, or for a dimension in inches and pounds the imperial notation's
+    // keys as the conversion page admits them, the regional decimal separator key
+    // typing the notation's point. `remaining` is the box's text the key goes into.
+    std::optional<char32_t> typedKey(std::size_t box, char32_t key, std::string_view remaining,
+                                     const Separators& separators) const;
     // The quantity is the last box of every page; every other box is a dimension.
     bool isQuantityBox(std::size_t box) const { return box + 1 == values_.size(); }
 
@@ -105,6 +107,11 @@ public:
     double shownResult(std::size_t index) const;
     // The caption above a result in the units in use ("Weight per Foot").
     std::string_view resultCaption(std::size_t index) const;
+    // What a result's copy button says it copies, in the units in use.
+    std::string_view copyDescription(std::size_t index) const;
+    // The unit a box is read in, as a screen reader adds it to the box's name: empty
+    // for the quantity, which counts bars or sheets.
+    std::string_view boxUnit(std::size_t box) const;
     // The note the last recalculation gave on one of the boxes, if any.
     const std::optional<BoxNote>& note() const { return results_.note; }
 

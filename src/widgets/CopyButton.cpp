@@ -49,11 +49,16 @@ QPushButton* makeCopyButton(const QString& objectName, const QString& resultCapt
                             const QString& description, QWidget* parent) {
     QPushButton* button = makeFlatButton(objectName, QString(), parent);
     button->setIcon(copyIcon());
-    showText(button, "accessibleName", QStringLiteral("Copy ") + resultCaption);
-    // A picture alone does not say which figure goes to the clipboard.
-    showText(button, "toolTip", description);
-    showText(button, "accessibleDescription", description);
+    describeCopyButton(*button, resultCaption, description);
     return button;
+}
+
+void describeCopyButton(QPushButton& button, const QString& resultCaption,
+                        const QString& description) {
+    showText(&button, "accessibleName", QStringLiteral("Copy ") + resultCaption);
+    // A picture alone does not say which figure goes to the clipboard.
+    showText(&button, "toolTip", description);
+    showText(&button, "accessibleDescription", description);
 }
 
 } // namespace kelvane

@@ -27,6 +27,12 @@ const std::vector<std::string> kPages = {
 const std::vector<std::string> kReachablePages = {"Round",       "Polygon", "Flat/Square",
                                                   "Plate/Sheet", "Tube",    "M/I"};
 
+// The pages whose texts follow Options > Units, and the reachable ones among them.
+const std::vector<std::string> kWeightPages = {"Round",       "Polygon", "Flat/Square",
+                                               "Plate/Sheet", "Tube",    "Hollow Section"};
+const std::vector<std::string> kReachableWeightPages = {"Round", "Polygon", "Flat/Square",
+                                                        "Plate/Sheet", "Tube"};
+
 QRect RectOf(const QJsonValue& geometry) {
     const QJsonObject g = geometry.toObject();
     return {g["x"].toInt(), g["y"].toInt(), g["width"].toInt(), g["height"].toInt()};
@@ -75,11 +81,19 @@ protected:
             expectWholePage(page);
         }
     }
+
+    // The weight pages again in inches and pounds, whose heading and captions differ.
+    void expectWeightPagesWholeInInches(const std::vector<std::string>& pages) {
+        SCOPED_TRACE("Inches and Pounds");
+        send(R"(["menu","Options","Units","Inches and Pounds"])");
+        expectEveryPageWhole(pages);
+    }
 };
 
 TEST_F(LayoutTest, EveryPageIsWholeAtTheFirstWindowSize) {
     start();
     expectEveryPageWhole(kPages);
+    expectWeightPagesWholeInInches(kWeightPages);
 }
 
 TEST_F(LayoutTest, EveryPageIsWholeAtTheSmallestWindowSize) {
@@ -88,6 +102,7 @@ TEST_F(LayoutTest, EveryPageIsWholeAtTheSmallestWindowSize) {
     const QJsonObject window = value(R"(["window"])").toObject();
     EXPECT_GT(window["width"].toInt(), 1);
     expectEveryPageWhole(kReachablePages);
+    expectWeightPagesWholeInInches(kReachableWeightPages);
 }
 
 TEST_F(LayoutTest, EntryBoxesStayPutWhenResultsGrow) {

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
+
 #ifndef _WIN32
 #include <unistd.h>
 #endif
@@ -17,7 +19,21 @@ class UnitsTest : public DriveTest {
 protected:
     // The Units entries as "caption:checked:accessKey".
     std::vector<std::string> unitsEntries();
+    // Every text of the page on display, named or not.
+    std::vector<std::string> pageTexts();
 };
+
+std::vector<std::string> UnitsTest::pageTexts() {
+    std::vector<std::string> texts;
+    for (const QJsonValue control : value(R"(["layout"])").toObject()["controls"].toArray())
+        if (const QString text = control.toObject()["text"].toString(); !text.isEmpty())
+            texts.push_back(text.toStdString());
+    return texts;
+}
+
+bool contains(const std::vector<std::string>& texts, const std::string& text) {
+    return std::find(texts.begin(), texts.end(), text) != texts.end();
+}
 
 std::vector<std::string> UnitsTest::unitsEntries() {
     std::vector<std::string> entries;
@@ -60,6 +76,60 @@ TEST_F(UnitsTest, TheChoiceIsKeptBetweenRunsAndWrittenOnlyWhenChanged) {
     EXPECT_EQ(readFile("Data/Material.txt"), "Mild Steel\r\n");
 }
 
+// Four 12-foot bars of 2" round in mild steel, typed key by key; the figures follow
+// the units, and a switch empties the boxes, whose numbers meant the other units.
+TEST_F(UnitsTest, TheWeightPagesReadInchesAndShowPounds) {
+    writeFile("Data/Material.txt", "Mild Steel\r\n");
+    start();
+    send(R"(["menu","Options","Units","Inches and Pounds"])");
+    typeInto("RDiaEdit", "2\"x'");
+    typeInto("RLengthEdit", "12'");
+    typeInto("RQtyEdit", "4'");
+    EXPECT_EQ(text("RDiaEdit"), "2\""); // nothing after the inch mark
+    EXPECT_EQ(text("RLengthEdit"), "12'");
+    EXPECT_EQ(text("RQtyEdit"), "4"); // a quantity takes no mark
+    EXPECT_EQ(text("RKGMLabel"), "10.90 lb/ft");
+    EXPECT_EQ(text("RKGBarLabel"), "130.75 lb");
+    EXPECT_EQ(text("RKGQtyLabel"), "523.00 lb");
+    const std::vector<std::string> imperial = pageTexts();
+    for (const char* shown : {"Enter all dimensions in inches (in); feet with '", "Weight per Foot",
+                              "Weight per Bar", "Total Weight"})
+        EXPECT_TRUE(contains(imperial, shown)) << shown;
+    EXPECT_EQ(control("RKGMCopyBtn")["toolTip"].toString(), "Copy the weight per foot");
+    send(R"(["click","RKGQCopyBtn"])");
+    EXPECT_EQ(value(R"(["clipboard"])").toString(), "523.00");
+
+    // A page first made after the switch is made in the units chosen.
+    send(R"(["page","Plate/Sheet"])");
+    typeInto("SLengthEdit", "96");
+    typeInto("SWidthEdit", "48");
+    typeInto("SThicknessEdit", "1/4");
+    EXPECT_EQ(text("SKGSQMLabel"), "10.40 lb/ft²");
+    EXPECT_TRUE(contains(pageTexts(), "Weight per Sq. Foot"));
+
+    send(R"(["menu","Options","Units","Millimetres and Kilograms"])");
+    EXPECT_EQ(text("SLengthEdit"), "");
+    EXPECT_EQ(text("SKGSQMLabel"), "0.00 kg");
+    send(R"(["page","Round"])");
+    EXPECT_EQ(text("RDiaEdit"), "");
+    EXPECT_EQ(text("RKGQtyLabel"), "0.00 kg");
+    const std::vector<std::string> metric = pageTexts();
+    EXPECT_TRUE(contains(metric, "Enter all dimensions in millimetres (mm)"));
+    EXPECT_TRUE(contains(metric, "Weight per Metre"));
+    EXPECT_EQ(control("RKGMCopyBtn")["toolTip"].toString(), "Copy the weight per metre");
+}
+
+// Started with inches and pounds kept, the first page is in them from the start.
+TEST_F(UnitsTest, APageStartsInTheUnitsKept) {
+    writeFile("bin/Settings.txt", "units=imperial\r\n");
+    writeFile("Data/Material.txt", "Mild Steel\r\n");
+    start();
+    EXPECT_TRUE(contains(pageTexts(), "Enter all dimensions in inches (in); feet with '"));
+    send(R"(["paste","RDiaEdit","2"])");
+    send(R"(["paste","RLengthEdit","12'"])");
+    EXPECT_EQ(text("RKGBarLabel"), "130.75 lb");
+}
+
 TEST_F(UnitsTest, ABadSettingsFileChangesNothingButTheUnits) {
     struct Case {
         const char* what;
@@ -94,7 +164,8 @@ TEST_F(UnitsTest, ABadSettingsFileChangesNothingButTheUnits) {
         EXPECT_EQ(lastEvents(), QJsonArray{}); // no error box
         EXPECT_EQ(unitsEntries(), kMetricChecked);
         EXPECT_EQ(statusPanel(0), "Material: Mild Steel");
-        EXPECT_TRUE(value(R"(["menuitems","Options"])").toArray()[0].toObject()["checked"].toBool());
+        EXPECT_TRUE(
+            value(R"(["menuitems","Options"])").toArray()[0].toObject()["checked"].toBool());
         if (!c.settingsFile) {
             // The choice still holds for this run; that it cannot be kept is said once.
             send(R"(["menu","Options","Units","Inches and Pounds"])");

@@ -208,8 +208,10 @@ TEST(ImperialWeightsTest, CaptionsHeadingAndCopyFollowTheUnits) {
     EXPECT_EQ(dimensionsHeading(Units::Imperial),
               "Enter all dimensions in inches (in); feet with '");
     // A dimension admits the notation's keys, the quantity the number keys only.
-    EXPECT_TRUE(round.keyAdmitted(1, U'\'', "12", kPoint));
-    EXPECT_FALSE(round.keyAdmitted(2, U'\'', "12", kPoint));
+    EXPECT_EQ(round.typedKey(1, U'\'', "12", kPoint), U'\'');
+    EXPECT_EQ(round.typedKey(2, U'\'', "12", kPoint), std::nullopt);
+    // In a comma locale the separator key types the notation's point.
+    EXPECT_EQ(round.typedKey(0, U',', "1", Separators{.decimal = ",", .thousands = "."}), U'.');
     round.setUnits(Units::Metric);
     EXPECT_EQ(round.resultCaption(0), "Weight per Metre");
     EXPECT_EQ(round.resultText(0, kPoint), formatResult(round.result(0), " kg", kPoint));
