@@ -71,6 +71,7 @@ private:
     void chooseUnits(Units units);
     void chooseLanguage(const std::string& code);
     void showLanguage();
+    void resetMaterialMenuKeys();
     // Tells every page made so far the units in use.
     void tellUnits();
     void tellPagesMade(const std::function<void(SettingsListener&)>& tell);

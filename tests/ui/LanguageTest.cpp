@@ -4,6 +4,8 @@
 
 #include "DriveFixture.h"
 
+#include "platform/ShownText.h"
+
 #include <QJsonArray>
 
 #include <string>
@@ -66,6 +68,48 @@ TEST_F(LanguageTest, AnUnknownOrBrokenLanguageLineMeansTheSystemsLanguage) {
         EXPECT_EQ(statusPanel(2), "Commercial Rounding: On");
         send(R"(["close"])");
     }
+}
+
+// A core text made of a caption and a value keeps the value as it is.
+TEST_F(LanguageTest, CompositeTextsTranslateTheirCaptionAndKeepTheirValue) {
+    startSession();
+    session_->platform().setLanguage("de");
+    send(R"(["start"])");
+    struct Case {
+        const char* english;
+        const char* german;
+    };
+    const Case cases[] = {
+        {"Total Cost 208.90", "Gesamtkosten 208.90"},
+        {"Material: Copper CW004A", "Material: Copper CW004A"},
+        {"Density: 7.85 g/cm\u00B3", "Dichte: 7.85 g/cm\u00B3"},
+        {"'1 2' is not a valid floating point value", "'1 2' ist keine g\u00FCltige Dezimalzahl"},
+        {"&Polygon", "&Mehrkant"},
+        {"&Next Page\tCtrl+Tab", "&N\u00E4chste Seite\tCtrl+Tab"},
+        {"12.34 kg", "12.34 kg"},
+        {"Copper", "Kupfer"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.english);
+        EXPECT_EQ(shownText(c.english).toStdString(), c.german);
+    }
+}
+
+// The error box and the favourite question in the language in use.
+TEST_F(LanguageTest, TheErrorBoxAndTheFavouriteQuestionAreTranslated) {
+    writeFile("Data/Density_Plastics.csv", "Acetal,1.38\r\nSteel,abc\r\n");
+    startSession();
+    session_->platform().setLanguage("fr");
+    send(R"(["start"])");
+    ASSERT_EQ(lastEvents().size(), 1);
+    EXPECT_EQ(lastEvents()[0].toObject()["text"].toString().toStdString(),
+              "'abc' n'est pas un nombre d\u00E9cimal valide.");
+    send(R"(["answer","no"])");
+    send(R"(["close"])");
+    const QJsonObject question = lastEvents()[0].toObject();
+    EXPECT_EQ(question["title"].toString().toStdString(), "Confirmer");
+    EXPECT_EQ(question["text"].toString().toStdString(),
+              "Enregistrer la nouvelle mati\u00E8re favorite ?");
 }
 
 } // namespace
