@@ -140,14 +140,18 @@ std::string notInInchesMessage(const std::string& text) {
     return "'" + text + "' is not in inches and feet (2, 1.1/4, 3/16\", 12'6\")";
 }
 
+double readInchesValue(std::string_view name, const std::string& text) {
+    const auto inches = readInches(text);
+    if (!inches)
+        throw inputError(std::string(name) + ": " + notInInchesMessage(text));
+    return *inches;
+}
+
 double readDimension(std::string_view name, const std::string& text, const Separators& regional,
                      Units units) {
     if (units == Units::Metric)
         return readValue(name, text, regional);
-    const auto inches = readInches(text);
-    if (!inches)
-        throw inputError(std::string(name) + ": " + notInInchesMessage(text));
-    return millimetresFromInches(*inches);
+    return millimetresFromInches(readInchesValue(name, text));
 }
 
 bool isPageCommand(std::string_view command) {

@@ -30,6 +30,10 @@ double readDimension(std::string_view name, const std::string& text, const Separ
 // The error message for a text that is no dimension in inches.
 std::string notInInchesMessage(const std::string& text);
 
+// A length written in inches and feet (2, 1.1/4, 3/16", 12'6"), in inches. Text that is
+// no such length is an input CalcError naming the value.
+double readInchesValue(std::string_view name, const std::string& text);
+
 // The commands that give a page's results: the weight pages' round, polygon, flat,
 // plate, tube and hollow (and each shape's own name), convert, turning and ce.
 bool isPageCommand(std::string_view command);

@@ -110,10 +110,7 @@ double cutLength(std::string_view name, const std::string& text, const Separator
                  Units units) {
     if (units == Units::Metric)
         return readValue(name, text, regional);
-    const auto inches = readInches(text);
-    if (!inches)
-        throw inputError(std::string(name) + ": " + notInInchesMessage(text));
-    return *inches;
+    return readInchesValue(name, text);
 }
 
 double positiveLength(std::string_view name, const std::string& text, const Separators& regional,
