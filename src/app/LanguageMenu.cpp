@@ -32,7 +32,9 @@ QActionGroup* addLanguageMenu(QMenu& options, const std::string& chosen,
     // its access key.
     for (const LanguageName& language : kLanguages) {
         QAction* entry =
-            add(QStringLiteral("Language_") + toQString(language.code), std::string(language.code));
+            add(QStringLiteral("Language") + toQString(language.code).toUpper().left(1) +
+                    toQString(language.code).mid(1),
+                std::string(language.code));
         entry->setText(QLatin1Char('&') + toQString(language.ownName));
     }
     checkLanguageEntry(*entries, chosen);

@@ -6,6 +6,7 @@
 
 #include "platform/ShownText.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 
 #include <string>
@@ -93,6 +94,11 @@ TEST_F(LanguageTest, CompositeTextsTranslateTheirCaptionAndKeepTheirValue) {
         SCOPED_TRACE(c.english);
         EXPECT_EQ(shownText(c.english).toStdString(), c.german);
     }
+    // Qt's own texts, from Qt's translations: the message boxes' buttons and the entry
+    // boxes' context menu.
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes").toStdString(), "&Ja");
+    EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Undo").toStdString(),
+              "&R\u00FCckg\u00E4ngig");
 }
 
 // The error box and the favourite question in the language in use.
