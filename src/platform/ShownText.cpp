@@ -48,8 +48,11 @@ QString shownText(const QString& english) {
                 return head + english.mid(end);
         }
     }
-    // Else the longest trailing text with a translation of its own, after a value
-    // ("'1,2,3' is not a valid floating point value").
+    // A text that starts with a quoted value ("'1,2,3' is not a valid floating point
+    // value") gets the longest trailing text with a translation of its own translated.
+    // Only there: a name after a caption ("Material: Nickel") stays as it is.
+    if (!english.startsWith(QLatin1Char('\'')))
+        return english;
     for (auto blank = english.indexOf(QLatin1Char(' ')); blank > 0;
          blank = english.indexOf(QLatin1Char(' '), blank + 1)) {
         if (QString tail = translationOf(english.mid(blank + 1)); !tail.isNull())

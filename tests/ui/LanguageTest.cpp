@@ -83,6 +83,7 @@ TEST_F(LanguageTest, CompositeTextsTranslateTheirCaptionAndKeepTheirValue) {
     const Case cases[] = {
         {"Total Cost 208.90", "Gesamtkosten 208.90"},
         {"Material: Copper CW004A", "Material: Copper CW004A"},
+        {"Material: Copper", "Material: Copper"}, // a name is never translated
         {"Density: 7.85 g/cm\u00B3", "Dichte: 7.85 g/cm\u00B3"},
         {"'1 2' is not a valid floating point value", "'1 2' ist keine g\u00FCltige Dezimalzahl"},
         {"&Polygon", "&Mehrkant"},
