@@ -541,7 +541,7 @@ Zoll - Zoll, Fuß, Brüche oder beliebig kombiniert eingeben:
     </message>
     <message>
         <source>Weight per Sq. Foot</source>
-        <translation>Gewicht je sq ft</translation>
+        <translation>Gewicht je Quadratfuß</translation>
     </message>
     <message>
         <source>Weight per Foot</source>

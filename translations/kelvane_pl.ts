@@ -501,7 +501,7 @@ Calowe - wpisz cale, stopy, ułamki lub ich połączenie:
     </message>
     <message>
         <source>Across Flat</source>
-        <translation>Rozwartość</translation>
+        <translation>Wymiar pod klucz</translation>
     </message>
     <message>
         <source>Width</source>
