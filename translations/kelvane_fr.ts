@@ -165,7 +165,7 @@
     </message>
     <message>
         <source>Density (g/cm³)</source>
-        <translation>Masse volumique (g/cm³)</translation>
+        <translation>Densité (g/cm³)</translation>
     </message>
     <message>
         <source>Round</source>
@@ -341,7 +341,7 @@ Impérial - saisir pouces, pieds, fractions ou toute combinaison :
     </message>
     <message>
         <source>Density: </source>
-        <translation>Masse volumique : </translation>
+        <translation>Densité : </translation>
     </message>
     <message>
         <source>Commercial Rounding: On</source>
@@ -365,11 +365,11 @@ Impérial - saisir pouces, pieds, fractions ou toute combinaison :
     </message>
     <message>
         <source>The density must be above 0.</source>
-        <translation>La masse volumique doit être supérieure à 0.</translation>
+        <translation>La densité doit être supérieure à 0.</translation>
     </message>
     <message>
         <source>The density must be below 25 g/cm³: no known material is denser.</source>
-        <translation>La masse volumique doit être inférieure à 25 g/cm³ : aucune matière connue n&apos;est plus dense.</translation>
+        <translation>La densité doit être inférieure à 25 g/cm³ : aucune matière connue n'est plus dense.</translation>
     </message>
     <message>
         <source>The table needs at least one material.</source>
@@ -679,7 +679,7 @@ il faudrait un diamètre minimal de :</translation>
     </message>
     <message>
         <source>The density must be a number, such as</source>
-        <translation>La masse volumique doit être un nombre, par exemple</translation>
+        <translation>La densité doit être un nombre, par exemple</translation>
     </message>
     <message>
         <source>Another material has the same name; at start-up the favourite selects the last of them.</source>

@@ -102,6 +102,21 @@ TEST_F(LanguageTest, CompositeTextsTranslateTheirCaptionAndKeepTheirValue) {
               "&R\u00FCckg\u00E4ngig");
 }
 
+// The density and rounding panels are whole in every language (a material's name may be
+// cut, with the whole name as the panel's tooltip).
+TEST_F(LanguageTest, TheStatusBarPanelsAreWholeInEveryLanguage) {
+    for (const char* language : {"en", "de", "fr", "nl", "es", "it", "pl"}) {
+        SCOPED_TRACE(language);
+        startSession();
+        session_->platform().setLanguage(language);
+        send(R"(["start"])");
+        for (const char* panel : {"JvStatusBar1Panel1", "JvStatusBar1Panel2"}) {
+            const QJsonObject shown = control(panel);
+            EXPECT_LE(shown["textWidth"].toInt(), shown["textRoom"].toInt()) << panel;
+        }
+    }
+}
+
 // The error box and the favourite question in the language in use.
 TEST_F(LanguageTest, TheErrorBoxAndTheFavouriteQuestionAreTranslated) {
     writeFile("Data/Density_Plastics.csv", "Acetal,1.38\r\nSteel,abc\r\n");
