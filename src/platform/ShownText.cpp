@@ -106,6 +106,9 @@ void retranslateShownTexts(QObject* root) {
             const QStringList items = box->property(kItemsName).toStringList();
             for (int i = 0; i < items.size() && i < box->count(); ++i)
                 box->setItemText(i, shownText(items[i]));
+            // The box takes the width of its widest item in the new language.
+            if (!items.isEmpty())
+                box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         }
     }
 }
