@@ -709,5 +709,13 @@ braucht dieser mindestens einen Durchmesser von:</translation>
         <source>in millimetres</source>
         <translation>in Millimeter</translation>
     </message>
+    <message>
+        <source>Notice</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
 </context>
 </TS>

@@ -709,5 +709,13 @@ se necesitaría un diámetro mínimo de:</translation>
         <source>in millimetres</source>
         <translation>en milímetros</translation>
     </message>
+    <message>
+        <source>Notice</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Páginas</translation>
+    </message>
 </context>
 </TS>

@@ -369,7 +369,7 @@ Impérial - saisir pouces, pieds, fractions ou toute combinaison :
     </message>
     <message>
         <source>The density must be below 25 g/cm³: no known material is denser.</source>
-        <translation>La densité doit être inférieure à 25 g/cm³ : aucune matière connue n'est plus dense.</translation>
+        <translation>La densité doit être inférieure à 25 g/cm³ : aucune matière connue n&apos;est plus dense.</translation>
     </message>
     <message>
         <source>The table needs at least one material.</source>
@@ -708,6 +708,14 @@ il faudrait un diamètre minimal de :</translation>
     <message>
         <source>in millimetres</source>
         <translation>en millimètres</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
     </message>
 </context>
 </TS>

@@ -709,5 +709,13 @@ servirebbe un diametro minimo di:</translation>
         <source>in millimetres</source>
         <translation>in millimetri</translation>
     </message>
+    <message>
+        <source>Notice</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pagine</translation>
+    </message>
 </context>
 </TS>

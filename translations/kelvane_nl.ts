@@ -709,5 +709,13 @@ is een diameter nodig van minstens:</translation>
         <source>in millimetres</source>
         <translation>in millimeters</translation>
     </message>
+    <message>
+        <source>Notice</source>
+        <translation>Opmerking</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pagina&apos;s</translation>
+    </message>
 </context>
 </TS>

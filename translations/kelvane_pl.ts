@@ -709,5 +709,13 @@ potrzebna byłaby średnica co najmniej:</translation>
         <source>in millimetres</source>
         <translation>w milimetrach</translation>
     </message>
+    <message>
+        <source>Notice</source>
+        <translation>Uwaga</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Strony</translation>
+    </message>
 </context>
 </TS>

@@ -126,7 +126,7 @@ AboutBox::AboutBox(Platform& platform, QWidget* parent)
     websiteLabel_->move(8, 136);
 
     noticeMemo_->setObjectName(QStringLiteral("NoticeMemo"));
-    noticeMemo_->setAccessibleName(QStringLiteral("Notice"));
+    noticeMemo_->setAccessibleName(shownText(QT_TRANSLATE_NOOP("Kelvane", "Notice")));
     // Read and selected, never typed into; Tab moves on from it.
     noticeMemo_->setReadOnly(true);
     noticeMemo_->setTabChangesFocus(true);
