@@ -717,5 +717,9 @@ braucht dieser mindestens einen Durchmesser von:</translation>
         <source>Pages</source>
         <translation>Seiten</translation>
     </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>%1 kopieren</translation>
+    </message>
 </context>
 </TS>

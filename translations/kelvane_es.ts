@@ -717,5 +717,9 @@ se necesitaría un diámetro mínimo de:</translation>
         <source>Pages</source>
         <translation>Páginas</translation>
     </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>Copiar %1</translation>
+    </message>
 </context>
 </TS>

@@ -717,5 +717,9 @@ il faudrait un diamètre minimal de :</translation>
         <source>Pages</source>
         <translation>Pages</translation>
     </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>Copier %1</translation>
+    </message>
 </context>
 </TS>

@@ -717,5 +717,9 @@ servirebbe un diametro minimo di:</translation>
         <source>Pages</source>
         <translation>Pagine</translation>
     </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>Copia %1</translation>
+    </message>
 </context>
 </TS>

@@ -717,5 +717,9 @@ is een diameter nodig van minstens:</translation>
         <source>Pages</source>
         <translation>Pagina&apos;s</translation>
     </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>%1 kopiëren</translation>
+    </message>
 </context>
 </TS>

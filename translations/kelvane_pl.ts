@@ -717,5 +717,9 @@ potrzebna byłaby średnica co najmniej:</translation>
         <source>Pages</source>
         <translation>Strony</translation>
     </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>Kopiuj: %1</translation>
+    </message>
 </context>
 </TS>

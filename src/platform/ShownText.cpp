@@ -71,6 +71,14 @@ void showText(QObject* object, const char* property, const QString& english) {
     object->setProperty(property, shown);
 }
 
+void showText(QObject* object, const char* property, const char* englishPattern,
+              const QString& englishArgument) {
+    const QString shown = shownText(englishPattern).arg(shownText(englishArgument));
+    object->setProperty(rememberedName(property).constData(),
+                        QStringList{QString::fromUtf8(englishPattern), shown, englishArgument});
+    object->setProperty(property, shown);
+}
+
 void showText(QObject* object, const char* property, std::string_view english) {
     showText(object, property, toQString(english));
 }
@@ -97,10 +105,14 @@ void retranslateShownTexts(QObject* root) {
                 continue;
             const QStringList remembered = object->property(name.constData()).toStringList();
             const QByteArray property = name.mid(prefix.size());
-            if (remembered.size() != 2 ||
+            if (remembered.size() < 2 ||
                 object->property(property.constData()).toString() != remembered[1])
                 continue; // set since by other means
-            showText(object, property.constData(), remembered[0]);
+            if (remembered.size() == 3)
+                showText(object, property.constData(), remembered[0].toUtf8().constData(),
+                         remembered[2]);
+            else
+                showText(object, property.constData(), remembered[0]);
         }
         if (auto* box = qobject_cast<QComboBox*>(object)) {
             const QStringList items = box->property(kItemsName).toStringList();

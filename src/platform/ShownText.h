@@ -30,6 +30,11 @@ inline void showText(QObject* object, const char* property, const char* english)
     showText(object, property, std::string_view(english));
 }
 
+// The same for a text made of a pattern and a text put into it ("Copy %1" and "Weight
+// per Metre"), each in the language in use.
+void showText(QObject* object, const char* property, const char* englishPattern,
+              const QString& englishArgument);
+
 // The items of a drop-down, each shown in the language in use and retranslated.
 void showItems(QComboBox* box, const QStringList& english);
 

@@ -55,7 +55,7 @@ QPushButton* makeCopyButton(const QString& objectName, const QString& resultCapt
 
 void describeCopyButton(QPushButton& button, const QString& resultCaption,
                         const QString& description) {
-    showText(&button, "accessibleName", QStringLiteral("Copy ") + resultCaption);
+    showText(&button, "accessibleName", QT_TRANSLATE_NOOP("Kelvane", "Copy %1"), resultCaption);
     // A picture alone does not say which figure goes to the clipboard.
     showText(&button, "toolTip", description);
     showText(&button, "accessibleDescription", description);

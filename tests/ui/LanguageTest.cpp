@@ -6,8 +6,10 @@
 
 #include "platform/ShownText.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QJsonArray>
+#include <QPushButton>
 
 #include <string>
 #include <vector>
@@ -43,6 +45,13 @@ TEST_F(LanguageTest, SwitchingChangesEveryTextAndKeepsEveryFigure) {
     EXPECT_EQ(text("RKGBarLabel"), perBar); // figures and entries stay
     EXPECT_EQ(control("RDiaEdit")["text"].toString().toStdString(), "50");
     EXPECT_EQ(text("RClearButton"), "&Löschen");
+    EXPECT_EQ(control("RKGMCopyBtn")["toolTip"].toString().toStdString(),
+              "Gewicht je Meter kopieren");
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* copy = window->findChild<QPushButton*>(QStringLiteral("RKGMCopyBtn"))) {
+            EXPECT_EQ(copy->accessibleName().toStdString(), "Gewicht je Meter kopieren");
+        }
+    }
     EXPECT_EQ(statusPanel(1), "Dichte: 8 g/cm\u00B3");
     EXPECT_EQ(value(R"(["page","Round"])").toString().toStdString(), "Rundstab");
     EXPECT_EQ(readFile("bin/Settings.txt"), "units=metric\r\nlanguage=de\r\n");
