@@ -1,8 +1,8 @@
 #include "cli/CalcBatch.h"
 
 #include "cli/CalcError.h"
-#include "cli/CalcShapes.h"
-#include "cli/CsvStream.h"
+#include "weights/CalcShapes.h"
+#include "common/CsvStream.h"
 #include "common/NumberEntry.h"
 
 #include <algorithm>
