@@ -14,6 +14,8 @@
 #include "platform/ErrorReport.h"
 #include "platform/Platform.h"
 #include "platform/QtText.h"
+#include "weights/QuoteBook.h"
+#include "weights/QuoteStore.h"
 #include "weights/WeightPage.h"
 #include "widgets/DeferredFileIcon.h"
 #include "widgets/PageContext.h"
@@ -59,7 +61,9 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     , platform_(platform)
     , separators_(platform.separators())
     , pageControl_(new PageControl)
-    , statusBar_(new StatusBar) {
+    , statusBar_(new StatusBar)
+    , quote_(new QuoteBook(platform, quoteListPath(platform.programDir(), platform.userDataDir()),
+                           this)) {
     setObjectName(QStringLiteral("MainForm"));
     registerProgramIcons();
     // The sizes are decoded only when the desktop or the About box first asks for one.
@@ -147,15 +151,14 @@ void MainWindow::buildFractionMenu(QMenu* options) {
 // window's settings as they then stand.
 void MainWindow::buildPages() {
     for (const PageEntry& entry : pageRegistry()) {
-        pageControl_->addPage(
-            toQString(entry.name), toQString(entry.caption), entry.tabShown,
-            [this, make = entry.make] {
-                const PageContext context{
-                    platform_, separators_, materials_, windowTitle(), fractionResolution_, [this] {
-                        close();
-                    }};
-                return make(context);
-            });
+        pageControl_->addPage(toQString(entry.name), toQString(entry.caption), entry.tabShown,
+                              [this, make = entry.make] {
+                                  const PageContext context{
+                                      platform_,     separators_,         materials_,
+                                      windowTitle(), fractionResolution_, [this] { close(); },
+                                      quote_};
+                                  return make(context);
+                              });
     }
     pageControl_->setActiveIndex(0);
 }

@@ -17,6 +17,7 @@ namespace kelvane {
 class MaterialFinder;
 class PageControl;
 class Platform;
+class QuoteBook;
 class StatusBar;
 
 // The main window: the menu bar, the page control with its ten pages and the
@@ -65,6 +66,7 @@ private:
     MaterialState materials_;
     PageControl* pageControl_;
     StatusBar* statusBar_;
+    QuoteBook* quote_; // the quote list, kept in its file between runs
     QMenu* materialMenu_ = nullptr;
     QActionGroup* materialEntries_ = nullptr;
     AccessKeys accessKeys_;            // the Material menu's, given as its entries are added

@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QJsonObject>
 #include <QLineEdit>
+#include <QTableWidget>
 #include <QTest>
 #include <QToolTip>
 
@@ -53,6 +54,22 @@ QJsonValue DriveSession::run(const QString& command, const QJsonArray& arguments
         {"shell", false,
          [](DriveSession& s, const QJsonArray& a) {
              return s.shell(a);
+         }},
+        {"file", false,
+         [](DriveSession& s, const QJsonArray& a) -> QJsonValue {
+             s.platform_.queueFile(textArgument(a, 1).toStdString());
+             return QJsonValue::Null;
+         }},
+        {"cell", true,
+         [](DriveSession& s, const QJsonArray& a) -> QJsonValue {
+             auto* table = qobject_cast<QTableWidget*>(s.control(a, 1));
+             QTableWidgetItem* cell =
+                 table ? table->item(a.at(2).toInt(-1), a.at(3).toInt(-1)) : nullptr;
+             if (!cell || !(cell->flags() & Qt::ItemIsEditable))
+                 throw DriveError("no editable cell there");
+             // As an edit of the cell ends: the new text, then the table's change signal.
+             cell->setText(textArgument(a, 4));
+             return QJsonValue::Null;
          }},
         {"clipboard", false,
          [](DriveSession& s, const QJsonArray&) -> QJsonValue {

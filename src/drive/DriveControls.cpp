@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTextEdit>
 
 namespace kelvane {
@@ -72,6 +73,17 @@ QJsonObject describeControl(QWidget* control) {
     state["focused"] = control->hasFocus();
     if (!control->toolTip().isEmpty())
         state["toolTip"] = control->toolTip();
+    if (auto* table = qobject_cast<QTableWidget*>(control)) {
+        QJsonArray rows;
+        for (int row = 0; row < table->rowCount(); ++row) {
+            QJsonArray cells;
+            for (int column = 0; column < table->columnCount(); ++column)
+                cells.append(table->item(row, column) ? table->item(row, column)->text()
+                                                      : QString());
+            rows.append(cells);
+        }
+        state["rows"] = rows;
+    }
     if (auto* button = qobject_cast<QAbstractButton*>(control); button && button->isCheckable())
         state["checked"] = button->isChecked();
     if (auto* push = qobject_cast<QPushButton*>(control))

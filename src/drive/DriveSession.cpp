@@ -38,6 +38,11 @@ QJsonObject eventJson(const PlatformEvent& event) {
         json["answer"] = QString::fromStdString(event.answer);
     if (event.type == "clipboard")
         json["text"] = QString::fromStdString(event.text);
+    if (event.type == "file") {
+        json["title"] = QString::fromStdString(event.title);
+        json["mode"] = QString::fromStdString(event.text);
+        json["path"] = QString::fromStdString(event.result);
+    }
     if (event.type == "open") {
         json["link"] = QString::fromStdString(event.link);
         json["result"] = QString::fromStdString(event.result);

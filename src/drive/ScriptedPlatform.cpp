@@ -31,6 +31,21 @@ bool ScriptedPlatform::confirm(const std::string& title, const std::string& ques
     return yes;
 }
 
+std::string ScriptedPlatform::chooseFile(bool save, const std::string& title, const std::string&) {
+    std::string path;
+    if (!files_.empty()) {
+        path = std::move(files_.front());
+        files_.pop_front();
+    }
+    PlatformEvent event;
+    event.type = "file";
+    event.title = title;
+    event.text = save ? "save" : "open";
+    event.result = path;
+    events_.push_back(event);
+    return path;
+}
+
 void ScriptedPlatform::setClipboardText(const std::string& text) {
     clipboard_ = text;
     PlatformEvent event;

@@ -10,7 +10,7 @@ namespace kelvane {
 
 // What the program did through the desktop during a scripted command.
 struct PlatformEvent {
-    std::string type; // "error", "confirm", "clipboard", "open"
+    std::string type; // "error", "confirm", "clipboard", "open", "file"
     std::string title;
     std::string text;
     std::string answer; // "yes" or "no" for a confirmation
@@ -27,6 +27,7 @@ public:
 
     void showError(const std::string& text) override;
     bool confirm(const std::string& title, const std::string& question) override;
+    std::string chooseFile(bool save, const std::string& title, const std::string& filter) override;
     void setClipboardText(const std::string& text) override;
     bool openLink(const std::string& link) override;
     Separators separators() const override { return separators_; }
@@ -34,6 +35,8 @@ public:
     std::string userDataDir() const override { return userDataDir_; }
 
     void queueAnswer(bool yes) { answers_.push_back(yes); }
+    // The next file dialog's answer: a path, or an empty text for Cancel.
+    void queueFile(std::string path) { files_.push_back(std::move(path)); }
     void setShellAccepts(bool accepts) { shellAccepts_ = accepts; }
     const std::string& clipboard() const { return clipboard_; }
     // The events recorded since the last call, oldest first.
@@ -44,6 +47,7 @@ private:
     std::string programDir_;
     std::string userDataDir_;
     std::deque<bool> answers_;
+    std::deque<std::string> files_;
     bool shellAccepts_ = true;
     std::string clipboard_;
     std::vector<PlatformEvent> events_;

@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
@@ -31,6 +32,15 @@ bool QtPlatform::confirm(const std::string& title, const std::string& question) 
     box.setEscapeButton(no);
     box.exec();
     return box.clickedButton() == yes;
+}
+
+std::string QtPlatform::chooseFile(bool save, const std::string& title, const std::string& filter) {
+    const QString caption = QString::fromStdString(title);
+    const QString filters = QString::fromStdString(filter);
+    const QString path =
+        save ? QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, {}, filters)
+             : QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, {}, filters);
+    return path.toStdString();
 }
 
 void QtPlatform::setClipboardText(const std::string& text) {

@@ -10,6 +10,7 @@ class QtPlatform final : public Platform {
 public:
     void showError(const std::string& text) override;
     bool confirm(const std::string& title, const std::string& question) override;
+    std::string chooseFile(bool save, const std::string& title, const std::string& filter) override;
     void setClipboardText(const std::string& text) override;
     bool openLink(const std::string& link) override;
     Separators separators() const override;

@@ -32,7 +32,8 @@ std::vector<WeightPageDefinition> makeDefinitions() {
          {},
          {},
          {},
-         &calcRound},
+         &calcRound,
+         "RAddBtn"},
         {{{"PAFEdit", "Across Flat"}, {"PLengthEdit", "Bar Length"}, {"PQtyEdit", "Quantity"}},
          "PClearButton",
          barResults({"PKGMLabel", "PKGMCopyBtn"}, {"PKGBarLabel", "PKGBCopyBtn"},
@@ -41,7 +42,8 @@ std::vector<WeightPageDefinition> makeDefinitions() {
          "PCombo",
          "Polygon",
          polygonShapes,
-         &calcPolygon},
+         &calcPolygon,
+         "PAddBtn"},
         {{{"BWidthEdit", "Width"},
           {"BThicknessEdit", "Thickness"},
           {"BLengthEdit", "Bar Length"},
@@ -53,7 +55,8 @@ std::vector<WeightPageDefinition> makeDefinitions() {
          {},
          {},
          {},
-         &calcBar},
+         &calcBar,
+         "BAddBtn"},
         {{{"SLengthEdit", "Length"},
           {"SWidthEdit", "Width"},
           {"SThicknessEdit", "Thickness"},
@@ -66,7 +69,8 @@ std::vector<WeightPageDefinition> makeDefinitions() {
          {},
          {},
          {},
-         &calcSheet},
+         &calcSheet,
+         "SAddBtn"},
         {{{"TODEdit", "Outside Diameter"},
           {"TThicknessEdit", "Thickness"},
           {"TLengthEdit", "Bar Length"},
@@ -78,7 +82,8 @@ std::vector<WeightPageDefinition> makeDefinitions() {
          {},
          {},
          {},
-         &calcTube},
+         &calcTube,
+         "TAddBtn"},
         {{{"HHeightEdit", "Height"},
           {"HWidthEdit", "Width"},
           {"HThicknessEdit", "Thickness"},
@@ -91,7 +96,8 @@ std::vector<WeightPageDefinition> makeDefinitions() {
          {},
          {},
          {},
-         &calcHollow},
+         &calcHollow,
+         "HAddBtn"},
     };
     return pages;
 }
@@ -101,6 +107,13 @@ std::vector<WeightPageDefinition> makeDefinitions() {
 const WeightPageDefinition& weightPageDefinition(WeightShape shape) {
     static const std::vector<WeightPageDefinition> pages = makeDefinitions();
     return pages.at(static_cast<std::size_t>(shape));
+}
+
+WeightShape weightShapeOf(const WeightPageDefinition& definition) {
+    for (const WeightShape shape : kWeightShapes)
+        if (&weightPageDefinition(shape) == &definition)
+            return shape;
+    return WeightShape::Round;
 }
 
 WeightPageModel::WeightPageModel(const WeightPageDefinition& definition)

@@ -37,6 +37,7 @@ struct WeightPageDefinition {
     std::string_view shapeBoxCaption;    // the label above the shape box
     std::vector<std::string_view> shapes;
     WeightCalculation calculate = nullptr;
+    std::string_view addButtonName; // the "Add to Quote" button
 };
 
 // The weight pages, in page order.
@@ -46,6 +47,8 @@ inline constexpr std::array<WeightShape, 6> kWeightShapes = {
     WeightShape::PlateSheet, WeightShape::Tube,    WeightShape::HollowSection};
 
 const WeightPageDefinition& weightPageDefinition(WeightShape shape);
+// The shape whose page that definition is.
+WeightShape weightShapeOf(const WeightPageDefinition& definition);
 
 // The heading on top of every weight page.
 inline constexpr std::string_view kDimensionsHeading = "Enter all dimensions in millimetres (mm)";
@@ -67,6 +70,8 @@ public:
 
     void storeValue(std::size_t box, double value) { values_.at(box) = value; }
     double result(std::size_t index) const { return results_.weights.at(index); }
+    double value(std::size_t box) const { return values_.at(box); }
+    const WeightResults& results() const { return results_; }
 
     // Works the page's results out afresh from its stored values.
     void recalculate(double density, std::string_view shape);

@@ -35,10 +35,13 @@ void raiseOnHover(QPushButton* button) {
     button->installEventFilter(new HoverRaise(button));
 }
 
-void confirmCopy(QPushButton* button, const QString& copiedText) {
+void showButtonCue(QPushButton* button, const QString& text) {
     const QPoint below = button->mapToGlobal(QPoint(0, button->height()));
-    QToolTip::showText(below, QStringLiteral("Copied ") + copiedText, button, QRect(),
-                       kConfirmationTime);
+    QToolTip::showText(below, text, button, QRect(), kConfirmationTime);
+}
+
+void confirmCopy(QPushButton* button, const QString& copiedText) {
+    showButtonCue(button, QStringLiteral("Copied ") + copiedText);
 }
 
 } // namespace kelvane

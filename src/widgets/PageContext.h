@@ -10,6 +10,7 @@ namespace kelvane {
 
 class MaterialState;
 class Platform;
+class QuoteBook;
 
 // What a page is made with: the desktop, the regional separators read once at
 // start-up, the material in use, and the few window settings single pages need.
@@ -20,6 +21,7 @@ struct PageContext {
     QString windowCaption;             // the calculator's tape opens with it
     int fractionResolution = 32;       // the Options > Fractions choice: 32 or 64
     std::function<void()> closeWindow; // the calculator's way to end the program
+    QuoteBook* quote = nullptr;        // the quote list the weight pages add to
 };
 
 } // namespace kelvane

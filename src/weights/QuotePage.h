@@ -1,0 +1,48 @@
+#pragma once
+
+#include "common/Separators.h"
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace kelvane {
+
+class MaterialState;
+class Platform;
+class QuoteBook;
+struct PageContext;
+
+// The Quote page: the list's items in a table whose quantities can be edited, the
+// total weight and the item count, and the buttons that remove, reorder, clear, copy,
+// save and open the list.
+class QuotePage final : public QWidget {
+    Q_OBJECT
+public:
+    explicit QuotePage(const PageContext& context, QWidget* parent = nullptr);
+
+private:
+    QPushButton* addButton(const char* objectName, const QString& caption);
+    void showList();
+    void quantityEdited(int row, int column);
+    void removeSelected();
+    void moveSelected(int step);
+    void clearAll();
+    void copyList();
+    void saveList();
+    void openList();
+    int selectedRow() const;
+
+    Platform& platform_;
+    Separators separators_;
+    const MaterialState& materials_;
+    QuoteBook& book_;
+    QTableWidget* table_ = nullptr;
+    QLabel* totalLabel_ = nullptr;
+    QLabel* countLabel_ = nullptr;
+    QWidget* buttons_ = nullptr;
+};
+
+} // namespace kelvane

@@ -1,0 +1,138 @@
+// The quote list in the window: items added from every weight page, edited, reordered,
+// cleared, copied, saved and opened, and kept between runs.
+
+#include "DriveFixture.h"
+
+namespace kelvane::testing {
+namespace {
+
+using QuotePageTest = DriveTest;
+
+std::vector<std::vector<std::string>> tableRows(const QJsonObject& state) {
+    std::vector<std::vector<std::string>> rows;
+    for (const QJsonValue row : state["rows"].toArray()) {
+        rows.emplace_back();
+        for (const QJsonValue cell : row.toArray())
+            rows.back().push_back(cell.toString().toStdString());
+    }
+    return rows;
+}
+
+TEST_F(QuotePageTest, EveryWeightPageAddsItsItem) {
+    start();
+    const struct {
+        const char* page;
+        const char* firstBox;
+        const char* typed;
+        const char* button;
+    } pages[] = {
+        {"Round", "RDiaEdit", "50\r3000\r4", "RAddBtn"},
+        {"Polygon", "PAFEdit", "20\r1000\r3", "PAddBtn"},
+        {"Flat/Square", "BWidthEdit", "50\r10\r2000\r5", "BAddBtn"},
+        {"Plate/Sheet", "SLengthEdit", "1000\r500\r10\r2", "SAddBtn"},
+        {"Tube", "TODEdit", "50\r5\r1000\r1", "TAddBtn"},
+        {"Hollow Section", "HHeightEdit", "100\r50\r5\r1000\r1", "HAddBtn"},
+    };
+    for (const auto& page : pages) {
+        SCOPED_TRACE(page.page);
+        send(R"(["page",)" + quoted(page.page) + "]");
+        send(R"(["focus",)" + quoted(page.firstBox) + "]");
+        send(R"(["type",)" + quoted(page.typed) + "]");
+        send(R"(["click",)" + quoted(page.button) + "]");
+        EXPECT_EQ(value(R"(["tooltip"])").toObject()["text"].toString(), "Added to the quote");
+    }
+    const std::vector<std::vector<std::string>> expected = {
+        {"Round 50 \xC3\x97 3000 mm, Acetal", "4", "10.31 kg", "41.23 kg"},
+        {"Hexagon 20 \xC3\x97 1000 mm, Acetal", "3", "0.61 kg", "1.82 kg"},
+        {"Flat 50 \xC3\x97 10 \xC3\x97 2000 mm, Acetal", "5", "1.75 kg", "8.75 kg"},
+        {"Plate 1000 \xC3\x97 500 \xC3\x97 10 mm, Acetal", "2", "8.75 kg", "17.50 kg"},
+        {"Tube 50 \xC3\x97 5 \xC3\x97 1000 mm, Acetal", "1", "1.24 kg", "1.24 kg"},
+        {"Hollow Section 100 \xC3\x97 50 \xC3\x97 5 \xC3\x97 1000 mm, Acetal", "1", "2.44 kg",
+         "2.44 kg"},
+    };
+    EXPECT_EQ(tableRows(value(R"(["get","QuoteTable"])").toObject()), expected);
+    EXPECT_EQ(text("QuoteTotalLabel"), "Total: 72.98 kg");
+    EXPECT_EQ(text("QuoteCountLabel"), "6 items");
+}
+
+TEST_F(QuotePageTest, ZeroTotalIsRefusedAtTheButton) {
+    start();
+    send(R"(["type","50\r3000\r0"])");
+    send(R"(["click","RAddBtn"])");
+    EXPECT_EQ(value(R"(["tooltip"])").toObject()["text"].toString(),
+              "Nothing to add: the total weight is 0");
+    EXPECT_TRUE(lastEvents().isEmpty()); // no message box
+    EXPECT_EQ(text("QuoteCountLabel"), "0 items");
+}
+
+TEST_F(QuotePageTest, EditReorderRemoveClearCopyAndRestart) {
+    start();
+    send(R"(["type","50\r3000\r4"])");
+    send(R"(["click","RAddBtn"])");
+    send(R"(["paste","RDiaEdit","20"])");
+    send(R"(["paste","RLengthEdit","1000"])");
+    send(R"(["paste","RQtyEdit","10"])");
+    send(R"(["click","RAddBtn"])");
+    send(R"(["page","Quote"])");
+    send(R"(["cell","QuoteTable",0,1,"1"])"); // 41.23 kg becomes 10.31 kg
+    EXPECT_EQ(text("QuoteTotalLabel"), "Total: 15.81 kg");
+    send(R"(["cell","QuoteTable",0,1,"x"])"); // no number: the quantity stays
+    EXPECT_EQ(tableRows(value(R"(["get","QuoteTable"])").toObject())[0][1], "1");
+
+    send(R"(["click","QuoteDownBtn"])");
+    auto rows = tableRows(value(R"(["get","QuoteTable"])").toObject());
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0][0], "Round 20 \xC3\x97 1000 mm, Acetal");
+
+    send(R"(["click","QuoteCopyBtn"])");
+    EXPECT_EQ(value(R"(["clipboard"])").toString().toStdString(),
+              "Item\tQuantity\tWeight per Piece\tTotal Weight\n"
+              "Round 20 \xC3\x97 1000 mm, Acetal\t10\t0.55 kg\t5.50 kg\n"
+              "Round 50 \xC3\x97 3000 mm, Acetal\t1\t10.31 kg\t10.31 kg\n"
+              "Total\t\t\t15.81 kg\n");
+
+    // Kept between runs, in the order left.
+    session_.reset();
+    start();
+    send(R"(["page","Quote"])");
+    EXPECT_EQ(tableRows(value(R"(["get","QuoteTable"])").toObject()), rows);
+
+    send(R"(["click","QuoteRemoveBtn"])"); // the first row is the current one
+    EXPECT_EQ(text("QuoteCountLabel"), "1 item");
+    send(R"(["answer","no"])");
+    send(R"(["click","QuoteClearBtn"])");
+    EXPECT_EQ(text("QuoteCountLabel"), "1 item");
+    send(R"(["answer","yes"])");
+    send(R"(["click","QuoteClearBtn"])");
+    EXPECT_EQ(text("QuoteTotalLabel"), "Total: 0.00 kg");
+}
+
+TEST_F(QuotePageTest, SaveThenOpenAndABadRowReported) {
+    start();
+    send(R"(["type","50\r3000\r4"])");
+    send(R"(["click","RAddBtn"])");
+    send(R"(["page","Quote"])");
+    send(R"(["file",)" + quoted(path("saved.csv")) + "]");
+    send(R"(["click","QuoteSaveBtn"])");
+    EXPECT_NE(readFile("saved.csv").find("round,50,,,,,,3000,4,Acetal,1.75,on,"),
+              std::string::npos);
+
+    writeFile("hand.csv", "shape,diameter,length,quantity,material\n"
+                          "round,50,3000,4,Mild Steel\n"
+                          "round,5x,1000,,\n"
+                          "hexagon,20,1000,3,\n");
+    send(R"(["file",)" + quoted(path("hand.csv")) + "]");
+    send(R"(["click","QuoteOpenBtn"])");
+    const QJsonArray events = lastEvents();
+    ASSERT_EQ(events.size(), 2);
+    EXPECT_EQ(events[1].toObject()["text"].toString().toStdString(),
+              "Some rows of \"" + path("hand.csv") +
+                  "\" could not be read:\nline 3, column 2 (diameter): '5x' is not a number\n"
+                  "line 4, column 1 (shape): hexagon needs a column named across_flats.");
+    const auto rows = tableRows(value(R"(["get","QuoteTable"])").toObject());
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0][3], "50.27 kg");
+}
+
+} // namespace
+} // namespace kelvane::testing
