@@ -6,7 +6,6 @@
 #include "app/PageKeys.h"
 #include "app/PageRegistry.h"
 #include "app/StatusBar.h"
-#include "convert/ConvertPage.h"
 #include "materials/Favourite.h"
 #include "materials/MaterialFinder.h"
 #include "materials/NameEncoding.h"
@@ -19,6 +18,7 @@
 #include "weights/WeightPage.h"
 #include "widgets/DeferredFileIcon.h"
 #include "widgets/PageContext.h"
+#include "widgets/SettingsListener.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -88,6 +88,7 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
 
     buildMenus();
     buildPages();
+    connect(pageControl_, &PageControl::activePageChanged, this, &MainWindow::recalculateShownPage);
     addPageKeys(*this, *pageControl_);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this), &QShortcut::activated, this,
             &MainWindow::openMaterialFinder);
@@ -154,9 +155,16 @@ void MainWindow::buildPages() {
         pageControl_->addPage(toQString(entry.name), toQString(entry.caption), entry.tabShown,
                               [this, make = entry.make] {
                                   const PageContext context{
-                                      platform_,     separators_,         materials_,
-                                      windowTitle(), fractionResolution_, [this] { close(); },
-                                      quote_};
+                                      .platform = platform_,
+                                      .separators = separators_,
+                                      .materials = materials_,
+                                      .windowCaption = windowTitle(),
+                                      .fractionResolution = fractionResolution_,
+                                      .firstPageWidth =
+                                          pageControl_->pageWidth(kInitialClientWidth),
+                                      .closeWindow = [this] { close(); },
+                                      .quote = quote_,
+                                  };
                                   return make(context);
                               });
     }
@@ -232,7 +240,7 @@ void MainWindow::chooseMaterial(std::size_t position) {
         startingMaterial_ = position;
     materials_.choose(position);
     showMaterialPanels();
-    recalculateShownWeightPage();
+    recalculateShownPage();
 }
 
 void MainWindow::openMaterialFinder() {
@@ -245,7 +253,13 @@ void MainWindow::openMaterialFinder() {
         finder_ = std::make_unique<MaterialFinder>(std::move(names));
     }
     auto* box = new MaterialFinderDialog(
-        *finder_, [this](std::size_t position) { chooseMaterial(position); }, this);
+        *finder_, materials_.currentPosition(),
+        [this](std::size_t position) {
+            // The material in use chosen again changes nothing, not even the rounding.
+            if (position != materials_.currentPosition())
+                chooseMaterial(position);
+        },
+        this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     // The keys go back to the main window when the finder closes, so the shortcut
     // opens it again at once.
@@ -256,20 +270,23 @@ void MainWindow::openMaterialFinder() {
 void MainWindow::switchCommercialRounding(bool on) {
     materials_.setCommercialRounding(on);
     showMaterialPanels();
-    recalculateShownWeightPage();
+    recalculateShownPage();
 }
 
 void MainWindow::chooseFractionResolution(int resolution) {
     fractionResolution_ = resolution;
     // A page not made yet is made with the choice as it then stands.
     for (int i = 0; i < pageControl_->pageCount(); ++i)
-        if (auto* convert = qobject_cast<ConvertPage*>(pageControl_->builtPage(i)))
-            convert->setFractionResolution(resolution);
+        if (auto* listener = dynamic_cast<SettingsListener*>(pageControl_->builtPage(i)))
+            listener->fractionResolutionChanged(resolution);
 }
 
-void MainWindow::recalculateShownWeightPage() {
-    if (auto* page = qobject_cast<WeightPage*>(pageControl_->activePage()))
-        page->recalculate();
+// The weight pages and the turning page read the density. The one on display is
+// worked out afresh when the density changes and when it comes into view, so what it
+// shows and what its copy buttons copy always belong to the material in use.
+void MainWindow::recalculateShownPage() {
+    if (auto* listener = dynamic_cast<SettingsListener*>(pageControl_->activePage()))
+        listener->densityChanged();
 }
 
 bool MainWindow::showPage(const QString& captionOrName) {

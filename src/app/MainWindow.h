@@ -39,8 +39,9 @@ public:
     const MaterialState& materials() const { return materials_; }
     // Brings a page into view by its caption or control name, hidden pages included.
     bool showPage(const QString& captionOrName);
-    // Opens the material finder, which lists the materials whose names hold what the
-    // user types; its choice makes a material current as the Material menu does.
+    // Opens the material finder on the material in use; it lists the materials whose
+    // names hold what the user types. Its choice makes a material current as the
+    // Material menu does, but the material in use chosen again changes nothing.
     void openMaterialFinder();
 
 protected:
@@ -58,7 +59,7 @@ private:
     void chooseFractionResolution(int resolution);
     void showAboutBox();
     bool confirmClose();
-    void recalculateShownWeightPage();
+    void recalculateShownPage();
     void showMaterialPanels();
 
     Platform& platform_;

@@ -10,6 +10,7 @@
 #include <QListView>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <vector>
 
 namespace kelvane {
@@ -28,6 +29,12 @@ public:
         endResetModel();
     }
     std::size_t position(int row) const { return found_[static_cast<std::size_t>(row)]; }
+    // The row of a table position, or -1 when it was not found. The rows keep the
+    // table's order, so the search halves the rows.
+    int rowOf(std::size_t position) const {
+        const auto at = std::lower_bound(found_.begin(), found_.end(), position);
+        return at != found_.end() && *at == position ? static_cast<int>(at - found_.begin()) : -1;
+    }
 
     int rowCount(const QModelIndex& parent = {}) const override {
         return parent.isValid() ? 0 : static_cast<int>(found_.size());
@@ -43,11 +50,12 @@ private:
     std::vector<std::size_t> found_;
 };
 
-MaterialFinderDialog::MaterialFinderDialog(const MaterialFinder& finder, Choose choose,
-                                           QWidget* parent)
+MaterialFinderDialog::MaterialFinderDialog(const MaterialFinder& finder, std::size_t current,
+                                           Choose choose, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint)
     , finder_(finder)
+    , current_(current)
     , choose_(std::move(choose))
     , edit_(new EntryBox(this))
     , list_(new QListView(this))
@@ -79,8 +87,21 @@ MaterialFinderDialog::MaterialFinderDialog(const MaterialFinder& finder, Choose 
 
 void MaterialFinderDialog::narrow() {
     found_->setFound(finder_.find(edit_->text().toStdString()));
-    if (found_->rowCount() > 0)
-        list_->setCurrentIndex(found_->index(0));
+    // The whole list highlights the material in use; a narrowed one its first name.
+    int row = found_->rowCount() > 0 ? 0 : -1;
+    if (const int currentRow = found_->rowOf(current_); edit_->text().isEmpty() && currentRow >= 0)
+        row = currentRow;
+    if (row < 0)
+        return;
+    const QModelIndex index = found_->index(row);
+    list_->setCurrentIndex(index);
+    list_->scrollTo(index, QAbstractItemView::PositionAtCenter);
+}
+
+void MaterialFinderDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Only now has the list its size, so only now can it bring a row to its middle.
+    list_->scrollTo(list_->currentIndex(), QAbstractItemView::PositionAtCenter);
 }
 
 void MaterialFinderDialog::chooseRow(int row) {

@@ -14,13 +14,17 @@ class MaterialFinder;
 class FoundMaterials;
 
 // The material finder: a small box with an entry line over a list of materials.
-// The list narrows as the user types any part of a name; Enter or a click on an
-// entry chooses that material, Escape closes the box without a choice.
+// It opens on the material in use, highlighted and in view, so Enter at once
+// changes nothing. The list narrows as the user types any part of a name, with the
+// first name found highlighted; Enter or a click on an entry chooses that material,
+// Escape closes the box without a choice.
 class MaterialFinderDialog final : public QDialog {
 public:
     using Choose = std::function<void(std::size_t position)>;
 
-    MaterialFinderDialog(const MaterialFinder& finder, Choose choose, QWidget* parent);
+    // `current` is the table position of the material in use.
+    MaterialFinderDialog(const MaterialFinder& finder, std::size_t current, Choose choose,
+                         QWidget* parent);
 
 protected:
     // The entry line's filter: Enter chooses, and the arrow and page keys go to the
@@ -28,12 +32,14 @@ protected:
     // filter: the list's own navigation (a row, or a page of the rows in view) is
     // reached only by handing it the key, which the focused line receives.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void narrow();
     void chooseRow(int row);
 
     const MaterialFinder& finder_;
+    std::size_t current_;
     Choose choose_;
     QLineEdit* edit_;
     QListView* list_;

@@ -43,6 +43,11 @@ void PageControl::addPage(const QString& name, const QString& caption, bool tabS
         tabs_->tabsChanged();
 }
 
+int PageControl::pageWidth(int controlWidth) const {
+    const QMargins frame = stack_->contentsMargins();
+    return controlWidth - frame.left() - frame.right();
+}
+
 QWidget* PageControl::page(int index) {
     Entry& wanted = pages_.at(static_cast<std::size_t>(index));
     if (!wanted.page) {

@@ -26,6 +26,8 @@ public:
 
     // A page known by its object name and caption, made by `make` when first needed.
     void addPage(const QString& name, const QString& caption, bool tabShown, PageFactory make);
+    // The width of a page shown in a page control of the given width.
+    int pageWidth(int controlWidth) const;
     int pageCount() const { return static_cast<int>(pages_.size()); }
     QString caption(int index) const { return entry(index).caption; }
     QString name(int index) const { return entry(index).name; }

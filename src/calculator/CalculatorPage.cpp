@@ -5,11 +5,13 @@
 #include "platform/Platform.h"
 #include "platform/QtText.h"
 #include "widgets/PageContext.h"
+#include "widgets/PageScaffold.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 
 #include <QFrame>
+#include <QGridLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -21,10 +23,16 @@ namespace kelvane {
 
 namespace {
 
-// Keypad geometry: 42-pixel buttons on a 48-pixel pitch.
-constexpr int kColumnX[] = {8, 56, 104, 152, 200};
-constexpr int kRowY[] = {152, 200, 248, 296, 344};
+// The page's grid: the display above the keypad, the tape to the keypad's right,
+// the tape's top a pixel above the first row of keys.
+constexpr PageSpacing kCalculatorSpacing{
+    .left = 8, .top = 112, .right = 8, .bottom = 8, .horizontal = 14, .vertical = 3};
+constexpr int kKeypadTopGap = 1;
+// The keypad: 42-pixel buttons on a 48-pixel pitch.
 constexpr int kButtonSize = 42;
+constexpr int kButtonSpacing = 6;
+constexpr QSize kDisplaySize(185, 36);
+constexpr QSize kTapeSize(177, 218);
 
 struct KeypadButton {
     const char* name;
@@ -100,9 +108,22 @@ CalculatorPage::CalculatorPage(const PageContext& context, QWidget* parent)
     , engine_(context.separators,
               {[this](const std::string& line) { addTapeLine(line); },
                [this](bool visible) { showMemoryButtons(visible); }, context.closeWindow}) {
+    // The calculator keeps its size in a page smaller than it needs, as a page without a
+    // tab can be: the page then shows less of it instead of pushing the keys together.
+    auto* calculator = new QWidget(this);
+    PageScaffold scaffold(*calculator, context, kCalculatorSpacing);
+    QGridLayout& grid = scaffold.grid();
+    grid.setSizeConstraint(QLayout::SetFixedSize);
     buildDisplay();
+    grid.addWidget(displayPanel_, 0, 0, Qt::AlignLeft | Qt::AlignTop);
     buildTape();
-    buildKeypad();
+    grid.addWidget(screenTicket_, 1, 1, Qt::AlignLeft | Qt::AlignTop);
+    grid.addLayout(buildKeypad(), 1, 0, Qt::AlignLeft | Qt::AlignTop);
+    auto* page = new QGridLayout(this);
+    page->setContentsMargins(0, 0, 0, 0);
+    page->addWidget(calculator, 0, 0);
+    page->setRowStretch(1, 1);
+    page->setColumnStretch(1, 1);
     engine_.setUp(context.windowCaption.toStdString());
     display_->setText(QString::fromStdString(engine_.displayText()));
     displayPanel_->show();
@@ -135,7 +156,7 @@ void CalculatorPage::buildDisplay() {
     // A raised outer edge with a lowered inner one.
     displayPanel_->setFrameStyle(QFrame::Box | QFrame::Raised);
     displayPanel_->setLineWidth(1);
-    displayPanel_->setGeometry(8, 112, 185, 36);
+    displayPanel_->setFixedSize(kDisplaySize);
     displayPanel_->hide(); // made visible by the set-up
 
     display_ = new QLabel(displayPanel_);
@@ -161,7 +182,7 @@ void CalculatorPage::buildTape() {
     screenTicket_ = new QPlainTextEdit(this);
     screenTicket_->setObjectName(QStringLiteral("ScreenTicket"));
     screenTicket_->setAccessibleName(QStringLiteral("Tape"));
-    screenTicket_->setGeometry(256, 151, 177, 218);
+    screenTicket_->setFixedSize(kTapeSize);
     screenTicket_->setReadOnly(true);
     screenTicket_->setLineWrapMode(QPlainTextEdit::NoWrap);
     screenTicket_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -179,7 +200,10 @@ void CalculatorPage::buildTape() {
     screenTicket_->setPalette(colours);
 }
 
-void CalculatorPage::buildKeypad() {
+QGridLayout* CalculatorPage::buildKeypad() {
+    auto* keypad = new QGridLayout;
+    keypad->setContentsMargins(0, kKeypadTopGap, 0, 0);
+    keypad->setSpacing(kButtonSpacing);
     for (const KeypadButton& key : kKeypad) {
         // The decimal key shows the regional separator, which the keyboard types for it.
         const QString caption =
@@ -188,13 +212,15 @@ void CalculatorPage::buildKeypad() {
         button->setObjectName(QString::fromLatin1(key.name));
         button->setAccessibleName(buttonAccessibleName(key));
         button->setProperty("tag", static_cast<int>(key.code));
-        button->setGeometry(kColumnX[key.column], kRowY[key.row], kButtonSize, kButtonSize);
+        button->setFixedSize(kButtonSize, kButtonSize);
+        keypad->addWidget(button, key.row, key.column);
         connect(button, &QPushButton::clicked, this, [this, button] { pressKeypadButton(button); });
         if (key.code == CalcKey::MemoryRecall)
             memoryRecallButton_ = button;
         else if (key.code == CalcKey::MemoryClear)
             memoryClearButton_ = button;
     }
+    return keypad;
 }
 
 void CalculatorPage::typeKey(char32_t code) {

@@ -7,6 +7,7 @@
 #include <string>
 
 class QFrame;
+class QGridLayout;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -38,7 +39,7 @@ private:
     void typeKey(char32_t code);
     void buildDisplay();
     void buildTape();
-    void buildKeypad();
+    QGridLayout* buildKeypad();
     // A keypad button: its tag carries the key code it stands for.
     void pressKeypadButton(const QPushButton* button);
     void addTapeLine(const std::string& line);

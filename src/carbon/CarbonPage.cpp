@@ -1,6 +1,5 @@
 #include "carbon/CarbonPage.h"
 
-#include "common/NumberEntry.h"
 #include "platform/QtText.h"
 #include "widgets/PageContext.h"
 #include "widgets/PageScaffold.h"
@@ -19,26 +18,29 @@ namespace {
 // its positions stands level with its row.
 constexpr int kRatingRowHeight = 24;
 
+// The element list stands a little further from its symbols than a weight page's boxes.
+constexpr PageSpacing kCarbonSpacing{.horizontal = 8};
+
 } // namespace
 
 CarbonPage::CarbonPage(const PageContext& context, QWidget* parent)
     : QWidget(parent)
     , separators_(context.separators) {
-    PageScaffold scaffold(*this, separators_, 8);
+    PageScaffold scaffold(*this, context, kCarbonSpacing);
     QGridLayout& grid = scaffold.grid();
     for (std::size_t i = 0; i < kElements.size(); ++i) {
         const ElementDefinition& element = kElements[i];
         const int row = static_cast<int>(i);
-        QLineEdit* edit = scaffold.numberBox(element.objectName, element.caption);
+        QLineEdit* edit = scaffold.numberBox(element.objectName, element.caption,
+                                             [this, i](double value) { elementChanged(i, value); });
         edit->setMaximumWidth(90);
         grid.addWidget(scaffold.label(element.caption), row, 0);
         grid.addWidget(scaffold.label(element.symbol), row, 1);
         grid.addWidget(edit, row, 2);
-        connect(edit, &QLineEdit::textChanged, this, [this, i] { elementChanged(i); });
-        boxes_[i] = edit;
     }
     grid.setColumnMinimumWidth(3, 24);
-    grid.addWidget(buildRating(), 0, 4, static_cast<int>(kElements.size()), 1, Qt::AlignTop);
+    grid.addLayout(buildRating(scaffold), 0, 4, static_cast<int>(kElements.size()), 1,
+                   Qt::AlignTop);
 
     auto* result = new QHBoxLayout;
     result->addWidget(scaffold.label(kCarbonResultCaption));
@@ -50,18 +52,18 @@ CarbonPage::CarbonPage(const PageContext& context, QWidget* parent)
     grid.addLayout(result, static_cast<int>(kElements.size()) + 1, 0, 1, -1);
     scaffold.finish();
     cevTrackBar_->setRange(0, kCarbonLastPosition);
-    showCev(0);
+    showTexts();
 }
 
-QWidget* CarbonPage::buildRating() {
-    auto* rating = new QWidget(this);
-    auto* grid = new QGridLayout(rating);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->setVerticalSpacing(0);
-    grid->setHorizontalSpacing(12);
+// The rating: a display-only pointer beside the five bands, one row each.
+QGridLayout* CarbonPage::buildRating(const PageScaffold& scaffold) {
+    auto* rating = new QGridLayout;
+    rating->setContentsMargins(0, 0, 0, 0);
+    rating->setVerticalSpacing(0);
+    rating->setHorizontalSpacing(12);
 
-    // A display-only pointer: 0 at the top, a tick at every position.
-    cevTrackBar_ = new QSlider(Qt::Vertical, rating);
+    // 0 at the top, a tick at every position.
+    cevTrackBar_ = new QSlider(Qt::Vertical, this);
     cevTrackBar_->setObjectName(QStringLiteral("CEVTrackBar"));
     cevTrackBar_->setAccessibleName(toQString(kCarbonRatingCaption));
     cevTrackBar_->setInvertedAppearance(true);
@@ -69,25 +71,25 @@ QWidget* CarbonPage::buildRating() {
     cevTrackBar_->setTickInterval(1);
     cevTrackBar_->setEnabled(false);
     cevTrackBar_->setFixedHeight(kRatingRowHeight * static_cast<int>(kCarbonBands.size()));
-    grid->addWidget(cevTrackBar_, 0, 0, static_cast<int>(kCarbonBands.size()), 1);
+    rating->addWidget(cevTrackBar_, 0, 0, static_cast<int>(kCarbonBands.size()), 1);
 
     for (std::size_t i = 0; i < kCarbonBands.size(); ++i) {
         const int row = static_cast<int>(i);
-        grid->setRowMinimumHeight(row, kRatingRowHeight);
-        grid->addWidget(makePlainLabel(toQString(kCarbonBands[i].range), rating), row, 1);
-        grid->addWidget(makePlainLabel(toQString(kCarbonBands[i].rating), rating), row, 2);
+        rating->setRowMinimumHeight(row, kRatingRowHeight);
+        rating->addWidget(scaffold.label(kCarbonBands[i].range), row, 1);
+        rating->addWidget(scaffold.label(kCarbonBands[i].rating), row, 2);
     }
     return rating;
 }
 
-void CarbonPage::elementChanged(std::size_t element) {
-    contents_[element] = parseEditValue(boxes_[element]->text().toStdString(), separators_);
-    showCev(calcCev(contents_));
+void CarbonPage::elementChanged(std::size_t element, double value) {
+    model_.storeContent(element, value);
+    showTexts();
 }
 
-void CarbonPage::showCev(double cev) {
-    cevLabel_->setText(QString::fromStdString(carbonEquivalentText(cev, separators_)));
-    cevTrackBar_->setValue(carbonBandPosition(cev));
+void CarbonPage::showTexts() {
+    cevLabel_->setText(QString::fromStdString(model_.cevText(separators_)));
+    cevTrackBar_->setValue(model_.bandPosition());
 }
 
 } // namespace kelvane

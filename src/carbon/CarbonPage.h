@@ -1,18 +1,18 @@
 #pragma once
 
-#include "carbon/CarbonEquivalent.h"
-#include "common/Separators.h"
+#include "carbon/CarbonPageModel.h"
 
 #include <QWidget>
 
 #include <array>
 
+class QGridLayout;
 class QLabel;
-class QLineEdit;
 class QSlider;
 
 namespace kelvane {
 
+class PageScaffold;
 struct PageContext;
 
 // The "CE" page: the carbon equivalent of a steel from its analysis and the
@@ -25,13 +25,12 @@ public:
     explicit CarbonPage(const PageContext& context, QWidget* parent = nullptr);
 
 private:
-    QWidget* buildRating();
-    void elementChanged(std::size_t element);
-    void showCev(double cev);
+    QGridLayout* buildRating(const PageScaffold& scaffold);
+    void elementChanged(std::size_t element, double value);
+    void showTexts();
 
     Separators separators_;
-    ElementContents contents_{};
-    std::array<QLineEdit*, kElements.size()> boxes_{};
+    CarbonPageModel model_;
     QLabel* cevLabel_ = nullptr;
     QSlider* cevTrackBar_ = nullptr;
 };

@@ -21,7 +21,8 @@ struct ShapeColumns {
     std::vector<std::size_t> results; // added column of each result text
 };
 
-// A cell that cannot be used: its column (from 0) and what is wrong with it.
+// A cell the batch reports on: its column (from 0) and what is wrong with it, or
+// what is noted about it.
 struct BadCell {
     std::size_t column;
     std::string message;
@@ -69,6 +70,7 @@ public:
                                CsvWriter& writer) {
         for (std::string& text : resultTexts_)
             text.clear();
+        note_.reset();
         std::optional<BadCell> bad =
             unclosedQuote ? BadCell{fields.size() - 1, "a quotation mark that is never closed"}
                           : weigh(fields);
@@ -81,6 +83,10 @@ public:
             bad = BadCell{header_.size(), "a field beyond the header's columns"};
         return bad;
     }
+
+    // The note of the row just weighed, on the cell it is about: the row is weighed
+    // all the same.
+    const std::optional<BadCell>& note() const { return note_; }
 
     const std::string& columnName(std::size_t column) const {
         static const std::string none;
@@ -145,6 +151,8 @@ private:
 
         ShapeWeigher& weigher = weighers_[index];
         weigher.weigh(values_, density);
+        if (const auto& note = weigher.note())
+            note_ = BadCell{columns.inputs[note->box], std::string(note->text)};
         auto texts = weigher.texts(output_);
         for (std::size_t i = 0; i < texts.size(); ++i)
             resultTexts_[columns.results[i]] = std::move(texts[i].text);
@@ -162,6 +170,7 @@ private:
     std::vector<ShapeColumns> columns_;
     std::vector<double> values_;
     std::vector<std::string> resultTexts_;
+    std::optional<BadCell> note_;
 };
 
 } // namespace
@@ -176,18 +185,24 @@ int runBatch(std::istream& in, std::ostream& out, std::ostream& err, CalcMateria
     CsvWriter writer(out);
     run.writeHeader(writer);
 
+    // One line on standard error about a cell, after the rows written so far.
+    const auto report = [&](const BadCell& cell) {
+        writer.flush();
+        err << "line " << reader.recordLine() << ", column " << cell.column + 1;
+        if (!run.columnName(cell.column).empty())
+            err << " (" << run.columnName(cell.column) << ")";
+        err << ": " << cell.message << '\n';
+    };
     int status = kExitSuccess;
     while (reader.next(fields)) {
         if (fields.size() == 1 && fields[0].empty())
             continue; // a blank line holds no row
         const std::optional<BadCell> bad = run.row(fields, reader.unclosedQuote(), writer);
+        if (run.note())
+            report(*run.note());
         if (!bad)
             continue;
-        writer.flush();
-        err << "line " << reader.recordLine() << ", column " << bad->column + 1;
-        if (!run.columnName(bad->column).empty())
-            err << " (" << run.columnName(bad->column) << ")";
-        err << ": " << bad->message << '\n';
+        report(*bad);
         status = kExitBadInput;
     }
     return status;

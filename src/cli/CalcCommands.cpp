@@ -35,12 +35,13 @@ std::string shapeForm(const CalcShape& shape, std::string_view command) {
 }
 
 std::vector<CaptionedText> weigh(const CalcArguments& arguments, double density,
-                                 const Separators& regional, const Separators& output) {
+                                 const Separators& regional, const Separators& output,
+                                 std::ostream& notes) {
     std::vector<std::string> operands = arguments.operands;
     const CalcShape* shape = findShape(arguments.command);
     if (arguments.command == "polygon") {
         shape = operands.empty() ? nullptr : findShape(operands.front());
-        if (!shape || shape->polygonShape.empty())
+        if (!shape || shape->page != WeightShape::Polygon)
             throw usageError("Usage: kelvane-calc polygon SHAPE ACROSS_FLATS LENGTH [QUANTITY]; "
                              "SHAPE is hexagon, octagon, square, decagon or triangle");
         operands.erase(operands.begin());
@@ -53,6 +54,8 @@ std::vector<CaptionedText> weigh(const CalcArguments& arguments, double density,
         values[i] = readValue(shape->inputs[i], operands[i], regional);
     ShapeWeigher weigher(*shape);
     weigher.weigh(values, density);
+    if (const auto& note = weigher.note())
+        notes << note->text << '\n';
     return weigher.texts(output);
 }
 
@@ -129,14 +132,15 @@ bool needsMaterial(std::string_view command) {
 }
 
 std::vector<CaptionedText> runPageCommand(const CalcArguments& arguments, double density,
-                                          const Separators& regional, const Separators& output) {
+                                          const Separators& regional, const Separators& output,
+                                          std::ostream& notes) {
     if (arguments.command == "convert")
         return convert(arguments, output);
     if (arguments.command == "turning")
         return turning(arguments, density, regional, output);
     if (arguments.command == "ce")
         return carbonEquivalent(arguments, regional, output);
-    return weigh(arguments, density, regional, output);
+    return weigh(arguments, density, regional, output, notes);
 }
 
 } // namespace kelvane

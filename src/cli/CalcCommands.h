@@ -4,6 +4,7 @@
 #include "common/Caption.h"
 #include "common/Separators.h"
 
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,9 +24,12 @@ bool isPageCommand(std::string_view command);
 bool needsMaterial(std::string_view command);
 
 // Runs a page command on its operands and gives the page's results under their
-// captions, in the texts the page shows with `output` separators. Throws a usage
-// CalcError for the wrong number of operands, an input CalcError for a bad value.
+// captions, in the texts the page shows with `output` separators. A note the page
+// would show beside the figures (a wall that reaches the centre) goes to `notes` as
+// one line. Throws a usage CalcError for the wrong number of operands, an input
+// CalcError for a bad value.
 std::vector<CaptionedText> runPageCommand(const CalcArguments& arguments, double density,
-                                          const Separators& regional, const Separators& output);
+                                          const Separators& regional, const Separators& output,
+                                          std::ostream& notes);
 
 } // namespace kelvane

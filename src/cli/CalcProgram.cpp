@@ -117,17 +117,17 @@ int run(const CalcArguments& arguments, const CalcEnvironment& environment, std:
     if (isPageCommand(command)) {
         const bool weighs = needsMaterial(command);
         const double used = weighs ? density() : 0.0;
-        const auto results = runPageCommand(arguments, used, regional, output);
+        const auto results = runPageCommand(arguments, used, regional, output, err);
         writeResults(out, arguments.json, weighs ? useMaterial().name() : std::nullopt,
                      weighs ? std::optional<double>(used) : std::nullopt, results);
         return kExitSuccess;
     }
     if (command == "length-for") {
-        writeAnswer(out, arguments.json, runLengthFor(arguments, density, regional, output));
+        writeAnswer(out, arguments.json, runLengthFor(arguments, density, regional, output, err));
         return kExitSuccess;
     }
     if (command == "cut") {
-        writeAnswer(out, arguments.json, runCut(arguments, density, regional, output));
+        writeAnswer(out, arguments.json, runCut(arguments, density, regional, output, err));
         return kExitSuccess;
     }
     if (command == "batch") {

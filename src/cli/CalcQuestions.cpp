@@ -41,6 +41,12 @@ public:
         return {weigher_.result(1), weigher_.result(2)};
     }
 
+    // Writes the page's note on the section, if it has one, as one line.
+    void writeNote(std::ostream& notes) const {
+        if (const auto& note = weigher_.note())
+            notes << note->text << '\n';
+    }
+
 private:
     static const CalcShape& shapeOf(const std::vector<std::string>& operands, std::size_t at) {
         const CalcShape* shape = at < operands.size() ? findShape(operands[at]) : nullptr;
@@ -94,7 +100,8 @@ double positive(std::string_view name, const std::string& text, const Separators
 } // namespace
 
 std::vector<AnswerField> runLengthFor(const CalcArguments& arguments, const DensitySource& density,
-                                      const Separators& regional, const Separators& output) {
+                                      const Separators& regional, const Separators& output,
+                                      std::ostream& notes) {
     const auto& operands = arguments.operands;
     if (operands.size() < 2)
         throw usageError("Usage: kelvane-calc length-for WEIGHT_KG SHAPE DIMENSIONS...");
@@ -102,6 +109,7 @@ std::vector<AnswerField> runLengthFor(const CalcArguments& arguments, const Dens
     Section section(operands, 1, regional);
     // A metre of the section as the page weighs a bar of 1000 mm.
     const double perMetre = section.weigh(1000, 1, density()).first;
+    section.writeNote(notes);
     const auto length = lengthForWeight(weight, perMetre);
     if (!length)
         throw inputError("No length of this section weighs " + operands[0] + " kg");
@@ -109,7 +117,8 @@ std::vector<AnswerField> runLengthFor(const CalcArguments& arguments, const Dens
 }
 
 std::vector<AnswerField> runCut(const CalcArguments& arguments, const DensitySource& density,
-                                const Separators& regional, const Separators& output) {
+                                const Separators& regional, const Separators& output,
+                                std::ostream& notes) {
     const auto& operands = arguments.operands;
     if (operands.size() < 2)
         throw usageError("Usage: kelvane-calc cut STOCK_LENGTH PIECE_LENGTH [SHAPE DIMENSIONS...] "
@@ -144,6 +153,7 @@ std::vector<AnswerField> runCut(const CalcArguments& arguments, const DensitySou
         const auto [pieceWeight, orderWeight] =
             section.weigh(piece, pieces ? static_cast<double>(*pieces) : 1.0, used);
         const double offcutWeight = section.weigh(static_cast<double>(plan.offcut), 1, used).first;
+        section.writeNote(notes);
         fields.push_back(weightField("Piece Weight", "piece_weight", pieceWeight, output));
         fields.push_back(weightField("Offcut Weight", "offcut_weight", offcutWeight, output));
         if (pieces)

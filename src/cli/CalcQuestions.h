@@ -5,6 +5,7 @@
 #include "common/Separators.h"
 
 #include <functional>
+#include <ostream>
 #include <vector>
 
 namespace kelvane {
@@ -13,13 +14,17 @@ namespace kelvane {
 using DensitySource = std::function<double()>;
 
 // length-for WEIGHT_KG SHAPE DIMENSIONS…: the length of one piece of the section
-// that weighs WEIGHT_KG, in mm with three decimals at most.
+// that weighs WEIGHT_KG, in mm with three decimals at most. The page's note on the
+// section (a wall that reaches the centre) goes to `notes` as one line.
 std::vector<AnswerField> runLengthFor(const CalcArguments& arguments, const DensitySource& density,
-                                      const Separators& regional, const Separators& output);
+                                      const Separators& regional, const Separators& output,
+                                      std::ostream& notes);
 
 // cut STOCK_LENGTH PIECE_LENGTH [SHAPE DIMENSIONS…] [--kerf K] [--pieces N]: pieces per
-// bar, the offcut, the bars N pieces need and, with a section, the weights.
+// bar, the offcut, the bars N pieces need and, with a section, the weights and the
+// section's note, as length-for gives them.
 std::vector<AnswerField> runCut(const CalcArguments& arguments, const DensitySource& density,
-                                const Separators& regional, const Separators& output);
+                                const Separators& regional, const Separators& output,
+                                std::ostream& notes);
 
 } // namespace kelvane

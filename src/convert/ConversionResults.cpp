@@ -186,7 +186,10 @@ ConversionTexts convertDimension(const DimensionEntry& entry, int fractionResolu
     if (shown.feet == 0 && shown.inches == 0 && !fraction.empty())
         texts.imperial[2] = fraction.substr(1) + kInchMark;
     texts.imperial[3] = totalOrZero + decimalText + kInchMark;
-    texts.imperial[4] = totalOrZero + kInchMark;
+    // The entry to the nearest whole inch, an exact half to the even inch: 14.75" is
+    // 15", not the 14 whole inches it holds.
+    const std::int64_t nearestInch = roundHalfToEven(inchValue);
+    texts.imperial[4] = (nearestInch > 0 ? std::to_string(nearestInch) : "0") + kInchMark;
 
     // The other metric results are formed from the entry's value in one step, in
     // extended precision, so that the format decides their halves on the value the

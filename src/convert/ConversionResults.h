@@ -21,7 +21,8 @@ std::string formatUpToThreeDecimals(long double value, const std::string& decima
 
 // The texts of the ten result labels, top to bottom in each column:
 // imperial: feet-inches-fraction, inches and fraction, the fraction alone (below one
-//           inch only), decimal inches, nearest inch; each closed by the inch mark;
+//           inch only), decimal inches, the nearest whole inch (a half to the even
+//           inch); each closed by the inch mark;
 // metric:   millimetres, centimetres, metres, kilometres, nearest 25 mm.
 struct ConversionTexts {
     std::array<std::string, 5> imperial;

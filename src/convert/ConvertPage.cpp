@@ -2,19 +2,18 @@
 
 #include "common/Caption.h"
 #include "common/NumberEntry.h"
-#include "convert/ConversionResults.h"
 #include "convert/DimensionParser.h"
 #include "platform/ErrorReport.h"
 #include "platform/Platform.h"
 #include "platform/QtText.h"
 #include "widgets/EntryBox.h"
 #include "widgets/PageContext.h"
+#include "widgets/PageScaffold.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QVBoxLayout>
 
 namespace kelvane {
 
@@ -30,6 +29,12 @@ constexpr const char* kNotationHelp =
     "Imperial Format - enter inches, feet, fractions or any combination::\n"
     "1'2\" or 34\" or 1.1/4\" or 12'9.3/4\"";
 
+// Wider margins than a weight page's, and the rows of help, entry and results
+// further apart.
+constexpr PageSpacing kConvertSpacing{
+    .left = 16, .top = 12, .right = 16, .bottom = 12, .horizontal = 6, .vertical = 8};
+constexpr int kResultsGap = 10;
+
 // The accessible name of a caption: its text without the closing colon.
 QString spokenName(std::string_view caption) {
     return toQString(captionName(caption));
@@ -41,29 +46,28 @@ ConvertPage::ConvertPage(const PageContext& context, QWidget* parent)
     : QWidget(parent)
     , platform_(context.platform)
     , separators_(context.separators)
-    , fractionResolution_(context.fractionResolution) {
-    auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(16, 12, 16, 12);
-    page->setSpacing(8);
+    , model_(context.separators, context.fractionResolution) {
+    PageScaffold scaffold(*this, context, kConvertSpacing);
+    QGridLayout& grid = scaffold.grid();
 
     QLabel* help = makePlainLabel(QString::fromLatin1(kNotationHelp), this,
                                   QStringLiteral("How to enter a dimension"));
     help->setObjectName(QStringLiteral("Label87"));
-    page->addWidget(help);
+    grid.addWidget(help, 0, 0, 1, -1);
 
-    entryBox_ = new EntryBox(
-        this, [this](char32_t key, const QString& remaining) { return entryKey(key, remaining); });
-    entryBox_->setObjectName(QStringLiteral("MIConvEdit"));
-    entryBox_->setAccessibleName(QStringLiteral("Dimension to convert"));
+    entryBox_ = scaffold.textBox(
+        "MIConvEdit", QStringLiteral("Dimension to convert"),
+        [this](char32_t key, const QString& remaining) { return entryKey(key, remaining); },
+        [this](const std::string& text) { entryChanged(text); });
     entryBox_->setMinimumWidth(entryBox_->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 24);
-    connect(entryBox_, &QLineEdit::textChanged, this, [this] { convertEntry(); });
     auto* entryRow = new QHBoxLayout;
     entryRow->addWidget(entryBox_);
     entryRow->addStretch(1);
-    page->addLayout(entryRow);
-    page->addSpacing(10);
+    grid.addLayout(entryRow, 1, 0, 1, -1);
 
-    auto* results = new QGridLayout;
+    QGridLayout* results = scaffold.addWidthBlock(2);
+    // The results stand a little further below the entry box than the rows' spacing.
+    results->setContentsMargins(0, kResultsGap, 0, 0);
     results->setHorizontalSpacing(8);
     results->setVerticalSpacing(6);
     buildColumn(results, 0, kImperialHeading, true);
@@ -71,8 +75,7 @@ ConvertPage::ConvertPage(const PageContext& context, QWidget* parent)
     buildColumn(results, 3, kMetricHeading, false);
     results->setColumnStretch(1, 1);
     results->setColumnStretch(4, 1);
-    page->addLayout(results);
-    page->addStretch(1);
+    scaffold.finish();
 }
 
 // One column of results: the heading, then five rows of caption and result label.
@@ -112,13 +115,15 @@ std::optional<char32_t> ConvertPage::entryKey(char32_t key, const QString& remai
     return key;
 }
 
+void ConvertPage::entryChanged(const std::string& text) {
+    model_.storeEntry(text);
+    convertEntry();
+}
+
 void ConvertPage::convertEntry() {
     // Emptied first, so that a text that cannot be read leaves every result empty.
     showTexts(ConversionTexts{});
-    runReportingErrors(platform_, [this] {
-        showTexts(convertDimensionText(entryBox_->text().toStdString(), fractionResolution_,
-                                       separators_));
-    });
+    runReportingErrors(platform_, [this] { showTexts(model_.texts()); });
 }
 
 void ConvertPage::showTexts(const ConversionTexts& texts) {
@@ -128,8 +133,8 @@ void ConvertPage::showTexts(const ConversionTexts& texts) {
     }
 }
 
-void ConvertPage::setFractionResolution(int resolution) {
-    fractionResolution_ = resolution;
+void ConvertPage::fractionResolutionChanged(int resolution) {
+    model_.storeFractionResolution(resolution);
     convertEntry();
 }
 

@@ -26,6 +26,7 @@ std::size_t MaterialState::chooseStarting(const std::optional<std::string>& favo
             }
         }
     }
+    currentPosition_ = index;
     if (found) {
         currentMaterial_ = *favourite;
         currentDensity_ = table_[index].density;
@@ -42,6 +43,7 @@ std::size_t MaterialState::chooseStarting(const std::optional<std::string>& favo
 }
 
 void MaterialState::choose(std::size_t index) {
+    currentPosition_ = index;
     currentMaterial_ = table_.at(index).name;
     currentDensity_ = table_.at(index).density;
     exactDensity_ = currentDensity_;
@@ -61,7 +63,8 @@ std::string MaterialState::materialPanelText() const {
 }
 
 std::string MaterialState::densityPanelText(const Separators& separators) const {
-    return "Density: " + formatGeneral(currentDensity_, separators) + " kg/m";
+    // Grams per cubic centimetre, the superscript three in UTF-8.
+    return "Density: " + formatGeneral(currentDensity_, separators) + " g/cm\xC2\xB3";
 }
 
 std::string MaterialState::roundingPanelText() const {

@@ -36,10 +36,12 @@ public:
     void setCommercialRounding(bool on);
 
     const std::string& currentMaterial() const { return currentMaterial_; }
+    // The table position of the material in use (0 while there is none).
+    std::size_t currentPosition() const { return currentPosition_; }
     double currentDensity() const { return currentDensity_; }
     bool roundingOn() const { return roundingOn_; }
 
-    // The texts of status panels 0, 1 and 2.
+    // The texts of status panels 0, 1 and 2; the density is in g/cm³.
     std::string materialPanelText() const;
     std::string densityPanelText(const Separators& separators) const;
     std::string roundingPanelText() const;
@@ -47,6 +49,7 @@ public:
 private:
     std::vector<MaterialEntry> table_;
     std::string currentMaterial_;
+    std::size_t currentPosition_ = 0;
     double currentDensity_ = 0;
     double exactDensity_ = 0;
     bool roundingOn_ = true;

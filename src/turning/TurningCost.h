@@ -37,6 +37,9 @@ inline constexpr std::array<TurningBoxDefinition, 6> kTurningBoxes = {{
 inline constexpr std::string_view kFeedstockHeading = "Feedstock Diameter:";
 inline constexpr std::string_view kProducedHeading = "Produced Diameter:";
 inline constexpr std::string_view kProducedCostCaption = "Produced Material Cost (per Tonne)";
+// What the copy button beside the produced material cost says it copies.
+inline constexpr std::string_view kProducedCostCopyDescription =
+    "Copy the produced material cost per tonne";
 
 // The page's entered values (each box's text read as a number, 0 when it is none)
 // and its two basis choices, "Tonne" in both at start-up.

@@ -1,6 +1,5 @@
 #include "turning/TurningPage.h"
 
-#include "common/NumberEntry.h"
 #include "materials/MaterialState.h"
 #include "platform/Platform.h"
 #include "platform/QtText.h"
@@ -21,12 +20,6 @@ namespace kelvane {
 
 namespace {
 
-// The page value each box stores, in the order of kTurningBoxes.
-constexpr std::array<double TurningInputs::*, kTurningBoxes.size()> kBoxValues = {
-    &TurningInputs::feedDiameter, &TurningInputs::feedLength,  &TurningInputs::feedQuantity,
-    &TurningInputs::stockCost,    &TurningInputs::turningCost, &TurningInputs::producedDiameter,
-};
-
 enum Box : std::size_t { FeedDia, FeedLength, FeedQty, Cost1, Cost2, ProdDia };
 
 // Grid columns: three boxes with an "X" between each, then the Clear button.
@@ -37,9 +30,9 @@ enum Column : int { First = 0, FirstX, Second, SecondX, Third, ClearColumn };
 TurningPage::TurningPage(const PageContext& context, QWidget* parent)
     : QWidget(parent)
     , platform_(context.platform)
-    , separators_(context.separators)
     , materials_(context.materials)
-    , scaffold_(*this, separators_) {
+    , model_(context.separators)
+    , scaffold_(*this, context) {
     scaffold_.addHeading(kDimensionsHeading);
     // Created in tab order: the feedstock boxes, each cost box with its basis pair,
     // then the produced diameter.
@@ -54,15 +47,15 @@ TurningPage::TurningPage(const PageContext& context, QWidget* parent)
         results[i]->setAccessibleName(toQString(kTurningResultCaptions[i]));
     stockBasis_.tonne->setChecked(true);
     turningBasis_.tonne->setChecked(true);
-    showTexts(turningStartTexts(separators_));
+    showTexts();
 }
 
 void TurningPage::addBox(std::size_t box, int row, int column) {
     const TurningBoxDefinition& definition = kTurningBoxes[box];
-    QLineEdit* edit = scaffold_.numberBox(definition.objectName, definition.caption);
+    QLineEdit* edit = scaffold_.numberBox(definition.objectName, definition.caption,
+                                          [this, box](double value) { boxChanged(box, value); });
     scaffold_.grid().addWidget(scaffold_.label(definition.caption), row - 1, column);
     scaffold_.grid().addWidget(edit, row, column);
-    connect(edit, &QLineEdit::textChanged, this, [this, box] { boxChanged(box); });
     boxes_[box] = edit;
 }
 
@@ -131,12 +124,12 @@ void TurningPage::buildProduced() {
     grid.setRowMinimumHeight(15, 14);
 
     grid.addWidget(scaffold_.label(kProducedCostCaption), 16, First, 1, 3);
-    QPushButton* copy = makeCopyButton(QStringLiteral("TurnProdCostCopyBtn"),
-                                       toQString(kProducedCostCaption), this);
-    copy->setToolTip(QStringLiteral("Copy value to clipboard"));
+    QPushButton* copy =
+        makeCopyButton(QStringLiteral("TurnProdCostCopyBtn"), toQString(kProducedCostCaption),
+                       toQString(kProducedCostCopyDescription), this);
     connect(copy, &QPushButton::clicked, this, [this, copy] {
         copyProducedCost();
-        confirmCopy(copy, QString::fromStdString(turningCopyText(results_, separators_)));
+        confirmCopy(copy, QString::fromStdString(model_.copyText()));
     });
     producedCostLabel_ = scaffold_.boldLabel();
     producedCostLabel_->setObjectName(QStringLiteral("TurnProdCostLabel"));
@@ -147,8 +140,8 @@ void TurningPage::buildProduced() {
     grid.addLayout(costRow, 17, First, 1, 3);
 }
 
-void TurningPage::boxChanged(std::size_t box) {
-    inputs_.*kBoxValues[box] = parseEditValue(boxes_[box]->text().toStdString(), separators_);
+void TurningPage::boxChanged(std::size_t box, double value) {
+    model_.storeValue(box, value);
     calcTurned();
 }
 
@@ -157,13 +150,19 @@ CostBasis TurningPage::basis(const BasisPair& pair) const {
 }
 
 void TurningPage::calcTurned() {
-    inputs_.stockBasis = basis(stockBasis_);
-    inputs_.turningBasis = basis(turningBasis_);
-    results_ = kelvane::calcTurned(inputs_, materials_.currentDensity(), separators_);
-    showTexts(results_.texts);
+    model_.storeBases(basis(stockBasis_), basis(turningBasis_));
+    model_.recalculate(materials_.currentDensity());
+    calculated_ = true;
+    showTexts();
 }
 
-void TurningPage::showTexts(const TurningTexts& texts) {
+void TurningPage::followDensity() {
+    if (calculated_)
+        calcTurned();
+}
+
+void TurningPage::showTexts() {
+    const TurningTexts& texts = model_.texts();
     feedPerMetreLabel_->setText(QString::fromStdString(texts.feedPerMetre));
     feedPerBarLabel_->setText(QString::fromStdString(texts.feedPerBar));
     feedTotalLabel_->setText(QString::fromStdString(texts.feedTotal));
@@ -182,7 +181,7 @@ void TurningPage::clearFeedstock() {
 }
 
 void TurningPage::copyProducedCost() {
-    platform_.setClipboardText(turningCopyText(results_, separators_));
+    platform_.setClipboardText(model_.copyText());
 }
 
 } // namespace kelvane

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "turning/TurningCost.h"
+#include "turning/TurningPageModel.h"
 #include "widgets/PageScaffold.h"
+#include "widgets/SettingsListener.h"
 
 #include <QWidget>
 
@@ -19,8 +20,8 @@ struct PageContext;
 
 // The "Turning" page: the cost of bars turned down from a larger feedstock. Every
 // change of a box stores its value and recalculates the page with the density in
-// use at that moment; a change of material alone leaves the figures as they are.
-class TurningPage final : public QWidget {
+// use at that moment; the window has it follow a change of density while on display.
+class TurningPage final : public QWidget, public SettingsListener {
     Q_OBJECT
 public:
     // Made in its first state: values 0, boxes empty, "Tonne" checked in both pairs,
@@ -30,6 +31,10 @@ public:
     // Works the page out afresh from its stored values, the two basis choices and
     // the density in use.
     void calcTurned();
+    // Brings the figures to the density in use, once the page has been worked out:
+    // its first state shows no figure that the density could change.
+    void followDensity();
+    void densityChanged() override { followDensity(); }
 
 private:
     // One basis choice: "Tonne" or "Lump Sum", exclusive of each other.
@@ -44,18 +49,17 @@ private:
     void buildFeedstock();
     void buildCosts();
     void buildProduced();
-    void boxChanged(std::size_t box);
+    void boxChanged(std::size_t box, double value);
     CostBasis basis(const BasisPair& pair) const;
-    void showTexts(const TurningTexts& texts);
+    void showTexts();
     void clearFeedstock();
     void copyProducedCost();
 
     Platform& platform_;
-    Separators separators_;
     const MaterialState& materials_;
+    TurningPageModel model_;
     PageScaffold scaffold_;
-    TurningInputs inputs_;
-    TurningResults results_;
+    bool calculated_ = false;
     std::array<QLineEdit*, kTurningBoxes.size()> boxes_{};
     BasisPair stockBasis_;
     BasisPair turningBasis_;

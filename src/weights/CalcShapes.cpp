@@ -7,33 +7,45 @@ namespace kelvane {
 
 namespace {
 
-// The polygon page's shape names are capitalised words; the command line's are lower case.
+// The command line's names of the polygon page's shapes, in the order of kPolygonShapes.
 constexpr std::array<std::string_view, kPolygonShapes.size()> kPolygonNames = {
     "hexagon", "octagon", "square", "decagon", "triangle"};
 
 std::vector<CalcShape> makeShapes() {
     std::vector<CalcShape> shapes;
-    shapes.push_back({"round", WeightShape::Round, {}, {"diameter", "length", "quantity"}, 1, 2});
+    shapes.push_back({.name = "round",
+                      .page = WeightShape::Round,
+                      .inputs = {"diameter", "length", "quantity"},
+                      .lengthInput = 1,
+                      .quantityInput = 2});
     for (std::size_t i = 0; i < kPolygonShapes.size(); ++i) {
-        shapes.push_back({kPolygonNames[i],
-                          WeightShape::Polygon,
-                          kPolygonShapes[i].name,
-                          {"across_flats", "length", "quantity"},
-                          1,
-                          2});
+        shapes.push_back({.name = kPolygonNames[i],
+                          .page = WeightShape::Polygon,
+                          .polygonShape = kPolygonShapes[i].shape,
+                          .inputs = {"across_flats", "length", "quantity"},
+                          .lengthInput = 1,
+                          .quantityInput = 2});
     }
-    shapes.push_back(
-        {"flat", WeightShape::FlatSquare, {}, {"width", "thickness", "length", "quantity"}, 2, 3});
-    shapes.push_back(
-        {"plate", WeightShape::PlateSheet, {}, {"length", "width", "thickness", "quantity"}, 0, 3});
-    shapes.push_back(
-        {"tube", WeightShape::Tube, {}, {"diameter", "wall", "length", "quantity"}, 2, 3});
-    shapes.push_back({"hollow",
-                      WeightShape::HollowSection,
-                      {},
-                      {"height", "width", "wall", "length", "quantity"},
-                      3,
-                      4});
+    shapes.push_back({.name = "flat",
+                      .page = WeightShape::FlatSquare,
+                      .inputs = {"width", "thickness", "length", "quantity"},
+                      .lengthInput = 2,
+                      .quantityInput = 3});
+    shapes.push_back({.name = "plate",
+                      .page = WeightShape::PlateSheet,
+                      .inputs = {"length", "width", "thickness", "quantity"},
+                      .lengthInput = 0,
+                      .quantityInput = 3});
+    shapes.push_back({.name = "tube",
+                      .page = WeightShape::Tube,
+                      .inputs = {"diameter", "wall", "length", "quantity"},
+                      .lengthInput = 2,
+                      .quantityInput = 3});
+    shapes.push_back({.name = "hollow",
+                      .page = WeightShape::HollowSection,
+                      .inputs = {"height", "width", "wall", "length", "quantity"},
+                      .lengthInput = 3,
+                      .quantityInput = 4});
     return shapes;
 }
 
@@ -82,7 +94,8 @@ ShapeWeigher::ShapeWeigher(const CalcShape& shape)
 void ShapeWeigher::weigh(std::span<const double> values, double density) {
     for (std::size_t i = 0; i < values.size(); ++i)
         model_.storeValue(i, values[i]);
-    model_.recalculate(density, shape_->polygonShape);
+    model_.storeShape(shape_->polygonShape);
+    model_.recalculate(density);
 }
 
 } // namespace kelvane

@@ -4,6 +4,7 @@
 #include "common/Separators.h"
 #include "weights/WeightPageModel.h"
 
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -14,12 +15,12 @@ namespace kelvane {
 // column, the weight page that weighs it (with the polygon page's shape), and the
 // names of that page's boxes in tab order, which are also the batch's column names.
 struct CalcShape {
-    std::string_view name;
-    WeightShape page; // the weight page that weighs it
-    std::string_view polygonShape;
-    std::vector<std::string_view> inputs;
-    std::size_t lengthInput;   // the box of the piece's length (the plate's first box)
-    std::size_t quantityInput; // the last box
+    std::string_view name{};
+    WeightShape page = WeightShape::Round;             // the weight page that weighs it
+    PolygonShape polygonShape = PolygonShape::Hexagon; // only the polygon page uses it
+    std::vector<std::string_view> inputs{};
+    std::size_t lengthInput = 0;   // the box of the piece's length (the plate's first box)
+    std::size_t quantityInput = 0; // the last box
 };
 
 // round, hexagon, octagon, square, decagon, triangle, flat, plate, tube, hollow.
@@ -42,6 +43,9 @@ public:
     // Stores the box values (one per input, in input order) and recalculates.
     void weigh(std::span<const double> values, double density);
     double result(std::size_t index) const { return model_.result(index); }
+    // The note the page would show on one of its boxes, such as a wall that reaches
+    // the centre.
+    const std::optional<BoxNote>& note() const { return model_.note(); }
     std::vector<CaptionedText> texts(const Separators& separators) const {
         return model_.resultTexts(separators);
     }

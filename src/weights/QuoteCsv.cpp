@@ -49,7 +49,8 @@ public:
             return BadCell{shapeColumn_, "'" + shapeName + "' is no shape"};
         QuoteItem item;
         item.shape = shape->page;
-        item.polygonShape = std::string(shape->polygonShape);
+        if (shape->page == WeightShape::Polygon)
+            item.polygonShape = std::string(polygonShapeDefinition(shape->polygonShape).name);
         for (std::size_t i = 0; i < shape->inputs.size(); ++i) {
             const bool quantity = i == shape->quantityInput;
             const std::size_t column = columnOf(shape->inputs[i]);

@@ -11,7 +11,8 @@ namespace kelvane {
 const CalcShape* quoteItemShape(WeightShape shape, std::string_view polygonShape) {
     for (const CalcShape& candidate : calcShapes())
         if (candidate.page == shape &&
-            (shape != WeightShape::Polygon || candidate.polygonShape == polygonShape))
+            (shape != WeightShape::Polygon ||
+             polygonShapeDefinition(candidate.polygonShape).name == polygonShape))
             return &candidate;
     return nullptr;
 }
@@ -24,7 +25,7 @@ void weighQuoteItem(QuoteItem& item) {
     values.insert(values.begin() + static_cast<std::ptrdiff_t>(shape->quantityInput),
                   item.quantity);
     item.results = weightPageDefinition(item.shape)
-                       .calculate(WeightInputs{values, item.density, item.polygonShape});
+                       .calculate(WeightInputs{values, item.density, shape->polygonShape});
 }
 
 std::string describeQuoteItem(const QuoteItem& item, const Separators& separators) {

@@ -1,5 +1,6 @@
 #include "weights/WeightFormulas.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kelvane {
@@ -60,16 +61,16 @@ WeightResults calcRound(const WeightInputs& inputs) {
     return weighPieces(kgm, {pieceWeight(kgm, length)}, qty);
 }
 
-int polygonSides(std::string_view shape) {
-    for (const PolygonShape& known : kPolygonShapes)
-        if (known.name == shape)
-            return known.sides;
-    return 0;
+const PolygonShapeDefinition& polygonShapeDefinition(PolygonShape shape) {
+    for (const PolygonShapeDefinition& known : kPolygonShapes)
+        if (known.shape == shape)
+            return known;
+    return kPolygonShapes.front();
 }
 
 WeightResults calcPolygon(const WeightInputs& inputs) {
     const auto [acrossFlats, length, qty] = boxValues<3>(inputs);
-    const int sides = polygonSides(inputs.shape);
+    const int sides = polygonShapeDefinition(inputs.shape).sides;
     double kgm = 0;
     double machiningDiameter = 0;
     if (acrossFlats != 0 && sides != 0) {
@@ -118,8 +119,14 @@ WeightResults calcSheet(const WeightInputs& inputs) {
 
 WeightResults calcTube(const WeightInputs& inputs) {
     const auto [outside, wall, length, qty] = boxValues<4>(inputs);
+    // A wall of half the diameter meets the centre; a thicker one would give a bore of
+    // negative size, whose square would wrongly take weight off again.
+    const bool solid = outside > 0 && 2 * static_cast<Extended>(wall) >= outside;
     double kgm = 0;
-    if (outside != 0) {
+    if (solid) {
+        kgm = static_cast<double>(
+            circleWeightPerMetre(static_cast<Extended>(outside) / 2, inputs.density));
+    } else if (outside != 0) {
         // With a wall of 0 both terms come from identical operands and cancel exactly.
         const double bore = static_cast<double>(outside - 2 * static_cast<Extended>(wall));
         const Extended outer =
@@ -128,18 +135,29 @@ WeightResults calcTube(const WeightInputs& inputs) {
             circleWeightPerMetre(static_cast<Extended>(bore) / 2, inputs.density);
         kgm = static_cast<double>(outer - inner);
     }
-    return weighPieces(kgm, {pieceWeight(kgm, length)}, qty);
+    WeightResults r = weighPieces(kgm, {pieceWeight(kgm, length)}, qty);
+    if (solid)
+        r.note = BoxNote{1, kSolidBarNote};
+    return r;
 }
 
 WeightResults calcHollow(const WeightInputs& inputs) {
-    const auto [height, width, wall, length, qty] = boxValues<5>(inputs);
+    const auto [height, width, entered, length, qty] = boxValues<5>(inputs);
     // The rule of thumb gives kg per metre of steel, density 7.85.
     constexpr Extended kSteelDensity = 7.85L;
+    // Walls of half the smaller side meet in the middle; past that the rule would
+    // take weight off again and turn negative, so the wall is held at that half.
+    const double halfSide = std::min(height, width) / 2;
+    const bool solid = halfSide > 0 && entered >= halfSide;
+    const double wall = solid ? halfSide : entered;
     double kgm = 0;
     if (height != 0 && width != 0 && wall != 0)
         kgm = static_cast<double>(((static_cast<Extended>(height) + width) / 2 - wall) * wall / 32);
     kgm = static_cast<double>(kgm / kSteelDensity * inputs.density);
-    return weighPieces(kgm, {pieceWeight(kgm, length)}, qty);
+    WeightResults r = weighPieces(kgm, {pieceWeight(kgm, length)}, qty);
+    if (solid)
+        r.note = BoxNote{2, kSolidRectangleNote};
+    return r;
 }
 
 } // namespace kelvane

@@ -1,10 +1,10 @@
 #include "weights/WeightPage.h"
 
-#include "common/NumberEntry.h"
 #include "materials/MaterialState.h"
 #include "platform/Platform.h"
 #include "platform/QtText.h"
 #include "weights/QuoteBook.h"
+#include "widgets/BoxNote.h"
 #include "widgets/ButtonFeedback.h"
 #include "widgets/CopyButton.h"
 #include "widgets/PageContext.h"
@@ -26,7 +26,7 @@ WeightPage::WeightPage(const WeightPageDefinition& definition, const PageContext
     , quote_(context.quote)
     , separators_(context.separators)
     , materials_(context.materials)
-    , scaffold_(*this, separators_) {
+    , scaffold_(*this, context) {
     scaffold_.addHeading(kDimensionsHeading);
     buildEntryRow();
     buildResultRow();
@@ -43,14 +43,14 @@ void WeightPage::buildEntryRow() {
         if (i > 0)
             grid.addWidget(scaffold_.label("X"), 2, column++, Qt::AlignCenter);
         const auto& box = definition.boxes[i];
-        QLineEdit* edit = scaffold_.numberBox(box.objectName, box.caption);
+        QLineEdit* edit = scaffold_.numberBox(box.objectName, box.caption,
+                                              [this, i](double value) { boxChanged(i, value); });
         // Every box is as wide as about a dozen digits, whatever the font's size; ten
         // where a page has five boxes, so that its row fits the window's first width.
         const int digits = definition.boxes.size() > 4 ? 10 : 12;
         edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0")) * digits);
         grid.addWidget(scaffold_.label(box.caption), 1, column);
         grid.addWidget(edit, 2, column++);
-        connect(edit, &QLineEdit::textChanged, this, [this, i] { boxChanged(i); });
         boxes_.push_back(edit);
     }
     for (std::size_t i = 1; i < boxes_.size(); ++i)
@@ -60,8 +60,8 @@ void WeightPage::buildEntryRow() {
         shapeBox_ = new QComboBox(this);
         shapeBox_->setObjectName(toQString(definition.shapeBoxName));
         shapeBox_->setAccessibleName(toQString(definition.shapeBoxCaption));
-        for (const auto shape : definition.shapes)
-            shapeBox_->addItem(toQString(shape));
+        for (const PolygonShapeDefinition& shape : definition.shapes)
+            shapeBox_->addItem(toQString(shape.name));
         shapeBox_->setFocusPolicy(Qt::ClickFocus); // no tab stop
         grid.addWidget(scaffold_.label(definition.shapeBoxCaption), 1, column);
         grid.addWidget(shapeBox_, 2, column++);
@@ -87,17 +87,16 @@ void WeightPage::buildResultRow() {
     grid.setRowMinimumHeight(3, 18);
     // The results have columns of their own, a third of the page each, so a result
     // growing wide never moves the entry boxes above it.
-    auto* results = new QGridLayout;
-    results->setContentsMargins(0, 0, 0, 0);
+    QGridLayout* results = scaffold_.addWidthBlock(4, 2);
     results->setHorizontalSpacing(12);
-    grid.addLayout(results, 4, 0, 2, -1);
     for (std::size_t i = 0; i < definition.results.size(); ++i) {
         const auto& result = definition.results[i];
         const int column = static_cast<int>(i);
         results->setColumnStretch(column, 1);
         results->addWidget(scaffold_.label(result.caption), 0, column);
         QPushButton* copy =
-            makeCopyButton(toQString(result.copyButtonName), toQString(result.caption), this);
+            makeCopyButton(toQString(result.copyButtonName), toQString(result.caption),
+                           toQString(result.copyDescription), this);
         connect(copy, &QPushButton::clicked, this,
                 [this, i, copy] { confirmCopy(copy, copyResult(i)); });
         QLabel* label = scaffold_.boldLabel();
@@ -130,14 +129,18 @@ void WeightPage::buildMachiningRow() {
     grid.addLayout(row, 7, 0, 1, -1);
 }
 
-void WeightPage::boxChanged(std::size_t box) {
-    model_.storeValue(box, parseEditValue(boxes_[box]->text().toStdString(), separators_));
+void WeightPage::boxChanged(std::size_t box, double value) {
+    model_.storeValue(box, value);
     recalculate();
 }
 
 void WeightPage::recalculate() {
-    const std::string shape = shapeBox_ ? shapeBox_->currentText().toStdString() : std::string();
-    model_.recalculate(materials_.currentDensity(), shape);
+    // The shape box lists the definition's shapes in order.
+    if (shapeBox_)
+        model_.storeShape(model_.definition()
+                              .shapes.at(static_cast<std::size_t>(shapeBox_->currentIndex()))
+                              .shape);
+    model_.recalculate(materials_.currentDensity());
     showTexts();
 }
 
@@ -146,6 +149,9 @@ void WeightPage::showTexts() {
         resultLabels_[i]->setText(QString::fromStdString(model_.resultText(i, separators_)));
     if (machiningLabel_)
         machiningLabel_->setText(QString::fromStdString(model_.machiningText(separators_)));
+    const auto& note = model_.note();
+    for (std::size_t i = 0; i < boxes_.size(); ++i)
+        showBoxNote(*boxes_[i], note && note->box == i ? toQString(note->text) : QString());
 }
 
 void WeightPage::clear() {

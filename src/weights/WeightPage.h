@@ -2,6 +2,7 @@
 
 #include "weights/WeightPageModel.h"
 #include "widgets/PageScaffold.h"
+#include "widgets/SettingsListener.h"
 
 #include <QWidget>
 
@@ -24,7 +25,7 @@ struct PageContext;
 // filter, the Clear button, three results with their copy buttons and, where the
 // shape has one, the machining diameter. Every change of a box stores its value
 // and recalculates the page with the density in use.
-class WeightPage final : public QWidget {
+class WeightPage final : public QWidget, public SettingsListener {
     Q_OBJECT
 public:
     // Made in its first state: every value 0, boxes empty, zero results.
@@ -33,12 +34,13 @@ public:
 
     // Works the page out afresh from its stored values and the density in use.
     void recalculate();
+    void densityChanged() override { recalculate(); }
 
 private:
     void buildEntryRow();
     void buildResultRow();
     void buildMachiningRow();
-    void boxChanged(std::size_t box);
+    void boxChanged(std::size_t box, double value);
     void clear();
     // Puts result `index` on the clipboard and returns the text copied.
     QString copyResult(std::size_t index);

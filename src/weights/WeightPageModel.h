@@ -5,6 +5,7 @@
 #include "weights/WeightFormulas.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,11 +18,13 @@ struct EntryBoxDefinition {
     std::string_view caption;
 };
 
-// A result of a weight page: its label, the caption above it and its copy button.
+// A result of a weight page: its label, the caption above it, its copy button and
+// what that button says it copies.
 struct ResultDefinition {
     std::string_view labelName;
     std::string_view caption;
     std::string_view copyButtonName;
+    std::string_view copyDescription;
 };
 
 using WeightCalculation = WeightResults (*)(const WeightInputs&);
@@ -29,15 +32,15 @@ using WeightCalculation = WeightResults (*)(const WeightInputs&);
 // Everything that tells one weight page from another, but for its name and caption,
 // which the page registry holds. A new shape is a new WeightShape and definition.
 struct WeightPageDefinition {
-    std::vector<EntryBoxDefinition> boxes; // in tab order
-    std::string_view clearButtonName;
-    std::array<ResultDefinition, 3> results;
-    std::string_view machiningLabelName; // empty on pages without a machining diameter
-    std::string_view shapeBoxName;       // empty on pages without a shape choice
-    std::string_view shapeBoxCaption;    // the label above the shape box
-    std::vector<std::string_view> shapes;
+    std::vector<EntryBoxDefinition> boxes{}; // in tab order
+    std::string_view clearButtonName{};
+    std::array<ResultDefinition, 3> results{};
+    std::string_view machiningLabelName{};        // empty on pages without a machining diameter
+    std::string_view shapeBoxName{};              // empty on pages without a shape choice
+    std::string_view shapeBoxCaption{};           // the label above the shape box
+    std::vector<PolygonShapeDefinition> shapes{}; // the shape box's choices, in order
     WeightCalculation calculate = nullptr;
-    std::string_view addButtonName; // the "Add to Quote" button
+    std::string_view addButtonName{}; // the "Add to Quote" button
 };
 
 // The weight pages, in page order.
@@ -69,12 +72,16 @@ public:
     const WeightPageDefinition& definition() const { return *definition_; }
 
     void storeValue(std::size_t box, double value) { values_.at(box) = value; }
+    // The shape chosen on a page with a shape box; the first of its choices until then.
+    void storeShape(PolygonShape shape) { shape_ = shape; }
     double result(std::size_t index) const { return results_.weights.at(index); }
     double value(std::size_t box) const { return values_.at(box); }
     const WeightResults& results() const { return results_; }
+    // The note the last recalculation gave on one of the boxes, if any.
+    const std::optional<BoxNote>& note() const { return results_.note; }
 
-    // Works the page's results out afresh from its stored values.
-    void recalculate(double density, std::string_view shape);
+    // Works the page's results out afresh from its stored values and shape.
+    void recalculate(double density);
 
     std::string resultText(std::size_t index, const Separators& separators) const;
     std::string machiningText(const Separators& separators) const;
@@ -86,6 +93,7 @@ public:
 private:
     const WeightPageDefinition* definition_;
     std::vector<double> values_;
+    PolygonShape shape_ = PolygonShape::Hexagon;
     WeightResults results_;
 };
 

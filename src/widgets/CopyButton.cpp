@@ -45,11 +45,13 @@ QPushButton* makeFlatButton(const QString& objectName, const QString& caption, Q
 }
 
 QPushButton* makeCopyButton(const QString& objectName, const QString& resultCaption,
-                            QWidget* parent) {
+                            const QString& description, QWidget* parent) {
     QPushButton* button = makeFlatButton(objectName, QString(), parent);
     button->setIcon(copyIcon());
     button->setAccessibleName(QStringLiteral("Copy ") + resultCaption);
-    button->setAccessibleDescription(QStringLiteral("Copy value to clipboard"));
+    // A picture alone does not say which figure goes to the clipboard.
+    button->setToolTip(description);
+    button->setAccessibleDescription(description);
     return button;
 }
 

@@ -20,6 +20,7 @@ struct PageContext {
     const MaterialState& materials;
     QString windowCaption;             // the calculator's tape opens with it
     int fractionResolution = 32;       // the Options > Fractions choice: 32 or 64
+    int firstPageWidth = 0;            // a page's width at the window's first size
     std::function<void()> closeWindow; // the calculator's way to end the program
     QuoteBook* quote = nullptr;        // the quote list the weight pages add to
 };

@@ -2,10 +2,13 @@
 
 #include "common/NumberEntry.h"
 #include "platform/QtText.h"
+#include "widgets/PageContext.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+
+#include <algorithm>
 
 namespace kelvane {
 
@@ -24,12 +27,46 @@ EntryKeyRule numberKeyRule(Separators separators) {
 
 } // namespace
 
-PageScaffold::PageScaffold(QWidget& page, const Separators& separators, int horizontalSpacing)
+// A grid that takes the room its page's grid gives it up to the width it has at the
+// window's first size, and leaves the rest at its right empty. Its controls stay the
+// page's own, so it adds nothing to what the page shows or to the order of its controls.
+class WidthBlock final : public QGridLayout {
+public:
+    // `firstPageWidth` 0: no limit. `margins`: the page's left and right margins together.
+    WidthBlock(const QWidget& page, int firstPageWidth, int margins)
+        : page_(page)
+        , firstPageWidth_(firstPageWidth)
+        , margins_(margins) {}
+
+    void setGeometry(const QRect& room) override {
+        QRect used = room;
+        if (firstPageWidth_ > 0) {
+            // At the first size the block fills the page, or the page's smallest width
+            // where its controls need more than the page has; asked only now, once the
+            // page has its window's font.
+            const int firstWidth = std::max(firstPageWidth_, page_.minimumSizeHint().width());
+            used.setWidth(std::min(room.width(), firstWidth - margins_));
+        }
+        QGridLayout::setGeometry(used);
+    }
+
+private:
+    const QWidget& page_;
+    int firstPageWidth_;
+    int margins_;
+};
+
+PageScaffold::PageScaffold(QWidget& page, const PageContext& context, const PageSpacing& spacing)
     : page_(page)
+    , separators_(context.separators)
+    , spacing_(spacing)
+    , firstPageWidth_(context.firstPageWidth)
     , grid_(new QGridLayout(&page))
-    , numberKeys_(numberKeyRule(separators)) {
-    grid_->setContentsMargins(12, 10, 12, 10);
-    grid_->setHorizontalSpacing(horizontalSpacing);
+    , numberKeys_(numberKeyRule(context.separators)) {
+    grid_->setContentsMargins(spacing.left, spacing.top, spacing.right, spacing.bottom);
+    grid_->setHorizontalSpacing(spacing.horizontal);
+    if (spacing.vertical >= 0)
+        grid_->setVerticalSpacing(spacing.vertical);
 }
 
 QLabel* PageScaffold::label(std::string_view text) const {
@@ -52,11 +89,34 @@ void PageScaffold::addHeading(std::string_view text) {
     grid_->addWidget(heading, 0, 0, 1, -1);
 }
 
-QLineEdit* PageScaffold::numberBox(std::string_view objectName, std::string_view caption) const {
+QLineEdit* PageScaffold::numberBox(std::string_view objectName, std::string_view caption,
+                                   std::function<void(double)> changed) const {
     auto* box = new EntryBox(&page_, numberKeys_);
     box->setObjectName(toQString(objectName));
     box->setAccessibleName(toQString(caption));
+    QObject::connect(box, &QLineEdit::textChanged, &page_,
+                     [box, separators = separators_, changed = std::move(changed)] {
+                         changed(parseEditValue(box->text().toStdString(), separators));
+                     });
     return box;
+}
+
+QLineEdit* PageScaffold::textBox(std::string_view objectName, const QString& spokenName,
+                                 EntryKeyRule keys,
+                                 std::function<void(const std::string&)> changed) const {
+    auto* box = new EntryBox(&page_, std::move(keys));
+    box->setObjectName(toQString(objectName));
+    box->setAccessibleName(spokenName);
+    QObject::connect(box, &QLineEdit::textChanged, &page_,
+                     [box, changed = std::move(changed)] { changed(box->text().toStdString()); });
+    return box;
+}
+
+QGridLayout* PageScaffold::addWidthBlock(int row, int rowSpan) {
+    auto* block = new WidthBlock(page_, firstPageWidth_, spacing_.left + spacing_.right);
+    block->setContentsMargins(0, 0, 0, 0);
+    grid_->addLayout(block, row, 0, rowSpan, -1);
+    return block;
 }
 
 void PageScaffold::finish() {

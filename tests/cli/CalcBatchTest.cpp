@@ -43,6 +43,24 @@ TEST_F(CalcTest, BatchWritesEveryRowAndReportsBadCells) {
                           "line 10, column 1 (shape): 'cube' is no shape\n");
 }
 
+TEST_F(CalcTest, BatchNotesAWallPastTheCentreAndWeighsTheRow) {
+    const std::string input = "shape,diameter,height,width,wall,length\r\n"
+                              "tube,60.3,,,40,1000\r\n"
+                              "hollow,,10,10,20,1000\r\n"
+                              "tube,60.3,,,5,1000\r\n";
+    const CalcRun result = run({"batch", "--density", "8"}, input);
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, "shape,diameter,height,width,wall,length," + std::string(kAdded) +
+                              "\n"
+                              "tube,60.3,,,40,1000,22.85 kg,22.85 kg,22.85 kg,,,\n"
+                              "hollow,,10,10,20,1000,0.80 kg,0.80 kg,0.80 kg,,,\n"
+                              "tube,60.3,,,5,1000,6.95 kg,6.95 kg,6.95 kg,,,\n");
+    EXPECT_EQ(
+        result.err,
+        "line 2, column 5 (wall): The wall reaches the centre: weighed as a solid bar\n"
+        "line 3, column 5 (wall): The wall reaches the centre: weighed as a solid rectangle\n");
+}
+
 TEST_F(CalcTest, BatchCountsLinesAcrossReadBlocks) {
     // Enough rows for several read blocks, with CR LF line ends that fall across block
     // boundaries and a quoted line break every hundred rows.

@@ -22,7 +22,7 @@ struct Row {
 const Row ResultRows[] = {
     {"1000", 32, "3'3.3/8\"", "39.3/8\"", "", "39.37\"", "39\"", "1000", "100", "1", "0.001",
      "1000"},
-    {"12'9.3/4\"", 32, "12'9.3/4\"", "153.3/4\"", "", "153.75\"", "153\"", "3905.25", "390.525",
+    {"12'9.3/4\"", 32, "12'9.3/4\"", "153.3/4\"", "", "153.75\"", "154\"", "3905.25", "390.525",
      "3.905", "0.004", "3900"},
     {"1/2\"", 32, "0'0.1/2\"", "0.1/2\"", "1/2\"", "0.5\"", "0\"", "12.7", "1.27", "0.013", "0",
      "25"},
@@ -72,6 +72,20 @@ void ExpectTexts(const ConversionTexts& actual, const ConversionTexts& expected)
     EXPECT_EQ(actual.metric, expected.metric);
 }
 
+// "Nearest inch:" is the entry rounded to the nearest whole inch, an exact half to the
+// even inch, whichever notation it was typed in.
+TEST(DimensionConversionTest, NearestInchRoundsTheEntry) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"14.75\"", "15\""},      {"0.9\"", "1\""},   {"11.6\"", "12\""},   {"14.5\"", "14\""},
+        {"15.5\"", "16\""},       {"0.3\"", "0\""},   {"11.1/2\"", "12\""}, {"1'11.1/2\"", "24\""},
+        {"11'11.7/8\"", "144\""}, {"374.65", "15\""}, {"1000", "39\""},     {"12.6", "0\""},
+    };
+    for (const auto& [entry, nearest] : cases) {
+        SCOPED_TRACE(entry);
+        EXPECT_EQ(convertDimensionText(entry, 32, Separators{}).imperial[4], nearest);
+    }
+}
+
 TEST(DimensionConversionTest, ResultTable) {
     for (const auto& row : ResultRows) {
         SCOPED_TRACE(std::string(row.entry) + " at 1/" + std::to_string(row.resolution));
@@ -92,8 +106,8 @@ TEST(DimensionConversionTest, NothingShownForAZeroOrUnreadEntry) {
 TEST(DimensionConversionTest, DecidedImperialTexts) {
     const std::pair<const char*, Column> cases[] = {
         // feet followed directly by a fraction.
-        {"12'3/4\"", {"12'0.3/4\"", "144.3/4\"", "", "144.75\"", "144\""}},
-        {"3'15/8\"", {"3'1.7/8\"", "37.7/8\"", "", "37.875\"", "37\""}},
+        {"12'3/4\"", {"12'0.3/4\"", "144.3/4\"", "", "144.75\"", "145\""}},
+        {"3'15/8\"", {"3'1.7/8\"", "37.7/8\"", "", "37.875\"", "38\""}},
         // A typed fraction of an inch or more shows only what is left over, reduced.
         {"5/4\"", {"0'1.1/4\"", "1.1/4\"", "", "1.25\"", "1\""}},
         {"4/4\"", {"0'1\"", "1\"", "", "1\"", "1\""}},
@@ -104,12 +118,12 @@ TEST(DimensionConversionTest, DecidedImperialTexts) {
         {"5'3.\"", {"5'3\"", "63\"", "", "63\"", "63\""}},
         {"5'3.", {"5'3\"", "63\"", "", "63\"", "63\""}},
         // A decimal imperial entry shows its exact decimal fraction in lowest terms.
-        {"1.5\"", {"0'1.1/2\"", "1.1/2\"", "", "1.5\"", "1\""}},
+        {"1.5\"", {"0'1.1/2\"", "1.1/2\"", "", "1.5\"", "2\""}},
         {"1.3\"", {"0'1.3/10\"", "1.3/10\"", "", "1.3\"", "1\""}},
         {"5'1.25\"", {"5'1.1/4\"", "61.1/4\"", "", "61.25\"", "61\""}},
         {"0.0625\"", {"0'0.1/16\"", "0.1/16\"", "1/16\"", "0.063\"", "0\""}},
         {"2.0\"", {"0'2\"", "2\"", "", "2\"", "2\""}},
-        {"11.999\"", {"0'11.999/1000\"", "11.999/1000\"", "", "11.999\"", "11\""}},
+        {"11.999\"", {"0'11.999/1000\"", "11.999/1000\"", "", "11.999\"", "12\""}},
         {"1.00000000000000000005\"",
          {"0'1.1/20000000000000000000\"", "1.1/20000000000000000000\"", "", "1\"", "1\""}},
         // Twelve times the feet is formed in 64 bits.

@@ -1,6 +1,11 @@
 #include "materials/AccessKeys.h"
+#include "materials/DensityTable.h"
+#include "materials/NameEncoding.h"
 
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
 
 #include <string>
 #include <vector>
@@ -31,6 +36,36 @@ TEST(AccessKeysTest, EachEntryTakesItsFirstFreeLetterOrDigit) {
             captions.push_back(keys.caption(name));
         EXPECT_EQ(captions, c.captions);
     }
+}
+
+// The README tells how many entries of the shipped table's Material menu have an
+// access key; the letters and digits run out before the table does.
+TEST(AccessKeysTest, TheReadmeCountsTheShippedTablesKeys) {
+    const auto readAll = [](const std::string& path) {
+        std::ifstream file(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    };
+    const std::string sourceDir = KELVANE_SOURCE_DIR;
+    const auto table =
+        parseDensityTable(readAll(sourceDir + "/Data/Density_Plastics.csv"), Separators{});
+    ASSERT_FALSE(table.error.has_value());
+    AccessKeys keys;
+    std::size_t keyed = 0;
+    for (const MaterialEntry& material : table.materials)
+        if (keys.caption(displayText(material.name)).find('&') != std::string::npos)
+            ++keyed;
+    EXPECT_LT(keyed, table.materials.size());
+    // The README's lines are wrapped, so its words are compared with single blanks.
+    std::string readme;
+    for (char c : readAll(sourceDir + "/README.md")) {
+        if (c == '\n')
+            c = ' ';
+        if (c != ' ' || readme.empty() || readme.back() != ' ')
+            readme += c;
+    }
+    const std::string claim = "keys for " + std::to_string(keyed) + " of its " +
+                              std::to_string(table.materials.size()) + " entries";
+    EXPECT_NE(readme.find(claim), std::string::npos) << claim;
 }
 
 } // namespace

@@ -215,9 +215,9 @@ TEST(MaterialStateTest, StartingMaterialAndRounding) {
         EXPECT_EQ(state.roundingPanelText(), "Commercial Rounding: On");
     }
     state.choose(1);
-    EXPECT_EQ(state.densityPanelText(kPoint), "Density: 8 kg/m");
+    EXPECT_EQ(state.densityPanelText(kPoint), "Density: 8 g/cm³");
     state.setCommercialRounding(false);
-    EXPECT_EQ(state.densityPanelText(kPoint), "Density: 7.85 kg/m");
+    EXPECT_EQ(state.densityPanelText(kPoint), "Density: 7.85 g/cm³");
     EXPECT_EQ(state.roundingPanelText(), "Commercial Rounding: Off");
     state.setCommercialRounding(true);
     state.setCommercialRounding(false);
@@ -232,7 +232,7 @@ TEST(MaterialStateTest, EmptyTableHasNoMaterial) {
     state.chooseStarting(std::nullopt);
     state.setCommercialRounding(true);
     EXPECT_EQ(state.materialPanelText(), "Material: ");
-    EXPECT_EQ(state.densityPanelText(kPoint), "Density: 0 kg/m");
+    EXPECT_EQ(state.densityPanelText(kPoint), "Density: 0 g/cm³");
 }
 
 TEST(NameEncodingTest, Utf8KeptOtherwiseWindowsLatin1) {

@@ -41,7 +41,7 @@ TEST_F(FavouriteTest, FirstRunAsksAndYesKeepsTheNameInTheProgramFolder) {
     session_.reset();
     start();
     EXPECT_EQ(statusPanel(0), "Material: Nylon 6");
-    EXPECT_EQ(statusPanel(1), "Density: 1.5 kg/m");
+    EXPECT_EQ(statusPanel(1), "Density: 1.5 g/cm³");
     EXPECT_TRUE(value(R"(["menuitems","Material"])").toArray()[2].toObject()["checked"].toBool());
     send(R"(["close"])");
     EXPECT_EQ(lastEvents(), (QJsonArray{QJsonObject{{"type", "closed"}}})); // nothing asked
@@ -108,7 +108,7 @@ TEST_F(FavouriteTest, DuplicateNamesPickTheLastAndTheDataFolderFileIsRewritten) 
     writeFile("Data/Density_Plastics.csv", "Steel,7.85\r\nAcetal,1.38\r\nSteel,2.7\r\n");
     writeFile("Data/Material.txt", "Steel\r\n");
     start();
-    EXPECT_EQ(statusPanel(1), "Density: 3 kg/m");
+    EXPECT_EQ(statusPanel(1), "Density: 3 g/cm³");
     EXPECT_TRUE(value(R"(["menuitems","Material"])").toArray()[2].toObject()["checked"].toBool());
     send(R"(["menu","Material","Acetal"])");
     send(R"(["answer","yes"])");

@@ -3,6 +3,10 @@
 
 #include "DriveFixture.h"
 
+#include "app/MainWindow.h"
+
+#include <QPushButton>
+
 namespace kelvane::testing {
 namespace {
 
@@ -18,6 +22,33 @@ TEST_F(FeedbackTest, CopyIsConfirmedAtTheButtonForAboutASecond) {
     EXPECT_EQ(value(R"(["clipboard"])").toString(), "3.44");
     send(R"(["wait",1400])");
     EXPECT_FALSE(value(R"(["tooltip"])").toObject()["visible"].toBool());
+}
+
+// Each copy button says which figure it copies, to the eye and to a screen reader.
+TEST_F(FeedbackTest, CopyButtonsSayWhatTheyCopy) {
+    const struct {
+        const char* page;
+        const char* button;
+        const char* description;
+    } cases[] = {
+        {"Round", "RKGMCopyBtn", "Copy the weight per metre"},
+        {"Round", "RKGBCopyBtn", "Copy the weight per bar"},
+        {"Round", "RKGQCopyBtn", "Copy the total weight"},
+        {"Plate/Sheet", "SKGSQMCopyBtn", "Copy the weight per square metre"},
+        {"Plate/Sheet", "SKGSheetCopyBtn", "Copy the weight per sheet or plate"},
+        {"Hollow Section", "HKGQtyCopyBtn", "Copy the total weight"},
+        {"Turning", "TurnProdCostCopyBtn", "Copy the produced material cost per tonne"},
+    };
+    start();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.button);
+        send(R"(["page",)" + quoted(c.page) + "]");
+        const QJsonObject button = value(R"(["get",)" + quoted(c.button) + "]").toObject();
+        EXPECT_EQ(button["toolTip"].toString().toStdString(), c.description);
+        auto* widget = session_->window()->findChild<QPushButton*>(QString::fromLatin1(c.button));
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->accessibleDescription().toStdString(), c.description);
+    }
 }
 
 TEST_F(FeedbackTest, TypingInABoxBroughtIntoViewReplacesItsValue) {

@@ -9,8 +9,10 @@
 #include "app/PageControl.h"
 
 #include <QImage>
+#include <QPoint>
 #include <QRect>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -100,6 +102,40 @@ TEST_F(LayoutTest, EntryBoxesStayPutWhenResultsGrow) {
     send(R"(["type","1234567\r1234567\r1234567"])");
     EXPECT_EQ(boxPositions(), before);
     expectWholePage("Round with long results");
+}
+
+// A grown (maximised) window keeps each page's content together: every control
+// stays where it stood, and the spare room goes to the right and the bottom. The pages
+// a user can reach stand as at the first size; a page without a tab may need a little
+// more than the first size has, so it is held to the place it takes once it has room.
+TEST_F(LayoutTest, ContentStaysTogetherWhenTheWindowGrows) {
+    start();
+    send(R"(["type","1234\r5678\r9"])");
+    const auto positions = [this](const std::string& page) {
+        send(R"(["page",)" + quoted(page) + "]");
+        std::vector<QPoint> points;
+        for (const QJsonValue& control : value(R"(["layout"])").toObject()["controls"].toArray())
+            points.push_back(RectOf(control.toObject()["geometry"]).topLeft());
+        return points;
+    };
+    std::vector<std::vector<QPoint>> first;
+    for (const std::string& page : kReachablePages)
+        first.push_back(positions(page));
+    send(R"(["resize",900,650])");
+    std::vector<std::vector<QPoint>> roomy;
+    for (const std::string& page : kPages)
+        roomy.push_back(positions(page));
+    send(R"(["resize",1400,1000])");
+    for (std::size_t i = 0; i < kPages.size(); ++i) {
+        SCOPED_TRACE(kPages[i]);
+        const std::vector<QPoint> grown = positions(kPages[i]);
+        EXPECT_EQ(grown, roomy[i]);
+        const auto reachable = std::find(kReachablePages.begin(), kReachablePages.end(), kPages[i]);
+        if (reachable != kReachablePages.end()) {
+            EXPECT_EQ(grown, first[static_cast<std::size_t>(reachable - kReachablePages.begin())]);
+        }
+        expectWholePage(kPages[i] + " in a grown window");
+    }
 }
 
 TEST_F(LayoutTest, PageFrameIsDrawnOnEverySide) {

@@ -19,7 +19,7 @@ TEST_F(MainWindowTest, StartsWithTheFirstMaterialRoundedAndEveryPageInItsFirstSt
     const QJsonObject bar = value(R"(["statusbar"])").toObject();
     const QJsonArray panels = bar["panels"].toArray();
     EXPECT_EQ(panels[0].toObject()["text"].toString(), "Material: Acetal");
-    EXPECT_EQ(panels[1].toObject()["text"].toString(), "Density: 1.75 kg/m");
+    EXPECT_EQ(panels[1].toObject()["text"].toString(), "Density: 1.75 g/cm³");
     EXPECT_EQ(panels[2].toObject()["text"].toString(), "Commercial Rounding: On");
     EXPECT_EQ(bar["lamp"].toString(), "lit");
 
@@ -45,9 +45,9 @@ TEST_F(MainWindowTest, StartsWithTheFirstMaterialRoundedAndEveryPageInItsFirstSt
 
 TEST_F(MainWindowTest, StatusBarShowsTheCommerciallyRoundedDensity) {
     const std::pair<const char*, const char*> cases[] = {
-        {"Acetal,1.41\r\n", "Density: 1.75 kg/m"},
-        {"Steel,2\r\n", "Density: 2.25 kg/m"},
-        {"Nylon 6,1.14\r\n", "Density: 1.5 kg/m"},
+        {"Acetal,1.41\r\n", "Density: 1.75 g/cm³"},
+        {"Steel,2\r\n", "Density: 2.25 g/cm³"},
+        {"Nylon 6,1.14\r\n", "Density: 1.5 g/cm³"},
     };
     for (const auto& [table, density] : cases) {
         writeFile("Data/Density_Plastics.csv", table);
@@ -154,17 +154,17 @@ TEST_F(MainWindowTest, CommercialRoundingSwitchesAndRestoresTheExactDensity) {
     start();
     send(R"(["type","50"])");
     send(R"(["menu","Options","Commercial Rounding"])");
-    EXPECT_EQ(statusPanel(1), "Density: 1.38 kg/m");
+    EXPECT_EQ(statusPanel(1), "Density: 1.38 g/cm³");
     EXPECT_EQ(statusPanel(2), "Commercial Rounding: Off");
     EXPECT_EQ(value(R"(["statusbar"])").toObject()["lamp"].toString(), "dark");
     EXPECT_EQ(text("RKGMLabel"), "2.71 kg");
     EXPECT_FALSE(value(R"(["menuitems","Options"])").toArray()[0].toObject()["checked"].toBool());
     send(R"(["menu","Options","Commercial Rounding"])");
-    EXPECT_EQ(statusPanel(1), "Density: 1.75 kg/m");
+    EXPECT_EQ(statusPanel(1), "Density: 1.75 g/cm³");
     EXPECT_EQ(text("RKGMLabel"), "3.44 kg");
 }
 
-TEST_F(MainWindowTest, DensityChangesRecalculateOnlyThePageOnDisplay) {
+TEST_F(MainWindowTest, DensityChangesRecalculateThePageOnDisplayAndEachAsItComesIntoView) {
     start();
     send(R"(["type","50"])");
     send(R"(["page","Tube"])");
@@ -173,18 +173,19 @@ TEST_F(MainWindowTest, DensityChangesRecalculateOnlyThePageOnDisplay) {
     EXPECT_EQ(text("TKGMLabel"), "1.51 kg");
     send(R"(["menu","Material","Mild Steel"])");
     EXPECT_EQ(text("TKGMLabel"), "6.91 kg");
-    EXPECT_EQ(text("RKGMLabel"), "3.44 kg"); // the Round page keeps its figures
+    EXPECT_EQ(text("RKGMLabel"), "3.44 kg"); // out of view, the Round page is not worked out
     send(R"(["page","Round"])");
+    EXPECT_EQ(text("RKGMLabel"), "15.71 kg");
     send(R"(["click","RKGMCopyBtn"])");
-    EXPECT_EQ(value(R"(["clipboard"])").toString(), "3.44");
+    EXPECT_EQ(value(R"(["clipboard"])").toString(), "15.71");
 
     send(R"(["page","M/I"])");
     send(R"(["menu","Options","Commercial Rounding"])");
-    EXPECT_EQ(statusPanel(1), "Density: 7.85 kg/m");
+    EXPECT_EQ(statusPanel(1), "Density: 7.85 g/cm³");
     EXPECT_EQ(value(R"(["statusbar"])").toObject()["lamp"].toString(), "dark");
     EXPECT_EQ(text("TKGMLabel"), "6.91 kg");
     send(R"(["menu","Material","Mild Steel"])"); // the same material again: rounding on
-    EXPECT_EQ(statusPanel(1), "Density: 8 kg/m");
+    EXPECT_EQ(statusPanel(1), "Density: 8 g/cm³");
     EXPECT_EQ(statusPanel(2), "Commercial Rounding: On");
 }
 
@@ -200,7 +201,7 @@ TEST_F(MainWindowTest, MissingDensityFileReportsThePathAndLeavesAUsableWindow) {
                                                   "Density_Plastics.csv\". No such file or "
                                                   "directory.")}}}));
     EXPECT_EQ(statusPanel(0), "Material: ");
-    EXPECT_EQ(statusPanel(1), "Density: 0 kg/m");
+    EXPECT_EQ(statusPanel(1), "Density: 0 g/cm³");
     EXPECT_TRUE(value(R"(["menuitems","Material"])").toArray().isEmpty());
     send(R"(["type","50"])");
     EXPECT_EQ(text("RKGMLabel"), "0.00 kg");
@@ -224,7 +225,7 @@ TEST_F(MainWindowTest, BadDensityLineKeepsTheMaterialsReadBeforeIt) {
 TEST_F(MainWindowTest, CommaLocaleTakesEitherPointAndShowsTheComma) {
     writeFile("Data/Density_Plastics.csv", "Acetal,1,38\r\n");
     start(",", ".");
-    EXPECT_EQ(statusPanel(1), "Density: 1,75 kg/m");
+    EXPECT_EQ(statusPanel(1), "Density: 1,75 g/cm³");
     send(R"(["type","12.5\r1000"])");
     EXPECT_EQ(text("RDiaEdit"), "12.5");
     EXPECT_EQ(text("RKGMLabel"), "0,21 kg");

@@ -3,6 +3,10 @@
 
 #include "DriveFixture.h"
 
+#include "app/MainWindow.h"
+
+#include <QListView>
+
 namespace kelvane::testing {
 namespace {
 
@@ -33,7 +37,7 @@ TEST_F(MaterialFinderTest, TypingNarrowsTheListAndEnterChoosesAsTheMenuDoes) {
     send(R"(["key","Enter"])");
     EXPECT_EQ(value(R"(["window"])").toObject()["title"].toString(), "Kelvane");
     EXPECT_EQ(statusPanel(0), "Material: Mild Steel");
-    EXPECT_EQ(statusPanel(1), "Density: 8 kg/m");
+    EXPECT_EQ(statusPanel(1), "Density: 8 g/cm³");
     EXPECT_EQ(statusPanel(2), "Commercial Rounding: On");
     EXPECT_EQ(text("RKGMLabel"), "15.71 kg");
     const QJsonArray entries = value(R"(["menuitems","Material"])").toArray();
@@ -54,6 +58,30 @@ TEST_F(MaterialFinderTest, ArrowsMoveThroughTheListAndEscapeChoosesNothing) {
     send(R"(["key","Down"])");
     send(R"(["key","Enter"])");
     EXPECT_EQ(statusPanel(0), "Material: Mild Steel");
+}
+
+// The finder opens on the material in use, in view however far down the table it
+// stands, so Ctrl+F and Enter at once change nothing, not even the rounding.
+TEST_F(MaterialFinderTest, OpensOnTheMaterialInUseAndEnterChangesNothing) {
+    std::string table;
+    for (int i = 1; i <= 80; ++i)
+        table += "Grade " + std::to_string(i) + ",1.38\r\n";
+    writeFile("Data/Density_Plastics.csv", table);
+    start();
+    send(R"(["menu","Material","Grade 70"])");
+    send(R"(["menu","Options","Commercial Rounding"])");
+    const std::string panels[] = {statusPanel(0), statusPanel(1), statusPanel(2)};
+    EXPECT_EQ(panels[2], "Commercial Rounding: Off");
+
+    send(R"(["key","Ctrl+F"])");
+    EXPECT_EQ(value(R"(["get","MaterialFinderList"])").toObject()["current"], "Grade 70");
+    auto* list = session_->window()->findChild<QListView*>(QStringLiteral("MaterialFinderList"));
+    ASSERT_NE(list, nullptr);
+    EXPECT_TRUE(list->viewport()->rect().contains(list->visualRect(list->currentIndex())));
+    send(R"(["key","Enter"])");
+    EXPECT_EQ(value(R"(["window"])").toObject()["title"].toString(), "Kelvane");
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(statusPanel(i), panels[i]) << "panel " << i;
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // The "Turning" page as a user meets it: typed figures, the cost bases, Clear, the
-// copy button, and figures that stay put when the material changes.
+// copy button, and figures that follow the density in use.
 
 #include "DriveFixture.h"
 
@@ -147,19 +147,43 @@ TEST_F(TurningPageTest, ClearEmptiesTheBoxesAndKeepsTheBases) {
     EXPECT_EQ(value(R"(["clipboard"])").toString(), "0.00");
 }
 
-TEST_F(TurningPageTest, MaterialChangeLeavesTheFiguresUntilAnInputChanges) {
-    startOnPage();
-    typeWorkedOrder();
-    send(R"(["menu","Material","Mild Steel"])");
-    send(R"(["menu","Options","Commercial Rounding"])");
-    EXPECT_EQ(results(), kWorkedTexts);
-    send(R"(["click","TurnProdCostCopyBtn"])");
-    EXPECT_EQ(value(R"(["clipboard"])").toString(), "3502.70");
+// The page reads the density, so it follows a change made while it is on display and
+// one made while it was out of view, and copies what it then shows. Before it has been
+// worked out at all it keeps its first texts.
+TEST_F(TurningPageTest, FiguresFollowTheDensityOnDisplayAndComingIntoView) {
+    const struct {
+        const char* label;
+        const char* change;
+        bool away; // the change is made on the Round page
+        const char* feedPerMetre;
+    } cases[] = {
+        {"material on display", R"(["menu","Material","Mild Steel"])", false, "15.71 kg/m"},
+        {"material out of view", R"(["menu","Material","Mild Steel"])", true, "15.71 kg/m"},
+        {"rounding off out of view", R"(["menu","Options","Commercial Rounding"])", true,
+         "1.87 kg/m"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        startOnPage();
+        typeWorkedOrder();
+        if (c.away)
+            send(R"(["page","Round"])");
+        send(c.change);
+        send(R"(["page","Turning"])");
+        EXPECT_EQ(text("TurnFeedDiaKGMLabel"), c.feedPerMetre);
+        EXPECT_EQ(text("ProdLossLabel"), "Production loss 19.00%"); // no density in it
+        send(R"(["click","TurnProdCostCopyBtn"])");
+        EXPECT_EQ(value(R"(["clipboard"])").toString().toStdString(), text("TurnProdCostLabel"));
+        EXPECT_NE(text("TurnProdCostLabel"), "3502.70");
+        send(R"(["close"])");
+        session_.reset();
+    }
 
-    // The next change reads the density in use now, 7.85 without rounding.
-    typeInto("TurnFeedDiaEdit", "\b0");
-    EXPECT_EQ(text("TurnFeedDiaKGMLabel"), "15.41 kg/m");
-    EXPECT_EQ(text("TurnProdDiaKGMLabel"), "12.48 kg/m");
+    startOnPage();
+    send(R"(["page","Round"])");
+    send(R"(["menu","Material","Mild Steel"])");
+    send(R"(["page","Turning"])");
+    EXPECT_EQ(results(), kStartTexts);
 }
 
 TEST_F(TurningPageTest, BoxesTakeOnlyNumberKeysAndEnterMovesOn) {

@@ -2,6 +2,11 @@
 
 #include "DriveFixture.h"
 
+#include "app/MainWindow.h"
+
+#include <QLineEdit>
+#include <QPalette>
+
 namespace kelvane::testing {
 namespace {
 
@@ -108,7 +113,7 @@ TEST_F(WeightPagesTest, EachPageShowsItsWeights) {
          "10\r10\r20\r1000\r1",
          nullptr,
          {"HKGMLabel", "HKGBarLabel", "HKGQtyLabel"},
-         {"-6.37 kg", "-6.37 kg", "-6.37 kg"},
+         {"0.80 kg", "0.80 kg", "0.80 kg"},
          nullptr,
          nullptr},
     };
@@ -182,20 +187,59 @@ TEST_F(WeightPagesTest, CopyButtonsPutTheFiguresWithoutUnit) {
     EXPECT_EQ(text("TKGQtyLabel"), "0.00 kg");
 }
 
-TEST_F(WeightPagesTest, AnotherPageKeepsItsFiguresUntilItsOwnBoxChanges) {
+// A page coming into view is worked out afresh with the density in use, so neither
+// what it shows nor what it copies belongs to a material no longer in use.
+TEST_F(WeightPagesTest, APageComingIntoViewShowsTheFiguresOfTheDensityInUse) {
+    const struct {
+        const char* label;
+        const char* change; // made on the Round page
+        const char* perSquareMetre;
+        const char* total;
+    } cases[] = {
+        {"another material", R"(["menu","Material","Mild Steel"])", "80.00 kg", "480.00"},
+        {"commercial rounding off", R"(["menu","Options","Commercial Rounding"])", "13.80 kg",
+         "82.80"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        start();
+        send(R"(["page","Plate/Sheet"])");
+        send(R"(["focus","SLengthEdit"])");
+        send(R"(["type","2000\r1000\r10\r3"])");
+        EXPECT_EQ(text("SKGSQMLabel"), "17.50 kg");
+        send(R"(["page","Round"])");
+        send(c.change);
+        send(R"(["page","Plate/Sheet"])");
+        EXPECT_EQ(text("SKGSQMLabel"), c.perSquareMetre);
+        send(R"(["click","SKGQtyCopyBtn"])");
+        EXPECT_EQ(value(R"(["clipboard"])").toString().toStdString(), c.total);
+        EXPECT_EQ(text("SLengthEdit"), "2000"); // the values stay as typed
+        send(R"(["close"])");
+        session_.reset();
+    }
+}
+
+// A wall that reaches the centre is weighed as the solid bar, and its box says so
+// with a tint and a tooltip, until the wall is thinner again.
+TEST_F(WeightPagesTest, AWallPastTheCentreIsMarkedOnItsBox) {
+    const std::string note = "The wall reaches the centre: weighed as a solid bar";
     start();
-    send(R"(["page","Plate/Sheet"])");
-    send(R"(["focus","SLengthEdit"])");
-    send(R"(["type","2000\r1000\r10\r3"])");
-    send(R"(["page","Round"])");
     send(R"(["menu","Material","Mild Steel"])");
-    send(R"(["page","Plate/Sheet"])");
-    EXPECT_EQ(text("SKGSQMLabel"), "17.50 kg");
-    send(R"(["click","SKGQtyCopyBtn"])");
-    EXPECT_EQ(value(R"(["clipboard"])").toString(), "105.00");
-    send(R"(["focus","SQtyEdit"])");
-    send(R"(["type","\b1"])");
-    EXPECT_EQ(text("SKGSQMLabel"), "80.00 kg");
+    send(R"(["page","Tube"])");
+    send(R"(["focus","TODEdit"])");
+    send(R"(["type","60.3\r40"])");
+    EXPECT_EQ(text("TKGMLabel"), "22.85 kg");
+    auto* box = session_->window()->findChild<QLineEdit*>(QStringLiteral("TThicknessEdit"));
+    ASSERT_NE(box, nullptr);
+    const QColor normal = box->parentWidget()->palette().color(QPalette::Base);
+    EXPECT_EQ(value(R"(["get","TThicknessEdit"])").toObject()["toolTip"].toString().toStdString(),
+              note);
+    EXPECT_EQ(box->accessibleDescription().toStdString(), note);
+    EXPECT_NE(box->palette().color(QPalette::Base), normal);
+
+    send(R"(["type","\b\b5"])");
+    EXPECT_FALSE(value(R"(["get","TThicknessEdit"])").toObject().contains("toolTip"));
+    EXPECT_EQ(box->palette().color(QPalette::Base), normal);
 }
 
 } // namespace

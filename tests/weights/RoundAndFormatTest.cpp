@@ -132,7 +132,7 @@ TEST(RoundPageTest, WeightsPerMetreBarAndQuantity) {
         page.storeValue(0, c.dia);
         page.storeValue(1, c.length);
         page.storeValue(2, c.qty);
-        page.recalculate(c.density, "");
+        page.recalculate(c.density);
         EXPECT_EQ(page.resultText(0, kPoint), c.perMetre);
         EXPECT_EQ(page.resultText(1, kPoint), c.perBar);
         EXPECT_EQ(page.resultText(2, kPoint), c.total);
@@ -144,7 +144,7 @@ TEST(RoundPageTest, CopyTextIsTheStoredResultWithoutUnit) {
     page.storeValue(0, 50);
     page.storeValue(1, 3000);
     page.storeValue(2, 4);
-    page.recalculate(1.75, "");
+    page.recalculate(1.75);
     EXPECT_EQ(page.copyText(2, kPoint), "41.23");
     EXPECT_EQ(page.copyText(2, kComma), "41,23");
     EXPECT_DOUBLE_EQ(page.result(2), page.result(1) * 4);

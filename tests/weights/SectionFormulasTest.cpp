@@ -5,6 +5,7 @@
 
 #include <array>
 #include <iterator>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -28,6 +29,16 @@ const WeightPageDefinition& PageCaptioned(std::string_view caption) {
     throw std::runtime_error("no weight page " + std::string(caption));
 }
 
+// A polygon shape by the name its shape box shows; Hexagon for the pages without a shape box.
+PolygonShape ShapeNamed(std::string_view name) {
+    for (const PolygonShapeDefinition& shape : kPolygonShapes)
+        if (shape.name == name)
+            return shape.shape;
+    if (!name.empty())
+        throw std::runtime_error("no polygon shape " + std::string(name));
+    return PolygonShape::Hexagon;
+}
+
 struct PageCase {
     const char* page;
     const char* shape;
@@ -45,7 +56,7 @@ TEST(SectionPagesTest, ShowTheWeightsOfEachShape) {
         {"Polygon", "Hexagon", {36, 3000, 2}, 8, {"8.98 kg", "26.94 kg", "53.87 kg"}, "41.57 mm"},
         {"Polygon", "Hexagon", {20, 0, 3}, 1.75, {"0.61 kg", "0.00 kg", "0.00 kg"}, "23.09 mm"},
         {"Polygon", "Hexagon", {20, 1000, 3}, 0, {"0.00 kg", "0.00 kg", "0.00 kg"}, "0.00 mm"},
-        {"Polygon", "hexagon", {20, 1000, 3}, 1.75, {"0.00 kg", "0.00 kg", "0.00 kg"}, "0.00 mm"},
+        {"Polygon", "Octagon", {20, 1000, 3}, 1.75, {"0.58 kg", "0.58 kg", "1.74 kg"}, "21.65 mm"},
         // 0.875 and 0.625 kg per metre are exact halves and go up.
         {"Flat/Square", "", {50, 10, 2000, 5}, 1.75, {"0.88 kg", "1.75 kg", "8.75 kg"}, "50.99 mm"},
         {"Flat/Square", "", {50, 10, 2000, 5}, 1.25, {"0.63 kg", "1.25 kg", "6.25 kg"}, "50.99 mm"},
@@ -63,8 +74,9 @@ TEST(SectionPagesTest, ShowTheWeightsOfEachShape) {
         {"Tube", "", {60, 5, 6000, 2}, 8, {"6.91 kg", "41.47 kg", "82.94 kg"}, nullptr},
         {"Tube", "", {60, 5, 6000, 2}, 1.75, {"1.51 kg", "9.07 kg", "18.14 kg"}, nullptr},
         {"Tube", "", {60, 30, 1000, 1}, 1.75, {"4.95 kg", "4.95 kg", "4.95 kg"}, nullptr},
-        {"Tube", "", {60, 40, 1000, 1}, 1.75, {"4.40 kg", "4.40 kg", "4.40 kg"}, nullptr},
-        {"Tube", "", {60, 70, 1000, 1}, 1.75, {"-3.85 kg", "-3.85 kg", "-3.85 kg"}, nullptr},
+        // A wall past the centre leaves the solid bar of wall 30.
+        {"Tube", "", {60, 40, 1000, 1}, 1.75, {"4.95 kg", "4.95 kg", "4.95 kg"}, nullptr},
+        {"Tube", "", {60, 70, 1000, 1}, 1.75, {"4.95 kg", "4.95 kg", "4.95 kg"}, nullptr},
         {"Tube", "", {60, 0, 6000, 2}, 8, {"0.00 kg", "0.00 kg", "0.00 kg"}, nullptr},
         {"Hollow Section",
          "",
@@ -76,7 +88,7 @@ TEST(SectionPagesTest, ShowTheWeightsOfEachShape) {
          "",
          {10, 10, 20, 1000, 1},
          8,
-         {"-6.37 kg", "-6.37 kg", "-6.37 kg"},
+         {"0.80 kg", "0.80 kg", "0.80 kg"},
          nullptr},
         {"Hollow Section",
          "",
@@ -94,7 +106,8 @@ TEST(SectionPagesTest, ShowTheWeightsOfEachShape) {
         WeightPageModel model(page);
         for (std::size_t box = 0; box < c.values.size(); ++box)
             model.storeValue(box, c.values[box]);
-        model.recalculate(c.density, c.shape);
+        model.storeShape(ShapeNamed(c.shape));
+        model.recalculate(c.density);
         for (std::size_t i = 0; i < 3; ++i) {
             EXPECT_EQ(model.resultText(i, separators), c.weights[i]) << "result " << i;
             const std::string weight = c.weights[i];
@@ -107,11 +120,44 @@ TEST(SectionPagesTest, ShowTheWeightsOfEachShape) {
     }
 }
 
+// A wall that reaches the centre leaves no hollow: the weight is the solid section's,
+// the same from a wall of exactly half on, and the wall box carries a note.
+TEST(SectionPagesTest, WallsReachingTheCentreWeighAsTheSolidSection) {
+    struct WallCase {
+        const char* label;
+        const char* page;
+        std::vector<double> values;
+        const char* perMetre; // at density 8
+        std::optional<BoxNote> note;
+    };
+    const BoxNote bar{1, kSolidBarNote};
+    const BoxNote rectangle{2, kSolidRectangleNote};
+    const WallCase cases[] = {
+        {"tube below half", "Tube", {60.3, 29, 1000, 1}, "22.81 kg", std::nullopt},
+        {"tube at half", "Tube", {60.3, 30.15, 1000, 1}, "22.85 kg", bar},
+        {"tube past half", "Tube", {60.3, 40, 1000, 1}, "22.85 kg", bar},
+        {"round bar of the diameter", "Round", {60.3, 1000, 1}, "22.85 kg", std::nullopt},
+        {"section below half", "Hollow Section", {100, 50, 24, 1000, 1}, "38.98 kg", std::nullopt},
+        {"section at half", "Hollow Section", {100, 50, 25, 1000, 1}, "39.81 kg", rectangle},
+        {"section past half", "Hollow Section", {50, 100, 40, 1000, 1}, "39.81 kg", rectangle},
+    };
+    for (const WallCase& c : cases) {
+        SCOPED_TRACE(c.label);
+        WeightPageModel model(PageCaptioned(c.page));
+        for (std::size_t box = 0; box < c.values.size(); ++box)
+            model.storeValue(box, c.values[box]);
+        model.recalculate(8);
+        EXPECT_EQ(model.resultText(0, Separators{}), c.perMetre);
+        EXPECT_EQ(model.resultText(2, Separators{}), c.perMetre);
+        EXPECT_EQ(model.note(), c.note);
+    }
+}
+
 TEST(SectionPagesTest, ResultsFollowTheRegionalSeparator) {
     WeightPageModel model(PageCaptioned("Flat/Square"));
     for (std::size_t box = 0; box < 4; ++box)
         model.storeValue(box, std::array{50.0, 10.0, 2000.0, 5.0}[box]);
-    model.recalculate(1.25, "");
+    model.recalculate(1.25);
     const Separators comma{",", "."};
     EXPECT_EQ(model.resultText(0, comma), "0,63 kg");
     EXPECT_EQ(model.copyText(2, comma), "6,25");
@@ -126,8 +172,11 @@ TEST(SectionPagesTest, EachShapeHasItsOwnBoxesAndShapeChoice) {
         EXPECT_EQ(page.boxes.front().objectName, firstBoxes[i]);
     }
     const auto& polygon = PageCaptioned("Polygon");
-    EXPECT_EQ(polygon.shapes, (std::vector<std::string_view>{"Hexagon", "Octagon", "Square",
-                                                             "Decagon", "Triangle"}));
+    std::vector<std::string_view> shapeNames;
+    for (const PolygonShapeDefinition& shape : polygon.shapes)
+        shapeNames.push_back(shape.name);
+    EXPECT_EQ(shapeNames, (std::vector<std::string_view>{"Hexagon", "Octagon", "Square", "Decagon",
+                                                         "Triangle"}));
 }
 
 TEST(PolygonFormulaTest, AreaAndMachiningDiameterPerShape) {
@@ -145,7 +194,8 @@ TEST(PolygonFormulaTest, AreaAndMachiningDiameterPerShape) {
     const std::array<double, 3> values{acrossFlats, 1000, 1};
     for (const Ratio& r : ratios) {
         // At a density of 1000 the weight per metre in kg is the area in mm².
-        const WeightResults results = calcPolygon({values, 1000, r.shape});
+        const WeightResults results =
+            calcPolygon({.values = values, .density = 1000, .shape = ShapeNamed(r.shape)});
         EXPECT_NEAR(results.weights[0] / (acrossFlats * acrossFlats), r.areaPerAFSquared, 5e-7)
             << r.shape;
         ASSERT_TRUE(results.machiningDiameter.has_value());
