@@ -4,7 +4,9 @@
 //   kelvane-bench-window main <program folder> [menu]
 //       the main window with the density table that the data-folder rule finds from
 //       <program folder>; with "menu", the Material menu is also opened once the
-//       window answers keys; with "finder", the material finder is opened then
+//       window answers keys; with "finder", the material finder is opened then; with
+//       "editor", Material > Edit Materials… is opened then, one density changed and
+//       OK pressed
 //   kelvane-bench-window bare <width> <height>
 //       a plain QWidget of that size, the baseline
 //   kelvane-bench-window label <width> <height>
@@ -14,7 +16,9 @@
 // constructed), created (start-up sequence done), paint (first paint of the window
 // completed), usable (a key typed into the diameter box after the first paint has
 // updated the weight labels), menu (the Material menu painted, with "menu"),
-// finderasked and finder (the finder asked for and painted, with "finder"). Other
+// finderasked and finder (the finder asked for and painted, with "finder"),
+// editorasked and editor (the table box asked for and painted), saveasked and saved
+// (OK pressed, and the table saved and put in use, with "editor"). Other
 // fields: width, height, materials, errors, menuentries.
 
 #include "BenchCommon.h"
@@ -24,12 +28,16 @@
 #include "drive/ScriptedPlatform.h"
 #include "materials/MaterialState.h"
 
+#include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -112,6 +120,30 @@ int RunBare(TimingApplication& application, int width, int height, bool withText
     return status;
 }
 
+// Opens Material > Edit Materials…, and once it has painted changes the first
+// density and presses OK, which saves the table and puts it in use.
+void openEditor(TimingApplication& application, QWidget& window,
+                std::map<std::string, std::int64_t>& report, const std::function<void()>& finish) {
+    auto* entry = window.findChild<QAction*>(QStringLiteral("EditMaterials1"));
+    if (!entry)
+        return finish();
+    report["editorasked"] = MonotonicNanoseconds();
+    entry->trigger();
+    auto* box = window.findChild<QWidget*>(QStringLiteral("MaterialTableDialog"));
+    if (!box)
+        return finish();
+    application.onFirstPaint(box, [&report, box, finish] {
+        report["editor"] = MonotonicNanoseconds();
+        auto* view = box->findChild<QAbstractItemView*>(QStringLiteral("MaterialTableView"));
+        auto* ok = box->findChild<QPushButton*>(QStringLiteral("MaterialTableOk"));
+        view->model()->setData(view->model()->index(0, 1), QStringLiteral("1.5"), Qt::EditRole);
+        report["saveasked"] = MonotonicNanoseconds();
+        ok->click();
+        report["saved"] = MonotonicNanoseconds();
+        finish();
+    });
+}
+
 int RunMain(TimingApplication& application, const std::string& programDir, const std::string& open,
             std::map<std::string, std::int64_t>& report) {
     const bool openMenu = open == "menu";
@@ -132,7 +164,11 @@ int RunMain(TimingApplication& application, const std::string& programDir, const
     }
 
     const auto finish = [&] {
-        report["menuentries"] = materialMenu->actions().size();
+        // The materials' entries: the menu's own Edit Materials… and its separator apart.
+        const QList<QAction*> entries = materialMenu->actions();
+        report["menuentries"] =
+            std::count_if(entries.begin(), entries.end(),
+                          [](const QAction* entry) { return entry->isCheckable(); });
         QApplication::quit();
     };
     const auto menuPainted = [&] {
@@ -156,6 +192,8 @@ int RunMain(TimingApplication& application, const std::string& programDir, const
             });
             return;
         }
+        if (open == "editor")
+            return openEditor(application, window, report, finish);
         if (!openMenu)
             return finish();
         application.onFirstPaint(materialMenu, menuPainted);
@@ -190,9 +228,10 @@ int main(int argc, char* argv[]) {
     const bool bare = (mode == "bare" || mode == "label") && argc == 4;
     const bool main =
         mode == "main" && (argc == 3 || (argc == 4 && (std::string(argv[3]) == "menu" ||
-                                                       std::string(argv[3]) == "finder")));
+                                                       std::string(argv[3]) == "finder" ||
+                                                       std::string(argv[3]) == "editor")));
     if (!bare && !main) {
-        std::fputs("usage: kelvane-bench-window main <program folder> [menu|finder]\n"
+        std::fputs("usage: kelvane-bench-window main <program folder> [menu|finder|editor]\n"
                    "       kelvane-bench-window bare|label <width> <height>\n",
                    stderr);
         return EXIT_FAILURE;

@@ -195,6 +195,19 @@ for program in "${programs[@]}"; do
     esac
 done
 
+# Every declared library package is one that a shipped program links: a dependency that
+# no program uses installs for nothing (the driver once pulled in Qt Test so). The
+# platform plugins are loaded while running, where ldd cannot see them.
+used="$(for program in "${programs[@]}"; do ldd "$program"; done | awk '$3 ~ /^\// { print $3 }' |
+    sort -u | while read -r library; do
+        dpkg -S "$library" 2>/dev/null || dpkg -S "$(realpath "$library")" 2>/dev/null || true
+    done | cut -d: -f1 | sort -u)"
+for name in $(dpkg-query -W -f='${Depends}' kelvane | tr ',' '\n' | sed 's/[|(].*//; s/ //g'); do
+    [ "$name" = qt6-qpa-plugins ] || grep -qx "$name" <<<"$used" ||
+        fail "the package depends on $name, which none of its programs links"
+done
+echo "Every declared library is linked by a program of the package"
+
 # Offscreen proves the program starts; on an X11 desktop Qt loads the xcb platform plugin
 # instead, so it must be installed with the dependencies and find all its libraries.
 xcb="$(find /usr/lib -path '*/qt6/plugins/platforms/libqxcb.so' | head -n 1)"

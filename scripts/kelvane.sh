@@ -18,7 +18,8 @@ case "$action" in
         ;;
 esac
 
-scripts/install-packages.sh cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev xvfb xauth xdotool
+scripts/install-packages.sh cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev xvfb xauth xdotool \
+    dbus at-spi2-core python3-pyatspi
 
 if [ "$action" = run ]; then
     cmake --preset default >/dev/null

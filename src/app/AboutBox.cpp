@@ -1,7 +1,7 @@
 #include "app/AboutBox.h"
 
 #include "app/HotLabel.h"
-#include "platform/QtText.h"
+#include "widgets/PlainLabel.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -116,13 +116,19 @@ AboutBox::AboutBox(Platform& platform, QWidget* parent)
     }
     emailLabel_->setUrl(QStringLiteral("mailto:") + kEmailAddress);
     websiteLabel_->setUrl(QStringLiteral("http://") + kWebAddress);
-    for (HotLabel* label : {emailLabel_, websiteLabel_})
+    for (HotLabel* label : {emailLabel_, websiteLabel_}) {
         label->endLoading();
+        // Reached with Tab and opened with Enter or Space, as well as by a click.
+        label->setFocusPolicy(Qt::TabFocus);
+    }
     emailLabel_->move(8, 120);
     websiteLabel_->move(8, 136);
 
     noticeMemo_->setObjectName(QStringLiteral("NoticeMemo"));
     noticeMemo_->setAccessibleName(QStringLiteral("Notice"));
+    // Read and selected, never typed into; Tab moves on from it.
+    noticeMemo_->setReadOnly(true);
+    noticeMemo_->setTabChangesFocus(true);
     noticeMemo_->setGeometry(8, 200, 337, 81);
     noticeMemo_->setFrameShape(QFrame::NoFrame);
     QPalette memoColours = noticeMemo_->palette();

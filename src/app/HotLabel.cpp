@@ -5,7 +5,10 @@
 #include "platform/Platform.h"
 
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOption>
 #include <QToolTip>
 
 namespace kelvane {
@@ -187,6 +190,32 @@ void HotLabel::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     if (isClick)
         runReportingErrors(platform_, [this] { click(); });
+}
+
+void HotLabel::keyPressEvent(QKeyEvent* event) {
+    const bool opens =
+        event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
+    switch (opens ? event->key() : 0) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        event->accept();
+        runReportingErrors(platform_, [this] { click(); });
+        return;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+void HotLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = contentsRect();
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
 }
 
 } // namespace kelvane

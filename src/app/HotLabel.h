@@ -91,6 +91,10 @@ protected:
     void leaveEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // A label given a tab stop opens its link with Enter or Space, and shows a focus
+    // frame while it has the keys.
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     LinkFont shownFont() const;

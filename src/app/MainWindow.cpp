@@ -2,14 +2,16 @@
 
 #include "app/AboutBox.h"
 #include "app/MaterialFinderDialog.h"
+#include "app/MaterialTableDialog.h"
+#include "app/MenuEntryAccessible.h"
 #include "app/PageControl.h"
 #include "app/PageKeys.h"
 #include "app/PageRegistry.h"
 #include "app/StatusBar.h"
+#include "common/TextFile.h"
 #include "materials/Favourite.h"
 #include "materials/MaterialFinder.h"
 #include "materials/NameEncoding.h"
-#include "materials/TextFile.h"
 #include "platform/ErrorReport.h"
 #include "platform/Platform.h"
 #include "platform/QtText.h"
@@ -27,7 +29,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 // The program's icons are compiled into the window library; a static library's
@@ -41,6 +42,10 @@ namespace kelvane {
 namespace {
 
 constexpr int kInitialClientWidth = 579;
+
+// Material > Edit Materials…: its access key is kept from every material's entry
+// (kMaterialMenuOwnKeys).
+const QString kEditMaterialsCaption = QStringLiteral("&Edit Materials\u2026");
 constexpr int kPageControlHeight = 429;
 
 // The Options > Fractions entries: the resolution each chooses.
@@ -62,8 +67,9 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     , separators_(platform.separators())
     , pageControl_(new PageControl)
     , statusBar_(new StatusBar)
-    , quote_(new QuoteBook(platform, quoteListPath(platform.programDir(), platform.userDataDir()),
-                           this)) {
+    , quote_(
+          new QuoteBook(platform, quoteFiles(platform.programDir(), platform.userDataDir()), this))
+    , accessKeys_(kMaterialMenuOwnKeys) {
     setObjectName(QStringLiteral("MainForm"));
     registerProgramIcons();
     // The sizes are decoded only when the desktop or the About box first asks for one.
@@ -86,12 +92,11 @@ MainWindow::MainWindow(Platform& platform, QWidget* parent)
     layout->addWidget(statusBar_);
     setCentralWidget(client);
 
+    installMenuEntryAccessible();
     buildMenus();
     buildPages();
     connect(pageControl_, &PageControl::activePageChanged, this, &MainWindow::recalculateShownPage);
     addPageKeys(*this, *pageControl_);
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this), &QShortcut::activated, this,
-            &MainWindow::openMaterialFinder);
     resize(kInitialClientWidth,
            menuBar()->sizeHint().height() + kPageControlHeight + StatusBar::kHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -103,6 +108,7 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File1"));
+    buildKeyEntries(file);
     QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("FileExit1"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
@@ -113,6 +119,11 @@ void MainWindow::buildMenus() {
     materialEntries_->setExclusive(true);
     connect(materialEntries_, &QActionGroup::triggered, this, &MainWindow::chooseMaterialEntry);
     connect(materialMenu_, &QMenu::aboutToShow, this, &MainWindow::buildMaterialMenu);
+    // Reachable also when no material was read, so that a broken table can be repaired.
+    editMaterialsSeparator_ = materialMenu_->addSeparator();
+    editMaterials_ = materialMenu_->addAction(kEditMaterialsCaption);
+    editMaterials_->setObjectName(QStringLiteral("EditMaterials1"));
+    connect(editMaterials_, &QAction::triggered, this, &MainWindow::openMaterialTable);
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("Options1"));
@@ -130,6 +141,31 @@ void MainWindow::buildMenus() {
     QAction* about = help->addAction(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("About1"));
     connect(about, &QAction::triggered, this, &MainWindow::showAboutBox);
+}
+
+// The finder and the page keys as menu entries, so the menu teaches their keys to
+// users and screen readers alike. They stand in the File menu: the Material menu
+// lists the materials alone. The page keys are the window's own shortcuts, bound in
+// every form a keyboard sends them (addPageKeys); their entries show the keys after
+// a tab in the caption, so that no second shortcut makes the keys ambiguous.
+void MainWindow::buildKeyEntries(QMenu* file) {
+    QAction* find = file->addAction(QStringLiteral("&Find Material…"));
+    find->setObjectName(QStringLiteral("FindMaterial1"));
+    find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    connect(find, &QAction::triggered, this, &MainWindow::openMaterialFinder);
+    file->addSeparator();
+    const auto keys = [](QKeySequence sequence) {
+        return QLatin1Char('\t') + sequence.toString(QKeySequence::NativeText);
+    };
+    QAction* next =
+        file->addAction(QStringLiteral("&Next Page") + keys(QKeySequence(Qt::CTRL | Qt::Key_Tab)));
+    next->setObjectName(QStringLiteral("NextPage1"));
+    connect(next, &QAction::triggered, this, [this] { pageControl_->stepTab(+1); });
+    QAction* previous = file->addAction(QStringLiteral("&Previous Page") +
+                                        keys(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)));
+    previous->setObjectName(QStringLiteral("PreviousPage1"));
+    connect(previous, &QAction::triggered, this, [this] { pageControl_->stepTab(-1); });
+    file->addSeparator();
 }
 
 // Options > Fractions: the nearest 1/32" (the first state) or 1/64" for metric entries.
@@ -174,7 +210,8 @@ void MainWindow::buildPages() {
 void MainWindow::startUp() {
     setWindowTitle(QStringLiteral("Kelvane"));
 
-    const std::string densityPath = appFile(platform_.programDir(), kDensityFileName);
+    const std::string densityPath =
+        densityTablePath(platform_.programDir(), platform_.userDataDir());
     DensityTableRead read = readDensityFile(densityPath, separators_);
     materials_.setTable(std::move(read.materials));
     if (read.error)
@@ -189,7 +226,7 @@ void MainWindow::startUp() {
         runReportingErrors(platform_, [&] {
             favourite = readFavourite(platform_.programDir(), platform_.userDataDir());
         });
-    startingMaterial_ = materials_.chooseStarting(favourite);
+    materials_.chooseStarting(favourite);
 
     materials_.setCommercialRounding(true);
     showMaterialPanels();
@@ -198,21 +235,37 @@ void MainWindow::startUp() {
         firstBox->setFocus();
 }
 
-// The Material menu gets its entries, one per table line with the starting
+// The Material menu gets its entries, one per table line with the current
 // material's checked, when it is first about to be shown rather than at start-up:
 // each entry added to a menu costs time in proportion to the entries already there,
 // so a table of many thousand lines would hold up the window's first appearance.
+// After an edit the entries there are given their new captions the same way.
 void MainWindow::buildMaterialMenu() {
     const auto& table = materials_.table();
-    const auto built = static_cast<std::size_t>(materialEntries_->actions().size());
-    for (std::size_t i = built; i < table.size(); ++i) {
-        QAction* entry = materialMenu_->addAction(
-            QString::fromStdString(accessKeys_.caption(displayText(table[i].name))));
-        entry->setCheckable(true);
-        entry->setChecked(i == startingMaterial_);
-        entry->setData(static_cast<qulonglong>(i));
-        materialEntries_->addAction(entry);
+    const QList<QAction*> entries = materialEntries_->actions();
+    if (freshEntries_ == table.size() && static_cast<std::size_t>(entries.size()) == table.size())
+        return;
+    // The menu's own entry stays after the materials.
+    materialMenu_->removeAction(editMaterialsSeparator_);
+    materialMenu_->removeAction(editMaterials_);
+    for (std::size_t i = freshEntries_; i < table.size(); ++i) {
+        const QString caption =
+            QString::fromStdString(accessKeys_.caption(displayText(table[i].name)));
+        QAction* entry = nullptr;
+        if (i < static_cast<std::size_t>(entries.size())) {
+            entry = entries[static_cast<qsizetype>(i)];
+            entry->setText(caption);
+        } else {
+            entry = materialMenu_->addAction(caption);
+            entry->setCheckable(true);
+            entry->setData(static_cast<qulonglong>(i));
+            materialEntries_->addAction(entry);
+        }
+        entry->setChecked(i == materials_.currentPosition());
     }
+    materialMenu_->addAction(editMaterialsSeparator_);
+    materialMenu_->addAction(editMaterials_);
+    freshEntries_ = table.size();
 }
 
 void MainWindow::showMaterialPanels() {
@@ -236,8 +289,6 @@ void MainWindow::chooseMaterial(std::size_t position) {
     const QList<QAction*> entries = materialEntries_->actions();
     if (position < static_cast<std::size_t>(entries.size()))
         entries[static_cast<qsizetype>(position)]->setChecked(true);
-    else
-        startingMaterial_ = position;
     materials_.choose(position);
     showMaterialPanels();
     recalculateShownPage();
@@ -265,6 +316,31 @@ void MainWindow::openMaterialFinder() {
     // opens it again at once.
     connect(box, &QDialog::finished, this, [this] { activateWindow(); });
     box->open();
+}
+
+void MainWindow::openMaterialTable() {
+    auto* box = new MaterialTableDialog(
+        platform_, separators_, materials_,
+        [this](std::vector<MaterialEntry> table, std::size_t inUse) {
+            applyMaterialTable(std::move(table), inUse);
+        },
+        this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box, &QDialog::finished, this, [this] { activateWindow(); });
+    box->open();
+}
+
+void MainWindow::applyMaterialTable(std::vector<MaterialEntry> table, std::size_t inUse) {
+    materials_.setTable(std::move(table));
+    // Entries beyond the new table go; the others take their new captions and access
+    // keys when the menu is next shown, and the finder is made afresh.
+    const QList<QAction*> entries = materialEntries_->actions();
+    for (auto i = entries.size(); i-- > static_cast<qsizetype>(materials_.table().size());)
+        delete entries[i];
+    accessKeys_ = AccessKeys(kMaterialMenuOwnKeys);
+    freshEntries_ = 0;
+    finder_.reset();
+    chooseMaterial(inUse);
 }
 
 void MainWindow::switchCommercialRounding(bool on) {

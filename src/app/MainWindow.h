@@ -1,7 +1,7 @@
 #pragma once
 
+#include "common/AccessKeys.h"
 #include "common/Separators.h"
-#include "materials/AccessKeys.h"
 #include "materials/MaterialState.h"
 
 #include <QMainWindow>
@@ -43,6 +43,12 @@ public:
     // names hold what the user types. Its choice makes a material current as the
     // Material menu does, but the material in use chosen again changes nothing.
     void openMaterialFinder();
+    // Opens Material > Edit Materials…, the density table in a table to edit.
+    void openMaterialTable();
+    // Puts an edited table in use at once: the Material menu, its access keys and the
+    // finder show it, and the material at `inUse` becomes current as a menu choice
+    // makes it, the page on display recomputed.
+    void applyMaterialTable(std::vector<MaterialEntry> table, std::size_t inUse);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -50,6 +56,7 @@ protected:
 
 private:
     void buildMenus();
+    void buildKeyEntries(QMenu* file);
     void buildFractionMenu(QMenu* options);
     void buildPages();
     void buildMaterialMenu();
@@ -70,8 +77,10 @@ private:
     QuoteBook* quote_; // the quote list, kept in its file between runs
     QMenu* materialMenu_ = nullptr;
     QActionGroup* materialEntries_ = nullptr;
+    QAction* editMaterialsSeparator_ = nullptr;
+    QAction* editMaterials_ = nullptr; // the Material menu's own entry, always last
     AccessKeys accessKeys_;            // the Material menu's, given as its entries are added
-    std::size_t startingMaterial_ = 0; // the entry checked when the menu is built
+    std::size_t freshEntries_ = 0;     // the menu entries that show the table as it stands
     QAction* commercialRoundingAction_ = nullptr;
     int fractionResolution_ = 32;
     std::unique_ptr<MaterialFinder> finder_; // made when the finder first opens

@@ -6,8 +6,10 @@
 #include <QAbstractListModel>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -59,23 +61,33 @@ MaterialFinderDialog::MaterialFinderDialog(const MaterialFinder& finder, std::si
     , choose_(std::move(choose))
     , edit_(new EntryBox(this))
     , list_(new QListView(this))
+    , nothingFound_(new QLabel(QStringLiteral("No material found"), this))
     , found_(new FoundMaterials(finder, this)) {
     setObjectName(QStringLiteral("MaterialFinder"));
     setWindowTitle(QStringLiteral("Find Material"));
     edit_->setObjectName(QStringLiteral("MaterialFinderEdit"));
     edit_->setAccessibleName(QStringLiteral("Part of a material name"));
     edit_->setClearButtonEnabled(true);
+    // The line's own clear button comes unnamed.
+    for (auto* button : edit_->findChildren<QToolButton*>())
+        button->setAccessibleName(QStringLiteral("Clear"));
     list_->setObjectName(QStringLiteral("MaterialFinderList"));
     list_->setAccessibleName(QStringLiteral("Materials found"));
     list_->setUniformItemSizes(true); // rows of one height: no row is measured
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->setFocusPolicy(Qt::NoFocus); // the keys stay in the entry line
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setModel(found_);
+    nothingFound_->setObjectName(QStringLiteral("MaterialFinderNothing"));
+    nothingFound_->setTextFormat(Qt::PlainText);
+    nothingFound_->setAlignment(Qt::AlignCenter);
+    nothingFound_->hide();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->setSpacing(4);
     layout->addWidget(edit_);
     layout->addWidget(list_, 1);
+    layout->addWidget(nothingFound_, 1);
     resize(280, 320);
 
     edit_->installEventFilter(this);
@@ -87,21 +99,65 @@ MaterialFinderDialog::MaterialFinderDialog(const MaterialFinder& finder, std::si
 
 void MaterialFinderDialog::narrow() {
     found_->setFound(finder_.find(edit_->text().toStdString()));
+    const bool any = found_->rowCount() > 0;
+    list_->setVisible(any);
+    nothingFound_->setVisible(!any);
+    edit_->setAccessibleDescription(any ? QString() : nothingFound_->text());
+    if (!any)
+        return;
     // The whole list highlights the material in use; a narrowed one its first name.
-    int row = found_->rowCount() > 0 ? 0 : -1;
+    int row = 0;
     if (const int currentRow = found_->rowOf(current_); edit_->text().isEmpty() && currentRow >= 0)
         row = currentRow;
-    if (row < 0)
-        return;
-    const QModelIndex index = found_->index(row);
-    list_->setCurrentIndex(index);
-    list_->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    highlightRow(row, QAbstractItemView::PositionAtCenter);
 }
 
 void MaterialFinderDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // Only now has the list its size, so only now can it bring a row to its middle.
-    list_->scrollTo(list_->currentIndex(), QAbstractItemView::PositionAtCenter);
+    list_->scrollTo(found_->index(highlightedRow()), QAbstractItemView::PositionAtCenter);
+}
+
+int MaterialFinderDialog::highlightedRow() const {
+    const QModelIndexList selected = list_->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+// The highlight is the selection alone: a current row would count as focused, a
+// second focus beside the entry line's.
+void MaterialFinderDialog::highlightRow(int row, QAbstractItemView::ScrollHint hint) {
+    const QModelIndex index = found_->index(row);
+    list_->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect);
+    list_->scrollTo(index, hint);
+}
+
+bool MaterialFinderDialog::moveHighlight(int key) {
+    const int rows = found_->rowCount();
+    if (rows == 0)
+        return key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
+               key == Qt::Key_PageDown;
+    const int rowHeight = std::max(1, list_->sizeHintForRow(0));
+    const int page = std::max(1, list_->viewport()->height() / rowHeight - 1);
+    const int row = highlightedRow();
+    int wanted = row;
+    switch (key) {
+    case Qt::Key_Up:
+        wanted = row - 1;
+        break;
+    case Qt::Key_Down:
+        wanted = row + 1;
+        break;
+    case Qt::Key_PageUp:
+        wanted = row - page;
+        break;
+    case Qt::Key_PageDown:
+        wanted = row + page;
+        break;
+    default:
+        return false;
+    }
+    highlightRow(std::clamp(wanted, 0, rows - 1));
+    return true;
 }
 
 void MaterialFinderDialog::chooseRow(int row) {
@@ -119,17 +175,11 @@ bool MaterialFinderDialog::eventFilter(QObject* watched, QEvent* event) {
     switch (key->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        chooseRow(list_->currentIndex().row());
-        return true;
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-        // The arrows move through the list while the typing goes on in the line.
-        QApplication::sendEvent(list_, event);
+        chooseRow(highlightedRow());
         return true;
     default:
-        return QDialog::eventFilter(watched, event);
+        // The arrows move through the list while the typing goes on in the line.
+        return moveHighlight(key->key()) || QDialog::eventFilter(watched, event);
     }
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QAbstractItemView>
 #include <QDialog>
 
 #include <cstddef>
 #include <functional>
 
+class QLabel;
 class QLineEdit;
 class QListView;
 
@@ -17,7 +19,10 @@ class FoundMaterials;
 // It opens on the material in use, highlighted and in view, so Enter at once
 // changes nothing. The list narrows as the user types any part of a name, with the
 // first name found highlighted; Enter or a click on an entry chooses that material,
-// Escape closes the box without a choice.
+// Escape closes the box without a choice. The keys stay in the entry line: the
+// arrows move the list's highlight, which is its selection, so assistive technology
+// finds one focus only, the entry line's. When nothing matches, "No material found"
+// stands in the list's place.
 class MaterialFinderDialog final : public QDialog {
 public:
     using Choose = std::function<void(std::size_t position)>;
@@ -37,12 +42,18 @@ protected:
 private:
     void narrow();
     void chooseRow(int row);
+    int highlightedRow() const;
+    void highlightRow(int row,
+                      QAbstractItemView::ScrollHint hint = QAbstractItemView::EnsureVisible);
+    // Moves the highlight for an arrow or page key; false for other keys.
+    bool moveHighlight(int key);
 
     const MaterialFinder& finder_;
     std::size_t current_;
     Choose choose_;
     QLineEdit* edit_;
     QListView* list_;
+    QLabel* nothingFound_;
     FoundMaterials* found_;
 };
 

@@ -91,7 +91,7 @@ void PageControl::setActiveIndex(int index) {
     if (auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget());
         box && shown->isAncestorOf(box))
         box->selectAll();
-    tabs_->update();
+    tabs_->announceCurrentTab();
     emit activePageChanged();
 }
 

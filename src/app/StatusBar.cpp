@@ -1,5 +1,6 @@
 #include "app/StatusBar.h"
 
+#include <QAccessibleWidget>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -11,6 +12,15 @@ namespace {
 constexpr int kInitialPanelWidth = 50;
 constexpr QColor kLitColour(0, 255, 0);
 constexpr QColor kDarkColour(255, 0, 0);
+constexpr std::size_t kRoundingPanel = 2;
+
+// A plain frame would be exposed as an unnamed area; this one is the window's status bar.
+QAccessibleInterface* makeStatusBarInterface(const QString& className, QObject* object) {
+    if (className != QLatin1String(StatusBar::staticMetaObject.className()))
+        return nullptr;
+    auto* bar = qobject_cast<StatusBar*>(object);
+    return bar ? new QAccessibleWidget(bar, QAccessible::StatusBar) : nullptr;
+}
 
 } // namespace
 
@@ -22,9 +32,12 @@ LedLamp::LedLamp(QWidget* parent)
 }
 
 void LedLamp::setLit(bool lit) {
+    const bool changed = lit != lit_;
     lit_ = lit;
     setAccessibleDescription(lit ? QStringLiteral("lit") : QStringLiteral("dark"));
     update();
+    if (changed)
+        emit litChanged();
 }
 
 void LedLamp::paintEvent(QPaintEvent*) {
@@ -42,7 +55,10 @@ void LedLamp::paintEvent(QPaintEvent*) {
 StatusBar::StatusBar(QWidget* parent)
     : QFrame(parent)
     , lamp_(nullptr) {
+    // First of all: the bar's interface is made, and kept, at its first accessibility event.
+    QAccessible::installFactory(&makeStatusBarInterface);
     setObjectName(QStringLiteral("JvStatusBar1"));
+    setAccessibleName(QStringLiteral("Status bar"));
     setFixedHeight(kHeight);
     // The panels' widths follow the window's width and together run past it by a
     // few pixels at the right, so the bar sets no minimum width to the window.
@@ -66,6 +82,7 @@ StatusBar::StatusBar(QWidget* parent)
     lampLayout->setContentsMargins(0, 0, 0, 0);
     lamp_ = new LedLamp(panels_[3]);
     lampLayout->addWidget(lamp_, 0, Qt::AlignCenter);
+    connect(lamp_, &LedLamp::litChanged, this, [this] { showPanelText(kRoundingPanel); });
 }
 
 void StatusBar::setPanelText(int panel, const QString& text) {
@@ -87,6 +104,12 @@ void StatusBar::showPanelText(std::size_t panel) {
     const QString shown = label->fontMetrics().elidedText(texts_[panel], Qt::ElideRight, room);
     label->setText(shown);
     label->setToolTip(shown == texts_[panel] ? QString() : texts_[panel]);
+    // A screen reader reads the whole text, never the shortened one.
+    QString spoken = texts_[panel];
+    if (panel == kRoundingPanel && !spoken.isEmpty())
+        spoken += lamp_->isLit() ? QStringLiteral(", lamp lit") : QStringLiteral(", lamp dark");
+    if (label->accessibleName() != spoken) // each change of name is announced
+        label->setAccessibleName(spoken);
 }
 
 int StatusBar::panelWidth(int panel) const {

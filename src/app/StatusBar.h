@@ -18,6 +18,9 @@ public:
     bool isLit() const { return lit_; }
     QSize sizeHint() const override { return {14, 14}; }
 
+signals:
+    void litChanged();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -26,6 +29,8 @@ private:
 };
 
 // The four-panel status bar: material, density, commercial rounding, and the lamp.
+// Assistive technology finds it as a status bar whose panels read their whole texts,
+// the rounding panel's with the lamp's state ("Commercial Rounding: On, lamp lit").
 class StatusBar final : public QFrame {
     Q_OBJECT
 public:

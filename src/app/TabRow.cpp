@@ -2,6 +2,10 @@
 
 #include "app/PageControl.h"
 
+#include "app/PageTabsAccessible.h"
+
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionTab>
@@ -17,10 +21,99 @@ constexpr int kCaptionInset = 4;
 TabRow::TabRow(PageControl& owner)
     : QWidget(&owner)
     , owner_(owner) {
+    // First of all: the row's interface is made, and kept, at its first accessibility event.
+    PageTabsAccessible::install();
     setObjectName(QStringLiteral("PageControl1Tabs"));
-    setFocusPolicy(Qt::NoFocus); // the page control is no tab stop
+    // Reached with Tab but not taken by a click, so a click on a tab leaves the
+    // keys in the box that has them.
+    setFocusPolicy(Qt::TabFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setAccessibleName(QStringLiteral("Pages"));
+}
+
+int TabRow::tabCount() const {
+    int count = 0;
+    while (owner_.pageOfTab(count) >= 0)
+        ++count;
+    return count;
+}
+
+QString TabRow::tabCaption(int tabIndex) const {
+    const int page = owner_.pageOfTab(tabIndex);
+    return page >= 0 ? owner_.caption(page) : QString();
+}
+
+int TabRow::currentTab() const {
+    for (int i = 0; owner_.pageOfTab(i) >= 0; ++i)
+        if (owner_.pageOfTab(i) == owner_.activeIndex())
+            return i;
+    return -1;
+}
+
+void TabRow::showTab(int tabIndex) {
+    if (const int page = owner_.pageOfTab(tabIndex); page >= 0)
+        owner_.setActiveIndex(page);
+}
+
+void TabRow::announceCurrentTab() {
+    update();
+    const int tab = currentTab();
+    if (tab < 0 || !QAccessible::isActive())
+        return;
+    // As a tabbed dialog does: the newly selected tab, and the focus with it while the
+    // row has the focus, so a screen reader names the page now shown.
+    if (hasFocus()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(tab);
+        QAccessible::updateAccessibility(&focus);
+    }
+    QAccessibleEvent selection(this, QAccessible::Selection);
+    selection.setChild(tab);
+    QAccessible::updateAccessibility(&selection);
+}
+
+void TabRow::keyPressEvent(QKeyEvent* event) {
+    const int count = tabCount();
+    const int current = currentTab();
+    int wanted = -1;
+    if (event->modifiers() & ~Qt::KeypadModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Left:
+        wanted = current > 0 ? current - 1 : count - 1;
+        break;
+    case Qt::Key_Right:
+        wanted = current + 1 < count ? current + 1 : 0;
+        break;
+    case Qt::Key_Home:
+        wanted = 0;
+        break;
+    case Qt::Key_End:
+        wanted = count - 1;
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    showTab(wanted);
+}
+
+void TabRow::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+    // The focus goes to the selected tab, not to the row as a whole.
+    if (const int tab = currentTab(); tab >= 0 && QAccessible::isActive()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(tab);
+        QAccessible::updateAccessibility(&focus);
+    }
+}
+
+void TabRow::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 QSize TabRow::tabSize(int tabIndex) const {
@@ -118,6 +211,13 @@ void TabRow::paintEvent(QPaintEvent*) {
             option.state |= QStyle::State_Selected;
         style()->drawControl(QStyle::CE_TabBarTabShape, &option, &painter, this);
         owner_.drawTab(painter, tab, rects_[i], selected);
+        if (selected && hasFocus()) {
+            // Where the keys are: framed only while the row has the focus.
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = rects_[i].adjusted(2, 2, -2, -2);
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        }
     }
 }
 

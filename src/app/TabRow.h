@@ -11,7 +11,9 @@ class PageControl;
 
 // The row of tabs above the pages, drawn by the program: the selected tab light
 // grey with bold dark-red text, the others in the plain window font. Tabs that do
-// not fit the width wrap onto further rows.
+// not fit the width wrap onto further rows. The row is a tab stop: while it has the
+// focus, Left and Right (Home and End) show the previous and next (first and last)
+// page, and the tab on display is framed.
 class TabRow final : public QWidget {
     Q_OBJECT
 public:
@@ -21,6 +23,14 @@ public:
     void tabsChanged();
     int tabAt(const QPoint& position) const;
     QRect tabRect(int tabIndex) const;
+    // The shown tabs, counted from 0: how many, a tab's caption, the tab of the page
+    // on display (-1 for a page without a tab), and showing a tab's page.
+    int tabCount() const;
+    QString tabCaption(int tabIndex) const;
+    int currentTab() const;
+    void showTab(int tabIndex);
+    // Tells assistive technology that another tab is now selected.
+    void announceCurrentTab();
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -31,6 +41,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     QSize tabSize(int tabIndex) const;

@@ -1,6 +1,6 @@
 #include "calculator/CalculatorEngine.h"
 
-#include "calculator/CalcNumberFormat.h"
+#include "calculator/CalculatorNumberFormat.h"
 #include "common/KelvaneError.h"
 #include "common/NumberEntry.h"
 
@@ -28,7 +28,7 @@ bool isPendingOperator(char op) {
 
 // The operator column of a tape line; nothing pending leaves it blank.
 char operatorColumn(char pendingOp) {
-    return isPendingOperator(pendingOp) ? pendingOp : CalcKey::Blank;
+    return isPendingOperator(pendingOp) ? pendingOp : CalculatorKey::Blank;
 }
 
 // A step's result as it is stored, or the fault it raises. The step's arithmetic may be
@@ -70,35 +70,35 @@ void CalculatorEngine::setUp(const std::string& windowCaption) {
     clearAll();
     clearMemory();
     tape_.writeOpeningLines(windowCaption, fieldWidth_);
-    currentKey_ = CalcKey::Blank;
-    previousKey_ = CalcKey::Blank;
+    currentKey_ = CalculatorKey::Blank;
+    previousKey_ = CalculatorKey::Blank;
 }
 
 void CalculatorEngine::pressKey(char key) {
     previousKey_ = currentKey_;
-    currentKey_ = key == CalcKey::Enter ? '=' : key;
+    currentKey_ = key == CalculatorKey::Enter ? '=' : key;
     switch (currentKey_) {
-    case CalcKey::CloseCtrlA:
-    case CalcKey::Escape:
+    case CalculatorKey::CloseCtrlA:
+    case CalculatorKey::Escape:
         if (sinks_.closeRequest)
             sinks_.closeRequest();
         break;
-    case CalcKey::MemoryClear:
+    case CalculatorKey::MemoryClear:
         clearMemoryKey();
         break;
-    case CalcKey::MemoryRecall:
+    case CalculatorKey::MemoryRecall:
         recallMemory();
         break;
-    case CalcKey::MemoryAdd:
+    case CalculatorKey::MemoryAdd:
         changeMemory(false);
         break;
-    case CalcKey::MemorySubtract:
+    case CalculatorKey::MemorySubtract:
         changeMemory(true);
         break;
-    case CalcKey::Backspace:
+    case CalculatorKey::Backspace:
         deleteLastCharacter();
         break;
-    case CalcKey::Clear:
+    case CalculatorKey::Clear:
         clearEntryOrAll();
         break;
     case '%':
@@ -129,7 +129,7 @@ void CalculatorEngine::showValue(double value) {
 
 void CalculatorEngine::clearAll() {
     resetEntryBookkeeping();
-    pendingOp_ = CalcKey::Blank;
+    pendingOp_ = CalculatorKey::Blank;
     displayValue_ = 0;
     accumulator_ = 0;
     entryValue_ = 0;
@@ -185,7 +185,7 @@ void CalculatorEngine::deleteLastCharacter() {
 
 void CalculatorEngine::clearEntryOrAll() {
     resetEntryBookkeeping();
-    if (previousKey_ == CalcKey::Clear) {
+    if (previousKey_ == CalculatorKey::Clear) {
         clearAll();
         addTapeLine("C", true);
         return;
@@ -228,7 +228,7 @@ void CalculatorEngine::applyOperator(char key) {
     lastOperand_ = entryValue_;
     entryValue_ = 0;
     entryText_.clear();
-    pendingOp_ = key == '=' ? CalcKey::Blank : key;
+    pendingOp_ = key == '=' ? CalculatorKey::Blank : key;
     showValue(accumulator_);
     if (divisionByZero)
         displayText_ = kErrorDisplay; // the chain goes on from 0
@@ -265,7 +265,7 @@ void CalculatorEngine::applyPercent() {
     }
 
     accumulator_ = result;
-    pendingOp_ = CalcKey::Blank;
+    pendingOp_ = CalculatorKey::Blank;
     entryText_.clear();
     showValue(accumulator_);
     // The result waits as the entry, so the next operator starts a new chain from it.
@@ -278,7 +278,7 @@ void CalculatorEngine::applyPercent() {
 void CalculatorEngine::changeMemory(bool subtract) {
     memory_ = storedResult(subtract ? memory_ - displayValue_ : memory_ + displayValue_);
     addTapeLine(displayText_ + (subtract ? "M-" : "M+"), false);
-    pendingOp_ = CalcKey::Blank; // a waiting operation is dropped
+    pendingOp_ = CalculatorKey::Blank; // a waiting operation is dropped
     entryText_.clear();
     resetEntryBookkeeping();
     showMemoryButtons();

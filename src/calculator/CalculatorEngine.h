@@ -12,7 +12,7 @@ namespace kelvane {
 // Key codes of the calculator that are not the printable characters "0" to "9", ".",
 // "+", "-", "*", "/", "=" and "%". They are what Ctrl+letter produces on the keyboard
 // and what the memory and C buttons carry.
-struct CalcKey {
+struct CalculatorKey {
     static constexpr char CloseCtrlA = 1;
     static constexpr char MemoryClear = 2;    // Ctrl+B, MC
     static constexpr char MemoryRecall = 3;   // Ctrl+C, MR

@@ -1,9 +1,9 @@
 #include "calculator/CalculatorPage.h"
 
 #include "platform/ErrorReport.h"
-#include "platform/KeyInput.h"
 #include "platform/Platform.h"
 #include "platform/QtText.h"
+#include "widgets/KeyInput.h"
 #include "widgets/PageContext.h"
 #include "widgets/PageScaffold.h"
 
@@ -43,10 +43,10 @@ struct KeypadButton {
 };
 
 constexpr KeypadButton kKeypad[] = {
-    {"Button_MPlus", "M +", CalcKey::MemoryAdd, 0, 0},
-    {"Button_MMinus", "M -", CalcKey::MemorySubtract, 1, 0},
-    {"Button_MR", "MR", CalcKey::MemoryRecall, 2, 0},
-    {"Button_MC", "MC", CalcKey::MemoryClear, 3, 0},
+    {"Button_MPlus", "M +", CalculatorKey::MemoryAdd, 0, 0},
+    {"Button_MMinus", "M -", CalculatorKey::MemorySubtract, 1, 0},
+    {"Button_MR", "MR", CalculatorKey::MemoryRecall, 2, 0},
+    {"Button_MC", "MC", CalculatorKey::MemoryClear, 3, 0},
     {"Button_7", "7", '7', 0, 1},
     {"Button_8", "8", '8', 1, 1},
     {"Button_9", "9", '9', 2, 1},
@@ -56,7 +56,7 @@ constexpr KeypadButton kKeypad[] = {
     {"Button_5", "5", '5', 1, 2},
     {"Button_6", "6", '6', 2, 2},
     {"Button_Plus", "+", '+', 3, 2},
-    {"Button_C", "C", CalcKey::Clear, 4, 2},
+    {"Button_C", "C", CalculatorKey::Clear, 4, 2},
     {"Button_1", "1", '1', 0, 3},
     {"Button_2", "2", '2', 1, 3},
     {"Button_3", "3", '3', 2, 3},
@@ -70,15 +70,15 @@ constexpr KeypadButton kKeypad[] = {
 // Spoken names of the buttons whose caption is a sign.
 QString buttonAccessibleName(const KeypadButton& button) {
     switch (button.code) {
-    case CalcKey::MemoryAdd:
+    case CalculatorKey::MemoryAdd:
         return QStringLiteral("Memory add");
-    case CalcKey::MemorySubtract:
+    case CalculatorKey::MemorySubtract:
         return QStringLiteral("Memory subtract");
-    case CalcKey::MemoryRecall:
+    case CalculatorKey::MemoryRecall:
         return QStringLiteral("Memory recall");
-    case CalcKey::MemoryClear:
+    case CalculatorKey::MemoryClear:
         return QStringLiteral("Memory clear");
-    case CalcKey::Clear:
+    case CalculatorKey::Clear:
         return QStringLiteral("Clear");
     case '-':
         return QStringLiteral("Minus");
@@ -160,8 +160,9 @@ void CalculatorPage::buildDisplay() {
     displayPanel_->hide(); // made visible by the set-up
 
     display_ = new QLabel(displayPanel_);
+    // No name of its own: a screen reader reads the figure shown, inside the panel
+    // named "Calculator display".
     display_->setObjectName(QStringLiteral("Display"));
-    display_->setAccessibleName(QStringLiteral("Display"));
     display_->setTextFormat(Qt::PlainText);
     display_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     display_->setLineWidth(2);
@@ -215,9 +216,9 @@ QGridLayout* CalculatorPage::buildKeypad() {
         button->setFixedSize(kButtonSize, kButtonSize);
         keypad->addWidget(button, key.row, key.column);
         connect(button, &QPushButton::clicked, this, [this, button] { pressKeypadButton(button); });
-        if (key.code == CalcKey::MemoryRecall)
+        if (key.code == CalculatorKey::MemoryRecall)
             memoryRecallButton_ = button;
-        else if (key.code == CalcKey::MemoryClear)
+        else if (key.code == CalculatorKey::MemoryClear)
             memoryClearButton_ = button;
     }
     return keypad;

@@ -153,9 +153,8 @@ private:
         weigher.weigh(values_, density);
         if (const auto& note = weigher.note())
             note_ = BadCell{columns.inputs[note->box], std::string(note->text)};
-        auto texts = weigher.texts(output_);
-        for (std::size_t i = 0; i < texts.size(); ++i)
-            resultTexts_[columns.results[i]] = std::move(texts[i].text);
+        for (std::size_t i = 0; i < columns.results.size(); ++i)
+            resultTexts_[columns.results[i]] = weigher.text(i, output_);
         return std::nullopt;
     }
 

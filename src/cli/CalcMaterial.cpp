@@ -3,8 +3,8 @@
 #include "cli/CalcError.h"
 #include "common/KelvaneError.h"
 #include "common/NumberEntry.h"
+#include "common/TextFile.h"
 #include "materials/Favourite.h"
-#include "materials/TextFile.h"
 
 namespace kelvane {
 
@@ -22,7 +22,7 @@ CalcMaterial::CalcMaterial(const CalcArguments& arguments, const CalcEnvironment
     }
 
     const std::string path =
-        arguments.table.value_or(appFile(environment.programDir, kDensityFileName));
+        arguments.table.value_or(densityTablePath(environment.programDir, environment.userDataDir));
     DensityTableRead read = readDensityFile(path, environment.regional);
     if (read.error)
         throw tableError(withFullStop(*read.error));

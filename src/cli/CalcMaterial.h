@@ -13,7 +13,8 @@
 namespace kelvane {
 
 // The material of one run and the densities of the table it came from, found as the
-// window finds them at start-up: the table by the data-folder rule (or --table), the
+// window finds them at start-up: the table by the data-folder rule, or the user's edited
+// copy that an installed copy keeps (or --table), the
 // material by --material, else the favourite, else the first entry; commercial
 // rounding on unless --exact. --density gives the density itself, with no table and no
 // rounding.

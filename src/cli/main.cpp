@@ -11,6 +11,8 @@
 #ifdef _WIN32
 #include <windows.h>
 
+#include <fcntl.h>
+#include <io.h>
 #include <shellapi.h>
 #endif
 
@@ -84,9 +86,22 @@ kelvane::Separators regionalSeparators() {
     return separators;
 }
 
+// Standard input and output carry bytes: a batch's rows and the line breaks inside its
+// quoted fields come out exactly as read, every line ends in LF alone as on Linux, and
+// a byte 26 in the input is data. Windows opens them in text mode, which would turn
+// each LF written into CR LF and a CR LF read into LF, and end the input at byte 26.
+// Standard error keeps the console's own line ends.
+void useBinaryStandardStreams() {
+#ifdef _WIN32
+    _setmode(_fileno(stdin), _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    useBinaryStandardStreams();
     std::ios::sync_with_stdio(false);
     const kelvane::CalcEnvironment environment{programDir(argv[0]), userDataDir(),
                                                regionalSeparators()};

@@ -49,8 +49,12 @@ public:
     void flush();
 
 private:
+    // Makes room for `size` more bytes, writing out what the block holds when full.
+    char* reserve(std::size_t size);
+
     std::ostream& out_;
-    std::string buffer_;
+    std::vector<char> buffer_; // the block; its first used_ bytes are waiting to be written
+    std::size_t used_ = 0;
     bool firstField_ = true;
 };
 

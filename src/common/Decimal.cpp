@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 namespace kelvane {
 
@@ -11,7 +12,13 @@ namespace {
 
 // Parses the output of std::to_chars in scientific form ("-d.ddddde+XX"). The digits
 // are copied in at most two runs: results are formatted by the million in a batch.
-DecimalNumber fromScientific(const char* begin, const char* end) {
+// With a limit, only the first digits that rounding to `maxSignificant` significant
+// digits and `maxDecimals` decimals looks at are kept: the digits kept and the one
+// after them, which alone decides whether to round up. The result of that rounding is
+// the same, and the digits fit a short string's own storage.
+DecimalNumber fromScientific(const char* begin, const char* end,
+                             int maxSignificant = std::numeric_limits<int>::max(),
+                             int maxDecimals = std::numeric_limits<int>::max()) {
     DecimalNumber number;
     const char* p = begin;
     if (p != end && *p == '-') {
@@ -28,13 +35,19 @@ DecimalNumber fromScientific(const char* begin, const char* end) {
             ++q;
         std::from_chars(q, end, exponent);
     }
-    // The mantissa is one digit, then optionally the point and further digits.
+    // The mantissa is one digit, then optionally the point and further digits. The
+    // first digit of a value other than zero is never 0, so exponent + 1 of the digits
+    // stand before the point.
+    const long long pointPosition = static_cast<long long>(exponent) + 1;
+    const long long keep =
+        std::min<long long>(maxSignificant, pointPosition + std::min(maxDecimals, 100000));
+    const std::size_t limit = keep < 0 ? 1 : static_cast<std::size_t>(keep) + 1;
     std::string& digits = number.digits;
-    digits.reserve(static_cast<std::size_t>(exponentAt - p));
+    digits.reserve(std::min(static_cast<std::size_t>(exponentAt - p), limit));
     if (p != exponentAt)
         digits.append(p, 1);
     if (exponentAt - p > 2 && p[1] == '.')
-        digits.append(p + 2, exponentAt);
+        digits.append(p + 2, std::min(static_cast<std::size_t>(exponentAt - (p + 2)), limit - 1));
     const auto firstNonZero = digits.find_first_not_of('0');
     if (firstNonZero == std::string::npos)
         return DecimalNumber{}; // zero
@@ -61,6 +74,17 @@ DecimalNumber decimalOf(long double value, int significantDigits) {
 
 DecimalNumber decimalOf(double value, int significantDigits) {
     return expand(value, significantDigits - 1);
+}
+
+DecimalNumber roundedDecimalOf(double value, int significantDigits, int maxSignificant,
+                               int maxDecimals) {
+    if (value == 0 || !std::isfinite(value))
+        return DecimalNumber{};
+    char buffer[1200];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                      std::chars_format::scientific, significantDigits - 1);
+    return roundHalfAwayFromZero(fromScientific(buffer, result.ptr, maxSignificant, maxDecimals),
+                                 maxSignificant, maxDecimals);
 }
 
 DecimalNumber exactDecimalOf(double value) {

@@ -23,6 +23,12 @@ DecimalNumber decimalOf(long double value, int significantDigits);
 // The same for a double: the same digits, found several times faster.
 DecimalNumber decimalOf(double value, int significantDigits);
 
+// roundHalfAwayFromZero(decimalOf(value, significantDigits), maxSignificant, maxDecimals),
+// found without holding the digits that cannot change the result: a result's text is
+// formatted so, by the million in a batch.
+DecimalNumber roundedDecimalOf(double value, int significantDigits, int maxSignificant,
+                               int maxDecimals);
+
 // The exact decimal expansion of a double (every double is a finite decimal).
 DecimalNumber exactDecimalOf(double value);
 

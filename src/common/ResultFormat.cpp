@@ -11,8 +11,7 @@ std::string formatResult(double value, std::string_view suffix, const Separators
     constexpr int kDecimals = 2;
     std::string text;
     if (std::isfinite(value)) {
-        const DecimalNumber rounded =
-            roundHalfAwayFromZero(decimalOf(value, 18), kSignificant, kDecimals);
+        const DecimalNumber rounded = roundedDecimalOf(value, 18, kSignificant, kDecimals);
         text = rounded.integerDigits() <= kSignificant
                    ? fixedText(rounded, kDecimals, separators.decimal)
                    : scientificText(rounded, separators.decimal);

@@ -9,6 +9,7 @@
 #include "widgets/EntryBox.h"
 #include "widgets/PageContext.h"
 #include "widgets/PageScaffold.h"
+#include "widgets/PlainLabel.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -59,6 +60,7 @@ ConvertPage::ConvertPage(const PageContext& context, QWidget* parent)
         "MIConvEdit", QStringLiteral("Dimension to convert"),
         [this](char32_t key, const QString& remaining) { return entryKey(key, remaining); },
         [this](const std::string& text) { entryChanged(text); });
+    entryBox_->setAccessibleDescription(QStringLiteral("in millimetres, or in feet and inches"));
     entryBox_->setMinimumWidth(entryBox_->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 24);
     auto* entryRow = new QHBoxLayout;
     entryRow->addWidget(entryBox_);
@@ -96,8 +98,10 @@ void ConvertPage::buildColumn(QGridLayout* grid, int column, std::string_view he
         const QString number = QString::number(row);
         QLabel* caption = makePlainLabel(toQString(captions[i]), this, spokenName(captions[i]));
         caption->setObjectName(prefix + QStringLiteral("Caption") + number);
-        QLabel* result = makePlainLabel(QString(), this, spokenName(captions[i]));
+        QLabel* result = makePlainLabel(QString(), this);
         result->setObjectName(prefix + QStringLiteral("Label") + number);
+        // Read as its value, labelled by its caption; a name would hide the value.
+        caption->setBuddy(result);
         result->setMinimumWidth(resultWidth);
         grid->addWidget(caption, row, column);
         grid->addWidget(result, row, column + 1);

@@ -11,12 +11,11 @@
 #include "drive/DriveInput.h"
 #include "drive/DriveLayout.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QJsonObject>
 #include <QLineEdit>
-#include <QTableWidget>
-#include <QTest>
 #include <QToolTip>
 
 namespace kelvane {
@@ -58,17 +57,6 @@ QJsonValue DriveSession::run(const QString& command, const QJsonArray& arguments
         {"file", false,
          [](DriveSession& s, const QJsonArray& a) -> QJsonValue {
              s.platform_.queueFile(textArgument(a, 1).toStdString());
-             return QJsonValue::Null;
-         }},
-        {"cell", true,
-         [](DriveSession& s, const QJsonArray& a) -> QJsonValue {
-             auto* table = qobject_cast<QTableWidget*>(s.control(a, 1));
-             QTableWidgetItem* cell =
-                 table ? table->item(a.at(2).toInt(-1), a.at(3).toInt(-1)) : nullptr;
-             if (!cell || !(cell->flags() & Qt::ItemIsEditable))
-                 throw DriveError("no editable cell there");
-             // As an edit of the cell ends: the new text, then the table's change signal.
-             cell->setText(textArgument(a, 4));
              return QJsonValue::Null;
          }},
         {"clipboard", false,
@@ -120,6 +108,14 @@ QJsonValue DriveSession::run(const QString& command, const QJsonArray& arguments
          [](DriveSession& s, const QJsonArray& a) {
              return s.select(a);
          }},
+        {"edit", true,
+         [](DriveSession& s, const QJsonArray& a) {
+             return s.cell(a, true);
+         }},
+        {"current", true,
+         [](DriveSession& s, const QJsonArray& a) {
+             return s.cell(a, false);
+         }},
         {"get", true,
          [](DriveSession& s, const QJsonArray& a) -> QJsonValue {
              return describeControl(s.control(a, 1));
@@ -157,8 +153,8 @@ QJsonValue DriveSession::run(const QString& command, const QJsonArray& arguments
              return namedControls(s.window_->pageControl().activePage());
          }},
         {"layout", true,
-         [](DriveSession& s, const QJsonArray&) {
-             return s.layout();
+         [](DriveSession& s, const QJsonArray& a) {
+             return a.size() > 1 ? s.windowLayout(a) : s.layout();
          }},
         {"screenshot", true,
          [](DriveSession& s, const QJsonArray& a) {
@@ -243,14 +239,33 @@ QJsonValue DriveSession::select(const QJsonArray& arguments) {
 }
 
 QJsonValue DriveSession::resize(const QJsonArray& arguments) {
-    mainWindow().resize(numberArgument(arguments, 1), numberArgument(arguments, 2));
+    QWidget* window = arguments.size() > 3 ? control(arguments, 3) : &mainWindow();
+    window->resize(numberArgument(arguments, 1), numberArgument(arguments, 2));
     return QJsonValue::Null;
 }
 
+QJsonValue DriveSession::cell(const QJsonArray& arguments, bool edit) {
+    auto* view = qobject_cast<QAbstractItemView*>(control(arguments, 1));
+    if (!view || !view->model())
+        throw DriveError("not a table: " + textArgument(arguments, 1).toStdString());
+    const QModelIndex index =
+        view->model()->index(numberArgument(arguments, 2), numberArgument(arguments, 3));
+    if (!index.isValid())
+        throw DriveError("no such cell");
+    view->setCurrentIndex(index);
+    // The text goes in as the cell's editor would hand it over when typed.
+    if (edit && !view->model()->setData(index, textArgument(arguments, 4), Qt::EditRole))
+        throw DriveError("the cell cannot be edited");
+    return QJsonValue::Null;
+}
+
+QJsonValue DriveSession::windowLayout(const QJsonArray& arguments) {
+    QWidget* window = control(arguments, 1);
+    return QJsonObject{{"window", geometryOf(window)}, {"controls", pageLayout(window)}};
+}
+
 QJsonValue DriveSession::wait(const QJsonArray& arguments) {
-    // Lets the program run for that many milliseconds: timers fire, input from the
-    // display is handled.
-    QTest::qWait(numberArgument(arguments, 1));
+    runEventsFor(numberArgument(arguments, 1));
     return QJsonValue::Null;
 }
 

@@ -15,7 +15,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QTextEdit>
 
 namespace kelvane {
@@ -63,6 +62,29 @@ QJsonObject describeFont(const QWidget* control) {
     return description;
 }
 
+// A table's every row as its cells' texts, the current cell, and the cells that
+// carry a note (a tooltip, such as why the cell cannot be saved).
+void describeTable(const QAbstractItemModel& model, const QModelIndex& current,
+                   QJsonObject& state) {
+    QJsonArray rows;
+    QJsonArray notes;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        QJsonArray cells;
+        for (int column = 0; column < model.columnCount(); ++column) {
+            const QModelIndex cell = model.index(row, column);
+            cells.append(cell.data().toString());
+            const QString note = cell.data(Qt::ToolTipRole).toString();
+            if (!note.isEmpty())
+                notes.append(QJsonObject{{"row", row}, {"column", column}, {"toolTip", note}});
+        }
+        rows.append(cells);
+    }
+    state["rows"] = rows;
+    state["notes"] = notes;
+    state["currentRow"] = current.isValid() ? current.row() : -1;
+    state["currentColumn"] = current.isValid() ? current.column() : -1;
+}
+
 } // namespace
 
 QJsonObject describeControl(QWidget* control) {
@@ -73,17 +95,6 @@ QJsonObject describeControl(QWidget* control) {
     state["focused"] = control->hasFocus();
     if (!control->toolTip().isEmpty())
         state["toolTip"] = control->toolTip();
-    if (auto* table = qobject_cast<QTableWidget*>(control)) {
-        QJsonArray rows;
-        for (int row = 0; row < table->rowCount(); ++row) {
-            QJsonArray cells;
-            for (int column = 0; column < table->columnCount(); ++column)
-                cells.append(table->item(row, column) ? table->item(row, column)->text()
-                                                      : QString());
-            rows.append(cells);
-        }
-        state["rows"] = rows;
-    }
     if (auto* button = qobject_cast<QAbstractButton*>(control); button && button->isCheckable())
         state["checked"] = button->isChecked();
     if (auto* push = qobject_cast<QPushButton*>(control))
@@ -103,14 +114,21 @@ QJsonObject describeControl(QWidget* control) {
     if (qobject_cast<QLabel*>(control))
         state["font"] = describeFont(control);
     if (auto* view = qobject_cast<QAbstractItemView*>(control); view && view->model()) {
-        // The rows' texts, the first hundred of them, and the current row's.
+        // The rows' texts, the first hundred of them, and the highlighted row's: the
+        // current row, or the selected one in a list that keeps no current row.
         const QAbstractItemModel& model = *view->model();
         QJsonArray items;
         for (int row = 0; row < std::min(model.rowCount(), 100); ++row)
             items.append(model.index(row, 0).data().toString());
         state["items"] = items;
         state["count"] = model.rowCount();
-        state["current"] = view->currentIndex().data().toString();
+        QModelIndex highlighted = view->currentIndex();
+        if (!highlighted.isValid() && view->selectionModel() &&
+            view->selectionModel()->hasSelection())
+            highlighted = view->selectionModel()->selectedIndexes().value(0);
+        state["current"] = highlighted.data().toString();
+        if (model.columnCount() > 1)
+            describeTable(model, view->currentIndex(), state);
     }
     state["geometry"] = geometryOf(control);
     const QJsonObject measure = textMeasure(control);
@@ -121,9 +139,12 @@ QJsonObject describeControl(QWidget* control) {
 
 QString withoutAccessMarkers(const QString& caption) {
     QString plain;
-    for (qsizetype i = 0; i < caption.size(); ++i) {
+    // Keys shown after a tab ("Next Page\tCtrl+Tab") are not part of the caption.
+    const qsizetype end =
+        caption.contains(QLatin1Char('\t')) ? caption.indexOf(QLatin1Char('\t')) : caption.size();
+    for (qsizetype i = 0; i < end; ++i) {
         if (caption[i] == QLatin1Char('&')) {
-            if (i + 1 < caption.size() && caption[i + 1] == QLatin1Char('&'))
+            if (i + 1 < end && caption[i + 1] == QLatin1Char('&'))
                 plain += caption[++i];
             continue;
         }

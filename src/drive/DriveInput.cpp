@@ -1,9 +1,16 @@
 #include "drive/DriveInput.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QEnterEvent>
-#include <QTest>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QThread>
 #include <QWidget>
+
+#include <algorithm>
+#include <iterator>
 
 namespace kelvane {
 
@@ -21,15 +28,54 @@ namespace {
 
 constexpr int kButtonAnimationWait = 150; // milliseconds
 
+// The modifier keys a keyboard sends before a combination, in the order they go down;
+// they come up in the reverse order.
+constexpr struct {
+    Qt::KeyboardModifier modifier;
+    Qt::Key key;
+} kModifierKeys[] = {
+    {Qt::ShiftModifier, Qt::Key_Shift},
+    {Qt::ControlModifier, Qt::Key_Control},
+    {Qt::AltModifier, Qt::Key_Alt},
+    {Qt::MetaModifier, Qt::Key_Meta},
+};
+
+// Sends one key event. A key press that Qt receives from a program rather than from the
+// window system first goes out as a shortcut override and to the application's
+// shortcuts (QApplication does this for any non-spontaneous press), so menus' access
+// keys and shortcuts see it first, and an entry box that claims the key keeps it.
+void sendKeyEvent(QWidget* target, QEvent::Type type, int key, Qt::KeyboardModifiers modifiers,
+                  const QString& text) {
+    QKeyEvent event(type, key, modifiers, text);
+    QApplication::sendEvent(target, &event);
+}
+
+// Presses and releases a key as a keyboard does: its modifiers go down first, each
+// with the modifiers already held, and come up last.
 void sendKey(QWidget* fallback, Qt::Key key, const QString& text, Qt::KeyboardModifiers modifiers) {
-    QWidget* target = keyboardTarget(fallback);
+    QPointer<QWidget> target = keyboardTarget(fallback);
     if (!target)
         return;
-    QTest::sendKeyEvent(QTest::Press, target, key, text, modifiers);
+    Qt::KeyboardModifiers held;
+    for (const auto& [modifier, modifierKey] : kModifierKeys) {
+        if (!(modifiers & modifier) || !target)
+            continue;
+        sendKeyEvent(target, QEvent::KeyPress, modifierKey, held, QString());
+        held |= modifier;
+    }
+    if (target)
+        sendKeyEvent(target, QEvent::KeyPress, key, modifiers, text);
     // The press may have moved the focus or closed a window: release where it lands.
     QWidget* releaseTarget = keyboardTarget(fallback);
-    if (releaseTarget)
-        QTest::sendKeyEvent(QTest::Release, releaseTarget, key, text, modifiers);
+    if (!releaseTarget)
+        return;
+    sendKeyEvent(releaseTarget, QEvent::KeyRelease, key, modifiers, text);
+    for (auto it = std::rbegin(kModifierKeys); it != std::rend(kModifierKeys); ++it) {
+        if (!(modifiers & it->modifier))
+            continue;
+        held &= ~it->modifier;
+        sendKeyEvent(releaseTarget, QEvent::KeyRelease, it->key, held | it->modifier, QString());
+    }
 }
 
 } // namespace
@@ -100,14 +146,25 @@ bool pressNamedKey(QWidget* fallback, const QString& name) {
         sendKey(fallback, static_cast<Qt::Key>(name[4].toUpper().unicode()),
                 QString(name[4].toLower()), Qt::AltModifier);
         // A button's access key clicks it with a short press animation: let it end.
-        QTest::qWait(kButtonAnimationWait);
+        runEventsFor(kButtonAnimationWait);
     } else
         return false;
     return true;
 }
 
 void clickControl(QWidget* control) {
-    QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, control->rect().center());
+    // A press and a release at the control's centre, as a mouse click arrives there.
+    QPointer<QWidget> target = control;
+    const QPointF local = control->rect().center();
+    const QPointF global = control->mapToGlobal(local);
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+    if (!target)
+        return;
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(target, &release);
 }
 
 void hoverControl(QWidget* control, bool enter) {
@@ -119,6 +176,19 @@ void hoverControl(QWidget* control, bool enter) {
         QEvent event(QEvent::Leave);
         QApplication::sendEvent(control, &event);
     }
+}
+
+void runEventsFor(int milliseconds) {
+    const QDeadlineTimer deadline(milliseconds, Qt::PreciseTimer);
+    do {
+        QApplication::processEvents(QEventLoop::AllEvents, int(deadline.remainingTime()));
+        // Deletion asked for with deleteLater waits for an event loop to return to the
+        // level it was asked at; a command runs inside none, so deliver it here.
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (deadline.hasExpired())
+            break;
+        QThread::msleep(static_cast<unsigned long>(std::min<qint64>(10, deadline.remainingTime())));
+    } while (!deadline.hasExpired());
 }
 
 } // namespace kelvane

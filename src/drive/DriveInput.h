@@ -8,6 +8,8 @@ namespace kelvane {
 
 // Keyboard and mouse input delivered the way the window system delivers it, so
 // that key preview, key filters, shortcuts and focus handling act as for a user.
+// Built on Qt's own event classes alone, so that the shipped driver needs no more
+// of Qt than the window does.
 
 // The control a key press goes to: the focused control, else the active window.
 QWidget* keyboardTarget(QWidget* fallback);
@@ -23,5 +25,9 @@ bool pressNamedKey(QWidget* fallback, const QString& name);
 
 void clickControl(QWidget* control);
 void hoverControl(QWidget* control, bool enter);
+
+// Lets the program run for that many milliseconds: timers fire, posted events and
+// input from the display are handled, and objects whose deletion was asked for go.
+void runEventsFor(int milliseconds);
 
 } // namespace kelvane

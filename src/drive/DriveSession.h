@@ -44,6 +44,10 @@ private:
     QJsonValue wait(const QJsonArray& arguments);
     QJsonValue menu(const QJsonArray& arguments, bool listOnly);
     QJsonValue layout();
+    // A dialog's controls, judged as the layout of a page is.
+    QJsonValue windowLayout(const QJsonArray& arguments);
+    // Makes a table's cell current and, with `edit`, gives it a new text.
+    QJsonValue cell(const QJsonArray& arguments, bool edit);
     QJsonValue statusBar();
     QJsonValue tabs();
     QJsonValue activeWindow();

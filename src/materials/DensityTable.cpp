@@ -2,8 +2,12 @@
 
 #include "common/KelvaneError.h"
 #include "common/NumberText.h"
+#include "common/TextFile.h"
+#include "materials/DataFileLocation.h"
 #include "materials/NameEncoding.h"
-#include "materials/TextFile.h"
+#include "materials/SafeSave.h"
+
+#include <charconv>
 
 namespace kelvane {
 
@@ -59,6 +63,38 @@ DensityTableRead readDensityFile(const std::string& path, const Separators& sepa
     } catch (const Error& error) {
         return DensityTableRead{{}, error.what()};
     }
+}
+
+std::string densityTablePath(const std::string& programDir, const std::string& userDataDir) {
+    return dataFileReadPath(programDir, userDataDir, kDensityFileName);
+}
+
+std::string densityText(double density, std::string_view decimal) {
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, density);
+    std::string text(buffer, result.ptr);
+    if (const auto point = text.find('.'); point != std::string::npos)
+        text.replace(point, 1, decimal);
+    return text;
+}
+
+std::string densityFileBytes(const std::vector<MaterialEntry>& table) {
+    std::string bytes;
+    bytes.reserve(table.size() * 40);
+    for (const MaterialEntry& material : table) {
+        bytes += material.name;
+        bytes += ',';
+        bytes += densityText(material.density);
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+std::string saveDensityTable(const std::string& programDir, const std::string& userDataDir,
+                             const std::vector<MaterialEntry>& table) {
+    const std::string path = dataFileSavePath(programDir, userDataDir, kDensityFileName);
+    saveFileSafely(path, densityFileBytes(table));
+    return path;
 }
 
 } // namespace kelvane

@@ -37,4 +37,23 @@ DensityTableRead parseDensityTable(std::string_view content, const Separators& s
 // and "Cannot open file "<path>". <reason>".
 DensityTableRead readDensityFile(const std::string& path, const Separators& separators);
 
+// The density file the program reads: the data-folder rule's, or the user's own
+// copy that an installed copy keeps once its table has been edited.
+std::string densityTablePath(const std::string& programDir, const std::string& userDataDir);
+
+// A density as the table writes it: the shortest text that reads back as the same
+// number, with `decimal` as its point ("1.41", "0.9", "8").
+std::string densityText(double density, std::string_view decimal = ".");
+
+// The whole density file for a table: one "name,density" line per material, each
+// ended by CR LF, the names as their bytes stand and the densities with "." as
+// the point, so the file reads the same in every locale.
+std::string densityFileBytes(const std::vector<MaterialEntry>& table);
+
+// Writes the table through the safe save where the program keeps its density file
+// (the user's data folder for an installed copy). Returns the path written; throws
+// kelvane::Error as saveFileSafely does, the old file then left whole.
+std::string saveDensityTable(const std::string& programDir, const std::string& userDataDir,
+                             const std::vector<MaterialEntry>& table);
+
 } // namespace kelvane

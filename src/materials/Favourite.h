@@ -1,5 +1,7 @@
 #pragma once
 
+#include "materials/DataFileLocation.h"
+
 #include <optional>
 #include <string>
 
@@ -38,8 +40,5 @@ bool compareFavMat(const std::string& programDir, const std::string& name,
 // as it was.
 void saveFavMatFile(const std::string& programDir, const std::string& name,
                     const std::string& userDataDir = {});
-
-// True when a new file can be made in the folder (tried with a probe file).
-bool folderWritable(const std::string& folder);
 
 } // namespace kelvane

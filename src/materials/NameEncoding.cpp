@@ -1,6 +1,8 @@
 #include "materials/NameEncoding.h"
 
+#include <algorithm>
 #include <array>
+#include <utility>
 
 namespace kelvane {
 
@@ -26,7 +28,40 @@ void appendUtf8(std::string& out, char32_t code) {
     }
 }
 
+// The code point of the UTF-8 character at `bytes[at]` and its length; the byte itself
+// (length 1) where the text is no valid UTF-8 there.
+std::pair<char32_t, std::size_t> decodeUtf8(std::string_view bytes, std::size_t at) {
+    const auto lead = static_cast<unsigned char>(bytes[at]);
+    const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    if (length == 1 || !isValidUtf8(bytes.substr(at, length)))
+        return {lead, 1};
+    char32_t code = lead & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k)
+        code = (code << 6) | (static_cast<unsigned char>(bytes[at + k]) & 0x3F);
+    return {code, length};
+}
+
 } // namespace
+
+SingleByteText singleByteText(std::string_view utf8) {
+    SingleByteText text;
+    text.bytes.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto [code, length] = decodeUtf8(utf8, i);
+        if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) {
+            text.bytes += static_cast<char>(code);
+        } else {
+            const auto* found = std::find(kHighControls.begin(), kHighControls.end(), code);
+            if (found == kHighControls.end()) {
+                text.unstorable = std::string(utf8.substr(i, length));
+                return text;
+            }
+            text.bytes += static_cast<char>(0x80 + (found - kHighControls.begin()));
+        }
+        i += length;
+    }
+    return text;
+}
 
 bool isValidUtf8(std::string_view bytes) {
     std::size_t i = 0;

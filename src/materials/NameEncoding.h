@@ -12,4 +12,13 @@ std::string displayText(std::string_view bytes);
 
 bool isValidUtf8(std::string_view bytes);
 
+// A name typed by the user (UTF-8) as the single-byte bytes of code page 1252, the
+// reverse of displayText for such bytes. `unstorable` is the first character (as
+// UTF-8) that the code page cannot hold, and then `bytes` is incomplete.
+struct SingleByteText {
+    std::string bytes;
+    std::string unstorable;
+};
+SingleByteText singleByteText(std::string_view utf8);
+
 } // namespace kelvane

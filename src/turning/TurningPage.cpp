@@ -43,8 +43,10 @@ TurningPage::TurningPage(const PageContext& context, QWidget* parent)
     const std::array<QLabel*, kTurningResultCaptions.size()> results = {
         feedPerMetreLabel_, feedPerBarLabel_,     feedTotalLabel_,   producedPerMetreLabel_,
         totalCostLabel_,    productionLossLabel_, producedCostLabel_};
+    // The results have no captions of their own on the page: what each is goes in
+    // its description, so that a screen reader still reads the value as its name.
     for (std::size_t i = 0; i < results.size(); ++i)
-        results[i]->setAccessibleName(toQString(kTurningResultCaptions[i]));
+        results[i]->setAccessibleDescription(toQString(kTurningResultCaptions[i]));
     stockBasis_.tonne->setChecked(true);
     turningBasis_.tonne->setChecked(true);
     showTexts();
@@ -52,8 +54,13 @@ TurningPage::TurningPage(const PageContext& context, QWidget* parent)
 
 void TurningPage::addBox(std::size_t box, int row, int column) {
     const TurningBoxDefinition& definition = kTurningBoxes[box];
-    QLineEdit* edit = scaffold_.numberBox(definition.objectName, definition.caption,
-                                          [this, box](double value) { boxChanged(box, value); });
+    // The diameters and the length are in millimetres; the quantity and the costs
+    // carry no unit of length.
+    const bool millimetres = box == FeedDia || box == FeedLength || box == ProdDia;
+    QLineEdit* edit = scaffold_.numberBox(
+        definition.objectName, definition.caption,
+        [this, box](double value) { boxChanged(box, value); },
+        millimetres ? PageScaffold::kMillimetres : "");
     scaffold_.grid().addWidget(scaffold_.label(definition.caption), row - 1, column);
     scaffold_.grid().addWidget(edit, row, column);
     boxes_[box] = edit;
@@ -123,7 +130,8 @@ void TurningPage::buildProduced() {
     producedPerMetreLabel_ = addResultLabel("TurnProdDiaKGMLabel", 14, First);
     grid.setRowMinimumHeight(15, 14);
 
-    grid.addWidget(scaffold_.label(kProducedCostCaption), 16, First, 1, 3);
+    QLabel* costCaption = scaffold_.label(kProducedCostCaption);
+    grid.addWidget(costCaption, 16, First, 1, 3);
     QPushButton* copy =
         makeCopyButton(QStringLiteral("TurnProdCostCopyBtn"), toQString(kProducedCostCaption),
                        toQString(kProducedCostCopyDescription), this);
@@ -133,6 +141,7 @@ void TurningPage::buildProduced() {
     });
     producedCostLabel_ = scaffold_.boldLabel();
     producedCostLabel_->setObjectName(QStringLiteral("TurnProdCostLabel"));
+    PageScaffold::tieCaption(costCaption, producedCostLabel_);
     auto* costRow = new QHBoxLayout;
     costRow->addWidget(copy);
     costRow->addWidget(producedCostLabel_);

@@ -49,6 +49,12 @@ public:
     std::vector<CaptionedText> texts(const Separators& separators) const {
         return model_.resultTexts(separators);
     }
+    // The text of texts()[index] alone, without making the others: a batch takes them
+    // one at a time, row after row.
+    std::string text(std::size_t index, const Separators& separators) const {
+        return index < model_.definition().results.size() ? model_.resultText(index, separators)
+                                                          : model_.machiningText(separators);
+    }
 
 private:
     const CalcShape* shape_;

@@ -2,15 +2,14 @@
 
 #include "common/KelvaneError.h"
 #include "platform/Platform.h"
-#include "weights/QuoteStore.h"
 
 namespace kelvane {
 
-QuoteBook::QuoteBook(Platform& platform, std::string path, QObject* parent)
+QuoteBook::QuoteBook(Platform& platform, QuoteFiles files, QObject* parent)
     : QObject(parent)
     , platform_(platform)
-    , path_(std::move(path)) {
-    KeptQuote kept = loadKeptQuote(path_);
+    , savePath_(std::move(files.savePath)) {
+    KeptQuote kept = loadKeptQuote(files.readPath);
     list_.replace(std::move(kept.items));
     if (kept.message)
         platform_.showError(*kept.message);
@@ -49,7 +48,7 @@ void QuoteBook::replace(std::vector<QuoteItem> items) {
 void QuoteBook::changedNow() {
     emit changed();
     try {
-        keepQuote(path_, list_.items());
+        keepQuote(savePath_, list_.items());
     } catch (const Error& error) {
         platform_.showError(error.what());
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "weights/QuoteList.h"
+#include "weights/QuoteStore.h"
 
 #include <QObject>
 
@@ -16,8 +17,8 @@ class Platform;
 class QuoteBook final : public QObject {
     Q_OBJECT
 public:
-    // Reads the list the last run kept at `path`; a damaged file is reported once.
-    QuoteBook(Platform& platform, std::string path, QObject* parent = nullptr);
+    // Reads the list the last run kept; a damaged file is reported once.
+    QuoteBook(Platform& platform, QuoteFiles files, QObject* parent = nullptr);
 
     const QuoteList& list() const { return list_; }
 
@@ -36,7 +37,7 @@ private:
     void changedNow();
 
     Platform& platform_;
-    std::string path_;
+    std::string savePath_;
     QuoteList list_;
 };
 

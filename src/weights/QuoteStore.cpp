@@ -2,28 +2,18 @@
 
 #include "common/FilePath.h"
 #include "common/KelvaneError.h"
-#include "materials/Favourite.h"
-#include "materials/TextFile.h"
+#include "common/TextFile.h"
+#include "materials/DataFileLocation.h"
+#include "materials/SafeSave.h"
 #include "weights/QuoteCsv.h"
 
-#include <cerrno>
+#include <filesystem>
 #include <sstream>
 #include <system_error>
 
 namespace kelvane {
 
 namespace {
-
-#ifdef _WIN32
-constexpr const char* kUserFolder = "/Kelvane";
-#else
-constexpr const char* kUserFolder = "/kelvane";
-#endif
-
-[[noreturn]] void throwCannotCreate(const std::string& path, int error) {
-    throw Error("Cannot create file \"" + path + "\". " +
-                std::error_code(error, std::generic_category()).message());
-}
 
 // A name beside the file that nothing uses yet: "Quote.damaged.csv", then
 // "Quote.damaged-2.csv" and so on.
@@ -39,12 +29,9 @@ std::string asideName(const std::string& path) {
 
 } // namespace
 
-std::string quoteListPath(const std::string& programDir, const std::string& userDataDir) {
-    const std::string folder =
-        utf8FromPath(pathFromUtf8(favouritePath(programDir, userDataDir)).parent_path());
-    if (userDataDir.empty() || folderWritable(folder))
-        return folder + "/" + kQuoteFileName;
-    return userDataDir + kUserFolder + "/" + kQuoteFileName;
+QuoteFiles quoteFiles(const std::string& programDir, const std::string& userDataDir) {
+    return {dataFileReadPath(programDir, userDataDir, kQuoteFileName),
+            dataFileSavePath(programDir, userDataDir, kQuoteFileName)};
 }
 
 KeptQuote loadKeptQuote(const std::string& path) {
@@ -77,28 +64,7 @@ KeptQuote loadKeptQuote(const std::string& path) {
 void keepQuote(const std::string& path, const std::vector<QuoteItem>& items) {
     std::ostringstream content;
     writeQuoteCsv(content, items);
-    const std::string bytes = content.str();
-    std::error_code ignored;
-    std::filesystem::create_directories(pathFromUtf8(path).parent_path(), ignored);
-    const std::string temporary = path + ".new";
-    errno = 0;
-    std::FILE* file = openFile(temporary, "wb");
-    if (!file)
-        throwCannotCreate(path, errno != 0 ? errno : EACCES);
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    const int writeError = errno;
-    const bool closed = std::fclose(file) == 0;
-    if (!written || !closed) {
-        const int error = !written ? writeError : errno;
-        removeFile(temporary);
-        throwCannotCreate(path, error != 0 ? error : EIO);
-    }
-    std::error_code renameError;
-    std::filesystem::rename(pathFromUtf8(temporary), pathFromUtf8(path), renameError);
-    if (renameError) {
-        removeFile(temporary);
-        throwCannotCreate(path, renameError.value());
-    }
+    saveFileSafely(path, content.str());
 }
 
 } // namespace kelvane

@@ -11,10 +11,13 @@ namespace kelvane {
 // The file the quote list is kept in between runs.
 inline constexpr const char* kQuoteFileName = "Quote.csv";
 
-// Where the list is kept: in the favourite's folder, or in the user's data folder
-// ("kelvane/Quote.csv", "Kelvane\Quote.csv" on Windows) where that folder cannot be
-// written, as for an installed copy.
-std::string quoteListPath(const std::string& programDir, const std::string& userDataDir);
+// Where the list is read at start and where it is kept: beside the favourite, by the
+// same folder rules (in "kelvane/" in the user's data folder for an installed copy).
+struct QuoteFiles {
+    std::string readPath;
+    std::string savePath;
+};
+QuoteFiles quoteFiles(const std::string& programDir, const std::string& userDataDir);
 
 // The list as the last run left it.
 struct KeptQuote {
@@ -28,9 +31,8 @@ struct KeptQuote {
 // and the list starts empty with a message that says where the file went.
 KeptQuote loadKeptQuote(const std::string& path);
 
-// Keeps the list: the new content goes to a temporary file beside the old one, which it
-// then replaces in one step, so the file holds the old list or the new one, never a part.
-// Throws kelvane::Error "Cannot create file "<path>". <reason>" on failure.
+// Keeps the list with the favourite's safe save: the file holds the old list or the new
+// one, never a part. Throws kelvane::Error as saveFileSafely does.
 void keepQuote(const std::string& path, const std::vector<QuoteItem>& items);
 
 } // namespace kelvane

@@ -43,8 +43,11 @@ void WeightPage::buildEntryRow() {
         if (i > 0)
             grid.addWidget(scaffold_.label("X"), 2, column++, Qt::AlignCenter);
         const auto& box = definition.boxes[i];
-        QLineEdit* edit = scaffold_.numberBox(box.objectName, box.caption,
-                                              [this, i](double value) { boxChanged(i, value); });
+        // Every box takes millimetres but the last, the quantity, which counts bars.
+        const bool count = i + 1 == definition.boxes.size();
+        QLineEdit* edit = scaffold_.numberBox(
+            box.objectName, box.caption, [this, i](double value) { boxChanged(i, value); },
+            count ? "" : PageScaffold::kMillimetres);
         // Every box is as wide as about a dozen digits, whatever the font's size; ten
         // where a page has five boxes, so that its row fits the window's first width.
         const int digits = definition.boxes.size() > 4 ? 10 : 12;
@@ -59,11 +62,15 @@ void WeightPage::buildEntryRow() {
     if (!definition.shapeBoxName.empty()) {
         shapeBox_ = new QComboBox(this);
         shapeBox_->setObjectName(toQString(definition.shapeBoxName));
-        shapeBox_->setAccessibleName(toQString(definition.shapeBoxCaption));
+        // Named for what it chooses; its caption carries its access key and, where
+        // assistive technology names a drop-down by its current item, labels it.
+        shapeBox_->setAccessibleName(toQString(definition.shapeBoxCaption) +
+                                     QStringLiteral(" shape"));
         for (const PolygonShapeDefinition& shape : definition.shapes)
             shapeBox_->addItem(toQString(shape.name));
-        shapeBox_->setFocusPolicy(Qt::ClickFocus); // no tab stop
-        grid.addWidget(scaffold_.label(definition.shapeBoxCaption), 1, column);
+        QLabel* caption = scaffold_.label("&" + std::string(definition.shapeBoxCaption));
+        PageScaffold::tieCaption(caption, shapeBox_);
+        grid.addWidget(caption, 1, column);
         grid.addWidget(shapeBox_, 2, column++);
         connect(shapeBox_, &QComboBox::currentIndexChanged, this, [this] { recalculate(); });
     }
@@ -93,7 +100,8 @@ void WeightPage::buildResultRow() {
         const auto& result = definition.results[i];
         const int column = static_cast<int>(i);
         results->setColumnStretch(column, 1);
-        results->addWidget(scaffold_.label(result.caption), 0, column);
+        QLabel* caption = scaffold_.label(result.caption);
+        results->addWidget(caption, 0, column);
         QPushButton* copy =
             makeCopyButton(toQString(result.copyButtonName), toQString(result.caption),
                            toQString(result.copyDescription), this);
@@ -108,6 +116,7 @@ void WeightPage::buildResultRow() {
         row->addWidget(label);
         row->addStretch(1);
         results->addLayout(row, 1, column);
+        PageScaffold::tieCaption(caption, label);
         resultLabels_[i] = label;
     }
 }
@@ -120,10 +129,11 @@ void WeightPage::buildMachiningRow() {
     grid.setRowMinimumHeight(6, 18);
     auto* row = new QHBoxLayout;
     row->setSpacing(12);
-    row->addWidget(scaffold_.label(kMachiningText));
+    QLabel* caption = scaffold_.label(kMachiningText);
+    row->addWidget(caption);
     machiningLabel_ = scaffold_.label({});
     machiningLabel_->setObjectName(toQString(definition.machiningLabelName));
-    machiningLabel_->setAccessibleName(toQString(kMachiningCaption));
+    PageScaffold::tieCaption(caption, machiningLabel_);
     row->addWidget(machiningLabel_, 0, Qt::AlignBottom);
     row->addStretch(1);
     grid.addLayout(row, 7, 0, 1, -1);

@@ -1,7 +1,9 @@
 #include "widgets/ButtonFeedback.h"
 
 #include <QEvent>
+#include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolTip>
 
 namespace kelvane {
@@ -41,7 +43,23 @@ void showButtonCue(QPushButton* button, const QString& text) {
 }
 
 void confirmCopy(QPushButton* button, const QString& copiedText) {
-    showButtonCue(button, QStringLiteral("Copied ") + copiedText);
+    const QString confirmation = QStringLiteral("Copied ") + copiedText;
+    showButtonCue(button, confirmation);
+
+    // The button's own description comes back once the confirmation is over, unless
+    // a later copy has put up a confirmation of its own.
+    const char* kOwnDescription = "kelvaneOwnDescription";
+    if (!button->property(kOwnDescription).isValid())
+        button->setProperty(kOwnDescription, button->accessibleDescription());
+    button->setAccessibleDescription(confirmation);
+    QTimer::singleShot(kConfirmationTime, button,
+                       [button = QPointer<QPushButton>(button), confirmation, kOwnDescription] {
+                           if (!button || button->accessibleDescription() != confirmation)
+                               return;
+                           button->setAccessibleDescription(
+                               button->property(kOwnDescription).toString());
+                           button->setProperty(kOwnDescription, QVariant());
+                       });
 }
 
 } // namespace kelvane

@@ -14,7 +14,8 @@ void raiseOnHover(QPushButton* button);
 void showButtonCue(QPushButton* button, const QString& text);
 
 // Confirms a copy for about a second with a tip at the button: "Copied " and the
-// text that went to the clipboard.
+// text that went to the clipboard. A screen reader, which reads no tips, is told the
+// same as the button's description for as long as the tip shows.
 void confirmCopy(QPushButton* button, const QString& copiedText);
 
 } // namespace kelvane

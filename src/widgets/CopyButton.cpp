@@ -39,7 +39,7 @@ QPushButton* makeFlatButton(const QString& objectName, const QString& caption, Q
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(objectName);
     button->setFlat(true);
-    button->setFocusPolicy(Qt::NoFocus);
+    button->setFocusPolicy(Qt::TabFocus);
     raiseOnHover(button);
     return button;
 }

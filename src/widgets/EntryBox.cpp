@@ -1,7 +1,7 @@
 #include "widgets/EntryBox.h"
 
 #include "common/KeyCodes.h"
-#include "platform/KeyInput.h"
+#include "widgets/KeyInput.h"
 
 #include <QKeyEvent>
 

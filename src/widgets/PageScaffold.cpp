@@ -3,6 +3,7 @@
 #include "common/NumberEntry.h"
 #include "platform/QtText.h"
 #include "widgets/PageContext.h"
+#include "widgets/PlainLabel.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -90,10 +91,12 @@ void PageScaffold::addHeading(std::string_view text) {
 }
 
 QLineEdit* PageScaffold::numberBox(std::string_view objectName, std::string_view caption,
-                                   std::function<void(double)> changed) const {
+                                   std::function<void(double)> changed,
+                                   std::string_view unit) const {
     auto* box = new EntryBox(&page_, numberKeys_);
     box->setObjectName(toQString(objectName));
     box->setAccessibleName(toQString(caption));
+    box->setAccessibleDescription(toQString(unit));
     QObject::connect(box, &QLineEdit::textChanged, &page_,
                      [box, separators = separators_, changed = std::move(changed)] {
                          changed(parseEditValue(box->text().toStdString(), separators));
@@ -117,6 +120,10 @@ QGridLayout* PageScaffold::addWidthBlock(int row, int rowSpan) {
     block->setContentsMargins(0, 0, 0, 0);
     grid_->addLayout(block, row, 0, rowSpan, -1);
     return block;
+}
+
+void PageScaffold::tieCaption(QLabel* caption, QWidget* value) {
+    caption->setBuddy(value);
 }
 
 void PageScaffold::finish() {

@@ -46,10 +46,12 @@ public:
     QLabel* boldLabel(std::string_view text = {}) const;
     // The underlined heading across the top row.
     void addHeading(std::string_view text);
-    // A number box named for the driver, spoken by its caption, taking only number keys.
+    // A number box named for the driver, spoken by its caption with its unit as the
+    // description ("in millimetres"; none for a count), taking only number keys.
     // Every change of its text hands the value it reads (0 for no number) to `changed`.
     QLineEdit* numberBox(std::string_view objectName, std::string_view caption,
-                         std::function<void(double)> changed) const;
+                         std::function<void(double)> changed,
+                         std::string_view unit = kMillimetres) const;
     // An entry box for text other than a plain number, taking the keys `keys` admits.
     // Every change of its text hands the text to `changed`.
     QLineEdit* textBox(std::string_view objectName, const QString& spokenName, EntryKeyRule keys,
@@ -59,6 +61,12 @@ public:
     // in a grown window the spare room goes to the right of it, as at the first size,
     // instead of spreading the block's columns apart.
     QGridLayout* addWidthBlock(int row, int rowSpan = 1);
+    // Ties a caption to the label that shows its value: assistive technology reads
+    // the value as the label's own text, labelled by the caption. The value label
+    // keeps no name of its own, which a screen reader would read in place of the value.
+    static void tieCaption(QLabel* caption, QWidget* value);
+
+    static constexpr std::string_view kMillimetres = "in millimetres";
     // Lets the last row and column take the spare room, so the page keeps to the top left.
     void finish();
 

@@ -1,4 +1,4 @@
-#include "CalcTestKeys.h"
+#include "CalculatorTestKeys.h"
 
 #include "common/KelvaneError.h"
 
@@ -149,7 +149,7 @@ TEST(CalculatorEngineTest, CloseKeysRequestCloseAndLeaveTheState) {
     EXPECT_EQ(calc.closeRequests, 2);
     EXPECT_EQ(calc.tape, tapeBefore);
     EXPECT_EQ(calc.engine.displayText(), "3.00 ");
-    EXPECT_EQ(calc.engine.previousKey(), CalcKey::Escape);
+    EXPECT_EQ(calc.engine.previousKey(), CalculatorKey::Escape);
 }
 
 TEST(CalculatorEngineTest, RegionalDecimalSeparator) {

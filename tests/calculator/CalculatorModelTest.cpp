@@ -1,4 +1,4 @@
-#include "CalcTestKeys.h"
+#include "CalculatorTestKeys.h"
 
 #include "common/KelvaneError.h"
 

@@ -2,6 +2,7 @@
 // and column with their rows written without results, names carried byte for byte.
 
 #include "CalcFixture.h"
+#include "common/CsvStream.h"
 
 namespace kelvane::testing {
 namespace {
@@ -113,6 +114,62 @@ TEST_F(CalcTest, BatchHeaderRow) {
         const CalcRun result = run({"batch"}, input);
         EXPECT_EQ(result.status, 2);
         EXPECT_EQ(result.err.substr(0, message.size()), message);
+    }
+}
+
+// Fields of any length reach the output whole and quoted where they need it, whether
+// they fit the writer's block or not.
+TEST(CsvWriterTest, WritesEveryFieldWhole) {
+    const std::string longText(200000, 'a');
+    struct Case {
+        const char* what;
+        std::string field;
+        std::string written;
+    };
+    const std::vector<Case> cases = {
+        {"empty", "", ""},
+        {"plain, longer than a block", longText, longText},
+        {"quoted, longer than a block", longText + "\"," + longText,
+         "\"" + longText + "\"\"," + longText + "\""},
+        {"a line break", "a\nb", "\"a\nb\""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::ostringstream out;
+        {
+            CsvWriter writer(out);
+            writer.field("x");
+            writer.field(c.field);
+            writer.field("y");
+            writer.endRecord();
+            writer.field("z");
+            writer.endRecord();
+        }
+        EXPECT_EQ(out.str(), "x," + c.written + ",y\nz\n");
+    }
+}
+
+// The program itself writes what it reads, on every system: line breaks inside quoted
+// fields and every other byte unchanged, each row ending in LF alone, whether the
+// table comes from a file or from standard input.
+TEST_F(CalcTest, TheProgramsBatchWritesFieldsByteForByte) {
+    writeFile("rows.csv", "shape,diameter,length,note\r\n"
+                          "round,50,1000,\"two\nlines\"\r\n"
+                          "round,50,1000,\"CR LF\r\nand CR\ralone\"\n"
+                          "round,50,1000,\x1A after byte 26\r\n");
+    const std::string rows = "round,50,1000,\"two\nlines\",3.93 kg,3.93 kg,3.93 kg,,,\n"
+                             "round,50,1000,\"CR LF\r\nand CR\ralone\",3.93 kg,3.93 kg,3.93 kg,,,\n"
+                             "round,50,1000,\x1A after byte 26,3.93 kg,3.93 kg,3.93 kg,,,\n";
+    const std::string program = quoted(KELVANE_CALC_PROGRAM) + " --density 2 batch ";
+    const std::vector<std::pair<std::string, std::string>> runs = {
+        {"a file", program + quoted(path("rows.csv"))},
+        {"standard input", program + "- < " + quoted(path("rows.csv"))},
+    };
+    for (const auto& [what, command] : runs) {
+        SCOPED_TRACE(what);
+        const CalcRun result = shell(command);
+        EXPECT_EQ(result.status, 0);
+        EXPECT_EQ(result.out, std::string("shape,diameter,length,note,") + kAdded + "\n" + rows);
     }
 }
 

@@ -3,11 +3,6 @@
 
 #include "CalcFixture.h"
 
-#include <cstdio>
-#ifndef _WIN32
-#include <sys/wait.h>
-#endif
-
 namespace kelvane::testing {
 namespace {
 
@@ -155,6 +150,25 @@ TEST_F(CalcTest, TableErrorsAndFavouriteAsAtStartUp) {
     EXPECT_EQ(result.out.substr(0, 25), "Weight per Metre: 3.44 kg");
 }
 
+TEST_F(CalcTest, AnInstalledCopyReadsTheTableTheUserEdited) {
+    // The program's folder cannot be written and holds no table; the window saved the
+    // user's edited table in the user's data folder.
+#ifdef _WIN32
+    const char* userFolder = "home/Kelvane";
+#else
+    const char* userFolder = "home/kelvane";
+#endif
+    std::filesystem::create_directories(folder_ / userFolder);
+    writeFile(std::string(userFolder) + "/Density_Plastics.csv", "PEEK,1.32\r\n");
+    std::istringstream in;
+    std::ostringstream out;
+    std::ostringstream err;
+    const CalcEnvironment environment{path("missing/bin/"), path("home"), Separators{".", ""}};
+    EXPECT_EQ(runCalc({"--json", "round", "50", "1000"}, environment, in, out, err), 0)
+        << err.str();
+    EXPECT_EQ(out.str().rfind(R"({"material":"PEEK","density":1.5,)", 0), 0u) << out.str();
+}
+
 // length-for and cut, with the figures worked out here:
 // flat 40 × 25 at 8: 40 × 25 × 8 / 1000 = 8 kg/m, so 1 kg is 125 mm;
 // round 100 at 8: π × 50² × 8 / 1000 = 62.831853 kg/m, so 10 kg is 159.15494 mm;
@@ -249,44 +263,16 @@ TEST_F(CalcTest, LengthForAndCutAgainstWorkedFigures) {
 // The program itself: built, found beside its table, ending with its exit status.
 TEST_F(CalcTest, TheProgramRuns) {
     writeFile("table.csv", "Mild Steel,7.85\n");
-    const auto shell = [](const std::string& command) {
-        CalcRun result;
-#ifdef _WIN32
-        // cmd.exe runs the line with its outer quotes taken off; the program's text-mode
-        // line ends are read back as "\n".
-        FILE* pipe = _popen(("\"" + command + " 2>&1\"").c_str(), "r");
-#else
-        FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-#endif
-        char buffer[256];
-        while (pipe && std::fgets(buffer, sizeof buffer, pipe))
-            result.out += buffer;
-#ifdef _WIN32
-        result.status = pipe ? _pclose(pipe) : -1;
-#else
-        const int status = pipe ? pclose(pipe) : -1;
-        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-#endif
-        return result;
-    };
-#ifdef _WIN32
-    const auto quoted = [](const std::string& text) {
-        return "\"" + text + "\"";
-    };
-#else
-    const auto quoted = [](const std::string& text) {
-        return "'" + text + "'";
-    };
-#endif
     const std::string program = quoted(KELVANE_CALC_PROGRAM);
-    CalcRun result = shell(program + " round 60 1000 --table " + quoted(path("table.csv")));
+    CalcRun result =
+        shell(program + " round 60 1000 --table " + quoted(path("table.csv")) + " 2>&1");
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.out,
               "Weight per Metre: 22.62 kg\nWeight per Bar: 22.62 kg\nTotal Weight: 22.62 kg\n");
     result = shell(program + " --version");
     EXPECT_EQ(result.out.substr(0, 13), "kelvane-calc ");
-    EXPECT_EQ(shell(program + " round x 1 --density 1").status, 1);
-    EXPECT_EQ(shell(program + " round").status, 2);
+    EXPECT_EQ(shell(program + " round x 1 --density 1 2>&1").status, 1);
+    EXPECT_EQ(shell(program + " round 2>&1").status, 2);
 }
 
 } // namespace

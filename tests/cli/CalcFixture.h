@@ -4,11 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
 
 namespace kelvane::testing {
 
@@ -55,6 +59,36 @@ public:
         result.out = out.str();
         result.err = err.str();
         return result;
+    }
+
+    // Runs a command line through the system's shell and reads its standard output as
+    // bytes, untranslated.
+    static CalcRun shell(const std::string& command) {
+        CalcRun result;
+#ifdef _WIN32
+        // cmd.exe runs the line with its outer quotes taken off.
+        FILE* pipe = _popen(("\"" + command + "\"").c_str(), "rb");
+#else
+        FILE* pipe = popen(command.c_str(), "r");
+#endif
+        char buffer[4096];
+        for (std::size_t read; pipe && (read = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            result.out.append(buffer, read);
+#ifdef _WIN32
+        result.status = pipe ? _pclose(pipe) : -1;
+#else
+        const int status = pipe ? pclose(pipe) : -1;
+        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
+        return result;
+    }
+    // A path or program as one word of a shell command line.
+    static std::string quoted(const std::string& text) {
+#ifdef _WIN32
+        return "\"" + text + "\"";
+#else
+        return "'" + text + "'";
+#endif
     }
 
     std::filesystem::path folder_;

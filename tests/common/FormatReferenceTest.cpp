@@ -3,7 +3,7 @@
 // conversion page's "##0.###" and the calculator display. Nothing of the formatting code
 // under test is used to build the expected texts.
 
-#include "calculator/CalcNumberFormat.h"
+#include "calculator/CalculatorNumberFormat.h"
 #include "common/ResultFormat.h"
 #include "convert/ConversionResults.h"
 

@@ -10,6 +10,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <random>
 #ifndef _WIN32
 #include <sys/resource.h>
@@ -93,6 +94,29 @@ protected:
     std::string programDir_;
 };
 
+#ifndef _WIN32
+// Runs a save on a disk that takes no more than eight bytes per file, so that the
+// new content cannot be written whole, as on a full disk. Returns the error text, or
+// "" when the save did not fail.
+std::string saveOnATinyDisk(const std::function<void()>& save) {
+    rlimit previous{};
+    getrlimit(RLIMIT_FSIZE, &previous);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tiny = previous;
+    tiny.rlim_cur = 8;
+    setrlimit(RLIMIT_FSIZE, &tiny);
+    std::string error;
+    try {
+        save();
+    } catch (const Error& failure) {
+        error = failure.what();
+    }
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+    return error;
+}
+#endif
+
 TEST_F(FavouriteDiskTest, AFullDiskLeavesTheOldFavouriteIntact) {
 #ifdef _WIN32
     GTEST_SKIP() << "Windows has no per-process file size limit to stand in for a full disk";
@@ -104,27 +128,28 @@ TEST_F(FavouriteDiskTest, AFullDiskLeavesTheOldFavouriteIntact) {
         saveFavMatFile(programDir_, "Acetal");
         if (inPlace)
             fs::create_directories(root_ / "bin" / "Material.txt.new" / "x");
-        // A disk that takes no more than eight bytes per file: the new name cannot be
-        // written whole, as on a full disk.
-        rlimit previous{};
-        getrlimit(RLIMIT_FSIZE, &previous);
-        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit tiny = previous;
-        tiny.rlim_cur = 8;
-        setrlimit(RLIMIT_FSIZE, &tiny);
-        bool failed = false;
-        try {
-            saveFavMatFile(programDir_, "Glass Filled Nylon 66 (30%)");
-        } catch (const Error& error) {
-            failed = true;
-            EXPECT_EQ(std::string(error.what()),
-                      "Cannot create file \"" + programDir_ + "Material.txt\". File too large");
-        }
-        setrlimit(RLIMIT_FSIZE, &previous);
-        std::signal(SIGXFSZ, previousHandler);
-        EXPECT_TRUE(failed);
+        EXPECT_EQ(
+            saveOnATinyDisk([&] { saveFavMatFile(programDir_, "Glass Filled Nylon 66 (30%)"); }),
+            "Cannot create file \"" + programDir_ + "Material.txt\". File too large");
         EXPECT_EQ(read(root_ / "bin" / "Material.txt"), "Acetal\r\n");
         EXPECT_EQ(fs::is_directory(root_ / "bin" / "Material.txt.new"), inPlace);
+    }
+#endif
+}
+
+TEST_F(FavouriteDiskTest, AFullDiskLeavesTheOldTableWhole) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows has no per-process file size limit to stand in for a full disk";
+#else
+    const std::vector<MaterialEntry> edited = {{"Acetal", 1.41}, {"Cast Nylon", 1.15}};
+    for (const bool inPlace : {false, true}) {
+        SCOPED_TRACE(inPlace ? "in place" : "new file");
+        saveDensityTable(programDir_, "", {{"PEEK", 1.32}});
+        if (inPlace)
+            fs::create_directories(root_ / "bin" / "Density_Plastics.csv.new" / "x");
+        EXPECT_EQ(saveOnATinyDisk([&] { saveDensityTable(programDir_, "", edited); }),
+                  "Cannot create file \"" + programDir_ + "Density_Plastics.csv\". File too large");
+        EXPECT_EQ(read(root_ / "bin" / "Density_Plastics.csv"), "PEEK,1.32\r\n");
     }
 #endif
 }

@@ -1,14 +1,17 @@
 #include "common/KelvaneError.h"
+#include "common/TextFile.h"
 #include "materials/DensityTable.h"
 #include "materials/Favourite.h"
 #include "materials/MaterialState.h"
 #include "materials/NameEncoding.h"
-#include "materials/TextFile.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 namespace kelvane {
 namespace {
@@ -128,7 +131,7 @@ TEST_F(FolderTest, FavouriteIsTheLastLine) {
 TEST_F(FolderTest, SavingKeepsTheFileWhatItWas) {
     struct Case {
         const char* what;
-        bool throughLink; // bin/Material.txt links to shared/Material.txt
+        bool throughLink; // bin/<file> links to shared/<file>
         fs::perms permissions;
         bool noNewFileBeside; // a folder stands where the new file would be made
     };
@@ -138,33 +141,51 @@ TEST_F(FolderTest, SavingKeepsTheFileWhatItWas) {
         {"no new file beside it: rewritten in place", false, fs::perms(0604), true},
         {"through a link, rewritten in place", true, fs::perms(0666), true},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    // The favourite and the edited density table are saved the same way.
+    struct Saved {
+        std::string fileName;
+        void (*save)(const std::string& programDir);
+        std::string bytes;
+    };
+    const Saved savedFiles[] = {
+        {"Material.txt",
+         [](const std::string& programDir) { saveFavMatFile(programDir, "Glass Filled Nylon"); },
+         "Glass Filled Nylon\r\n"},
+        {"Density_Plastics.csv",
+         [](const std::string& programDir) {
+             saveDensityTable(programDir, "", {{"PEEK", 1.32}});
+         },
+         "PEEK,1.32\r\n"},
+    };
+    for (const Saved& saved : savedFiles) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(saved.fileName + ", " + c.what);
 #ifdef _WIN32
-        // Making a symbolic link takes administrator rights on Windows, and its files
-        // carry no permission bits to keep: there only the content is checked.
-        if (c.throughLink)
-            continue;
+            // Making a symbolic link takes administrator rights on Windows, and its files
+            // carry no permission bits to keep: there only the content is checked.
+            if (c.throughLink)
+                continue;
 #endif
-        fs::remove_all(root_ / "bin");
-        fs::remove_all(root_ / "shared");
-        fs::create_directories(root_ / "bin");
-        fs::create_directories(root_ / "shared");
-        const fs::path file = root_ / (c.throughLink ? "shared" : "bin") / "Material.txt";
-        write(file, "Acetal\r\n");
+            fs::remove_all(root_ / "bin");
+            fs::remove_all(root_ / "shared");
+            fs::create_directories(root_ / "bin");
+            fs::create_directories(root_ / "shared");
+            const fs::path file = root_ / (c.throughLink ? "shared" : "bin") / saved.fileName;
+            write(file, "Acetal\r\n");
 #ifndef _WIN32
-        fs::permissions(file, c.permissions);
+            fs::permissions(file, c.permissions);
 #endif
-        if (c.throughLink)
-            fs::create_symlink("../shared/Material.txt", root_ / "bin" / "Material.txt");
-        if (c.noNewFileBeside)
-            fs::create_directories(file.string() + ".new/x");
-        saveFavMatFile(programDir_, "Glass Filled Nylon");
-        EXPECT_EQ(read(root_ / "bin" / "Material.txt"), "Glass Filled Nylon\r\n");
-        EXPECT_EQ(fs::is_symlink(root_ / "bin" / "Material.txt"), c.throughLink);
+            if (c.throughLink)
+                fs::create_symlink("../shared/" + saved.fileName, root_ / "bin" / saved.fileName);
+            if (c.noNewFileBeside)
+                fs::create_directories(file.string() + ".new/x");
+            saved.save(programDir_);
+            EXPECT_EQ(read(root_ / "bin" / saved.fileName), saved.bytes);
+            EXPECT_EQ(fs::is_symlink(root_ / "bin" / saved.fileName), c.throughLink);
 #ifndef _WIN32
-        EXPECT_EQ(fs::status(file).permissions(), c.permissions);
+            EXPECT_EQ(fs::status(file).permissions(), c.permissions);
 #endif
+        }
     }
 }
 
@@ -190,6 +211,40 @@ TEST_F(FolderTest, AnInstalledCopyKeepsTheFavouriteWithTheUser) {
     EXPECT_TRUE(compareFavMat(installed, "Nylon 6", user));
     // A writable program folder keeps the usual place even when a user folder is known.
     EXPECT_EQ(favouritePath(programDir_, user), programDir_ + "Material.txt");
+}
+
+TEST_F(FolderTest, AnInstalledCopyKeepsTheEditedTableWithTheUserAndReadsItFirst) {
+    // A program folder that cannot be written, whoever runs the program, and that
+    // holds no table: the user's copy is the only one.
+    const std::string installed = (root_ / "missing" / "bin").string() + "/";
+    const std::string user = (root_ / "home").string();
+#ifdef _WIN32
+    const std::string userTable = user + "/Kelvane/Density_Plastics.csv";
+#else
+    const std::string userTable = user + "/kelvane/Density_Plastics.csv";
+#endif
+    EXPECT_EQ(densityTablePath(installed, user), userTable);
+    EXPECT_EQ(saveDensityTable(installed, user, {{"PEEK", 1.32}}), userTable);
+    EXPECT_EQ(read(userTable), "PEEK,1.32\r\n");
+    EXPECT_EQ(readDensityFile(densityTablePath(installed, user), kPoint).materials.size(), 1u);
+    // A copy whose folder can be written keeps its table beside it, user folder or not.
+    EXPECT_EQ(densityTablePath(programDir_, user), programDir_ + "Density_Plastics.csv");
+
+#ifndef _WIN32 // a read-only attribute on a Windows folder does not stop files being made in it
+    if (geteuid() == 0)
+        return; // file permissions do not bind the superuser
+    // A shipped table in a folder the user cannot write: read until a save, then the
+    // user's copy is read before it.
+    write(root_ / "Data" / "Density_Plastics.csv", "Acetal,1.38\r\n");
+    fs::permissions(root_ / "Data", fs::perms(0555));
+    const std::string shipped = programDir_ + "../Data/Density_Plastics.csv";
+    fs::permissions(shipped, fs::perms(0444));
+    EXPECT_EQ(densityTablePath(programDir_, user), shipped);
+    saveDensityTable(programDir_, user, {{"PEEK", 1.32}});
+    EXPECT_EQ(read(shipped), "Acetal,1.38\r\n");
+    EXPECT_EQ(densityTablePath(programDir_, user), user + "/kelvane/Density_Plastics.csv");
+    fs::permissions(root_ / "Data", fs::perms::owner_all);
+#endif
 }
 
 TEST(MaterialStateTest, StartingMaterialAndRounding) {

@@ -2,9 +2,9 @@
 // the paths are UTF-8 text, and the files must land in the folder of that name.
 
 #include "common/FilePath.h"
+#include "common/TextFile.h"
 #include "materials/DensityTable.h"
 #include "materials/Favourite.h"
-#include "materials/TextFile.h"
 
 #include <gtest/gtest.h>
 

@@ -59,6 +59,79 @@ window=$(xdotool search --sync --name '^Kelvane$' | head -1)
 xdotool windowfocus --sync "$window"
 send '["wait",200]' >/dev/null
 
+# Keyboard alone, from the focus start-up gives: every page filled, the polygon's shape
+# changed, each result copied and the page cleared, then back along the tab row.
+focused() { # name of a control that must have the focus
+    expect "$1 has the focus" '["get","'"$1"'"]' '"focused":true'
+}
+typed_walking() { # the page's values, Enter between them
+    local first=1 value
+    for value in "$@"; do
+        ((first)) || press Return
+        first=0
+        typed "$value"
+    done
+}
+copies_each() { # copy-button:label pairs, each reached with Tab and pressed with Space
+    local pair shown
+    for pair in "$@"; do
+        press Tab
+        focused "${pair%%:*}"
+        press space
+        shown=$(send '["get","'"${pair#*:}"'"]')
+        shown=$(sed -e 's/.*"text":"\([^ "]*\).*/\1/' <<<"$shown")
+        expect "${pair%%:*} copies $shown" '["clipboard"]' "\"$shown\""
+    done
+}
+weight_page() { # page, first box, last result label, values, then copy-button:label pairs
+    local page=$1 box=$2 total=$3 values=$4
+    shift 4
+    expect "$page is shown" '["tabs"]' '"active":"'"$page"'"'
+    focused "$box"
+    # shellcheck disable=SC2086
+    typed_walking $values
+    expect "$page is worked out" '["get","'"$total"'"]' '"text":"'
+    if [ "$page" = Polygon ]; then
+        press Tab
+        focused PCombo
+        press Down
+        expect "Down changes the shape" '["get","PCombo"]' '"current":"Octagon"'
+        press shift+Tab alt+p
+        focused PCombo
+    fi
+    press Tab
+    focused "${box:0:1}ClearButton"
+    copies_each "$@"
+    press alt+c
+    expect "Alt+C clears $page" '["get","'"$box"'"]' '"text":""'
+    expect "$page's results are cleared" '["get","'"$total"'"]' '"text":"0.00 kg"'
+    press ctrl+Tab
+}
+weight_page Round RDiaEdit RKGQtyLabel "50 3000 4" \
+    RKGMCopyBtn:RKGMLabel RKGBCopyBtn:RKGBarLabel RKGQCopyBtn:RKGQtyLabel
+weight_page Polygon PAFEdit PKGQtyLabel "50 3000 4" \
+    PKGMCopyBtn:PKGMLabel PKGBCopyBtn:PKGBarLabel PKGQCopyBtn:PKGQtyLabel
+weight_page Flat/Square BWidthEdit BKGQtyLabel "50 20 3000 4" \
+    BKGMCopyBtn:BKGMLabel BKGBarCopyBtn:BKGBarLabel BKGQtyCopyBtn:BKGQtyLabel
+weight_page Plate/Sheet SLengthEdit SKGQtyLabel "2000 1000 10 3" \
+    SKGSQMCopyBtn:SKGSQMLabel SKGSheetCopyBtn:SKGSheetLabel SKGQtyCopyBtn:SKGQtyLabel
+weight_page Tube TODEdit TKGQtyLabel "60 5 3000 2" \
+    TKGMCopyBtn:TKGMLabel TKGBarCopyBtn:TKGBarLabel TKGQtyCopyBtn:TKGQtyLabel
+expect "M/I is shown" '["tabs"]' '"active":"M/I"'
+focused MIConvEdit
+typed 12.7
+expect "M/I converts" '["get","ImpLabel1"]' '"text":"0'"'"'0.1/2\"'
+press shift+Tab
+focused PageControl1Tabs
+press Left
+expect "Left on the tab row shows the previous page" '["tabs"]' '"active":"Tube"'
+press Right
+expect "Right on the tab row shows the next page" '["tabs"]' '"active":"M/I"'
+press Home
+expect "Home on the tab row shows the first page" '["tabs"]' '"active":"Round"'
+press Tab
+focused RDiaEdit
+
 press ctrl+Tab
 expect "Ctrl+Tab shows the next page" '["tabs"]' '"active":"Polygon"'
 press ctrl+shift+Tab

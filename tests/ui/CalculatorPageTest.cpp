@@ -37,9 +37,6 @@ protected:
         send(R"(["page","Calc"])");
     }
     void type(const std::string& keys) { send(R"(["type",)" + quoted(keys) + "]"); }
-    QJsonObject control(const std::string& name) {
-        return value(R"(["get",)" + quoted(name) + "]").toObject();
-    }
     // The tape's lines after its three opening lines.
     Lines tape() {
         Lines lines;

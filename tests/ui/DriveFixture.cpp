@@ -57,6 +57,11 @@ QJsonObject DriveTest::send(const std::string& json) {
     return object;
 }
 
+void DriveTest::typeInto(const std::string& box, const std::string& keys) {
+    send(R"(["focus",)" + quoted(box) + "]");
+    send(R"(["type",)" + quoted(keys) + "]");
+}
+
 std::string DriveTest::text(const std::string& control) {
     return value(R"(["get",)" + quoted(control) + "]").toObject()["text"].toString().toStdString();
 }

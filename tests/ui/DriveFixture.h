@@ -15,6 +15,14 @@
 
 namespace kelvane::testing {
 
+// The JSON text of a string, for building command lines.
+std::string quoted(const std::string& text);
+
+// A table row's name as the name of its case in a value-parameterised suite.
+template <typename Case> std::string caseName(const ::testing::TestParamInfo<Case>& info) {
+    return info.param.name;
+}
+
 // A program folder of the test's own (bin/ with Data/ beside it) and a driver
 // session on it. Commands are written as the driver's JSON lines.
 class DriveTest : public ::testing::Test {
@@ -40,6 +48,13 @@ protected:
     // Runs one command line; fails the test when the reply is not ok.
     QJsonObject send(const std::string& json);
     QJsonValue value(const std::string& json) { return send(json)["value"]; }
+    // Gives box the focus, then types keys into it.
+    void typeInto(const std::string& box, const std::string& keys);
+    // The state of a control, as the driver's "get" gives it.
+    QJsonObject control(const std::string& name) {
+        return value(R"(["get",)" + quoted(name) + "]").toObject();
+    }
+    bool focused(const std::string& name) { return control(name)["focused"].toBool(); }
     // The caption or text of a control.
     std::string text(const std::string& control);
     std::string statusPanel(int panel);
@@ -50,8 +65,5 @@ protected:
     QJsonArray lastEvents_;
     bool tableWritten_ = false;
 };
-
-// The JSON text of a string, for building command lines.
-std::string quoted(const std::string& text);
 
 } // namespace kelvane::testing

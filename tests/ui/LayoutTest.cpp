@@ -164,6 +164,34 @@ TEST_F(LayoutTest, PageFrameIsDrawnOnEverySide) {
     EXPECT_TRUE(framed(middle.x(), frame.bottom())) << "bottom";
 }
 
+TEST_F(LayoutTest, TheMaterialTableBoxIsWholeAtItsFirstAndSmallestSize) {
+    start();
+    send(R"(["menu","Material","Edit Materials…"])");
+    for (const bool smallest : {false, true}) {
+        SCOPED_TRACE(smallest ? "smallest" : "first size");
+        if (smallest)
+            send(R"(["resize",1,1,"MaterialTableDialog"])");
+        const QJsonObject layout = value(R"(["layout","MaterialTableDialog"])").toObject();
+        const QRect window = RectOf(layout["window"]);
+        EXPECT_GT(window.width(), 1);
+        const QJsonArray controls = layout["controls"].toArray();
+        ASSERT_GE(controls.size(), 7); // the table, six buttons and the problem line
+        for (qsizetype i = 0; i < controls.size(); ++i) {
+            const QJsonObject a = controls[i].toObject();
+            const QRect ra = RectOf(a["geometry"]);
+            EXPECT_TRUE(QRect(0, 0, window.width(), window.height()).contains(ra))
+                << Describe(a) << " reaches outside the box";
+            if (a.contains("textWidth")) {
+                EXPECT_LE(a["textWidth"].toInt(), a["textRoom"].toInt()) << Describe(a);
+            }
+            for (qsizetype j = i + 1; j < controls.size(); ++j) {
+                EXPECT_FALSE(ra.intersects(RectOf(controls[j].toObject()["geometry"])))
+                    << Describe(a) << " overlaps " << Describe(controls[j].toObject());
+            }
+        }
+    }
+}
+
 TEST_F(LayoutTest, ControlsNamesTheVisibleControlsOfThePageOnDisplay) {
     start();
     const QJsonArray round = value(R"(["controls"])").toArray();

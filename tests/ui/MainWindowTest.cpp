@@ -24,7 +24,7 @@ TEST_F(MainWindowTest, StartsWithTheFirstMaterialRoundedAndEveryPageInItsFirstSt
     EXPECT_EQ(bar["lamp"].toString(), "lit");
 
     const QJsonArray materials = value(R"(["menuitems","Material"])").toArray();
-    ASSERT_EQ(materials.size(), 3);
+    ASSERT_EQ(materials.size(), 4); // the three materials, then Edit Materials…
     EXPECT_TRUE(materials[0].toObject()["checked"].toBool());
     EXPECT_TRUE(materials[0].toObject()["radio"].toBool());
     EXPECT_EQ(materials[2].toObject()["caption"].toString(), "Nylon 6");
@@ -94,9 +94,6 @@ TEST_F(MainWindowTest, RoundPageWorksOutWeightsAsTheUserTypes) {
     EXPECT_EQ(text("RKGMLabel"), "3.44 kg");
     EXPECT_EQ(text("RKGBarLabel"), "10.31 kg");
     EXPECT_EQ(text("RKGQtyLabel"), "41.23 kg");
-    send(R"(["click","RKGQCopyBtn"])");
-    EXPECT_EQ(lastEvents(), (QJsonArray{QJsonObject{{"type", "clipboard"}, {"text", "41.23"}}}));
-    EXPECT_EQ(value(R"(["clipboard"])").toString(), "41.23");
 
     send(R"(["menu","Material","Mild Steel"])");
     EXPECT_EQ(text("RKGMLabel"), "15.71 kg");
@@ -110,20 +107,6 @@ TEST_F(MainWindowTest, RoundPageWorksOutWeightsAsTheUserTypes) {
     EXPECT_EQ(text("RKGQtyLabel"), "0.00 kg");
 }
 
-TEST_F(MainWindowTest, NumberFilterAndEnterWalkThroughTheBoxes) {
-    start();
-    send(R"(["type","1a-, 2"])");
-    EXPECT_EQ(text("RDiaEdit"), "12");
-    send(R"(["type","\r\r"])");
-    EXPECT_TRUE(value(R"(["get","RQtyEdit"])").toObject()["focused"].toBool());
-    send(R"(["key","Ctrl+B"])"); // a control character that is no editing key
-    EXPECT_EQ(text("RQtyEdit"), "");
-    send(R"(["key","Enter"])"); // from the last box back to the first
-    EXPECT_TRUE(value(R"(["get","RDiaEdit"])").toObject()["focused"].toBool());
-    send(R"(["key","Backspace"])"); // arriving by Enter selects the whole text
-    EXPECT_EQ(text("RDiaEdit"), "");
-}
-
 TEST_F(MainWindowTest, EntryBoxesHaveNoLengthLimit) {
     const std::string pasted = std::string(33000, '0') + "50";
     start();
@@ -133,21 +116,6 @@ TEST_F(MainWindowTest, EntryBoxesHaveNoLengthLimit) {
     }
     EXPECT_EQ(text("RKGMLabel"), "3.44 kg");
     EXPECT_EQ(text("MetLabel1"), "50");
-}
-
-TEST_F(MainWindowTest, ClearEmptiesTheBoxesAndKeepsTheFocus) {
-    start();
-    send(R"(["type","50\r3000\r4"])");
-    send(R"(["click","RClearButton"])");
-    for (const char* box : {"RDiaEdit", "RLengthEdit", "RQtyEdit"})
-        EXPECT_EQ(text(box), "") << box;
-    for (const char* label : {"RKGMLabel", "RKGBarLabel", "RKGQtyLabel"})
-        EXPECT_EQ(text(label), "0.00 kg") << label;
-    EXPECT_TRUE(value(R"(["get","RQtyEdit"])").toObject()["focused"].toBool());
-
-    send(R"(["type","7"])");
-    send(R"(["key","Alt+C"])");
-    EXPECT_EQ(text("RQtyEdit"), "");
 }
 
 TEST_F(MainWindowTest, CommercialRoundingSwitchesAndRestoresTheExactDensity) {
@@ -202,7 +170,13 @@ TEST_F(MainWindowTest, MissingDensityFileReportsThePathAndLeavesAUsableWindow) {
                                                   "directory.")}}}));
     EXPECT_EQ(statusPanel(0), "Material: ");
     EXPECT_EQ(statusPanel(1), "Density: 0 g/cm³");
-    EXPECT_TRUE(value(R"(["menuitems","Material"])").toArray().isEmpty());
+    // Only the menu's own entry, to repair the table with.
+    EXPECT_EQ(value(R"(["menuitems","Material"])").toArray(),
+              (QJsonArray{QJsonObject{{"caption", "Edit Materials…"},
+                                      {"checked", false},
+                                      {"radio", false},
+                                      {"enabled", true},
+                                      {"accessKey", "Alt+E"}}}));
     send(R"(["type","50"])");
     EXPECT_EQ(text("RKGMLabel"), "0.00 kg");
 }
@@ -215,7 +189,7 @@ TEST_F(MainWindowTest, BadDensityLineKeepsTheMaterialsReadBeforeIt) {
               (QJsonArray{QJsonObject{{"type", "error"},
                                       {"title", "Kelvane"},
                                       {"text", "'7,85' is not a valid floating point value."}}}));
-    EXPECT_EQ(value(R"(["menuitems","Material"])").toArray().size(), 1);
+    EXPECT_EQ(value(R"(["menuitems","Material"])").toArray().size(), 2);
     EXPECT_EQ(statusPanel(0), "Material: Acetal");
     EXPECT_EQ(statusPanel(2), "Commercial Rounding: On");
     send(R"(["type","50"])");

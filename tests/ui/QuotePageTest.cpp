@@ -3,6 +3,11 @@
 
 #include "DriveFixture.h"
 
+#include "cli/CalcProgram.h"
+#include "common/CsvStream.h"
+
+#include <sstream>
+
 namespace kelvane::testing {
 namespace {
 
@@ -74,9 +79,9 @@ TEST_F(QuotePageTest, EditReorderRemoveClearCopyAndRestart) {
     send(R"(["paste","RQtyEdit","10"])");
     send(R"(["click","RAddBtn"])");
     send(R"(["page","Quote"])");
-    send(R"(["cell","QuoteTable",0,1,"1"])"); // 41.23 kg becomes 10.31 kg
+    send(R"(["edit","QuoteTable",0,1,"1"])"); // 41.23 kg becomes 10.31 kg
     EXPECT_EQ(text("QuoteTotalLabel"), "Total: 15.81 kg");
-    send(R"(["cell","QuoteTable",0,1,"x"])"); // no number: the quantity stays
+    send(R"(["edit","QuoteTable",0,1,"x"])"); // no number: the quantity stays
     EXPECT_EQ(tableRows(value(R"(["get","QuoteTable"])").toObject())[0][1], "1");
 
     send(R"(["click","QuoteDownBtn"])");
@@ -101,6 +106,10 @@ TEST_F(QuotePageTest, EditReorderRemoveClearCopyAndRestart) {
     EXPECT_EQ(text("QuoteCountLabel"), "1 item");
     send(R"(["answer","no"])");
     send(R"(["click","QuoteClearBtn"])");
+    EXPECT_EQ(lastEvents(), (QJsonArray{QJsonObject{{"type", "confirm"},
+                                                    {"title", "Clear All"},
+                                                    {"text", "Remove every item from the quote?"},
+                                                    {"answer", "no"}}}));
     EXPECT_EQ(text("QuoteCountLabel"), "1 item");
     send(R"(["answer","yes"])");
     send(R"(["click","QuoteClearBtn"])");
@@ -131,7 +140,71 @@ TEST_F(QuotePageTest, SaveThenOpenAndABadRowReported) {
                   "line 4, column 1 (shape): hexagon needs a column named across_flats.");
     const auto rows = tableRows(value(R"(["get","QuoteTable"])").toObject());
     ASSERT_EQ(rows.size(), 1u);
-    EXPECT_EQ(rows[0][3], "50.27 kg");
+    EXPECT_EQ(rows[0][3], "188.50 kg"); // Mild Steel costed at 8 g/cm³
+}
+
+TEST_F(QuotePageTest, SavedListGivesTheSameFiguresInBatch) {
+    start();
+    const struct {
+        const char* page;
+        const char* material;
+        const char* firstBox;
+        const char* typed;
+        const char* button;
+    } items[] = {
+        {"Round", "Acetal", "RDiaEdit", "50\r3000\r4", "RAddBtn"},
+        {"Polygon", "Mild Steel", "PAFEdit", "33.3\r1234.5\r3", "PAddBtn"},
+        {"Plate/Sheet", "Nylon 6", "SLengthEdit", "2000\r1000\r0.5\r7", "SAddBtn"},
+        {"Tube", "Mild Steel", "TODEdit", "60.3\r3.2\r6000\r2.5", "TAddBtn"},
+    };
+    for (const auto& item : items) {
+        send(R"(["menu","Material",)" + quoted(item.material) + "]");
+        send(R"(["page",)" + quoted(item.page) + "]");
+        send(R"(["focus",)" + quoted(item.firstBox) + "]");
+        send(R"(["type",)" + quoted(item.typed) + "]");
+        send(R"(["click",)" + quoted(item.button) + "]");
+    }
+    send(R"(["page","Quote"])");
+    send(R"(["file",)" + quoted(path("saved.csv")) + "]");
+    send(R"(["click","QuoteSaveBtn"])");
+    const auto shown = tableRows(value(R"(["get","QuoteTable"])").toObject());
+
+    std::istringstream in(readFile("saved.csv"));
+    std::ostringstream out;
+    std::ostringstream err;
+    const CalcEnvironment environment{path("bin/"), {}, Separators{".", ","}};
+    ASSERT_EQ(runCalc({"batch", path("saved.csv")}, environment, in, out, err), 0) << err.str();
+    std::istringstream batch(out.str());
+    CsvReader reader(batch);
+    std::vector<std::string> header;
+    ASSERT_TRUE(reader.next(header));
+    // The batch's own result column: the last of that name, after the file's copy of it.
+    const auto total = std::find(header.rbegin(), header.rend(), "Total Weight");
+    ASSERT_NE(total, header.rend());
+    const std::size_t column = header.size() - 1 - (total - header.rbegin());
+    std::vector<std::string> record;
+    for (std::size_t row = 0; row < shown.size(); ++row) {
+        SCOPED_TRACE(items[row].page);
+        ASSERT_TRUE(reader.next(record));
+        EXPECT_EQ(record.at(column), shown[row][3]);
+    }
+    EXPECT_FALSE(reader.next(record));
+}
+
+TEST_F(QuotePageTest, DamagedListIsKeptAsideAndReportedOnce) {
+    const std::string damaged = "shape,diameter,length\nround,50,\"3000\n";
+    writeFile("bin/Quote.csv", damaged);
+    start();
+    const QJsonArray events = lastEvents();
+    ASSERT_EQ(events.size(), 1);
+    EXPECT_EQ(events[0].toObject()["type"].toString(), "error");
+    EXPECT_NE(events[0].toObject()["text"].toString().indexOf("Quote.damaged.csv"), -1);
+    EXPECT_EQ(readFile("bin/Quote.damaged.csv"), damaged);
+    EXPECT_EQ(text("QuoteCountLabel"), "0 items");
+
+    session_.reset();
+    start();
+    EXPECT_TRUE(lastEvents().isEmpty());
 }
 
 } // namespace

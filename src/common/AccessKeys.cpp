@@ -1,4 +1,4 @@
-#include "materials/AccessKeys.h"
+#include "common/AccessKeys.h"
 
 namespace kelvane {
 
@@ -17,6 +17,12 @@ int keySlot(char byte) {
 }
 
 } // namespace
+
+AccessKeys::AccessKeys(std::string_view reserved) {
+    for (const char byte : reserved)
+        if (const int slot = keySlot(byte); slot >= 0)
+            taken_[static_cast<std::size_t>(slot)] = true;
+}
 
 std::string AccessKeys::caption(std::string_view name) {
     std::string result;

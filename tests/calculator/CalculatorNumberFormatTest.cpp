@@ -1,4 +1,4 @@
-#include "calculator/CalcNumberFormat.h"
+#include "calculator/CalculatorNumberFormat.h"
 #include "calculator/CalculatorTape.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +15,7 @@ struct FormatCase {
     const char* expected;
 };
 
-TEST(CalcNumberFormatTest, FixedAndScientificForms) {
+TEST(CalculatorNumberFormatTest, FixedAndScientificForms) {
     const FormatCase cases[] = {
         {0, "0.00"},
         {-0.0, "0.00"},
@@ -41,7 +41,7 @@ TEST(CalcNumberFormatTest, FixedAndScientificForms) {
         EXPECT_EQ(formatCalcNumber(c.value, Separators{}), c.expected) << c.value;
 }
 
-TEST(CalcNumberFormatTest, RegionalSeparators) {
+TEST(CalculatorNumberFormatTest, RegionalSeparators) {
     const Separators swapped{",", "."};
     EXPECT_EQ(formatCalcNumber(1234567.891, swapped), "1.234.567,89");
     EXPECT_EQ(formatCalcNumber(-2.5e20, swapped), "-2,5E20");
@@ -49,7 +49,7 @@ TEST(CalcNumberFormatTest, RegionalSeparators) {
     EXPECT_EQ(formatCalcNumber(1234.5, narrowSpace), "1\u202F234,50");
 }
 
-TEST(CalcTapeTest, PadsToWidthNeverCutsAndGrowsTheRule) {
+TEST(CalculatorTapeTest, PadsToWidthNeverCutsAndGrowsTheRule) {
     std::vector<std::string> lines;
     CalculatorTape tape([&](const std::string& line) { lines.push_back(line); });
     tape.resetRule();

@@ -1,4 +1,4 @@
-#include "platform/QtText.h"
+#include "widgets/PlainLabel.h"
 
 #include <QLabel>
 

@@ -1,4 +1,4 @@
-#include "materials/TextFile.h"
+#include "common/TextFile.h"
 
 #include "common/FilePath.h"
 #include "common/KelvaneError.h"

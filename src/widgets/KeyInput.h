@@ -12,8 +12,10 @@ namespace kelvane {
 // so does Tab, which moves the focus instead.
 char32_t typedCharacter(const QKeyEvent& event);
 
-// Moves the keyboard focus to the next control of the window that takes focus
-// with the Tab key, wrapping round from the last to the first.
+// Moves the keyboard focus to the next control of the window that takes focus with
+// the Tab key and takes an entry (an entry box, or a choice such as a radio
+// button), wrapping round from the last to the first. Enter walks these alone; the
+// tabs, drop-downs and push buttons that Tab also reaches are passed over.
 void focusNextControl(QWidget* from);
 
 } // namespace kelvane

@@ -1,4 +1,4 @@
-#include "calculator/CalcNumberFormat.h"
+#include "calculator/CalculatorNumberFormat.h"
 
 #include "common/Decimal.h"
 

@@ -1,9 +1,10 @@
-#include "platform/KeyInput.h"
+#include "widgets/KeyInput.h"
 
 #include "common/KeyCodes.h"
 
+#include <QAbstractButton>
 #include <QKeyEvent>
-#include <QWidget>
+#include <QLineEdit>
 
 namespace kelvane {
 
@@ -37,14 +38,25 @@ char32_t typedCharacter(const QKeyEvent& event) {
     return code >= 0x20 && code != 0x7F ? code : 0;
 }
 
+namespace {
+
+bool takesEntry(const QWidget* control) {
+    if (qobject_cast<const QLineEdit*>(control))
+        return true;
+    const auto* button = qobject_cast<const QAbstractButton*>(control);
+    return button && button->isCheckable();
+}
+
+} // namespace
+
 void focusNextControl(QWidget* from) {
     if (!from)
         return;
     QWidget* window = from->window();
     QWidget* next = from->nextInFocusChain();
     while (next && next != from) {
-        if (next->window() == window && (next->focusPolicy() & Qt::TabFocus) && next->isVisible() &&
-            next->isEnabled()) {
+        if (next->window() == window && takesEntry(next) && (next->focusPolicy() & Qt::TabFocus) &&
+            next->isVisible() && next->isEnabled()) {
             next->setFocus(Qt::TabFocusReason);
             return;
         }

@@ -1,4 +1,4 @@
-#include "materials/AccessKeys.h"
+#include "common/AccessKeys.h"
 #include "materials/DensityTable.h"
 #include "materials/NameEncoding.h"
 
@@ -38,9 +38,9 @@ TEST(AccessKeysTest, EachEntryTakesItsFirstFreeLetterOrDigit) {
     }
 }
 
-// The README tells how many entries of the shipped table's Material menu have an
+// The user guide tells how many entries of the shipped table's Material menu have an
 // access key; the letters and digits run out before the table does.
-TEST(AccessKeysTest, TheReadmeCountsTheShippedTablesKeys) {
+TEST(AccessKeysTest, TheUserGuideCountsTheShippedTablesKeys) {
     const auto readAll = [](const std::string& path) {
         std::ifstream file(path, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(file), {});
@@ -49,23 +49,23 @@ TEST(AccessKeysTest, TheReadmeCountsTheShippedTablesKeys) {
     const auto table =
         parseDensityTable(readAll(sourceDir + "/Data/Density_Plastics.csv"), Separators{});
     ASSERT_FALSE(table.error.has_value());
-    AccessKeys keys;
+    AccessKeys keys(kMaterialMenuOwnKeys);
     std::size_t keyed = 0;
     for (const MaterialEntry& material : table.materials)
         if (keys.caption(displayText(material.name)).find('&') != std::string::npos)
             ++keyed;
     EXPECT_LT(keyed, table.materials.size());
-    // The README's lines are wrapped, so its words are compared with single blanks.
-    std::string readme;
-    for (char c : readAll(sourceDir + "/README.md")) {
+    // The guide's lines are wrapped, so its words are compared with single blanks.
+    std::string guide;
+    for (char c : readAll(sourceDir + "/docs/user-guide.md")) {
         if (c == '\n')
             c = ' ';
-        if (c != ' ' || readme.empty() || readme.back() != ' ')
-            readme += c;
+        if (c != ' ' || guide.empty() || guide.back() != ' ')
+            guide += c;
     }
     const std::string claim = "keys for " + std::to_string(keyed) + " of its " +
                               std::to_string(table.materials.size()) + " entries";
-    EXPECT_NE(readme.find(claim), std::string::npos) << claim;
+    EXPECT_NE(guide.find(claim), std::string::npos) << claim;
 }
 
 } // namespace

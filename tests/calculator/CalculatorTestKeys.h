@@ -45,11 +45,11 @@ struct CapturedCalculator {
 
     static std::optional<char> NamedKey(const std::string& token) {
         const std::pair<const char*, char> names[] = {
-            {"C", CalcKey::Clear},        {"BS", CalcKey::Backspace},
-            {"MC", CalcKey::MemoryClear}, {"MR", CalcKey::MemoryRecall},
-            {"M+", CalcKey::MemoryAdd},   {"M-", CalcKey::MemorySubtract},
-            {"Enter", CalcKey::Enter},    {"Esc", CalcKey::Escape},
-            {"^A", CalcKey::CloseCtrlA}};
+            {"C", CalculatorKey::Clear},        {"BS", CalculatorKey::Backspace},
+            {"MC", CalculatorKey::MemoryClear}, {"MR", CalculatorKey::MemoryRecall},
+            {"M+", CalculatorKey::MemoryAdd},   {"M-", CalculatorKey::MemorySubtract},
+            {"Enter", CalculatorKey::Enter},    {"Esc", CalculatorKey::Escape},
+            {"^A", CalculatorKey::CloseCtrlA}};
         for (const auto& [name, code] : names)
             if (token == name)
                 return code;
