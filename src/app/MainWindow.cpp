@@ -61,9 +61,10 @@ constexpr FractionEntry kFractionEntries[] = {
 
 } // namespace
 
-MainWindow::MainWindow(Platform& platform, QWidget* parent)
+MainWindow::MainWindow(Platform& platform, PrinterSetup& printers, QWidget* parent)
     : QMainWindow(parent)
     , platform_(platform)
+    , printers_(printers)
     , separators_(platform.separators())
     , pageControl_(new PageControl)
     , statusBar_(new StatusBar)
@@ -200,6 +201,7 @@ void MainWindow::buildPages() {
                                           pageControl_->pageWidth(kInitialClientWidth),
                                       .closeWindow = [this] { close(); },
                                       .quote = quote_,
+                                      .printers = &printers_,
                                   };
                                   return make(context);
                               });

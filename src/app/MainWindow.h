@@ -17,6 +17,7 @@ namespace kelvane {
 class MaterialFinder;
 class PageControl;
 class Platform;
+class PrinterSetup;
 class QuoteBook;
 class StatusBar;
 
@@ -26,7 +27,7 @@ class StatusBar;
 class MainWindow final : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(Platform& platform, QWidget* parent = nullptr);
+    MainWindow(Platform& platform, PrinterSetup& printers, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The start-up sequence: density table, Round page, starting material, status
@@ -70,6 +71,7 @@ private:
     void showMaterialPanels();
 
     Platform& platform_;
+    PrinterSetup& printers_;
     Separators separators_; // read once at start-up
     MaterialState materials_;
     PageControl* pageControl_;

@@ -9,6 +9,8 @@
 #include <QFileDialog>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QUrl>
@@ -41,6 +43,12 @@ std::string QtPlatform::chooseFile(bool save, const std::string& title, const st
         save ? QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, {}, filters)
              : QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, {}, filters);
     return path.toStdString();
+}
+
+bool QtPlatform::choosePrinter(QPrinter& printer, QWidget* parent) {
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Print Quote"));
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void QtPlatform::setClipboardText(const std::string& text) {

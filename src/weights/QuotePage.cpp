@@ -6,16 +6,20 @@
 #include "materials/MaterialState.h"
 #include "platform/ErrorReport.h"
 #include "platform/Platform.h"
+#include "platform/PrinterSetup.h"
 #include "platform/QtText.h"
 #include "weights/QuoteBook.h"
 #include "weights/QuoteCsv.h"
+#include "weights/QuotePrint.h"
 #include "weights/QuoteStore.h"
 #include "widgets/ButtonFeedback.h"
 #include "widgets/PageContext.h"
 
+#include <QDate>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPrinter>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -38,7 +42,8 @@ QuotePage::QuotePage(const PageContext& context, QWidget* parent)
     , platform_(context.platform)
     , separators_(context.separators)
     , materials_(context.materials)
-    , book_(*context.quote) {
+    , book_(*context.quote)
+    , printers_(*context.printers) {
     auto* layout = new QVBoxLayout(this);
     table_ = new QTableWidget(0, static_cast<int>(kQuoteColumns.size()), this);
     table_->setObjectName(QStringLiteral("QuoteTable"));
@@ -75,35 +80,49 @@ QuotePage::QuotePage(const PageContext& context, QWidget* parent)
     totals->addStretch(1);
     layout->addLayout(totals);
 
-    buttons_ = new QWidget(this);
-    auto* row = new QHBoxLayout(buttons_);
-    row->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(buttons_);
-    connect(addButton("QuoteRemoveBtn", QStringLiteral("&Remove")), &QPushButton::clicked, this,
-            [this] { removeSelected(); });
-    connect(addButton("QuoteUpBtn", QStringLiteral("Move &Up")), &QPushButton::clicked, this,
+    // Two rows of buttons, the list's edits above and what is done with the whole list
+    // below, so that the page is no wider than the weight pages.
+    auto* edits = new QHBoxLayout;
+    auto* row = new QHBoxLayout;
+    layout->addLayout(edits);
+    layout->addLayout(row);
+    connect(addButton(edits, "QuoteRemoveBtn", QStringLiteral("&Remove")), &QPushButton::clicked,
+            this, [this] { removeSelected(); });
+    connect(addButton(edits, "QuoteUpBtn", QStringLiteral("Move &Up")), &QPushButton::clicked, this,
             [this] { moveSelected(-1); });
-    connect(addButton("QuoteDownBtn", QStringLiteral("Move &Down")), &QPushButton::clicked, this,
-            [this] { moveSelected(1); });
-    connect(addButton("QuoteClearBtn", QStringLiteral("Clear &All")), &QPushButton::clicked, this,
-            [this] { clearAll(); });
-    row->addSpacing(12);
-    connect(addButton("QuoteCopyBtn", QStringLiteral("&Copy")), &QPushButton::clicked, this,
+    connect(addButton(edits, "QuoteDownBtn", QStringLiteral("Move &Down")), &QPushButton::clicked,
+            this, [this] { moveSelected(1); });
+    connect(addButton(edits, "QuoteClearBtn", QStringLiteral("Clear &All")), &QPushButton::clicked,
+            this, [this] { clearAll(); });
+    edits->addStretch(1);
+    connect(addButton(row, "QuoteCopyBtn", QStringLiteral("&Copy")), &QPushButton::clicked, this,
             [this] { copyList(); });
-    connect(addButton("QuoteSaveBtn", QStringLiteral("&Save\u2026")), &QPushButton::clicked, this,
-            [this] { runReportingErrors(platform_, [this] { saveList(); }); });
-    connect(addButton("QuoteOpenBtn", QStringLiteral("Op&en\u2026")), &QPushButton::clicked, this,
-            [this] { runReportingErrors(platform_, [this] { openList(); }); });
+    connect(addButton(row, "QuoteSaveBtn", QStringLiteral("&Save\u2026")), &QPushButton::clicked,
+            this, [this] { runReportingErrors(platform_, [this] { saveList(); }); });
+    connect(addButton(row, "QuoteOpenBtn", QStringLiteral("Op&en\u2026")), &QPushButton::clicked,
+            this, [this] { runReportingErrors(platform_, [this] { openList(); }); });
+    connect(addButton(row, "QuotePdfBtn", QStringLiteral("E&xport PDF\u2026")),
+            &QPushButton::clicked, this,
+            [this] { runReportingErrors(platform_, [this] { exportPdf(); }); });
+    auto* printButton = addButton(row, "QuotePrintBtn", QStringLiteral("&Print\u2026"));
+    printButton->setToolTip(QStringLiteral("Print the quote (Ctrl+P)"));
+    connect(printButton, &QPushButton::clicked, this,
+            [this] { runReportingErrors(platform_, [this] { printList(); }); });
     row->addStretch(1);
+    // Ctrl+P prints while the Quote page is on display.
+    auto* printKey = new QShortcut(QKeySequence::Print, this);
+    printKey->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(printKey, &QShortcut::activated, printButton, &QPushButton::click);
 
     connect(&book_, &QuoteBook::changed, this, &QuotePage::showList);
     showList();
 }
 
-QPushButton* QuotePage::addButton(const char* objectName, const QString& caption) {
-    auto* button = new QPushButton(caption, buttons_);
+QPushButton* QuotePage::addButton(QHBoxLayout* row, const char* objectName,
+                                  const QString& caption) {
+    auto* button = new QPushButton(caption, this);
     button->setObjectName(QString::fromLatin1(objectName));
-    buttons_->layout()->addWidget(button);
+    row->addWidget(button);
     return button;
 }
 
@@ -133,9 +152,7 @@ void QuotePage::showList() {
     table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     totalLabel_->setText(QString::fromStdString(std::string(kQuoteTotalCaption) + ": " +
                                                 book_.list().totalText(separators_)));
-    const std::size_t count = items.size();
-    countLabel_->setText(
-        QString::fromStdString(std::to_string(count) + (count == 1 ? " item" : " items")));
+    countLabel_->setText(QString::fromStdString(quoteCountText(items.size())));
 }
 
 void QuotePage::quantityEdited(int row, int column) {
@@ -187,6 +204,26 @@ void QuotePage::saveList() {
     const std::string path = platform_.chooseFile(true, "Save Quote", kFileFilter);
     if (!path.empty())
         keepQuote(path, book_.list().items());
+}
+
+std::vector<QuotePrintPage> QuotePage::printPages() const {
+    return quotePrintPages(book_.list(), separators_,
+                           QDate::currentDate().toString(Qt::ISODate).toStdString());
+}
+
+void QuotePage::exportPdf() {
+    const std::string path = platform_.chooseFile(true, "Export PDF", "PDF files (*.pdf)");
+    if (!path.empty())
+        exportQuotePdf(path, printPages());
+}
+
+void QuotePage::printList() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+    printer.setDocName(QStringLiteral("Quote"));
+    if (printers_.choosePrinter(printer, this))
+        paintQuote(printer, printPages());
 }
 
 void QuotePage::openList() {

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "common/Separators.h"
+#include "weights/QuotePrintout.h"
 
 #include <QWidget>
 
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -12,19 +14,20 @@ namespace kelvane {
 
 class MaterialState;
 class Platform;
+class PrinterSetup;
 class QuoteBook;
 struct PageContext;
 
 // The Quote page: the list's items in a table whose quantities can be edited, the
 // total weight and the item count, and the buttons that remove, reorder, clear, copy,
-// save and open the list.
+// save, open, export as PDF and print the list.
 class QuotePage final : public QWidget {
     Q_OBJECT
 public:
     explicit QuotePage(const PageContext& context, QWidget* parent = nullptr);
 
 private:
-    QPushButton* addButton(const char* objectName, const QString& caption);
+    QPushButton* addButton(QHBoxLayout* row, const char* objectName, const QString& caption);
     void showList();
     void quantityEdited(int row, int column);
     void removeSelected();
@@ -33,16 +36,19 @@ private:
     void copyList();
     void saveList();
     void openList();
+    void exportPdf();
+    void printList();
+    std::vector<QuotePrintPage> printPages() const;
     int selectedRow() const;
 
     Platform& platform_;
     Separators separators_;
     const MaterialState& materials_;
     QuoteBook& book_;
+    PrinterSetup& printers_;
     QTableWidget* table_ = nullptr;
     QLabel* totalLabel_ = nullptr;
     QLabel* countLabel_ = nullptr;
-    QWidget* buttons_ = nullptr;
 };
 
 } // namespace kelvane

@@ -83,7 +83,8 @@ void WeightPage::buildEntryRow() {
     if (quote_) {
         addButton_ = new QPushButton(QStringLiteral("Add to &Quote"), this);
         addButton_->setObjectName(toQString(definition.addButtonName));
-        grid.addWidget(addButton_, 2, column + 1);
+        // Under Clear, so that the row of boxes is no wider than before.
+        grid.addWidget(addButton_, 3, column);
         connect(addButton_, &QPushButton::clicked, this, [this] { addToQuote(); });
     }
 }

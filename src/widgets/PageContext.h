@@ -10,6 +10,7 @@ namespace kelvane {
 
 class MaterialState;
 class Platform;
+class PrinterSetup;
 class QuoteBook;
 
 // What a page is made with: the desktop, the regional separators read once at
@@ -23,6 +24,7 @@ struct PageContext {
     int firstPageWidth = 0;            // a page's width at the window's first size
     std::function<void()> closeWindow; // the calculator's way to end the program
     QuoteBook* quote = nullptr;        // the quote list the weight pages add to
+    PrinterSetup* printers = nullptr;  // the print dialog, for the Quote page
 };
 
 } // namespace kelvane

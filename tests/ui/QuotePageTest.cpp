@@ -6,6 +6,11 @@
 #include "cli/CalcProgram.h"
 #include "common/CsvStream.h"
 
+#include <QDate>
+#include <QProcess>
+
+#include <algorithm>
+#include <iterator>
 #include <sstream>
 
 namespace kelvane::testing {
@@ -21,6 +26,22 @@ std::vector<std::vector<std::string>> tableRows(const QJsonObject& state) {
             rows.back().push_back(cell.toString().toStdString());
     }
     return rows;
+}
+
+// The text of a PDF file as pdftotext reads it, or nothing where pdftotext cannot run.
+std::optional<std::string> pdfText(const std::string& path) {
+    QProcess reader;
+    reader.start(QStringLiteral("pdftotext"), {QString::fromStdString(path), QStringLiteral("-")});
+    if (!reader.waitForFinished(30000) || reader.exitStatus() != QProcess::NormalExit)
+        return std::nullopt;
+    return reader.readAllStandardOutput().toStdString();
+}
+
+std::vector<std::string> sortedWords(const std::string& text) {
+    std::istringstream in(text);
+    std::vector<std::string> words{std::istream_iterator<std::string>(in), {}};
+    std::sort(words.begin(), words.end());
+    return words;
 }
 
 TEST_F(QuotePageTest, EveryWeightPageAddsItsItem) {
@@ -205,6 +226,45 @@ TEST_F(QuotePageTest, DamagedListIsKeptAsideAndReportedOnce) {
     session_.reset();
     start();
     EXPECT_TRUE(lastEvents().isEmpty());
+}
+
+TEST_F(QuotePageTest, ExportedAndPrintedPdfHoldEveryItemAndTheTotal) {
+    // Forty-one items: two pages.
+    std::string file = "shape,diameter,length,quantity,material\n";
+    for (int i = 1; i <= 41; ++i)
+        file += "round," + std::to_string(10 + i) + ",1000," + std::to_string(i) + ",Acetal\n";
+    writeFile("list.csv", file);
+    start();
+    send(R"(["page","Quote"])");
+    send(R"(["file",)" + quoted(path("list.csv")) + "]");
+    send(R"(["click","QuoteOpenBtn"])");
+    const auto rows = tableRows(control("QuoteTable"));
+    ASSERT_EQ(rows.size(), 41u);
+
+    send(R"(["file",)" + quoted(path("quote.pdf")) + "]");
+    send(R"(["click","QuotePdfBtn"])");
+    EXPECT_EQ(readFile("quote.pdf").substr(0, 5), "%PDF-");
+    send(R"(["file",)" + quoted(path("printed.pdf")) + "]");
+    send(R"(["key","Ctrl+P"])");
+    EXPECT_EQ(lastEvents(),
+              (QJsonArray{QJsonObject{{"type", "print"},
+                                      {"path", QString::fromStdString(path("printed.pdf"))}}}));
+    const auto exported = pdfText(path("quote.pdf"));
+    if (!exported)
+        GTEST_SKIP() << "pdftotext cannot run here";
+    const std::string pdf = *exported;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row[0]);
+        for (const std::string& cell : row)
+            EXPECT_NE(pdf.find(cell), std::string::npos) << cell;
+    }
+    const std::string date = QDate::currentDate().toString(Qt::ISODate).toStdString();
+    for (const std::string& expected :
+         {"Quote, " + date, std::string("Page 1 of 2"), std::string("Page 2 of 2"),
+          text("QuoteTotalLabel"), std::string("41 items")})
+        EXPECT_NE(pdf.find(expected), std::string::npos) << expected;
+    // The same words: a reader's order of the columns may differ with the resolution.
+    EXPECT_EQ(sortedWords(pdfText(path("printed.pdf")).value_or("")), sortedWords(pdf));
 }
 
 } // namespace
