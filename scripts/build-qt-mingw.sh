@@ -18,7 +18,9 @@ sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
 if ! grep -rqs '^\(deb-src\|Types:.*deb-src\)' /etc/apt/sources.list /etc/apt/sources.list.d/; then
     echo "Adding Debian's source archive to APT"
-    printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: bookworm\nComponents: main\n' |
+    # Signed by the same key as Debian's own entries: apt refuses two entries for one
+    # archive that name different keys.
+    printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: bookworm\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' |
         "${sudo_cmd[@]}" tee /etc/apt/sources.list.d/kelvane-deb-src.sources >/dev/null
     "${sudo_cmd[@]}" apt-get update -qq
 fi

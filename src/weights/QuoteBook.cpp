@@ -13,11 +13,20 @@ QuoteBook::QuoteBook(Platform& platform, QuoteFiles files, QObject* parent)
     list_.replace(std::move(kept.items));
     if (kept.message)
         platform_.showError(*kept.message);
+    keepTimer_.setSingleShot(true);
+    keepTimer_.setInterval(0);
+    connect(&keepTimer_, &QTimer::timeout, this, &QuoteBook::keepNow);
+}
+
+QuoteBook::~QuoteBook() {
+    if (keepTimer_.isActive())
+        keepNow();
 }
 
 void QuoteBook::add(QuoteItem item) {
     list_.add(std::move(item));
-    changedNow();
+    emit added(list_.size() - 1);
+    keepTimer_.start();
 }
 
 void QuoteBook::remove(std::size_t index) {
@@ -47,6 +56,11 @@ void QuoteBook::replace(std::vector<QuoteItem> items) {
 
 void QuoteBook::changedNow() {
     emit changed();
+    keepTimer_.start();
+}
+
+void QuoteBook::keepNow() {
+    keepTimer_.stop();
     try {
         keepQuote(savePath_, list_.items());
     } catch (const Error& error) {

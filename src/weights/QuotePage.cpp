@@ -115,6 +115,7 @@ QuotePage::QuotePage(const PageContext& context, QWidget* parent)
     connect(printKey, &QShortcut::activated, printButton, &QPushButton::click);
 
     connect(&book_, &QuoteBook::changed, this, &QuotePage::showList);
+    connect(&book_, &QuoteBook::added, this, &QuotePage::showAdded);
     showList();
 }
 
@@ -131,28 +132,50 @@ int QuotePage::selectedRow() const {
     return rows.isEmpty() ? table_->currentRow() : rows.front().row();
 }
 
-void QuotePage::showList() {
-    const QSignalBlocker quiet(table_);
-    const auto& items = book_.list().items();
-    table_->setRowCount(static_cast<int>(items.size()));
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        const auto texts = quoteRowTexts(items[i], separators_);
-        for (int column = 0; column < static_cast<int>(texts.size()); ++column) {
-            auto* cell = new QTableWidgetItem(QString::fromStdString(texts[column]));
-            Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-            if (column == kQuantityColumn)
-                flags |= Qt::ItemIsEditable;
-            if (column >= kQuantityColumn)
-                cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            cell->setFlags(flags);
-            table_->setItem(static_cast<int>(i), column, cell);
-        }
+void QuotePage::showRow(std::size_t index) {
+    const auto texts = quoteRowTexts(book_.list().items()[index], separators_);
+    for (int column = 0; column < static_cast<int>(texts.size()); ++column) {
+        auto* cell = new QTableWidgetItem(QString::fromStdString(texts[column]));
+        Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+        if (column == kQuantityColumn)
+            flags |= Qt::ItemIsEditable;
+        if (column >= kQuantityColumn)
+            cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        cell->setFlags(flags);
+        table_->setItem(static_cast<int>(index), column, cell);
     }
-    table_->resizeColumnsToContents();
-    table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+}
+
+void QuotePage::showTotals() {
     totalLabel_->setText(QString::fromStdString(std::string(kQuoteTotalCaption) + ": " +
                                                 book_.list().totalText(separators_)));
-    countLabel_->setText(QString::fromStdString(quoteCountText(items.size())));
+    countLabel_->setText(QString::fromStdString(quoteCountText(book_.list().size())));
+}
+
+void QuotePage::showList() {
+    const QSignalBlocker quiet(table_);
+    table_->setRowCount(static_cast<int>(book_.list().size()));
+    for (std::size_t i = 0; i < book_.list().size(); ++i)
+        showRow(i);
+    table_->resizeColumnsToContents();
+    table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    showTotals();
+}
+
+void QuotePage::showAdded(std::size_t index) {
+    const QSignalBlocker quiet(table_);
+    table_->insertRow(static_cast<int>(index));
+    showRow(index);
+    // Only the new row is measured, so that adding to a long list takes no longer than
+    // adding to a short one: a figure wider than its column widens it.
+    for (int column = kQuantityColumn; column < table_->columnCount(); ++column)
+        table_->setColumnWidth(
+            column,
+            std::max(
+                table_->columnWidth(column),
+                table_->sizeHintForIndex(table_->model()->index(static_cast<int>(index), column))
+                    .width()));
+    showTotals();
 }
 
 void QuotePage::quantityEdited(int row, int column) {

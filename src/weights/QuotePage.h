@@ -29,6 +29,9 @@ public:
 private:
     QPushButton* addButton(QHBoxLayout* row, const char* objectName, const QString& caption);
     void showList();
+    void showRow(std::size_t index);
+    void showTotals();
+    void showAdded(std::size_t index);
     void quantityEdited(int row, int column);
     void removeSelected();
     void moveSelected(int step);
