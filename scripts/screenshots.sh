@@ -12,7 +12,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 read -ra drive <<<"${KELVANE_DRIVE:-build/bin/kelvane-drive}"
 out="${1:-docs/screenshots}"
-pictures=(round polygon flat-square plate-sheet tube quote metric-imperial about)
+pictures=(round polygon flat-square plate-sheet tube quote metric-imperial about round-imperial)
 
 # The about box's title asks for Calibri; Carlito has its measures and stands in for it, so
 # the pictures come out the same on every machine (without it the title falls back to
@@ -76,6 +76,24 @@ replies=$({
     echo "[\"screenshot\",\"$out/about.png\"]"
     echo '["key","Escape"]'
 } | "${drive[@]}") || {
+    echo "the driver failed (exit status $?)" >&2
+    exit 1
+}
+
+# The Round page in inches and pounds, from a program folder of its own, so the units
+# chosen are kept in a settings file there and never beside the build's programs.
+scratch="$(mktemp -d)"
+trap 'rm -rf "$scratch"' EXIT
+mkdir -p "$scratch/bin" "$scratch/Data"
+cp Data/Density_Plastics.csv "$scratch/Data/"
+replies+=$'\n'$({
+    echo '["start"]'
+    echo '["menu","Material","Mild Steel"]'
+    echo '["menu","Options","Units","Inches and Pounds"]'
+    echo '["focus","RDiaEdit"]'
+    echo '["type","2\r12'"'"'\r4"]'
+    echo "[\"screenshot\",\"$out/round-imperial.png\"]"
+} | "${drive[@]}" --program-dir "$scratch/bin") || {
     echo "the driver failed (exit status $?)" >&2
     exit 1
 }

@@ -59,6 +59,17 @@ constexpr FractionEntry kFractionEntries[] = {
     {"F64", "Nearest 1/64\"", 64},
 };
 
+// The Options > Units entries: the units each chooses.
+struct UnitsEntry {
+    const char* name;
+    const char* caption;
+    Units units;
+};
+constexpr UnitsEntry kUnitsEntries[] = {
+    {"UnitsMetric", "&Millimetres and Kilograms", Units::Metric},
+    {"UnitsImperial", "&Inches and Pounds", Units::Imperial},
+};
+
 } // namespace
 
 MainWindow::MainWindow(Platform& platform, PrinterSetup& printers, QWidget* parent)
@@ -136,6 +147,7 @@ void MainWindow::buildMenus() {
             &MainWindow::switchCommercialRounding);
 
     buildFractionMenu(options);
+    buildUnitsMenu(options);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help1"));
@@ -185,6 +197,24 @@ void MainWindow::buildFractionMenu(QMenu* options) {
     }
 }
 
+// Options > Units: millimetres and kilograms (the first state) or inches and pounds,
+// kept between runs in the settings file.
+void MainWindow::buildUnitsMenu(QMenu* options) {
+    QMenu* units = options->addMenu(QStringLiteral("&Units"));
+    units->setObjectName(QStringLiteral("UnitsMenu"));
+    unitsEntries_ = new QActionGroup(this);
+    for (const UnitsEntry& choice : kUnitsEntries) {
+        QAction* entry = units->addAction(QString::fromLatin1(choice.caption));
+        entry->setObjectName(QString::fromLatin1(choice.name));
+        entry->setCheckable(true);
+        entry->setChecked(choice.units == settings_.units);
+        entry->setData(static_cast<int>(choice.units));
+        unitsEntries_->addAction(entry);
+        connect(entry, &QAction::triggered, this,
+                [this, units = choice.units] { chooseUnits(units); });
+    }
+}
+
 // Every page is known from the start; each is made when first shown, with the
 // window's settings as they then stand.
 void MainWindow::buildPages() {
@@ -202,6 +232,7 @@ void MainWindow::buildPages() {
                                       .closeWindow = [this] { close(); },
                                       .quote = quote_,
                                       .printers = &printers_,
+                                      .units = settings_.units,
                                   };
                                   return make(context);
                               });
@@ -218,6 +249,13 @@ void MainWindow::startUp() {
     materials_.setTable(std::move(read.materials));
     if (read.error)
         platform_.showError(*read.error);
+
+    // The settings file never stops start-up: whatever is wrong with it gives the
+    // first state.
+    settings_ = readSettings(platform_.programDir(), platform_.userDataDir());
+    for (QAction* entry : unitsEntries_->actions())
+        entry->setChecked(entry->data().toInt() == static_cast<int>(settings_.units));
+    tellUnits();
 
     showPage(QStringLiteral("Round"));
 
@@ -353,10 +391,30 @@ void MainWindow::switchCommercialRounding(bool on) {
 
 void MainWindow::chooseFractionResolution(int resolution) {
     fractionResolution_ = resolution;
-    // A page not made yet is made with the choice as it then stands.
+    tellPagesMade(
+        [resolution](SettingsListener& page) { page.fractionResolutionChanged(resolution); });
+}
+
+// A page not made yet is made with the window's settings as they then stand.
+void MainWindow::tellPagesMade(const std::function<void(SettingsListener&)>& tell) {
     for (int i = 0; i < pageControl_->pageCount(); ++i)
         if (auto* listener = dynamic_cast<SettingsListener*>(pageControl_->builtPage(i)))
-            listener->fractionResolutionChanged(resolution);
+            tell(*listener);
+}
+
+void MainWindow::chooseUnits(Units units) {
+    if (units == settings_.units)
+        return;
+    settings_.units = units;
+    tellUnits();
+    // The choice holds for this run even when it cannot be kept.
+    runReportingErrors(platform_, [&] {
+        saveSettings(platform_.programDir(), settings_, platform_.userDataDir());
+    });
+}
+
+void MainWindow::tellUnits() {
+    tellPagesMade([units = settings_.units](SettingsListener& page) { page.unitsChanged(units); });
 }
 
 // The weight pages and the turning page read the density. The one on display is

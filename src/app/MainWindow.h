@@ -3,9 +3,11 @@
 #include "common/AccessKeys.h"
 #include "common/Separators.h"
 #include "materials/MaterialState.h"
+#include "materials/Settings.h"
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -16,6 +18,7 @@ namespace kelvane {
 
 class MaterialFinder;
 class PageControl;
+class SettingsListener;
 class Platform;
 class PrinterSetup;
 class QuoteBook;
@@ -59,12 +62,17 @@ private:
     void buildMenus();
     void buildKeyEntries(QMenu* file);
     void buildFractionMenu(QMenu* options);
+    void buildUnitsMenu(QMenu* options);
     void buildPages();
     void buildMaterialMenu();
     void chooseMaterialEntry(QAction* entry);
     void chooseMaterial(std::size_t position);
     void switchCommercialRounding(bool on);
     void chooseFractionResolution(int resolution);
+    void chooseUnits(Units units);
+    // Tells every page made so far the units in use.
+    void tellUnits();
+    void tellPagesMade(const std::function<void(SettingsListener&)>& tell);
     void showAboutBox();
     bool confirmClose();
     void recalculateShownPage();
@@ -85,6 +93,8 @@ private:
     std::size_t freshEntries_ = 0;     // the menu entries that show the table as it stands
     QAction* commercialRoundingAction_ = nullptr;
     int fractionResolution_ = 32;
+    Settings settings_;                      // read at start-up, saved when the user changes one
+    QActionGroup* unitsEntries_ = nullptr;   // Options > Units
     std::unique_ptr<MaterialFinder> finder_; // made when the finder first opens
 };
 

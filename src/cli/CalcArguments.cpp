@@ -19,7 +19,7 @@ struct FlagOption {
     bool CalcArguments::*flag;
 };
 
-constexpr std::array<ValueOption, 7> kValueOptions = {{
+constexpr std::array<ValueOption, 8> kValueOptions = {{
     {"--table", &CalcArguments::table},
     {"--material", &CalcArguments::material},
     {"--density", &CalcArguments::density},
@@ -27,6 +27,7 @@ constexpr std::array<ValueOption, 7> kValueOptions = {{
     {"--fractions", &CalcArguments::fractions},
     {"--kerf", &CalcArguments::kerf},
     {"--pieces", &CalcArguments::pieces},
+    {"--units", &CalcArguments::units},
 }};
 
 constexpr std::array<FlagOption, 7> kFlagOptions = {{

@@ -19,6 +19,7 @@ struct CalcArguments {
     std::optional<std::string> fractions;
     std::optional<std::string> kerf;
     std::optional<std::string> pieces;
+    std::optional<std::string> units;
     bool exact = false;
     bool json = false;
     bool stockLumpSum = false;

@@ -1,9 +1,11 @@
 #include "cli/CalcBatch.h"
 
+#include "cli/CalcCommands.h"
 #include "cli/CalcError.h"
 #include "weights/CalcShapes.h"
 #include "common/CsvStream.h"
 #include "common/NumberEntry.h"
+#include "convert/ImperialUnits.h"
 
 #include <algorithm>
 #include <optional>
@@ -31,18 +33,19 @@ struct BadCell {
 class BatchRun {
 public:
     BatchRun(std::vector<std::string> header, CalcMaterial& material, const Separators& regional,
-             const Separators& output)
+             const Separators& output, Units units)
         : header_(std::move(header))
         , material_(material)
         , regional_(regional)
         , output_(output)
-        , captions_(weightResultCaptions()) {
+        , units_(units)
+        , captions_(weightResultCaptions(units)) {
         shapeColumn_ = columnOf("shape");
         if (shapeColumn_ == kNoColumn)
             throw usageError("The batch's header row has no shape column");
         materialColumn_ = columnOf("material");
         for (const CalcShape& shape : calcShapes()) {
-            weighers_.emplace_back(shape);
+            weighers_.emplace_back(shape, units);
             ShapeColumns columns;
             for (const std::string_view input : shape.inputs)
                 columns.inputs.push_back(columnOf(input));
@@ -134,6 +137,13 @@ private:
             const std::string& text = cell(fields, column);
             if (quantity && text.empty())
                 continue;
+            if (units_ == Units::Imperial && !quantity) {
+                const auto inches = readInches(text);
+                if (!inches)
+                    return BadCell{column, notInInchesMessage(text)};
+                values_[i] = millimetresFromInches(*inches);
+                continue;
+            }
             const auto value = readEntryValue(text, regional_);
             if (!value)
                 return BadCell{column, "'" + text + "' is not a number"};
@@ -162,6 +172,7 @@ private:
     CalcMaterial& material_;
     const Separators& regional_;
     const Separators& output_;
+    Units units_;
     const std::vector<std::string_view>& captions_;
     std::size_t shapeColumn_ = kNoColumn;
     std::size_t materialColumn_ = kNoColumn;
@@ -175,12 +186,12 @@ private:
 } // namespace
 
 int runBatch(std::istream& in, std::ostream& out, std::ostream& err, CalcMaterial& material,
-             const Separators& regional, const Separators& output) {
+             const Separators& regional, const Separators& output, Units units) {
     CsvReader reader(in);
     std::vector<std::string> fields;
     if (!reader.next(fields))
         throw usageError("The batch has no header row");
-    BatchRun run(fields, material, regional, output);
+    BatchRun run(fields, material, regional, output, units);
     CsvWriter writer(out);
     run.writeHeader(writer);
 

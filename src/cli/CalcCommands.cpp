@@ -6,6 +6,7 @@
 #include "common/KelvaneError.h"
 #include "common/NumberEntry.h"
 #include "convert/ConversionResults.h"
+#include "convert/ImperialUnits.h"
 #include "turning/TurningCost.h"
 
 #include <cctype>
@@ -49,10 +50,13 @@ std::vector<CaptionedText> weigh(const CalcArguments& arguments, double density,
     const std::size_t inputs = shape->inputs.size();
     if (operands.size() + 1 < inputs || operands.size() > inputs)
         throw usageError("Usage: kelvane-calc " + shapeForm(*shape, arguments.command));
+    const Units units = unitsOf(arguments);
     std::vector<double> values(inputs, 1.0); // a missing quantity is 1
     for (std::size_t i = 0; i < operands.size(); ++i)
-        values[i] = readValue(shape->inputs[i], operands[i], regional);
-    ShapeWeigher weigher(*shape);
+        values[i] = i == shape->quantityInput
+                        ? readValue(shape->inputs[i], operands[i], regional)
+                        : readDimension(shape->inputs[i], operands[i], regional, units);
+    ShapeWeigher weigher(*shape, units);
     weigher.weigh(values, density);
     if (const auto& note = weigher.note())
         notes << note->text << '\n';
@@ -121,6 +125,33 @@ double readValue(std::string_view name, const std::string& text, const Separator
     if (!value)
         throw inputError(std::string(name) + ": '" + text + "' is not a number");
     return *value;
+}
+
+Units unitsOf(const CalcArguments& arguments) {
+    const std::string name = arguments.units.value_or("metric");
+    if (name == "metric")
+        return Units::Metric;
+    if (name == "imperial")
+        return Units::Imperial;
+    throw usageError("--units is metric or imperial");
+}
+
+std::string notInInchesMessage(const std::string& text) {
+    return "'" + text + "' is not in inches and feet (2, 1.1/4, 3/16\", 12'6\")";
+}
+
+double readInchesValue(std::string_view name, const std::string& text) {
+    const auto inches = readInches(text);
+    if (!inches)
+        throw inputError(std::string(name) + ": " + notInInchesMessage(text));
+    return *inches;
+}
+
+double readDimension(std::string_view name, const std::string& text, const Separators& regional,
+                     Units units) {
+    if (units == Units::Metric)
+        return readValue(name, text, regional);
+    return millimetresFromInches(readInchesValue(name, text));
 }
 
 bool isPageCommand(std::string_view command) {

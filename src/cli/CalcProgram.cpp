@@ -8,6 +8,7 @@
 #include "cli/CalcOutput.h"
 #include "cli/CalcQuestions.h"
 #include "common/FilePath.h"
+#include "weights/CalcShapes.h"
 
 #include <cerrno>
 #include <cstring>
@@ -23,7 +24,9 @@ constexpr const char* kHelp =
 
 Kelvane's weights, conversions and costs on the command line, in the texts the
 window shows. Dimensions are in millimetres; "." and the regional decimal
-separator are both decimal points. A missing QUANTITY is 1.
+separator are both decimal points. With --units imperial they are in inches,
+feet marked with ' (2, 1.1/4, 3/16", 12'6"), and weights in pounds. A missing
+QUANTITY is 1.
 
 Commands:
   round DIAMETER LENGTH [QUANTITY]
@@ -36,8 +39,8 @@ Commands:
   convert DIMENSION   millimetres, or feet, inches and fractions (1'2.3/4")
   turning FEED_DIAMETER BAR_LENGTH QUANTITY STOCK_COST TURNING_COST PRODUCED_DIAMETER
   ce C [MN [CR [MO [V [CU [NI]]]]]]
-  length-for WEIGHT_KG SHAPE DIMENSIONS...
-                      the length of one piece that weighs WEIGHT_KG
+  length-for WEIGHT SHAPE DIMENSIONS...
+                      the length of one piece that weighs WEIGHT (kg or lb)
   cut STOCK_LENGTH PIECE_LENGTH [SHAPE DIMENSIONS...]
                       pieces per stock bar, offcut and, with a section, weights
   batch [FILE|-]      weighs every row of a CSV table (standard input without FILE)
@@ -51,6 +54,9 @@ Options:
   --table FILE        another density table
   --density D         this density (g/cm3), no table
   --exact             commercial rounding off
+  --units metric|imperial
+                      weights, length-for, cut and batch: millimetres and
+                      kilograms (the default) or inches and pounds
   --json              one JSON object instead of lines
   --decimal-separator C
                       the decimal separator of the results (default ".")
@@ -84,6 +90,11 @@ void checkOptionsFit(const CalcArguments& arguments) {
         throw usageError("--kerf and --pieces are options of cut");
     if ((arguments.stockLumpSum || arguments.turningLumpSum) && command != "turning")
         throw usageError("--stock-lump-sum and --turning-lump-sum are options of turning");
+    const bool weighsInUnits = command == "length-for" || command == "cut" || command == "batch" ||
+                               command == "polygon" || findShape(command) != nullptr;
+    if (arguments.units && !weighsInUnits)
+        throw usageError("--units is an option of the weight commands, length-for, cut and batch");
+    unitsOf(arguments); // a value other than metric or imperial is a usage error
 }
 
 int run(const CalcArguments& arguments, const CalcEnvironment& environment, std::istream& in,
@@ -137,12 +148,12 @@ int run(const CalcArguments& arguments, const CalcEnvironment& environment, std:
             throw usageError("batch writes CSV; --json does not apply");
         CalcMaterial& used = useMaterial();
         if (arguments.operands.empty() || arguments.operands[0] == "-")
-            return runBatch(in, out, err, used, regional, output);
+            return runBatch(in, out, err, used, regional, output, unitsOf(arguments));
         std::ifstream file(pathFromUtf8(arguments.operands[0]), std::ios::binary);
         if (!file)
             throw CalcError(kExitUsage, "Cannot open file \"" + arguments.operands[0] + "\". " +
                                             std::strerror(errno) + ".");
-        return runBatch(file, out, err, used, regional, output);
+        return runBatch(file, out, err, used, regional, output, unitsOf(arguments));
     }
     throw usageError("Unknown command '" + command + "'");
 }

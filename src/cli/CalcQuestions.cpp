@@ -6,6 +6,7 @@
 #include "cli/CutPlan.h"
 #include "common/ResultFormat.h"
 #include "convert/ConversionResults.h"
+#include "convert/ImperialUnits.h"
 
 #include <cmath>
 
@@ -17,7 +18,8 @@ namespace {
 // quantity), ready to weigh pieces of any length.
 class Section {
 public:
-    Section(const std::vector<std::string>& operands, std::size_t first, const Separators& regional)
+    Section(const std::vector<std::string>& operands, std::size_t first, const Separators& regional,
+            Units units)
         : weigher_(shapeOf(operands, first)) {
         const CalcShape& shape = weigher_.shape();
         values_.assign(shape.inputs.size(), 0.0);
@@ -27,7 +29,7 @@ public:
                 continue;
             if (next >= operands.size())
                 throw usageError(std::string(shape.name) + " needs " + dimensionNames(shape));
-            values_[i] = readValue(shape.inputs[i], operands[next++], regional);
+            values_[i] = readDimension(shape.inputs[i], operands[next++], regional, units);
         }
         if (next != operands.size())
             throw usageError(std::string(shape.name) + " takes " + dimensionNames(shape));
@@ -71,27 +73,49 @@ private:
     std::vector<double> values_;
 };
 
-std::string lengthText(long double length, const Separators& output) {
-    return formatUpToThreeDecimals(length, output.decimal) + " mm";
+// The units' own unit of length: mm, or inches.
+std::string_view lengthUnit(Units units) {
+    return units == Units::Imperial ? " in" : " mm";
 }
 
 AnswerField lengthField(std::string_view caption, std::string_view key, long double length,
-                        const Separators& output) {
-    return {caption, key, lengthText(length, output), formatUpToThreeDecimals(length, ".")};
+                        const Separators& output, Units units) {
+    return {caption, key,
+            formatUpToThreeDecimals(length, output.decimal) + std::string(lengthUnit(units)),
+            formatUpToThreeDecimals(length, ".")};
 }
 
 AnswerField countField(std::string_view caption, std::string_view key, long long count) {
     return {caption, key, std::to_string(count), std::to_string(count)};
 }
 
-AnswerField weightField(std::string_view caption, std::string_view key, double weight,
-                        const Separators& output) {
-    const std::string text = formatResult(weight, " kg", output);
+// A weight in kg, shown in the units as the weight pages show a weight per bar.
+AnswerField weightField(std::string_view caption, std::string_view key, double kilograms,
+                        const Separators& output, Units units) {
+    const std::string text = units == Units::Imperial
+                                 ? formatResult(poundsFromKilograms(kilograms), " lb", output)
+                                 : formatResult(kilograms, " kg", output);
     return {caption, key, text, jsonString(text)};
 }
 
 double positive(std::string_view name, const std::string& text, const Separators& regional) {
     const double value = readValue(name, text, regional);
+    if (!(value > 0))
+        throw inputError(std::string(name) + ": '" + text + "' is not more than 0");
+    return value;
+}
+
+// A length of the cut in the units' own unit: mm as a number, or inches and feet.
+double cutLength(std::string_view name, const std::string& text, const Separators& regional,
+                 Units units) {
+    if (units == Units::Metric)
+        return readValue(name, text, regional);
+    return readInchesValue(name, text);
+}
+
+double positiveLength(std::string_view name, const std::string& text, const Separators& regional,
+                      Units units) {
+    const double value = cutLength(name, text, regional, units);
     if (!(value > 0))
         throw inputError(std::string(name) + ": '" + text + "' is not more than 0");
     return value;
@@ -104,16 +128,20 @@ std::vector<AnswerField> runLengthFor(const CalcArguments& arguments, const Dens
                                       std::ostream& notes) {
     const auto& operands = arguments.operands;
     if (operands.size() < 2)
-        throw usageError("Usage: kelvane-calc length-for WEIGHT_KG SHAPE DIMENSIONS...");
+        throw usageError("Usage: kelvane-calc length-for WEIGHT SHAPE DIMENSIONS...");
+    const Units units = unitsOf(arguments);
+    const bool imperial = units == Units::Imperial;
     const double weight = positive("weight", operands[0], regional);
-    Section section(operands, 1, regional);
+    Section section(operands, 1, regional, units);
     // A metre of the section as the page weighs a bar of 1000 mm.
     const double perMetre = section.weigh(1000, 1, density()).first;
     section.writeNote(notes);
-    const auto length = lengthForWeight(weight, perMetre);
+    const auto length = lengthForWeight(imperial ? kilogramsFromPounds(weight) : weight, perMetre);
     if (!length)
-        throw inputError("No length of this section weighs " + operands[0] + " kg");
-    return {lengthField("Length", "length", *length, output)};
+        throw inputError("No length of this section weighs " + operands[0] +
+                         (imperial ? " lb" : " kg"));
+    return {lengthField("Length", "length", imperial ? *length / kMillimetresPerInch : *length,
+                        output, units)};
 }
 
 std::vector<AnswerField> runCut(const CalcArguments& arguments, const DensitySource& density,
@@ -123,9 +151,13 @@ std::vector<AnswerField> runCut(const CalcArguments& arguments, const DensitySou
     if (operands.size() < 2)
         throw usageError("Usage: kelvane-calc cut STOCK_LENGTH PIECE_LENGTH [SHAPE DIMENSIONS...] "
                          "[--kerf K] [--pieces N]");
-    const double stock = positive("stock_length", operands[0], regional);
-    const double piece = positive("piece_length", operands[1], regional);
-    const double kerf = arguments.kerf ? readValue("kerf", *arguments.kerf, regional) : 0.0;
+    // The cut is planned in the units' own length unit, so that lengths typed in
+    // inches fit together exactly; the section weighs in millimetres.
+    const Units units = unitsOf(arguments);
+    const std::string_view unit = lengthUnit(units);
+    const double stock = positiveLength("stock_length", operands[0], regional, units);
+    const double piece = positiveLength("piece_length", operands[1], regional, units);
+    const double kerf = arguments.kerf ? cutLength("kerf", *arguments.kerf, regional, units) : 0.0;
     if (kerf < 0)
         throw inputError("kerf: '" + *arguments.kerf + "' is less than 0");
     std::optional<long long> pieces;
@@ -135,29 +167,41 @@ std::vector<AnswerField> runCut(const CalcArguments& arguments, const DensitySou
             throw inputError("pieces: '" + *arguments.pieces + "' is not a whole number");
         pieces = static_cast<long long>(count);
     }
+    // A length as the user typed it in mm; inches and feet are named in inches.
+    const auto named = [&](std::size_t operand, double length) {
+        return (units == Units::Imperial ? formatUpToThreeDecimals(length, ".")
+                                         : operands[operand]) +
+               std::string(unit);
+    };
     if (stock / piece > 1e15)
-        throw inputError("A bar of " + operands[0] + " mm gives too many pieces to count");
+        throw inputError("A bar of " + named(0, stock) + " gives too many pieces to count");
 
     const CutPlan plan = planCut(stock, piece, kerf, pieces);
     if (plan.piecesPerBar == 0)
-        throw inputError("A piece of " + operands[1] + " mm is longer than the bar of " +
-                         operands[0] + " mm");
+        throw inputError("A piece of " + named(1, piece) + " is longer than the bar of " +
+                         named(0, stock));
     std::vector<AnswerField> fields = {
         countField("Pieces per Bar", "pieces_per_bar", plan.piecesPerBar),
-        lengthField("Offcut Length", "offcut_length", plan.offcut, output)};
+        lengthField("Offcut Length", "offcut_length", plan.offcut, output, units)};
     if (plan.barsNeeded)
         fields.push_back(countField("Bars Needed", "bars_needed", *plan.barsNeeded));
     if (operands.size() > 2) {
-        Section section(operands, 2, regional);
+        Section section(operands, 2, regional, units);
         const double used = density();
+        const auto millimetres = [units](double length) {
+            return units == Units::Imperial ? millimetresFromInches(length) : length;
+        };
         const auto [pieceWeight, orderWeight] =
-            section.weigh(piece, pieces ? static_cast<double>(*pieces) : 1.0, used);
-        const double offcutWeight = section.weigh(static_cast<double>(plan.offcut), 1, used).first;
+            section.weigh(millimetres(piece), pieces ? static_cast<double>(*pieces) : 1.0, used);
+        const double offcutWeight =
+            section.weigh(millimetres(static_cast<double>(plan.offcut)), 1, used).first;
         section.writeNote(notes);
-        fields.push_back(weightField("Piece Weight", "piece_weight", pieceWeight, output));
-        fields.push_back(weightField("Offcut Weight", "offcut_weight", offcutWeight, output));
+        fields.push_back(weightField("Piece Weight", "piece_weight", pieceWeight, output, units));
+        fields.push_back(
+            weightField("Offcut Weight", "offcut_weight", offcutWeight, output, units));
         if (pieces)
-            fields.push_back(weightField("Order Weight", "order_weight", orderWeight, output));
+            fields.push_back(
+                weightField("Order Weight", "order_weight", orderWeight, output, units));
     }
     return fields;
 }

@@ -13,8 +13,9 @@ namespace kelvane {
 // The density of the run's material, asked for only when a section is weighed.
 using DensitySource = std::function<double()>;
 
-// length-for WEIGHT_KG SHAPE DIMENSIONS…: the length of one piece of the section
-// that weighs WEIGHT_KG, in mm with three decimals at most. The page's note on the
+// length-for WEIGHT SHAPE DIMENSIONS…: the length of one piece of the section that
+// weighs WEIGHT, in mm with three decimals at most; with --units imperial the weight
+// is in pounds, the dimensions and the answer in inches. The page's note on the
 // section (a wall that reaches the centre) goes to `notes` as one line.
 std::vector<AnswerField> runLengthFor(const CalcArguments& arguments, const DensitySource& density,
                                       const Separators& regional, const Separators& output,
@@ -22,7 +23,8 @@ std::vector<AnswerField> runLengthFor(const CalcArguments& arguments, const Dens
 
 // cut STOCK_LENGTH PIECE_LENGTH [SHAPE DIMENSIONS…] [--kerf K] [--pieces N]: pieces per
 // bar, the offcut, the bars N pieces need and, with a section, the weights and the
-// section's note, as length-for gives them.
+// section's note, as length-for gives them; with --units imperial every length in
+// inches and feet, the weights in pounds.
 std::vector<AnswerField> runCut(const CalcArguments& arguments, const DensitySource& density,
                                 const Separators& regional, const Separators& output,
                                 std::ostream& notes);

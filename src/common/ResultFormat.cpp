@@ -7,18 +7,23 @@
 namespace kelvane {
 
 std::string formatResult(double value, std::string_view suffix, const Separators& separators) {
-    constexpr int kSignificant = 7;
     constexpr int kDecimals = 2;
+    return formatResult(value, suffix, separators, kDecimals);
+}
+
+std::string formatResult(double value, std::string_view suffix, const Separators& separators,
+                         int decimals) {
+    constexpr int kSignificant = 7;
     std::string text;
     if (std::isfinite(value)) {
-        const DecimalNumber rounded = roundedDecimalOf(value, 18, kSignificant, kDecimals);
+        const DecimalNumber rounded = roundedDecimalOf(value, 18, kSignificant, decimals);
         text = rounded.integerDigits() <= kSignificant
-                   ? fixedText(rounded, kDecimals, separators.decimal)
+                   ? fixedText(rounded, decimals, separators.decimal)
                    : scientificText(rounded, separators.decimal);
     } else {
         // Results come from finite inputs; should one still overflow, show nothing
         // that looks like a number rather than "inf".
-        text = fixedText(DecimalNumber{}, kDecimals, separators.decimal);
+        text = fixedText(DecimalNumber{}, decimals, separators.decimal);
     }
     text += suffix;
     return text;

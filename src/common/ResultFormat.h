@@ -14,6 +14,10 @@ namespace kelvane {
 // up the scientific form ("1.234568E07"). The suffix follows directly.
 std::string formatResult(double value, std::string_view suffix, const Separators& separators);
 
+// The same format with another count of decimals (three for a length in inches).
+std::string formatResult(double value, std::string_view suffix, const Separators& separators,
+                         int decimals);
+
 // A density as the status bar shows it: the shortest general form with up to 15
 // significant digits and no trailing zeros ("1.75", "8").
 std::string formatGeneral(double value, const Separators& separators);

@@ -73,23 +73,33 @@ const CalcShape* findShape(std::string_view name) {
     return nullptr;
 }
 
-const std::vector<std::string_view>& weightResultCaptions() {
-    static const std::vector<std::string_view> captions = [] {
-        std::vector<std::string_view> all;
-        for (const WeightShape shape : kWeightShapes) {
-            WeightPageModel model(weightPageDefinition(shape));
-            for (const CaptionedText& text : model.resultTexts(Separators{}))
-                if (std::find(all.begin(), all.end(), text.caption) == all.end())
-                    all.push_back(text.caption);
-        }
-        return all;
-    }();
-    return captions;
+namespace {
+
+std::vector<std::string_view> captionsIn(Units units) {
+    std::vector<std::string_view> all;
+    for (const WeightShape shape : kWeightShapes) {
+        WeightPageModel model(weightPageDefinition(shape));
+        model.setUnits(units);
+        for (const CaptionedText& text : model.resultTexts(Separators{}))
+            if (std::find(all.begin(), all.end(), text.caption) == all.end())
+                all.push_back(text.caption);
+    }
+    return all;
 }
 
-ShapeWeigher::ShapeWeigher(const CalcShape& shape)
+} // namespace
+
+const std::vector<std::string_view>& weightResultCaptions(Units units) {
+    static const std::vector<std::string_view> metric = captionsIn(Units::Metric);
+    static const std::vector<std::string_view> imperial = captionsIn(Units::Imperial);
+    return units == Units::Imperial ? imperial : metric;
+}
+
+ShapeWeigher::ShapeWeigher(const CalcShape& shape, Units units)
     : shape_(&shape)
-    , model_(weightPageDefinition(shape.page)) {}
+    , model_(weightPageDefinition(shape.page)) {
+    model_.setUnits(units);
+}
 
 void ShapeWeigher::weigh(std::span<const double> values, double density) {
     for (std::size_t i = 0; i < values.size(); ++i)

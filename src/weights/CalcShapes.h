@@ -2,6 +2,7 @@
 
 #include "common/Caption.h"
 #include "common/Separators.h"
+#include "common/Units.h"
 #include "weights/WeightPageModel.h"
 
 #include <optional>
@@ -29,20 +30,25 @@ const std::vector<CalcShape>& calcShapes();
 // The shape of that name, with upper and lower case alike; nullptr for none.
 const CalcShape* findShape(std::string_view name);
 
-// Every caption a weight result can have, each once, in page order: the columns a
-// batch adds.
-const std::vector<std::string_view>& weightResultCaptions();
+// Every caption a weight result can have in the units, each once, in page order: the
+// columns a batch adds.
+const std::vector<std::string_view>& weightResultCaptions(Units units = Units::Metric);
 
 // The weight page of one shape with its stored values, recalculated on demand as the
-// page recalculates: a box value per input, then the results and their texts.
+// page recalculates: a box value per input (millimetres and the quantity, whatever the
+// units), then the results (kg) and their texts in the units.
 class ShapeWeigher {
 public:
-    explicit ShapeWeigher(const CalcShape& shape);
+    explicit ShapeWeigher(const CalcShape& shape, Units units = Units::Metric);
 
     const CalcShape& shape() const { return *shape_; }
     // Stores the box values (one per input, in input order) and recalculates.
     void weigh(std::span<const double> values, double density);
     double result(std::size_t index) const { return model_.result(index); }
+    double shownResult(std::size_t index) const { return model_.shownResult(index); }
+    std::string resultText(std::size_t index, const Separators& separators) const {
+        return model_.resultText(index, separators);
+    }
     // The note the page would show on one of its boxes, such as a wall that reaches
     // the centre.
     const std::optional<BoxNote>& note() const { return model_.note(); }

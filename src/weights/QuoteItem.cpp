@@ -2,6 +2,7 @@
 
 #include "common/KelvaneError.h"
 #include "common/ResultFormat.h"
+#include "convert/ImperialUnits.h"
 #include "materials/NameEncoding.h"
 
 #include <charconv>
@@ -28,7 +29,8 @@ void weighQuoteItem(QuoteItem& item) {
                        .calculate(WeightInputs{values, item.density, shape->polygonShape});
 }
 
-std::string describeQuoteItem(const QuoteItem& item, const Separators& separators) {
+std::string describeQuoteItem(const QuoteItem& item, const Separators& separators, Units units) {
+    constexpr int kInchDecimals = 3;
     static constexpr std::array<std::string_view, kWeightShapes.size()> kShapeWords = {
         "Round", "", "Flat", "Plate", "Tube", "Hollow Section"};
     std::string text(item.shape == WeightShape::Polygon
@@ -37,13 +39,21 @@ std::string describeQuoteItem(const QuoteItem& item, const Separators& separator
     const char* separator = " ";
     for (const double dimension : item.dimensions) {
         text += separator;
-        text += formatGeneral(dimension, separators);
+        text += units == Units::Imperial
+                    ? formatResult(inchesFromMillimetres(dimension), "", separators, kInchDecimals)
+                    : formatGeneral(dimension, separators);
         separator = " \xC3\x97 "; // a multiplication sign between dimensions
     }
-    text += " mm";
+    text += units == Units::Imperial ? " in" : " mm";
     if (!item.material.empty())
         text += ", " + displayText(item.material);
     return text;
+}
+
+std::string quoteWeightText(double kilograms, const Separators& separators, Units units) {
+    return units == Units::Imperial
+               ? formatResult(poundsFromKilograms(kilograms), " lb", separators)
+               : formatResult(kilograms, " kg", separators);
 }
 
 std::string quoteNumberText(double value) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Separators.h"
+#include "common/Units.h"
 #include "weights/CalcShapes.h"
 #include "weights/WeightFormulas.h"
 #include "weights/WeightPageModel.h"
@@ -37,9 +38,15 @@ const CalcShape* quoteItemShape(WeightShape shape, std::string_view polygonShape
 // or whose dimensions do not fit it.
 void weighQuoteItem(QuoteItem& item);
 
-// What a person reads for the item: "Round 50 × 3000 mm, Acetal (POM-C)". The
-// dimensions stand in the page's tab order, the material's name decoded for display.
-std::string describeQuoteItem(const QuoteItem& item, const Separators& separators);
+// What a person reads for the item: "Round 50 × 3000 mm, Acetal (POM-C)", or in inches
+// and pounds "Round 1.969 × 118.110 in, ..." (three decimals, as the pages show a length
+// in inches). The dimensions stand in the page's tab order, the material's name decoded
+// for display.
+std::string describeQuoteItem(const QuoteItem& item, const Separators& separators,
+                              Units units = Units::Metric);
+
+// A weight of the list in the units shown: "41.23 kg", or in pounds "90.89 lb".
+std::string quoteWeightText(double kilograms, const Separators& separators, Units units);
 
 // A number as the list and its files write it: the shortest text that reads back to
 // the same double, with "." as the decimal point.

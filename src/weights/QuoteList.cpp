@@ -51,17 +51,18 @@ double QuoteList::total() const {
     return sum;
 }
 
-std::string QuoteList::totalText(const Separators& separators) const {
-    return formatResult(total(), " kg", separators);
+std::string QuoteList::totalText(const Separators& separators, Units units) const {
+    return quoteWeightText(total(), separators, units);
 }
 
-std::array<std::string, 4> quoteRowTexts(const QuoteItem& item, const Separators& separators) {
-    return {describeQuoteItem(item, separators), formatGeneral(item.quantity, separators),
-            formatResult(item.perPiece(), " kg", separators),
-            formatResult(item.total(), " kg", separators)};
+std::array<std::string, 4> quoteRowTexts(const QuoteItem& item, const Separators& separators,
+                                         Units units) {
+    return {describeQuoteItem(item, separators, units), formatGeneral(item.quantity, separators),
+            quoteWeightText(item.perPiece(), separators, units),
+            quoteWeightText(item.total(), separators, units)};
 }
 
-std::string QuoteList::clipboardText(const Separators& separators) const {
+std::string QuoteList::clipboardText(const Separators& separators, Units units) const {
     std::string text;
     const auto row = [&text](const auto& cells) {
         const char* separator = "";
@@ -74,8 +75,9 @@ std::string QuoteList::clipboardText(const Separators& separators) const {
     };
     row(kQuoteColumns);
     for (const QuoteItem& item : items_)
-        row(quoteRowTexts(item, separators));
-    row(std::array<std::string, 4>{std::string(kQuoteTotalCaption), "", "", totalText(separators)});
+        row(quoteRowTexts(item, separators, units));
+    row(std::array<std::string, 4>{std::string(kQuoteTotalCaption), "", "",
+                                   totalText(separators, units)});
     return text;
 }
 

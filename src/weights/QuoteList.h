@@ -27,12 +27,12 @@ public:
     void replace(std::vector<QuoteItem> items) { items_ = std::move(items); }
 
     double total() const;
-    // "123.45 kg".
-    std::string totalText(const Separators& separators) const;
+    // "123.45 kg", or in pounds "272.16 lb": the kilograms summed, then converted once.
+    std::string totalText(const Separators& separators, Units units = Units::Metric) const;
 
     // The list as a table for the clipboard: tab-separated columns, a header row, one
     // row per item and a total row, each ended by a line feed.
-    std::string clipboardText(const Separators& separators) const;
+    std::string clipboardText(const Separators& separators, Units units = Units::Metric) const;
 
 private:
     std::vector<QuoteItem> items_;
@@ -45,6 +45,7 @@ inline constexpr std::array<std::string_view, 4> kQuoteColumns = {
 inline constexpr std::string_view kQuoteTotalCaption = "Total";
 
 // The texts of one item's row in the list's table, in column order.
-std::array<std::string, 4> quoteRowTexts(const QuoteItem& item, const Separators& separators);
+std::array<std::string, 4> quoteRowTexts(const QuoteItem& item, const Separators& separators,
+                                         Units units = Units::Metric);
 
 } // namespace kelvane

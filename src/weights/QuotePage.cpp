@@ -41,6 +41,7 @@ QuotePage::QuotePage(const PageContext& context, QWidget* parent)
     : QWidget(parent)
     , platform_(context.platform)
     , separators_(context.separators)
+    , units_(context.units)
     , materials_(context.materials)
     , book_(*context.quote)
     , printers_(*context.printers) {
@@ -132,8 +133,13 @@ int QuotePage::selectedRow() const {
     return rows.isEmpty() ? table_->currentRow() : rows.front().row();
 }
 
+void QuotePage::unitsChanged(Units units) {
+    units_ = units;
+    showList();
+}
+
 void QuotePage::showRow(std::size_t index) {
-    const auto texts = quoteRowTexts(book_.list().items()[index], separators_);
+    const auto texts = quoteRowTexts(book_.list().items()[index], separators_, units_);
     for (int column = 0; column < static_cast<int>(texts.size()); ++column) {
         auto* cell = new QTableWidgetItem(QString::fromStdString(texts[column]));
         Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
@@ -148,7 +154,7 @@ void QuotePage::showRow(std::size_t index) {
 
 void QuotePage::showTotals() {
     totalLabel_->setText(QString::fromStdString(std::string(kQuoteTotalCaption) + ": " +
-                                                book_.list().totalText(separators_)));
+                                                book_.list().totalText(separators_, units_)));
     countLabel_->setText(QString::fromStdString(quoteCountText(book_.list().size())));
 }
 
@@ -217,10 +223,10 @@ void QuotePage::clearAll() {
 }
 
 void QuotePage::copyList() {
-    const std::string text = book_.list().clipboardText(separators_);
+    const std::string text = book_.list().clipboardText(separators_, units_);
     platform_.setClipboardText(text);
     confirmCopy(findChild<QPushButton*>(QStringLiteral("QuoteCopyBtn")),
-                QString::fromStdString(book_.list().totalText(separators_)));
+                QString::fromStdString(book_.list().totalText(separators_, units_)));
 }
 
 void QuotePage::saveList() {
@@ -231,7 +237,7 @@ void QuotePage::saveList() {
 
 std::vector<QuotePrintPage> QuotePage::printPages() const {
     return quotePrintPages(book_.list(), separators_,
-                           QDate::currentDate().toString(Qt::ISODate).toStdString());
+                           QDate::currentDate().toString(Qt::ISODate).toStdString(), units_);
 }
 
 void QuotePage::exportPdf() {

@@ -2,6 +2,7 @@
 
 #include "common/Separators.h"
 #include "weights/QuotePrintout.h"
+#include "widgets/SettingsListener.h"
 
 #include <QWidget>
 
@@ -21,10 +22,14 @@ struct PageContext;
 // The Quote page: the list's items in a table whose quantities can be edited, the
 // total weight and the item count, and the buttons that remove, reorder, clear, copy,
 // save, open, export as PDF and print the list.
-class QuotePage final : public QWidget {
+class QuotePage final : public QWidget, public SettingsListener {
     Q_OBJECT
 public:
     explicit QuotePage(const PageContext& context, QWidget* parent = nullptr);
+
+    // The items, their weights and the total follow the units in use; the files stay in
+    // millimetres and kilograms.
+    void unitsChanged(Units units) override;
 
 private:
     QPushButton* addButton(QHBoxLayout* row, const char* objectName, const QString& caption);
@@ -46,6 +51,7 @@ private:
 
     Platform& platform_;
     Separators separators_;
+    Units units_;
     const MaterialState& materials_;
     QuoteBook& book_;
     PrinterSetup& printers_;

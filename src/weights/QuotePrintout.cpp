@@ -7,7 +7,7 @@ std::string quoteCountText(std::size_t count) {
 }
 
 std::vector<QuotePrintPage> quotePrintPages(const QuoteList& list, const Separators& separators,
-                                            const std::string& date) {
+                                            const std::string& date, Units units) {
     const auto& items = list.items();
     const std::size_t pageCount =
         items.empty() ? 1 : (items.size() + kQuoteItemsPerPage - 1) / kQuoteItemsPerPage;
@@ -18,8 +18,8 @@ std::vector<QuotePrintPage> quotePrintPages(const QuoteList& list, const Separat
             "Page " + std::to_string(page + 1) + " of " + std::to_string(pageCount);
     }
     for (std::size_t i = 0; i < items.size(); ++i)
-        pages[i / kQuoteItemsPerPage].rows.push_back(quoteRowTexts(items[i], separators));
-    pages.back().total = std::string(kQuoteTotalCaption) + ": " + list.totalText(separators);
+        pages[i / kQuoteItemsPerPage].rows.push_back(quoteRowTexts(items[i], separators, units));
+    pages.back().total = std::string(kQuoteTotalCaption) + ": " + list.totalText(separators, units);
     pages.back().count = quoteCountText(items.size());
     return pages;
 }

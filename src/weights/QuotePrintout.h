@@ -24,9 +24,9 @@ struct QuotePrintPage {
 };
 
 // The list cut into pages of kQuoteItemsPerPage items, an empty list being one page
-// with its total. `date` is printed in the heading as given.
+// with its total, in the units shown. `date` is printed in the heading as given.
 std::vector<QuotePrintPage> quotePrintPages(const QuoteList& list, const Separators& separators,
-                                            const std::string& date);
+                                            const std::string& date, Units units = Units::Metric);
 
 // "1 item", "6 items".
 std::string quoteCountText(std::size_t count);

@@ -27,11 +27,13 @@ WeightPage::WeightPage(const WeightPageDefinition& definition, const PageContext
     , separators_(context.separators)
     , materials_(context.materials)
     , scaffold_(*this, context) {
-    scaffold_.addHeading(kDimensionsHeading);
+    model_.setUnits(context.units);
+    heading_ = scaffold_.addHeading(dimensionsHeading(context.units));
     buildEntryRow();
     buildResultRow();
     buildMachiningRow();
     scaffold_.finish();
+    showUnits();
     showTexts();
 }
 
@@ -43,11 +45,13 @@ void WeightPage::buildEntryRow() {
         if (i > 0)
             grid.addWidget(scaffold_.label("X"), 2, column++, Qt::AlignCenter);
         const auto& box = definition.boxes[i];
-        // Every box takes millimetres but the last, the quantity, which counts bars.
-        const bool count = i + 1 == definition.boxes.size();
-        QLineEdit* edit = scaffold_.numberBox(
-            box.objectName, box.caption, [this, i](double value) { boxChanged(i, value); },
-            count ? "" : PageScaffold::kMillimetres);
+        // The model reads a box's text in the units in use, and judges its keys.
+        QLineEdit* edit = scaffold_.textBox(
+            box.objectName, toQString(box.caption),
+            [this, i](char32_t key, const QString& remaining) {
+                return model_.typedKey(i, key, remaining.toStdString(), separators_);
+            },
+            [this, i](const std::string& text) { boxChanged(i, text); });
         // Every box is as wide as about a dozen digits, whatever the font's size; ten
         // where a page has five boxes, so that its row fits the window's first width.
         const int digits = definition.boxes.size() > 4 ? 10 : 12;
@@ -106,6 +110,8 @@ void WeightPage::buildResultRow() {
         QPushButton* copy =
             makeCopyButton(toQString(result.copyButtonName), toQString(result.caption),
                            toQString(result.copyDescription), this);
+        resultCaptions_[i] = caption;
+        copyButtons_[i] = copy;
         connect(copy, &QPushButton::clicked, this,
                 [this, i, copy] { confirmCopy(copy, copyResult(i)); });
         QLabel* label = scaffold_.boldLabel();
@@ -140,9 +146,30 @@ void WeightPage::buildMachiningRow() {
     grid.addLayout(row, 7, 0, 1, -1);
 }
 
-void WeightPage::boxChanged(std::size_t box, double value) {
-    model_.storeValue(box, value);
+void WeightPage::boxChanged(std::size_t box, const std::string& text) {
+    model_.storeText(box, text, separators_);
     recalculate();
+}
+
+void WeightPage::unitsChanged(Units units) {
+    if (units == model_.units())
+        return;
+    model_.setUnits(units);
+    showUnits();
+    // Each emptied box stores 0 and works the page out afresh, in the new units.
+    clear();
+    recalculate();
+}
+
+void WeightPage::showUnits() {
+    heading_->setText(toQString(dimensionsHeading(model_.units())));
+    for (std::size_t i = 0; i < boxes_.size(); ++i)
+        boxes_[i]->setAccessibleDescription(toQString(model_.boxUnit(i)));
+    for (std::size_t i = 0; i < resultCaptions_.size(); ++i) {
+        const QString caption = toQString(model_.resultCaption(i));
+        resultCaptions_[i]->setText(caption);
+        describeCopyButton(*copyButtons_[i], caption, toQString(model_.copyDescription(i)));
+    }
 }
 
 void WeightPage::recalculate() {

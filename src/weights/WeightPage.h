@@ -24,7 +24,8 @@ struct PageContext;
 // One weight page, built from its definition: the entry boxes with the number-key
 // filter, the Clear button, three results with their copy buttons and, where the
 // shape has one, the machining diameter. Every change of a box stores its value
-// and recalculates the page with the density in use.
+// and recalculates the page with the density in use. The boxes are read, and the
+// figures shown, in the units chosen under Options > Units.
 class WeightPage final : public QWidget, public SettingsListener {
     Q_OBJECT
 public:
@@ -35,12 +36,19 @@ public:
     // Works the page out afresh from its stored values and the density in use.
     void recalculate();
     void densityChanged() override { recalculate(); }
+    // Reads the boxes in the new units and shows the figures in them: the heading and
+    // captions name the new units, and the boxes are emptied, since a number typed in
+    // one unit means another size in the other.
+    void unitsChanged(Units units) override;
 
 private:
     void buildEntryRow();
     void buildResultRow();
     void buildMachiningRow();
-    void boxChanged(std::size_t box, double value);
+    void boxChanged(std::size_t box, const std::string& text);
+    // The heading, the captions and what a screen reader says of the boxes and copy
+    // buttons, in the units in use.
+    void showUnits();
     void clear();
     // Puts result `index` on the clipboard and returns the text copied.
     QString copyResult(std::size_t index);
@@ -55,7 +63,10 @@ private:
     Separators separators_;
     const MaterialState& materials_;
     PageScaffold scaffold_;
+    QLabel* heading_ = nullptr;
     std::vector<QLineEdit*> boxes_;
+    std::array<QLabel*, 3> resultCaptions_{};
+    std::array<QPushButton*, 3> copyButtons_{};
     std::array<QLabel*, 3> resultLabels_{};
     QLabel* machiningLabel_ = nullptr;
     QComboBox* shapeBox_ = nullptr;

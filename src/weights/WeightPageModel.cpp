@@ -1,6 +1,9 @@
 #include "weights/WeightPageModel.h"
 
+#include "common/NumberEntry.h"
 #include "common/ResultFormat.h"
+#include "convert/DimensionParser.h"
+#include "convert/ImperialUnits.h"
 
 namespace kelvane {
 
@@ -125,26 +128,99 @@ void WeightPageModel::recalculate(double density) {
         WeightInputs{.values = values_, .density = density, .shape = shape_});
 }
 
+bool weighedPerArea(const WeightPageDefinition& definition) {
+    return definition.calculate == &calcSheet;
+}
+
+std::string_view dimensionsHeading(Units units) {
+    return units == Units::Imperial ? kImperialDimensionsHeading : kDimensionsHeading;
+}
+
+void WeightPageModel::storeText(std::size_t box, std::string_view text,
+                                const Separators& separators) {
+    if (units_ == Units::Metric || isQuantityBox(box)) {
+        storeValue(box, parseEditValue(text, separators));
+        return;
+    }
+    const std::optional<double> inches = readInches(text);
+    storeValue(box, inches ? millimetresFromInches(*inches) : 0.0);
+}
+
+std::optional<char32_t> WeightPageModel::typedKey(std::size_t box, char32_t key,
+                                                  std::string_view remaining,
+                                                  const Separators& separators) const {
+    if (units_ == Units::Metric || isQuantityBox(box)) {
+        if (numberKeyAdmitted(key, separators))
+            return key;
+        return std::nullopt;
+    }
+    // The regional decimal separator key acts as the inch notation's point, as on the
+    // conversion page, so 1,5 typed in a comma locale reads as 1.5 inches.
+    if (key == decimalSeparatorKey(separators))
+        key = U'.';
+    if (dimensionKeyAdmitted(key, remaining))
+        return key;
+    return std::nullopt;
+}
+
+double WeightPageModel::shownResult(std::size_t index) const {
+    const double kilograms = results_.weights.at(index);
+    if (units_ == Units::Metric)
+        return kilograms;
+    if (index > 0)
+        return poundsFromKilograms(kilograms);
+    return weighedPerArea(*definition_) ? poundsPerSquareFoot(kilograms) : poundsPerFoot(kilograms);
+}
+
+std::string_view WeightPageModel::resultCaption(std::size_t index) const {
+    if (units_ == Units::Imperial && index == 0)
+        return weighedPerArea(*definition_) ? "Weight per Sq. Foot" : "Weight per Foot";
+    return definition_->results.at(index).caption;
+}
+
 std::string WeightPageModel::resultText(std::size_t index, const Separators& separators) const {
-    return formatResult(results_.weights.at(index), " kg", separators);
+    if (units_ == Units::Metric)
+        return formatResult(results_.weights.at(index), " kg", separators);
+    // The texts are UTF-8: "\xC2\xB2" is the superscript two of "lb/ft²".
+    std::string_view suffix = " lb";
+    if (index == 0)
+        suffix = weighedPerArea(*definition_) ? " lb/ft\xC2\xB2" : " lb/ft";
+    return formatResult(shownResult(index), suffix, separators);
+}
+
+std::string_view WeightPageModel::copyDescription(std::size_t index) const {
+    if (units_ == Units::Imperial && index == 0)
+        return weighedPerArea(*definition_) ? "Copy the weight per square foot"
+                                            : "Copy the weight per foot";
+    return definition_->results.at(index).copyDescription;
+}
+
+std::string_view WeightPageModel::boxUnit(std::size_t box) const {
+    if (isQuantityBox(box))
+        return {};
+    return units_ == Units::Imperial ? "in inches, or feet and inches" : "in millimetres";
 }
 
 std::string WeightPageModel::machiningText(const Separators& separators) const {
-    return formatResult(results_.machiningDiameter.value_or(0.0), " mm", separators);
+    const double millimetres = results_.machiningDiameter.value_or(0.0);
+    if (units_ == Units::Metric)
+        return formatResult(millimetres, " mm", separators);
+    constexpr int kInchDecimals = 3;
+    return formatResult(inchesFromMillimetres(millimetres), " in", separators, kInchDecimals);
 }
 
 std::vector<CaptionedText> WeightPageModel::resultTexts(const Separators& separators) const {
     std::vector<CaptionedText> texts;
     texts.reserve(definition_->results.size() + 1);
     for (std::size_t i = 0; i < definition_->results.size(); ++i)
-        texts.push_back({definition_->results[i].caption, resultText(i, separators)});
+        texts.push_back({resultCaption(i), resultText(i, separators)});
     if (!definition_->machiningLabelName.empty())
         texts.push_back({kMachiningCaption, machiningText(separators)});
     return texts;
 }
 
 std::string WeightPageModel::copyText(std::size_t index, const Separators& separators) const {
-    return formatResult(results_.weights.at(index), "", separators);
+    return formatResult(shownResult(index), "", separators);
 }
 
 } // namespace kelvane

@@ -2,6 +2,7 @@
 
 #include "common/Caption.h"
 #include "common/Separators.h"
+#include "common/Units.h"
 #include "weights/WeightFormulas.h"
 
 #include <array>
@@ -53,8 +54,15 @@ const WeightPageDefinition& weightPageDefinition(WeightShape shape);
 // The shape whose page that definition is.
 WeightShape weightShapeOf(const WeightPageDefinition& definition);
 
-// The heading on top of every weight page.
+// Whether the page's first result is a weight per square metre (the plate/sheet page)
+// rather than per metre.
+bool weighedPerArea(const WeightPageDefinition& definition);
+
+// The heading on top of every weight page, which names the units in use.
 inline constexpr std::string_view kDimensionsHeading = "Enter all dimensions in millimetres (mm)";
+inline constexpr std::string_view kImperialDimensionsHeading =
+    "Enter all dimensions in inches (in); feet with '";
+std::string_view dimensionsHeading(Units units);
 // The two lines beside a machining diameter.
 inline constexpr std::string_view kMachiningText =
     "To machine a bar with these dimensions from a round bar,\n"
@@ -63,20 +71,50 @@ inline constexpr std::string_view kMachiningText =
 inline constexpr std::string_view kMachiningCaption = "Machining Diameter";
 
 // The stored values of one weight page and the texts it shows. A box's value
-// changes only through storeValue, the results only through recalculate, and the
-// copy texts are formatted afresh from the stored results.
+// changes only through storeValue or storeText, the results only through
+// recalculate, and the copy texts are formatted afresh from the stored results.
+// Values and results are kept in millimetres and kilograms whatever the units: in
+// inches and pounds a dimension is converted to millimetres as it is stored, the
+// page is weighed by its metric formulas, and the texts convert the kilograms.
 class WeightPageModel {
 public:
     explicit WeightPageModel(const WeightPageDefinition& definition);
 
     const WeightPageDefinition& definition() const { return *definition_; }
 
+    // The units the boxes are read in and the results shown in; metric at first.
+    void setUnits(Units units) { units_ = units; }
+    Units units() const { return units_; }
+
     void storeValue(std::size_t box, double value) { values_.at(box) = value; }
     // The shape chosen on a page with a shape box; the first of its choices until then.
     void storeShape(PolygonShape shape) { shape_ = shape; }
+    // Reads the text of a box in the units in use and stores its value: in inches
+    // and pounds a dimension is read in the imperial notation and stored in
+    // millimetres; a quantity is a plain number in either units. Text that is no
+    // number counts as 0.
+    void storeText(std::size_t box, std::string_view text, const Separators& separators);
+    // What a character typed into a box puts in, or nothing when the box refuses it:
+    // the number keys, or for a dimension in inches and pounds the imperial notation's
+    // keys as the conversion page admits them, the regional decimal separator key
+    // typing the notation's point. `remaining` is the box's text the key goes into.
+    std::optional<char32_t> typedKey(std::size_t box, char32_t key, std::string_view remaining,
+                                     const Separators& separators) const;
+    // The quantity is the last box of every page; every other box is a dimension.
+    bool isQuantityBox(std::size_t box) const { return box + 1 == values_.size(); }
+
     double result(std::size_t index) const { return results_.weights.at(index); }
     double value(std::size_t box) const { return values_.at(box); }
     const WeightResults& results() const { return results_; }
+    // A result in the units shown: kg, or lb per foot, per square foot and lb.
+    double shownResult(std::size_t index) const;
+    // The caption above a result in the units in use ("Weight per Foot").
+    std::string_view resultCaption(std::size_t index) const;
+    // What a result's copy button says it copies, in the units in use.
+    std::string_view copyDescription(std::size_t index) const;
+    // The unit a box is read in, as a screen reader adds it to the box's name: empty
+    // for the quantity, which counts bars or sheets.
+    std::string_view boxUnit(std::size_t box) const;
     // The note the last recalculation gave on one of the boxes, if any.
     const std::optional<BoxNote>& note() const { return results_.note; }
 
@@ -95,6 +133,7 @@ private:
     std::vector<double> values_;
     PolygonShape shape_ = PolygonShape::Hexagon;
     WeightResults results_;
+    Units units_ = Units::Metric;
 };
 
 } // namespace kelvane

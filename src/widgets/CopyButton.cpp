@@ -48,11 +48,16 @@ QPushButton* makeCopyButton(const QString& objectName, const QString& resultCapt
                             const QString& description, QWidget* parent) {
     QPushButton* button = makeFlatButton(objectName, QString(), parent);
     button->setIcon(copyIcon());
-    button->setAccessibleName(QStringLiteral("Copy ") + resultCaption);
-    // A picture alone does not say which figure goes to the clipboard.
-    button->setToolTip(description);
-    button->setAccessibleDescription(description);
+    describeCopyButton(*button, resultCaption, description);
     return button;
+}
+
+void describeCopyButton(QPushButton& button, const QString& resultCaption,
+                        const QString& description) {
+    button.setAccessibleName(QStringLiteral("Copy ") + resultCaption);
+    // A picture alone does not say which figure goes to the clipboard.
+    button.setToolTip(description);
+    button.setAccessibleDescription(description);
 }
 
 } // namespace kelvane

@@ -14,6 +14,11 @@ namespace kelvane {
 QPushButton* makeCopyButton(const QString& objectName, const QString& resultCaption,
                             const QString& description, QWidget* parent);
 
+// Names a copy button for the result caption it stands under and says what it copies,
+// afresh where the caption changes.
+void describeCopyButton(QPushButton& button, const QString& resultCaption,
+                        const QString& description);
+
 // A flat push button, such as "&Clear": a tab stop, which a click leaves the keys
 // where they were.
 QPushButton* makeFlatButton(const QString& objectName, const QString& caption, QWidget* parent);

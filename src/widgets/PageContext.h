@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Separators.h"
+#include "common/Units.h"
 
 #include <QString>
 
@@ -25,6 +26,7 @@ struct PageContext {
     std::function<void()> closeWindow; // the calculator's way to end the program
     QuoteBook* quote = nullptr;        // the quote list the weight pages add to
     PrinterSetup* printers = nullptr;  // the print dialog, for the Quote page
+    Units units = Units::Metric;       // the Options > Units choice
 };
 
 } // namespace kelvane

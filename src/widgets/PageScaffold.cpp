@@ -82,12 +82,13 @@ QLabel* PageScaffold::boldLabel(std::string_view text) const {
     return bold;
 }
 
-void PageScaffold::addHeading(std::string_view text) {
+QLabel* PageScaffold::addHeading(std::string_view text) {
     QLabel* heading = label(text);
     QFont underlined = heading->font();
     underlined.setUnderline(true);
     heading->setFont(underlined);
     grid_->addWidget(heading, 0, 0, 1, -1);
+    return heading;
 }
 
 QLineEdit* PageScaffold::numberBox(std::string_view objectName, std::string_view caption,

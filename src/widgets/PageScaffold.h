@@ -44,8 +44,9 @@ public:
     // A label that shows its text literally, in the page's font or in bold.
     QLabel* label(std::string_view text) const;
     QLabel* boldLabel(std::string_view text = {}) const;
-    // The underlined heading across the top row.
-    void addHeading(std::string_view text);
+    // The underlined heading across the top row, returned for a page whose heading
+    // changes.
+    QLabel* addHeading(std::string_view text);
     // A number box named for the driver, spoken by its caption with its unit as the
     // description ("in millimetres"; none for a count), taking only number keys.
     // Every change of its text hands the value it reads (0 for no number) to `changed`.

@@ -19,6 +19,7 @@ namespace kelvane::testing {
 namespace {
 
 constexpr int kCasesPerPage = 200;
+constexpr int kImperialCasesPerPage = 300;
 
 class CalcCrossCheckTest : public DriveTest {
 protected:
@@ -76,14 +77,39 @@ protected:
         return options;
     }
 
+    // A dimension in inches as a user might type it: inches with decimals, feet with
+    // or without inches, or inches with a fraction.
+    static std::string imperialDimension(std::mt19937& random) {
+        switch (random() % 4) {
+        case 0:
+            return number(random, 2);
+        case 1:
+            return std::to_string(random() % 25) + "'";
+        case 2:
+            return std::to_string(random() % 25) + "'" + std::to_string(random() % 12) + "\"";
+        default: {
+            const unsigned denominator = 2u << (random() % 5);
+            const std::string fraction = std::to_string(1 + random() % (denominator - 1)) + "/" +
+                                         std::to_string(denominator);
+            const unsigned whole = random() % 12;
+            return whole == 0 ? fraction + "\"" : std::to_string(whole) + "." + fraction;
+        }
+        }
+    }
+
     void paste(const std::string& box, const std::string& text) {
         send(R"(["paste",)" + quoted(box) + "," + quoted(text) + "]");
     }
 
     void checkWeightPage(std::mt19937& random, const std::string& caption,
-                         const WeightPageDefinition& page, const std::string& command) {
+                         const WeightPageDefinition& page, const std::string& command,
+                         Units units = Units::Metric) {
         send(R"(["page",)" + quoted(caption) + "]");
         std::vector<std::string> arguments = chooseMaterial(random);
+        if (units == Units::Imperial) {
+            send(R"(["menu","Options","Units","Inches and Pounds"])");
+            arguments.insert(arguments.end(), {"--units", "imperial"});
+        }
         arguments.push_back(command);
         if (!page.shapes.empty()) {
             const std::string shape(page.shapes[random() % page.shapes.size()].name);
@@ -94,15 +120,21 @@ protected:
         const bool withoutQuantity = random() % 4 == 0;
         for (std::size_t i = 0; i < page.boxes.size(); ++i) {
             const bool quantity = i + 1 == page.boxes.size();
-            const std::string value = quantity && withoutQuantity ? "1" : number(random, 4);
+            const std::string value = quantity && withoutQuantity ? "1"
+                                      : quantity || units == Units::Metric
+                                          ? number(random, 4)
+                                          : imperialDimension(random);
             paste(std::string(page.boxes[i].objectName), value);
             if (!(quantity && withoutQuantity))
                 arguments.push_back(value);
         }
         const QJsonObject results = calcResults(arguments);
-        for (const ResultDefinition& result : page.results)
-            EXPECT_EQ(text(std::string(result.labelName)), shown(results, result.caption))
-                << result.labelName;
+        WeightPageModel captions(page);
+        captions.setUnits(units);
+        for (std::size_t i = 0; i < page.results.size(); ++i)
+            EXPECT_EQ(text(std::string(page.results[i].labelName)),
+                      shown(results, captions.resultCaption(i)))
+                << page.results[i].labelName;
         // A note on a box (a wall that reaches the centre) is the program's note.
         std::string notes;
         for (const EntryBoxDefinition& box : page.boxes) {
@@ -241,6 +273,33 @@ TEST_F(CalcCrossCheckTest, WindowAndProgramShowTheSameTexts) {
     }
     // About half the random tubes and hollow sections have walls past the centre.
     EXPECT_GT(notedCases_, kCasesPerPage / 2);
+}
+
+// In inches and pounds, typed in the inch notation: the window's figures are the
+// program's, which its own tests show to be the metric figures converted.
+TEST_F(CalcCrossCheckTest, WindowAndProgramShowTheSameTextsInInchesAndPounds) {
+    const struct {
+        WeightShape shape;
+        const char* caption;
+        const char* command;
+    } pages[] = {
+        {WeightShape::Round, "Round", "round"},
+        {WeightShape::Polygon, "Polygon", "polygon"},
+        {WeightShape::FlatSquare, "Flat/Square", "flat"},
+        {WeightShape::PlateSheet, "Plate/Sheet", "plate"},
+        {WeightShape::Tube, "Tube", "tube"},
+        {WeightShape::HollowSection, "Hollow Section", "hollow"},
+    };
+    start();
+    for (const auto& page : pages) {
+        SCOPED_TRACE(page.caption);
+        std::mt19937 random(20261209);
+        for (int i = 0; i < kImperialCasesPerPage && !HasFailure(); ++i) {
+            SCOPED_TRACE(i);
+            checkWeightPage(random, page.caption, weightPageDefinition(page.shape), page.command,
+                            Units::Imperial);
+        }
+    }
 }
 
 } // namespace

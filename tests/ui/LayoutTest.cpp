@@ -29,6 +29,12 @@ const std::vector<std::string> kReachablePages = {"Round", "Polygon", "Flat/Squa
 // The page whose table takes the room a grown window gives, pushing what is below it down.
 const std::string kGrowingPage = "Quote";
 
+// The pages whose texts follow Options > Units, and the reachable ones among them.
+const std::vector<std::string> kWeightPages = {"Round",       "Polygon", "Flat/Square",
+                                               "Plate/Sheet", "Tube",    "Hollow Section"};
+const std::vector<std::string> kReachableWeightPages = {"Round", "Polygon", "Flat/Square",
+                                                        "Plate/Sheet", "Tube"};
+
 QRect RectOf(const QJsonValue& geometry) {
     const QJsonObject g = geometry.toObject();
     return {g["x"].toInt(), g["y"].toInt(), g["width"].toInt(), g["height"].toInt()};
@@ -77,11 +83,19 @@ protected:
             expectWholePage(page);
         }
     }
+
+    // The weight pages again in inches and pounds, whose heading and captions differ.
+    void expectWeightPagesWholeInInches(const std::vector<std::string>& pages) {
+        SCOPED_TRACE("Inches and Pounds");
+        send(R"(["menu","Options","Units","Inches and Pounds"])");
+        expectEveryPageWhole(pages);
+    }
 };
 
 TEST_F(LayoutTest, EveryPageIsWholeAtTheFirstWindowSize) {
     start();
     expectEveryPageWhole(kPages);
+    expectWeightPagesWholeInInches(kWeightPages);
 }
 
 TEST_F(LayoutTest, EveryPageIsWholeAtTheSmallestWindowSize) {
@@ -90,6 +104,7 @@ TEST_F(LayoutTest, EveryPageIsWholeAtTheSmallestWindowSize) {
     const QJsonObject window = value(R"(["window"])").toObject();
     EXPECT_GT(window["width"].toInt(), 1);
     expectEveryPageWhole(kReachablePages);
+    expectWeightPagesWholeInInches(kReachableWeightPages);
 }
 
 TEST_F(LayoutTest, EntryBoxesStayPutWhenResultsGrow) {

@@ -212,6 +212,25 @@ TEST_F(QuotePageTest, SavedListGivesTheSameFiguresInBatch) {
     EXPECT_FALSE(reader.next(record));
 }
 
+TEST_F(QuotePageTest, ListFollowsTheUnitsInUseWhileItsFileStaysMetric) {
+    start();
+    send(R"(["type","50\r3000\r4"])");
+    send(R"(["click","RAddBtn"])");
+    send(R"(["menu","Options","Units","Inches and Pounds"])");
+    send(R"(["page","Quote"])");
+    const std::vector<std::vector<std::string>> imperial = {
+        {"Round 1.969 \xC3\x97 118.110 in, Acetal", "4", "22.73 lb", "90.90 lb"}};
+    EXPECT_EQ(tableRows(control("QuoteTable")), imperial);
+    EXPECT_EQ(text("QuoteTotalLabel"), "Total: 90.90 lb");
+    send(R"(["file",)" + quoted(path("saved.csv")) + "]");
+    send(R"(["click","QuoteSaveBtn"])");
+    EXPECT_NE(readFile("saved.csv").find("round,50,,,,,,3000,4,Acetal,1.75,on,"),
+              std::string::npos);
+    EXPECT_NE(readFile("saved.csv").find("41.23 kg"), std::string::npos);
+    send(R"(["menu","Options","Units","Millimetres and Kilograms"])");
+    EXPECT_EQ(text("QuoteTotalLabel"), "Total: 41.23 kg");
+}
+
 TEST_F(QuotePageTest, DamagedListIsKeptAsideAndReportedOnce) {
     const std::string damaged = "shape,diameter,length\nround,50,\"3000\n";
     writeFile("bin/Quote.csv", damaged);
