@@ -17,7 +17,6 @@
 #include "platform/QtText.h"
 #include "weights/QuoteBook.h"
 #include "weights/QuoteStore.h"
-#include "weights/WeightPage.h"
 #include "widgets/DeferredFileIcon.h"
 #include "widgets/PageContext.h"
 #include "widgets/SettingsListener.h"
