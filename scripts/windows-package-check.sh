@@ -34,6 +34,7 @@ user="$drive_c/users/Zoë"
 rm -rf "$user" && mkdir -p "$user"
 (cd "$user" && cmake -E tar xf "$zip")
 portable="$(find "$user" -maxdepth 1 -name 'Kelvane-*' -type d)"
+[ -f "$portable/bin/Qt6PrintSupport.dll" ] || fail "the zip lacks Qt6PrintSupport.dll, which printing needs"
 [ "$(find "$portable" -type f | wc -l)" -le 12 ] || fail "the zip holds more than the program needs"
 keeps_running "$portable/bin/kelvane.exe"
 # The command-line calculators find the same table from the same folder.
@@ -49,14 +50,15 @@ rm -rf "$user"
 
 rm -rf "$folder"
 "$wine" "$installer" /S
-for file in bin/kelvane.exe bin/kelvane-calc.exe bin/Qt6Widgets.dll bin/platforms/qwindows.dll \
+for file in bin/kelvane.exe bin/kelvane-calc.exe bin/Qt6Widgets.dll bin/Qt6PrintSupport.dll \
+    bin/platforms/qwindows.dll \
     bin/styles/qwindowsvistastyle.dll Data/Density_Plastics.csv Uninstall.exe; do
     [ -f "$folder/$file" ] || fail "$file was not installed"
 done
 [ -f "$menu" ] || fail "no Start-menu entry"
 "$wine" reg query "$key" /v UninstallString 2>/dev/null | grep -q 'Uninstall.exe' ||
     fail "the uninstaller is not registered"
-[ "$(find "$folder" -type f | wc -l)" -le 12 ] || fail "more files installed than the program needs"
+[ "$(find "$folder" -type f | wc -l)" -le 13 ] || fail "more files installed than the program needs"
 
 keeps_running "$folder/bin/kelvane.exe"
 # The installed layout lets the program find its table and compute.

@@ -15,6 +15,8 @@
 #include "platform/ErrorReport.h"
 #include "platform/Platform.h"
 #include "platform/QtText.h"
+#include "weights/QuoteBook.h"
+#include "weights/QuoteStore.h"
 #include "widgets/DeferredFileIcon.h"
 #include "widgets/PageContext.h"
 #include "widgets/SettingsListener.h"
@@ -69,12 +71,15 @@ constexpr UnitsEntry kUnitsEntries[] = {
 
 } // namespace
 
-MainWindow::MainWindow(Platform& platform, QWidget* parent)
+MainWindow::MainWindow(Platform& platform, PrinterSetup& printers, QWidget* parent)
     : QMainWindow(parent)
     , platform_(platform)
+    , printers_(printers)
     , separators_(platform.separators())
     , pageControl_(new PageControl)
     , statusBar_(new StatusBar)
+    , quote_(
+          new QuoteBook(platform, quoteFiles(platform.programDir(), platform.userDataDir()), this))
     , accessKeys_(kMaterialMenuOwnKeys) {
     setObjectName(QStringLiteral("MainForm"));
     registerProgramIcons();
@@ -224,6 +229,8 @@ void MainWindow::buildPages() {
                                       .firstPageWidth =
                                           pageControl_->pageWidth(kInitialClientWidth),
                                       .closeWindow = [this] { close(); },
+                                      .quote = quote_,
+                                      .printers = &printers_,
                                       .units = settings_.units,
                                   };
                                   return make(context);

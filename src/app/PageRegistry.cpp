@@ -4,6 +4,7 @@
 #include "carbon/CarbonPage.h"
 #include "convert/ConvertPage.h"
 #include "turning/TurningPage.h"
+#include "weights/QuotePage.h"
 #include "weights/WeightPage.h"
 
 namespace kelvane {
@@ -28,6 +29,7 @@ constexpr PageEntry kPages[] = {
     {"TabSheet10", "Turning", false, &makePage<TurningPage>},
     {"TabSheet7", "CE", false, &makePage<CarbonPage>},
     {"TabSheet8", "M/I", true, &makePage<ConvertPage>},
+    {"TabSheetQuote", "Quote", true, &makePage<QuotePage>},
     {"TabSheet9", "Calc", false, &makePage<CalculatorPage>},
 };
 

@@ -32,6 +32,7 @@ std::vector<WeightPageDefinition> makeDefinitions() {
             .results = barResults({"RKGMLabel", "RKGMCopyBtn"}, {"RKGBarLabel", "RKGBCopyBtn"},
                                   {"RKGQtyLabel", "RKGQCopyBtn"}),
             .calculate = &calcRound,
+            .addButtonName = "RAddBtn",
         },
         {
             .boxes = {{"PAFEdit", "Across Flat"},
@@ -45,6 +46,7 @@ std::vector<WeightPageDefinition> makeDefinitions() {
             .shapeBoxCaption = "Polygon",
             .shapes = {kPolygonShapes.begin(), kPolygonShapes.end()},
             .calculate = &calcPolygon,
+            .addButtonName = "PAddBtn",
         },
         {
             .boxes = {{"BWidthEdit", "Width"},
@@ -56,6 +58,7 @@ std::vector<WeightPageDefinition> makeDefinitions() {
                                   {"BKGQtyLabel", "BKGQtyCopyBtn"}),
             .machiningLabelName = "BMachineDiameter",
             .calculate = &calcBar,
+            .addButtonName = "BAddBtn",
         },
         {
             .boxes = {{"SLengthEdit", "Length"},
@@ -70,6 +73,7 @@ std::vector<WeightPageDefinition> makeDefinitions() {
                          {"SKGQtyLabel", "Total Weight", "SKGQtyCopyBtn",
                           "Copy the total weight"}}},
             .calculate = &calcSheet,
+            .addButtonName = "SAddBtn",
         },
         {
             .boxes = {{"TODEdit", "Outside Diameter"},
@@ -80,6 +84,7 @@ std::vector<WeightPageDefinition> makeDefinitions() {
             .results = barResults({"TKGMLabel", "TKGMCopyBtn"}, {"TKGBarLabel", "TKGBarCopyBtn"},
                                   {"TKGQtyLabel", "TKGQtyCopyBtn"}),
             .calculate = &calcTube,
+            .addButtonName = "TAddBtn",
         },
         {
             .boxes = {{"HHeightEdit", "Height"},
@@ -91,6 +96,7 @@ std::vector<WeightPageDefinition> makeDefinitions() {
             .results = barResults({"HKGMLabel", "HKGMCopyBtn"}, {"HKGBarLabel", "HKGBarCopyBtn"},
                                   {"HKGQtyLabel", "HKGQtyCopyBtn"}),
             .calculate = &calcHollow,
+            .addButtonName = "HAddBtn",
         },
     };
     return pages;
@@ -101,6 +107,13 @@ std::vector<WeightPageDefinition> makeDefinitions() {
 const WeightPageDefinition& weightPageDefinition(WeightShape shape) {
     static const std::vector<WeightPageDefinition> pages = makeDefinitions();
     return pages.at(static_cast<std::size_t>(shape));
+}
+
+WeightShape weightShapeOf(const WeightPageDefinition& definition) {
+    for (const WeightShape shape : kWeightShapes)
+        if (&weightPageDefinition(shape) == &definition)
+            return shape;
+    return WeightShape::Round;
 }
 
 WeightPageModel::WeightPageModel(const WeightPageDefinition& definition)
