@@ -8,6 +8,7 @@
 // this process, on the main window with the shipped table.
 
 #include "BenchCommon.h"
+#include "QuoteBench.h"
 
 #include "app/MainWindow.h"
 #include "drive/QuietOffscreen.h"
@@ -53,12 +54,15 @@ constexpr double kTenThousandRatioLimit = 2.0;
 constexpr double kUsableLimitMs = 1000;
 constexpr double kKeystrokeLimitUs = 1000;
 constexpr double kEditorLimitMs = 300;
+constexpr double kQuoteAddLimitMs = 5;
+constexpr double kQuoteSaveLimitMs = 200;
 constexpr std::size_t kGeneratedSizes[] = {1'000, 10'000, 100'000};
 
 struct Options {
     int runs = 20;
     int menuRuns = 3;
     int keystrokes = 3000;
+    int quoteRuns = 10;
     std::string platform = "offscreen";
     bool keep = false;
 };
@@ -74,6 +78,8 @@ Options ParseOptions(int argc, char* argv[]) {
             options.menuRuns = std::max(0, std::atoi(argv[++i]));
         else if (option == "--keystrokes" && hasValue)
             options.keystrokes = std::max(1, std::atoi(argv[++i]));
+        else if (option == "--quote-runs" && hasValue)
+            options.quoteRuns = std::max(1, std::atoi(argv[++i]));
         else if (option == "--platform" && hasValue)
             options.platform = argv[++i];
         else if (option == "--keep")
@@ -81,11 +87,12 @@ Options ParseOptions(int argc, char* argv[]) {
         else {
             std::fputs(
                 "usage: kelvane-bench [--runs N] [--menu-runs N] [--keystrokes N]\n"
-                "                     [--platform offscreen|xcb] [--keep]\n"
+                "                     [--quote-runs N] [--platform offscreen|xcb] [--keep]\n"
                 "  --runs N        start-ups of each window (default 20, at least 10 for the\n"
                 "                  targets)\n"
                 "  --menu-runs N   start-ups that also open the Material menu (default 3)\n"
                 "  --keystrokes N  keys typed into the diameter box (default 3000)\n"
+                "  --quote-runs N  10,000th quote items added and lists saved (default 10)\n"
                 "  --platform P    Qt platform of every window (default offscreen; use xcb\n"
                 "                  under 'xvfb-run -a')\n"
                 "  --keep          keep the folder of generated tables\n",
@@ -354,7 +361,7 @@ struct KeystrokeFigures {
 // label's two-decimal figure.
 KeystrokeFigures MeasureKeystrokes(const std::string& programDir, int keystrokes) {
     kelvane::ScriptedPlatform platform(kelvane::Separators{".", ","}, programDir);
-    kelvane::MainWindow window(platform);
+    kelvane::MainWindow window(platform, platform);
     window.startUp();
     window.show();
     window.activateWindow();
@@ -435,7 +442,8 @@ struct Windows {
     const Case& hundredThousand;
 };
 
-void PrintTargets(const Windows& windows, const KeystrokeFigures& keys) {
+void PrintTargets(const Windows& windows, const KeystrokeFigures& keys,
+                  const kelvane::bench::QuoteFigures& quote) {
     const double bare = windows.bare.medianMs("paint");
     const double shipped = windows.shipped.medianMs("paint") / bare;
     const double tenThousand = windows.tenThousand.medianMs("paint") / bare;
@@ -452,6 +460,8 @@ void PrintTargets(const Windows& windows, const KeystrokeFigures& keys) {
     line("start-up, 10,000 lines / bare window", kTenThousandRatioLimit, tenThousand, "x");
     line("100,000 lines loaded and window usable", kUsableLimitMs, usable, "ms");
     line("keystroke to updated labels (median)", kKeystrokeLimitUs, key, "us");
+    line("10,000th quote item added (median)", kQuoteAddLimitMs, Median(quote.addMs), "ms");
+    line("10,000-item quote saved (median)", kQuoteSaveLimitMs, Median(quote.saveMs), "ms");
 }
 
 fs::path OwnFolder() {
@@ -550,13 +560,17 @@ int main(int argc, char* argv[]) {
         kelvane::installQuietOffscreenMessages();
         QApplication::setApplicationName(QStringLiteral("Kelvane"));
         const KeystrokeFigures keys = MeasureKeystrokes(shippedFolder, options.keystrokes);
+        const kelvane::bench::QuoteFigures quote =
+            kelvane::bench::MeasureQuote(MakeProgramFolder(root, "quote", shipped),
+                                         (root / "quote").string(), options.quoteRuns);
 
         PrintStartups(cases, options.runs);
         PrintMenus(menuCases);
         PrintFinders(finderCases);
         PrintEditors(editorCases);
         PrintKeystrokes(keys);
-        PrintTargets(windows, keys);
+        kelvane::bench::PrintQuote(quote);
+        PrintTargets(windows, keys, quote);
         std::printf("\nload average after the run %s\n", Uptime().c_str());
     } catch (const std::exception& error) {
         std::fprintf(stderr, "kelvane-bench: %s\n", error.what());

@@ -148,7 +148,7 @@ int RunMain(TimingApplication& application, const std::string& programDir, const
             std::map<std::string, std::int64_t>& report) {
     const bool openMenu = open == "menu";
     kelvane::ScriptedPlatform platform(kelvane::Separators{".", ","}, programDir);
-    kelvane::MainWindow window(platform);
+    kelvane::MainWindow window(platform, platform);
     report["window"] = MonotonicNanoseconds();
     window.startUp();
     report["created"] = MonotonicNanoseconds();

@@ -36,7 +36,7 @@ foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
     get_filename_component(path "${path}" REALPATH)
     list(APPEND kelvane_runtime_dlls "${path}")
 endforeach()
-find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets Test)
+find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets PrintSupport Test)
 set(bin ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
 # Qt's own translations of the program's languages (message-box buttons, the entry
 # boxes' context menu), the same files on every system: the Linux host's
@@ -55,7 +55,7 @@ add_custom_target(kelvane_windows_runtime ALL
     COMMAND ${CMAKE_COMMAND} -E make_directory ${bin}/platforms ${bin}/styles
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${kelvane_runtime_dlls}
             $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
-            $<TARGET_FILE:Qt6::Test> ${bin}/
+            $<TARGET_FILE:Qt6::PrintSupport> $<TARGET_FILE:Qt6::Test> ${bin}/
     COMMAND ${CMAKE_COMMAND} -E copy_if_different
             $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>
             $<TARGET_FILE:Qt6::QOffscreenIntegrationPlugin> ${bin}/platforms/
@@ -78,7 +78,7 @@ find_program(KELVANE_MAKENSIS makensis)
 add_custom_target(kelvane-packages
     COMMAND ${CMAKE_COMMAND}
             "-DPROGRAM=$<TARGET_FILE:kelvane>;$<TARGET_FILE:kelvane-calc>"
-            "-DRUNTIME=${kelvane_runtime_dlls};$<TARGET_FILE:Qt6::Core>;$<TARGET_FILE:Qt6::Gui>;$<TARGET_FILE:Qt6::Widgets>"
+            "-DRUNTIME=${kelvane_runtime_dlls};$<TARGET_FILE:Qt6::Core>;$<TARGET_FILE:Qt6::Gui>;$<TARGET_FILE:Qt6::Widgets>;$<TARGET_FILE:Qt6::PrintSupport>"
             -DPLATFORM_PLUGIN=$<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>
             -DSTYLE_PLUGIN=$<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>
             "-DQT_TRANSLATIONS=${kelvane_qt_translations}"

@@ -25,7 +25,7 @@ cmake --build build-fuzz
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 failed=()
-for target in number_entry density_table dimension calculator; do
+for target in number_entry density_table dimension calculator quote_csv; do
     work="build-fuzz/corpus/$target"
     mkdir -p "$work" build-fuzz/artifacts
     echo "== fuzz_$target for ${seconds} s"

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds Qt 6.4.2 (qtbase: Core, Gui, Widgets, Test, the windows and offscreen
+# Builds Qt 6.4.2 (qtbase: Core, Gui, Widgets, PrintSupport, Test, the windows and offscreen
 # platform plugins, the Windows styles) and GoogleTest for 64-bit Windows with
 # MinGW-w64, from Debian 12's own source packages, and installs both into PREFIX.
 # The host's Qt 6.4.2 tools (moc, rcc, uic) serve the cross build.
@@ -18,7 +18,9 @@ sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
 if ! grep -rqs '^\(deb-src\|Types:.*deb-src\)' /etc/apt/sources.list /etc/apt/sources.list.d/; then
     echo "Adding Debian's source archive to APT"
-    printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: bookworm\nComponents: main\n' |
+    # Signed by the same key as Debian's own entries: apt refuses two entries for one
+    # archive that name different keys.
+    printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: bookworm\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' |
         "${sudo_cmd[@]}" tee /etc/apt/sources.list.d/kelvane-deb-src.sources >/dev/null
     "${sudo_cmd[@]}" apt-get update -qq
 fi
@@ -26,6 +28,11 @@ fi
 mkdir -p "$work" && cd "$work"
 [ -f qt6-base_6.4.2+dfsg.orig.tar.xz ] || apt-get source --download-only qt6-base=6.4.2+dfsg-10
 [ -d qtbase-everywhere-src-6.4.2 ] || tar -xJf qt6-base_6.4.2+dfsg.orig.tar.xz
+# The Windows print engine asks the DirectWrite font engine for a GDI font when DirectWrite
+# is configured, but Gui builds that engine only together with Direct2D, which is off here:
+# guard the print engine's use of it the same way, or Qt6PrintSupport.dll fails to link.
+sed -i 's/^#if QT_CONFIG(directwrite)$/#if QT_CONFIG(directwrite) \&\& QT_CONFIG(direct2d)/' \
+    qtbase-everywhere-src-6.4.2/src/printsupport/platform/windows/qprintengine_win.cpp
 cat >mingw.cmake <<TC
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
@@ -47,7 +54,7 @@ cmake -G Ninja ../qtbase-everywhere-src-6.4.2 -DCMAKE_TOOLCHAIN_FILE="$work/ming
     -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON \
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
     -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_opengl=OFF \
-    -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_vulkan=OFF \
+    -DFEATURE_printsupport=ON -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_vulkan=OFF \
     -DFEATURE_tabletevent=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_direct2d=OFF \
     -DFEATURE_directwrite3=OFF -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF \
     -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_freetype=OFF \

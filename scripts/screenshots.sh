@@ -12,7 +12,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 read -ra drive <<<"${KELVANE_DRIVE:-build/bin/kelvane-drive}"
 out="${1:-docs/screenshots}"
-pictures=(round polygon flat-square plate-sheet tube metric-imperial about round-imperial round-de)
+pictures=(round polygon flat-square plate-sheet tube quote metric-imperial about round-imperial
+    round-de)
 
 # The about box's title asks for Calibri; Carlito has its measures and stands in for it, so
 # the pictures come out the same on every machine (without it the title falls back to
@@ -33,24 +34,37 @@ done
 
 replies=$({
     echo '["start"]'
+    # The quote list is kept between runs: it starts empty for the pictures.
+    echo '["page","Quote"]'
+    echo '["answer","yes"]'
+    echo '["click","QuoteClearBtn"]'
+    echo '["page","Round"]'
+    echo '["focus","RDiaEdit"]'
     echo '["type","50\r3000\r4"]'
     echo "[\"screenshot\",\"$out/round.png\"]"
+    echo '["click","RAddBtn"]'
     echo '["page","Polygon"]'
     echo '["focus","PAFEdit"]'
     echo '["type","36\r3000\r2"]'
     echo "[\"screenshot\",\"$out/polygon.png\"]"
+    echo '["click","PAddBtn"]'
     echo '["page","Flat/Square"]'
     echo '["focus","BWidthEdit"]'
     echo '["type","50\r10\r2000\r5"]'
     echo "[\"screenshot\",\"$out/flat-square.png\"]"
+    echo '["click","BAddBtn"]'
     echo '["page","Plate/Sheet"]'
     echo '["focus","SLengthEdit"]'
     echo '["type","2000\r1000\r10\r3"]'
     echo "[\"screenshot\",\"$out/plate-sheet.png\"]"
+    echo '["click","SAddBtn"]'
     echo '["page","Tube"]'
     echo '["focus","TODEdit"]'
     echo '["type","60\r5\r6000\r2"]'
     echo "[\"screenshot\",\"$out/tube.png\"]"
+    echo '["click","TAddBtn"]'
+    echo '["page","Quote"]'
+    echo "[\"screenshot\",\"$out/quote.png\"]"
     echo '["page","M/I"]'
     echo '["focus","MIConvEdit"]'
     echo '["type","12'"'"'9.3/4\""]'

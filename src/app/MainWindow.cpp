@@ -19,6 +19,8 @@
 #include "platform/QtText.h"
 #include "platform/ShownText.h"
 #include "platform/Translations.h"
+#include "weights/QuoteBook.h"
+#include "weights/QuoteStore.h"
 #include "widgets/DeferredFileIcon.h"
 #include "widgets/PageContext.h"
 #include "widgets/SettingsListener.h"
@@ -47,12 +49,15 @@ constexpr int kPageControlHeight = 429;
 
 } // namespace
 
-MainWindow::MainWindow(Platform& platform, QWidget* parent)
+MainWindow::MainWindow(Platform& platform, PrinterSetup& printers, QWidget* parent)
     : QMainWindow(parent)
     , platform_(platform)
+    , printers_(printers)
     , separators_(platform.separators())
     , pageControl_(new PageControl)
     , statusBar_(new StatusBar)
+    , quote_(
+          new QuoteBook(platform, quoteFiles(platform.programDir(), platform.userDataDir()), this))
     , accessKeys_(kMaterialMenuOwnKeys)
     , translations_(new Translations(this)) {
     setObjectName(QStringLiteral("MainForm"));
@@ -105,6 +110,8 @@ void MainWindow::buildPages() {
                                       .firstPageWidth =
                                           pageControl_->pageWidth(kInitialClientWidth),
                                       .closeWindow = [this] { close(); },
+                                      .quote = quote_,
+                                      .printers = &printers_,
                                       .units = settings_.units,
                                   };
                                   return make(context);

@@ -20,6 +20,8 @@ class MaterialFinder;
 class PageControl;
 class SettingsListener;
 class Platform;
+class PrinterSetup;
+class QuoteBook;
 class StatusBar;
 class Translations;
 
@@ -29,7 +31,7 @@ class Translations;
 class MainWindow final : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(Platform& platform, QWidget* parent = nullptr);
+    MainWindow(Platform& platform, PrinterSetup& printers, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The start-up sequence: density table, Round page, starting material, status
@@ -81,10 +83,12 @@ private:
     void showMaterialPanels();
 
     Platform& platform_;
+    PrinterSetup& printers_;
     Separators separators_; // read once at start-up
     MaterialState materials_;
     PageControl* pageControl_;
     StatusBar* statusBar_;
+    QuoteBook* quote_; // the quote list, kept in its file between runs
     QMenu* materialMenu_ = nullptr;
     QActionGroup* materialEntries_ = nullptr;
     QAction* editMaterialsSeparator_ = nullptr;

@@ -5,6 +5,7 @@
 #include "common/TextMark.h"
 #include "convert/ConvertPage.h"
 #include "turning/TurningPage.h"
+#include "weights/QuotePage.h"
 #include "weights/WeightPage.h"
 
 namespace kelvane {
@@ -32,6 +33,7 @@ constexpr PageEntry kPages[] = {
     {"TabSheet10", KELVANE_TEXT("Kelvane", "Turning"), false, &makePage<TurningPage>},
     {"TabSheet7", KELVANE_TEXT("Kelvane", "CE"), false, &makePage<CarbonPage>},
     {"TabSheet8", KELVANE_TEXT("Kelvane", "M/I"), true, &makePage<ConvertPage>},
+    {"TabSheetQuote", KELVANE_TEXT("Kelvane", "Quote"), true, &makePage<QuotePage>},
     {"TabSheet9", KELVANE_TEXT("Kelvane", "Calc"), false, &makePage<CalculatorPage>},
 };
 

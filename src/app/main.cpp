@@ -36,7 +36,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvane"));
     kelvane::QtPlatform platform;
-    kelvane::MainWindow window(platform);
+    kelvane::MainWindow window(platform, platform);
     window.startUp();
     window.show();
     return QApplication::exec();

@@ -2,8 +2,8 @@
 
 #include "cli/CalcCommands.h"
 #include "cli/CalcError.h"
-#include "cli/CalcShapes.h"
-#include "cli/CsvStream.h"
+#include "weights/CalcShapes.h"
+#include "common/CsvStream.h"
 #include "common/NumberEntry.h"
 #include "convert/ImperialUnits.h"
 

@@ -2,7 +2,7 @@
 
 #include "carbon/CarbonEquivalent.h"
 #include "cli/CalcError.h"
-#include "cli/CalcShapes.h"
+#include "weights/CalcShapes.h"
 #include "common/KelvaneError.h"
 #include "common/NumberEntry.h"
 #include "convert/ConversionResults.h"

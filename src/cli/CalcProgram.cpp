@@ -7,8 +7,8 @@
 #include "cli/CalcMaterial.h"
 #include "cli/CalcOutput.h"
 #include "cli/CalcQuestions.h"
-#include "cli/CalcShapes.h"
 #include "common/FilePath.h"
+#include "weights/CalcShapes.h"
 
 #include <cerrno>
 #include <cstring>

@@ -2,7 +2,7 @@
 
 #include "cli/CalcCommands.h"
 #include "cli/CalcError.h"
-#include "cli/CalcShapes.h"
+#include "weights/CalcShapes.h"
 #include "cli/CutPlan.h"
 #include "common/ResultFormat.h"
 #include "convert/ConversionResults.h"

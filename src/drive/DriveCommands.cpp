@@ -54,6 +54,11 @@ QJsonValue DriveSession::run(const QString& command, const QJsonArray& arguments
          [](DriveSession& s, const QJsonArray& a) {
              return s.shell(a);
          }},
+        {"file", false,
+         [](DriveSession& s, const QJsonArray& a) -> QJsonValue {
+             s.platform_.queueFile(textArgument(a, 1).toStdString());
+             return QJsonValue::Null;
+         }},
         {"clipboard", false,
          [](DriveSession& s, const QJsonArray&) -> QJsonValue {
              return QString::fromStdString(s.platform_.clipboard());

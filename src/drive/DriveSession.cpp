@@ -38,6 +38,13 @@ QJsonObject eventJson(const PlatformEvent& event) {
         json["answer"] = QString::fromStdString(event.answer);
     if (event.type == "clipboard")
         json["text"] = QString::fromStdString(event.text);
+    if (event.type == "file") {
+        json["title"] = QString::fromStdString(event.title);
+        json["mode"] = QString::fromStdString(event.text);
+        json["path"] = QString::fromStdString(event.result);
+    }
+    if (event.type == "print")
+        json["path"] = QString::fromStdString(event.result);
     if (event.type == "open") {
         json["link"] = QString::fromStdString(event.link);
         json["result"] = QString::fromStdString(event.result);
@@ -95,7 +102,7 @@ QWidget& DriveSession::mainWindow() {
 QJsonValue DriveSession::start() {
     if (window_)
         throw DriveError("the program is already started");
-    window_ = std::make_unique<MainWindow>(platform_);
+    window_ = std::make_unique<MainWindow>(platform_, platform_);
     window_->startUp();
     window_->show();
     window_->activateWindow();

@@ -3,6 +3,8 @@
 #include "common/KelvaneError.h"
 #include "platform/ShownText.h"
 
+#include <QPrinter>
+
 namespace kelvane {
 
 ScriptedPlatform::ScriptedPlatform(Separators separators, std::string programDir,
@@ -31,6 +33,39 @@ bool ScriptedPlatform::confirm(const std::string& title, const std::string& ques
     event.answer = yes ? "yes" : "no";
     events_.push_back(event);
     return yes;
+}
+
+std::string ScriptedPlatform::nextFile() {
+    std::string path;
+    if (!files_.empty()) {
+        path = std::move(files_.front());
+        files_.pop_front();
+    }
+    return path;
+}
+
+bool ScriptedPlatform::choosePrinter(QPrinter& printer, QWidget*) {
+    const std::string path = nextFile();
+    PlatformEvent event;
+    event.type = "print";
+    event.result = path;
+    events_.push_back(event);
+    if (path.empty())
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(path));
+    return true;
+}
+
+std::string ScriptedPlatform::chooseFile(bool save, const std::string& title, const std::string&) {
+    const std::string path = nextFile();
+    PlatformEvent event;
+    event.type = "file";
+    event.title = title;
+    event.text = save ? "save" : "open";
+    event.result = path;
+    events_.push_back(event);
+    return path;
 }
 
 void ScriptedPlatform::setClipboardText(const std::string& text) {

@@ -20,6 +20,10 @@ public:
     // A Yes/No question with a question-mark icon, "&Yes" the default button; Escape
     // and the close button answer No. Returns true for Yes.
     virtual bool confirm(const std::string& title, const std::string& question) = 0;
+    // Asks for a file to save to (`save`) or to open, with a title and a filter such as
+    // "CSV files (*.csv)". Returns its UTF-8 path, or an empty text when the user cancels.
+    virtual std::string chooseFile(bool save, const std::string& title,
+                                   const std::string& filter) = 0;
     // Replaces the clipboard's contents with plain text.
     virtual void setClipboardText(const std::string& text) = 0;
     // Hands a web or e-mail link to the desktop's default handler; false when refused.

@@ -8,8 +8,11 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QUrl>
@@ -33,6 +36,21 @@ bool QtPlatform::confirm(const std::string& title, const std::string& question) 
     box.setEscapeButton(no);
     box.exec();
     return box.clickedButton() == yes;
+}
+
+std::string QtPlatform::chooseFile(bool save, const std::string& title, const std::string& filter) {
+    const QString caption = QString::fromStdString(title);
+    const QString filters = QString::fromStdString(filter);
+    const QString path =
+        save ? QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, {}, filters)
+             : QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, {}, filters);
+    return path.toStdString();
+}
+
+bool QtPlatform::choosePrinter(QPrinter& printer, QWidget* parent) {
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Print Quote"));
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void QtPlatform::setClipboardText(const std::string& text) {

@@ -4,6 +4,7 @@
 #include "platform/Platform.h"
 #include "platform/QtText.h"
 #include "platform/ShownText.h"
+#include "weights/QuoteBook.h"
 #include "widgets/BoxNote.h"
 #include "widgets/ButtonFeedback.h"
 #include "widgets/CopyButton.h"
@@ -23,6 +24,7 @@ WeightPage::WeightPage(const WeightPageDefinition& definition, const PageContext
     : QWidget(parent)
     , model_(definition)
     , platform_(context.platform)
+    , quote_(context.quote)
     , separators_(context.separators)
     , materials_(context.materials)
     , scaffold_(*this, context) {
@@ -87,6 +89,14 @@ void WeightPage::buildEntryRow() {
     showText(clearButton, "text", QT_TRANSLATE_NOOP("Kelvane", "&Clear"));
     grid.addWidget(clearButton, 2, column);
     connect(clearButton, &QPushButton::clicked, this, [this] { clear(); });
+
+    if (quote_) {
+        addButton_ = new QPushButton(QStringLiteral("Add to &Quote"), this);
+        addButton_->setObjectName(toQString(definition.addButtonName));
+        // Under Clear, so that the row of boxes is no wider than before.
+        grid.addWidget(addButton_, 3, column);
+        connect(addButton_, &QPushButton::clicked, this, [this] { addToQuote(); });
+    }
 }
 
 void WeightPage::buildResultRow() {
@@ -193,6 +203,28 @@ void WeightPage::clear() {
     // before the next one is emptied.
     for (QLineEdit* box : boxes_)
         box->setText(QString());
+}
+
+void WeightPage::addToQuote() {
+    // A piece that weighs nothing would only add an empty line to the quote.
+    if (model_.result(2) == 0) {
+        showButtonCue(addButton_, QStringLiteral("Nothing to add: the total weight is 0"));
+        return;
+    }
+    QuoteItem item;
+    item.shape = weightShapeOf(model_.definition());
+    if (shapeBox_)
+        item.polygonShape = shapeBox_->currentText().toStdString();
+    const std::size_t boxes = model_.definition().boxes.size();
+    for (std::size_t i = 0; i + 1 < boxes; ++i) // the last box is the quantity
+        item.dimensions.push_back(model_.value(i));
+    item.quantity = model_.value(boxes - 1);
+    item.material = materials_.currentMaterial();
+    item.density = materials_.currentDensity();
+    item.rounded = materials_.roundingOn();
+    item.results = model_.results();
+    quote_->add(std::move(item));
+    showButtonCue(addButton_, QStringLiteral("Added to the quote"));
 }
 
 QString WeightPage::copyResult(std::size_t index) {

@@ -18,6 +18,7 @@ namespace kelvane {
 
 class MaterialState;
 class Platform;
+class QuoteBook;
 struct PageContext;
 
 // One weight page, built from its definition: the entry boxes with the number-key
@@ -51,10 +52,14 @@ private:
     void clear();
     // Puts result `index` on the clipboard and returns the text copied.
     QString copyResult(std::size_t index);
+    // Adds the page's piece, as it stands, to the quote list.
+    void addToQuote();
     void showTexts();
 
     WeightPageModel model_;
     Platform& platform_;
+    QuoteBook* quote_;
+    QPushButton* addButton_ = nullptr;
     Separators separators_;
     const MaterialState& materials_;
     PageScaffold scaffold_;

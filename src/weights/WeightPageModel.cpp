@@ -36,6 +36,7 @@ std::vector<WeightPageDefinition> makeDefinitions() {
             .results = barResults({"RKGMLabel", "RKGMCopyBtn"}, {"RKGBarLabel", "RKGBCopyBtn"},
                                   {"RKGQtyLabel", "RKGQCopyBtn"}),
             .calculate = &calcRound,
+            .addButtonName = "RAddBtn",
         },
         {
             .boxes = {{"PAFEdit", KELVANE_TEXT("Kelvane", "Across Flat")},
@@ -49,6 +50,7 @@ std::vector<WeightPageDefinition> makeDefinitions() {
             .shapeBoxCaption = KELVANE_TEXT("Kelvane", "Polygon"),
             .shapes = {kPolygonShapes.begin(), kPolygonShapes.end()},
             .calculate = &calcPolygon,
+            .addButtonName = "PAddBtn",
         },
         {
             .boxes = {{"BWidthEdit", KELVANE_TEXT("Kelvane", "Width")},
@@ -60,6 +62,7 @@ std::vector<WeightPageDefinition> makeDefinitions() {
                                   {"BKGQtyLabel", "BKGQtyCopyBtn"}),
             .machiningLabelName = "BMachineDiameter",
             .calculate = &calcBar,
+            .addButtonName = "BAddBtn",
         },
         {
             .boxes = {{"SLengthEdit", KELVANE_TEXT("Kelvane", "Length")},
@@ -76,6 +79,7 @@ std::vector<WeightPageDefinition> makeDefinitions() {
                          {"SKGQtyLabel", KELVANE_TEXT("Kelvane", "Total Weight"), "SKGQtyCopyBtn",
                           KELVANE_TEXT("Kelvane", "Copy the total weight")}}},
             .calculate = &calcSheet,
+            .addButtonName = "SAddBtn",
         },
         {
             .boxes = {{"TODEdit", KELVANE_TEXT("Kelvane", "Outside Diameter")},
@@ -86,6 +90,7 @@ std::vector<WeightPageDefinition> makeDefinitions() {
             .results = barResults({"TKGMLabel", "TKGMCopyBtn"}, {"TKGBarLabel", "TKGBarCopyBtn"},
                                   {"TKGQtyLabel", "TKGQtyCopyBtn"}),
             .calculate = &calcTube,
+            .addButtonName = "TAddBtn",
         },
         {
             .boxes = {{"HHeightEdit", KELVANE_TEXT("Kelvane", "Height")},
@@ -97,6 +102,7 @@ std::vector<WeightPageDefinition> makeDefinitions() {
             .results = barResults({"HKGMLabel", "HKGMCopyBtn"}, {"HKGBarLabel", "HKGBarCopyBtn"},
                                   {"HKGQtyLabel", "HKGQtyCopyBtn"}),
             .calculate = &calcHollow,
+            .addButtonName = "HAddBtn",
         },
     };
     return pages;
@@ -107,6 +113,13 @@ std::vector<WeightPageDefinition> makeDefinitions() {
 const WeightPageDefinition& weightPageDefinition(WeightShape shape) {
     static const std::vector<WeightPageDefinition> pages = makeDefinitions();
     return pages.at(static_cast<std::size_t>(shape));
+}
+
+WeightShape weightShapeOf(const WeightPageDefinition& definition) {
+    for (const WeightShape shape : kWeightShapes)
+        if (&weightPageDefinition(shape) == &definition)
+            return shape;
+    return WeightShape::Round;
 }
 
 WeightPageModel::WeightPageModel(const WeightPageDefinition& definition)

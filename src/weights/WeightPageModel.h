@@ -42,6 +42,7 @@ struct WeightPageDefinition {
     std::string_view shapeBoxCaption{};           // the label above the shape box
     std::vector<PolygonShapeDefinition> shapes{}; // the shape box's choices, in order
     WeightCalculation calculate = nullptr;
+    std::string_view addButtonName{}; // the "Add to Quote" button
 };
 
 // The weight pages, in page order.
@@ -51,6 +52,8 @@ inline constexpr std::array<WeightShape, 6> kWeightShapes = {
     WeightShape::PlateSheet, WeightShape::Tube,    WeightShape::HollowSection};
 
 const WeightPageDefinition& weightPageDefinition(WeightShape shape);
+// The shape whose page that definition is.
+WeightShape weightShapeOf(const WeightPageDefinition& definition);
 
 // Whether the page's first result is a weight per square metre (the plate/sheet page)
 // rather than per metre.
@@ -103,6 +106,8 @@ public:
     bool isQuantityBox(std::size_t box) const { return box + 1 == values_.size(); }
 
     double result(std::size_t index) const { return results_.weights.at(index); }
+    double value(std::size_t box) const { return values_.at(box); }
+    const WeightResults& results() const { return results_; }
     // A result in the units shown: kg, or lb per foot, per square foot and lb.
     double shownResult(std::size_t index) const;
     // The caption above a result in the units in use ("Weight per Foot").

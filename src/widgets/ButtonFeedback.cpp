@@ -39,11 +39,15 @@ void raiseOnHover(QPushButton* button) {
     button->installEventFilter(new HoverRaise(button));
 }
 
+void showButtonCue(QPushButton* button, const QString& text) {
+    const QPoint below = button->mapToGlobal(QPoint(0, button->height()));
+    QToolTip::showText(below, text, button, QRect(), kConfirmationTime);
+}
+
 void confirmCopy(QPushButton* button, const QString& copiedText) {
     const QString confirmation =
         shownText(QT_TRANSLATE_NOOP("Kelvane", "Copied")) + QLatin1Char(' ') + copiedText;
-    const QPoint below = button->mapToGlobal(QPoint(0, button->height()));
-    QToolTip::showText(below, confirmation, button, QRect(), kConfirmationTime);
+    showButtonCue(button, confirmation);
 
     // The button's own description comes back once the confirmation is over, unless
     // a later copy has put up a confirmation of its own.

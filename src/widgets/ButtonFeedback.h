@@ -10,6 +10,9 @@ namespace kelvane {
 // user sees it is a button that can be pressed.
 void raiseOnHover(QPushButton* button);
 
+// A short cue in a tip at the button for about a second, in place of a message box.
+void showButtonCue(QPushButton* button, const QString& text);
+
 // Confirms a copy for about a second with a tip at the button: "Copied " and the
 // text that went to the clipboard. A screen reader, which reads no tips, is told the
 // same as the button's description for as long as the tip shows.

@@ -18,7 +18,7 @@ import pyatspi
 from gi.repository import GLib
 
 TABLE = "Acetal,1.38\r\nMild Steel,7.85\r\nNylon 6,1.14\r\n"
-TABS = ["Round", "Polygon", "Flat/Square", "Plate/Sheet", "Tube", "M/I"]
+TABS = ["Round", "Polygon", "Flat/Square", "Plate/Sheet", "Tube", "M/I", "Quote"]
 MACHINING = ("To machine a bar with these dimensions from a round bar,\n"
              "it would need to have a minimum diameter of:")
 
@@ -261,15 +261,16 @@ def run(pid):
 
 
 def copy_by_keys(frame):
-    # From the last box: Tab to Clear, then to the first copy button, which Space presses.
-    press("Tab", "Tab")
+    # From the last box: Tab to Clear and Add to Quote, then to the first copy button, which
+    # Space presses.
+    press("Tab", "Tab", "Tab")
     button = focused(frame)
     check("Tab reaches the first copy button", [b.name for b in button], ["Copy Weight per Metre"])
     press("space")
     if button:
         check("the copy is confirmed where a screen reader reads it", button[0].description,
               "Copied 3.44")
-    press("shift+Tab", "shift+Tab")
+    press("shift+Tab", "shift+Tab", "shift+Tab")
 
 
 def shape_by_keys(frame):

@@ -2,7 +2,7 @@
 // and column with their rows written without results, names carried byte for byte.
 
 #include "CalcFixture.h"
-#include "cli/CsvStream.h"
+#include "common/CsvStream.h"
 
 namespace kelvane::testing {
 namespace {

@@ -4,8 +4,8 @@
 
 #include "../weights/ImperialSizes.h"
 #include "CalcFixture.h"
-#include "cli/CalcShapes.h"
 #include "common/ResultFormat.h"
+#include "weights/CalcShapes.h"
 
 namespace kelvane::testing {
 namespace {

@@ -101,12 +101,18 @@ weight_page() { # page, first box, last result label, values, then copy-button:l
     fi
     press Tab
     focused "${box:0:1}ClearButton"
+    press Tab
+    focused "${box:0:1}AddBtn"
+    press space
+    added=$((added + 1))
+    expect "Space on Add to Quote adds $page" '["get","QuoteCountLabel"]' "\"text\":\"$added item"
     copies_each "$@"
     press alt+c
     expect "Alt+C clears $page" '["get","'"$box"'"]' '"text":""'
     expect "$page's results are cleared" '["get","'"$total"'"]' '"text":"0.00 kg"'
     press ctrl+Tab
 }
+added=0
 weight_page Round RDiaEdit RKGQtyLabel "50 3000 4" \
     RKGMCopyBtn:RKGMLabel RKGBCopyBtn:RKGBarLabel RKGQCopyBtn:RKGQtyLabel
 weight_page Polygon PAFEdit PKGQtyLabel "50 3000 4" \
@@ -137,7 +143,7 @@ expect "Ctrl+Tab shows the next page" '["tabs"]' '"active":"Polygon"'
 press ctrl+shift+Tab
 expect "Ctrl+Shift+Tab shows the previous page" '["tabs"]' '"active":"Round"'
 press ctrl+shift+Tab
-expect "Ctrl+Shift+Tab wraps to the last tab" '["tabs"]' '"active":"M/I"'
+expect "Ctrl+Shift+Tab wraps to the last tab" '["tabs"]' '"active":"Quote"'
 press ctrl+Tab
 
 send '["focus","RDiaEdit"]' >/dev/null
@@ -190,7 +196,7 @@ press ctrl+a ctrl+Insert Tab shift+Insert
 expect "Ctrl+Insert copies" '["get","RLengthEdit"]' '"text":"7"'
 
 # The conversion page: no Clear button, and a key typed over the selection replaces it.
-press ctrl+shift+Tab
+press ctrl+shift+Tab ctrl+shift+Tab
 send '["focus","MIConvEdit"]' >/dev/null
 typed '3/16"'
 press alt+c

@@ -58,13 +58,14 @@ TEST_F(AccessibilityTest, KeyboardAloneReachesEveryPageMenuAndResult) {
     EXPECT_EQ(text("RKGQtyLabel"), "41.23 kg");
     send(R"(["key","Alt+C"])");
     EXPECT_EQ(text("RDiaEdit"), "");
-    const char* order[] = {"Polygon", "Flat/Square", "Plate/Sheet", "Tube", "M/I", "Round"};
+    const char* order[] = {"Polygon", "Flat/Square", "Plate/Sheet", "Tube",
+                           "M/I",     "Quote",       "Round"};
     for (const char* caption : order) {
         send(R"(["key","Ctrl+Tab"])");
         EXPECT_EQ(value(R"(["tabs"])").toObject()["active"].toString().toStdString(), caption);
     }
     send(R"(["key","Ctrl+Shift+Tab"])");
-    EXPECT_EQ(value(R"(["tabs"])").toObject()["active"].toString(), "M/I");
+    EXPECT_EQ(value(R"(["tabs"])").toObject()["active"].toString(), "Quote");
 }
 
 // A result as assistive technology reads it: its value as its name, and what the value
@@ -153,7 +154,8 @@ TEST_F(AccessibilityTest, PagesAreNamedTabsWithTheShownOneSelected) {
     ASSERT_NE(tabs, nullptr);
     EXPECT_EQ(tabs->role(), QAccessible::PageTabList);
     EXPECT_EQ(tabs->text(QAccessible::Name), "Pages");
-    const QStringList captions = {"Round", "Polygon", "Flat/Square", "Plate/Sheet", "Tube", "M/I"};
+    const QStringList captions = {"Round", "Polygon", "Flat/Square", "Plate/Sheet",
+                                  "Tube",  "M/I",     "Quote"};
     ASSERT_EQ(tabs->childCount(), captions.size());
     send(R"(["key","Ctrl+Tab"])");
     for (int i = 0; i < captions.size(); ++i) {
@@ -268,8 +270,8 @@ TEST_F(AccessibilityTest, EnterWalksTheBoxesWhileTabReachesEveryControl) {
 "])");
     EXPECT_TRUE(value(R"(["get","PAFEdit"])").toObject()["focused"].toBool());
     send(R"(["focus","PQtyEdit"])");
-    const char* tabOrder[] = {"PCombo",      "PClearButton",     "PKGMCopyBtn", "PKGBCopyBtn",
-                              "PKGQCopyBtn", "PageControl1Tabs", "PAFEdit"};
+    const char* tabOrder[] = {"PCombo",      "PClearButton", "PAddBtn",          "PKGMCopyBtn",
+                              "PKGBCopyBtn", "PKGQCopyBtn",  "PageControl1Tabs", "PAFEdit"};
     for (const char* control : tabOrder) {
         SCOPED_TRACE(control);
         send(R"(["key","Tab"])");

@@ -31,8 +31,8 @@ TEST_F(MainWindowTest, StartsWithTheFirstMaterialRoundedAndEveryPageInItsFirstSt
 
     const QJsonObject tabs = value(R"(["tabs"])").toObject();
     EXPECT_EQ(tabs["active"].toString(), "Round");
-    EXPECT_EQ(tabs["visible"].toArray(),
-              (QJsonArray{"Round", "Polygon", "Flat/Square", "Plate/Sheet", "Tube", "M/I"}));
+    EXPECT_EQ(tabs["visible"].toArray(), (QJsonArray{"Round", "Polygon", "Flat/Square",
+                                                     "Plate/Sheet", "Tube", "M/I", "Quote"}));
     EXPECT_TRUE(value(R"(["get","RDiaEdit"])").toObject()["focused"].toBool());
 
     for (const char* label : {"RKGMLabel", "RKGBarLabel", "RKGQtyLabel", "PKGMLabel", "BKGQtyLabel",
@@ -231,7 +231,7 @@ TEST_F(MainWindowTest, FileExitAndTheCloseButtonEndTheProgram) {
 TEST_F(MainWindowTest, HiddenPagesAreMadeWhenFirstShownWithTheOptionsAsTheyStand) {
     start();
     PageControl& pages = session_->window()->pageControl();
-    ASSERT_EQ(pages.pageCount(), 10);
+    ASSERT_EQ(pages.pageCount(), 11);
     // The pages with a tab are made once the window has painted; those without wait.
     for (int i = 0; i < pages.pageCount(); ++i) {
         SCOPED_TRACE(pages.caption(i).toStdString());

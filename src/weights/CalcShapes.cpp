@@ -1,4 +1,4 @@
-#include "cli/CalcShapes.h"
+#include "weights/CalcShapes.h"
 
 #include <algorithm>
 #include <cctype>

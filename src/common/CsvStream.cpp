@@ -1,4 +1,4 @@
-#include "cli/CsvStream.h"
+#include "common/CsvStream.h"
 
 namespace kelvane {
 
