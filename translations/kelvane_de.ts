@@ -721,5 +721,45 @@ braucht dieser mindestens einen Durchmesser von:</translation>
         <source>Copy %1</source>
         <translation>%1 kopieren</translation>
     </message>
+    <message>
+        <source>Quote</source>
+        <translation>Angebot</translation>
+    </message>
+    <message>
+        <source>Clear &amp;All</source>
+        <translation>&amp;Alle löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>&amp;Speichern…</translation>
+    </message>
+    <message>
+        <source>Op&amp;en…</source>
+        <translation>Ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport PDF…</source>
+        <translation>PDF e&amp;xportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Drucken…</translation>
+    </message>
+    <message>
+        <source>Add to &amp;Quote</source>
+        <translation>Zum &amp;Angebot</translation>
+    </message>
+    <message>
+        <source>Nothing to add: the total weight is 0</source>
+        <translation>Nichts hinzuzufügen: Das Gesamtgewicht ist 0</translation>
+    </message>
+    <message>
+        <source>Added to the quote</source>
+        <translation>Zum Angebot hinzugefügt</translation>
+    </message>
 </context>
 </TS>

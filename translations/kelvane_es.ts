@@ -721,5 +721,45 @@ se necesitaría un diámetro mínimo de:</translation>
         <source>Copy %1</source>
         <translation>Copiar %1</translation>
     </message>
+    <message>
+        <source>Quote</source>
+        <translation>Presupuesto</translation>
+    </message>
+    <message>
+        <source>Clear &amp;All</source>
+        <translation>Borrar &amp;todo</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>&amp;Guardar…</translation>
+    </message>
+    <message>
+        <source>Op&amp;en…</source>
+        <translation>&amp;Abrir…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport PDF…</source>
+        <translation>E&amp;xportar PDF…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimir…</translation>
+    </message>
+    <message>
+        <source>Add to &amp;Quote</source>
+        <translation>&amp;Cotizar</translation>
+    </message>
+    <message>
+        <source>Nothing to add: the total weight is 0</source>
+        <translation>Nada que añadir: el peso total es 0</translation>
+    </message>
+    <message>
+        <source>Added to the quote</source>
+        <translation>Añadido al presupuesto</translation>
+    </message>
 </context>
 </TS>

@@ -721,5 +721,45 @@ il faudrait un diamètre minimal de :</translation>
         <source>Copy %1</source>
         <translation>Copier %1</translation>
     </message>
+    <message>
+        <source>Quote</source>
+        <translation>Devis</translation>
+    </message>
+    <message>
+        <source>Clear &amp;All</source>
+        <translation>&amp;Tout effacer</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>En&amp;registrer…</translation>
+    </message>
+    <message>
+        <source>Op&amp;en…</source>
+        <translation>&amp;Ouvrir…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport PDF…</source>
+        <translation>E&amp;xporter en PDF…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimer…</translation>
+    </message>
+    <message>
+        <source>Add to &amp;Quote</source>
+        <translation>Au &amp;devis</translation>
+    </message>
+    <message>
+        <source>Nothing to add: the total weight is 0</source>
+        <translation>Rien à ajouter : le poids total est 0</translation>
+    </message>
+    <message>
+        <source>Added to the quote</source>
+        <translation>Ajouté au devis</translation>
+    </message>
 </context>
 </TS>

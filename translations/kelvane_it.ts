@@ -721,5 +721,45 @@ servirebbe un diametro minimo di:</translation>
         <source>Copy %1</source>
         <translation>Copia %1</translation>
     </message>
+    <message>
+        <source>Quote</source>
+        <translation>Preventivo</translation>
+    </message>
+    <message>
+        <source>Clear &amp;All</source>
+        <translation>Cancella t&amp;utto</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>Sa&amp;lva…</translation>
+    </message>
+    <message>
+        <source>Op&amp;en…</source>
+        <translation>Apr&amp;i…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport PDF…</source>
+        <translation>Esporta &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>S&amp;tampa…</translation>
+    </message>
+    <message>
+        <source>Add to &amp;Quote</source>
+        <translation>Al pre&amp;ventivo</translation>
+    </message>
+    <message>
+        <source>Nothing to add: the total weight is 0</source>
+        <translation>Niente da aggiungere: il peso totale è 0</translation>
+    </message>
+    <message>
+        <source>Added to the quote</source>
+        <translation>Aggiunto al preventivo</translation>
+    </message>
 </context>
 </TS>

@@ -721,5 +721,45 @@ is een diameter nodig van minstens:</translation>
         <source>Copy %1</source>
         <translation>%1 kopiëren</translation>
     </message>
+    <message>
+        <source>Quote</source>
+        <translation>Offerte</translation>
+    </message>
+    <message>
+        <source>Clear &amp;All</source>
+        <translation>&amp;Alles wissen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiëren</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>Op&amp;slaan…</translation>
+    </message>
+    <message>
+        <source>Op&amp;en…</source>
+        <translation>&amp;Openen…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport PDF…</source>
+        <translation>PDF e&amp;xporteren…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>Af&amp;drukken…</translation>
+    </message>
+    <message>
+        <source>Add to &amp;Quote</source>
+        <translation>Naar &amp;offerte</translation>
+    </message>
+    <message>
+        <source>Nothing to add: the total weight is 0</source>
+        <translation>Niets toe te voegen: het totaalgewicht is 0</translation>
+    </message>
+    <message>
+        <source>Added to the quote</source>
+        <translation>Aan de offerte toegevoegd</translation>
+    </message>
 </context>
 </TS>

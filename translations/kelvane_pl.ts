@@ -721,5 +721,45 @@ potrzebna byłaby średnica co najmniej:</translation>
         <source>Copy %1</source>
         <translation>Kopiuj: %1</translation>
     </message>
+    <message>
+        <source>Quote</source>
+        <translation>Oferta</translation>
+    </message>
+    <message>
+        <source>Clear &amp;All</source>
+        <translation>W&amp;yczyść wszystko</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiuj</translation>
+    </message>
+    <message>
+        <source>&amp;Save…</source>
+        <translation>&amp;Zapisz…</translation>
+    </message>
+    <message>
+        <source>Op&amp;en…</source>
+        <translation>&amp;Otwórz…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport PDF…</source>
+        <translation>&amp;Eksportuj PDF…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Drukuj…</translation>
+    </message>
+    <message>
+        <source>Add to &amp;Quote</source>
+        <translation>Do &amp;oferty</translation>
+    </message>
+    <message>
+        <source>Nothing to add: the total weight is 0</source>
+        <translation>Nic do dodania: masa całkowita wynosi 0</translation>
+    </message>
+    <message>
+        <source>Added to the quote</source>
+        <translation>Dodano do oferty</translation>
+    </message>
 </context>
 </TS>

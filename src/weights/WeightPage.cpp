@@ -91,7 +91,8 @@ void WeightPage::buildEntryRow() {
     connect(clearButton, &QPushButton::clicked, this, [this] { clear(); });
 
     if (quote_) {
-        addButton_ = new QPushButton(QStringLiteral("Add to &Quote"), this);
+        addButton_ = new QPushButton(this);
+        showText(addButton_, "text", QT_TRANSLATE_NOOP("Kelvane", "Add to &Quote"));
         addButton_->setObjectName(toQString(definition.addButtonName));
         // Under Clear, so that the row of boxes is no wider than before.
         grid.addWidget(addButton_, 3, column);
@@ -208,7 +209,8 @@ void WeightPage::clear() {
 void WeightPage::addToQuote() {
     // A piece that weighs nothing would only add an empty line to the quote.
     if (model_.result(2) == 0) {
-        showButtonCue(addButton_, QStringLiteral("Nothing to add: the total weight is 0"));
+        showButtonCue(addButton_, shownText(QT_TRANSLATE_NOOP(
+                                      "Kelvane", "Nothing to add: the total weight is 0")));
         return;
     }
     QuoteItem item;
@@ -224,7 +226,7 @@ void WeightPage::addToQuote() {
     item.rounded = materials_.roundingOn();
     item.results = model_.results();
     quote_->add(std::move(item));
-    showButtonCue(addButton_, QStringLiteral("Added to the quote"));
+    showButtonCue(addButton_, shownText(QT_TRANSLATE_NOOP("Kelvane", "Added to the quote")));
 }
 
 QString WeightPage::copyResult(std::size_t index) {
