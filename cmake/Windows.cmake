@@ -38,6 +38,19 @@ foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
 endforeach()
 find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets PrintSupport Test)
 set(bin ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
+# Qt's own translations of the program's languages (message-box buttons, the entry
+# boxes' context menu), the same files on every system: the Linux host's
+# (qt6-translations-l10n), laid out in bin/translations/ where the program looks first.
+set(KELVANE_QT_TRANSLATIONS_DIR /usr/share/qt6/translations CACHE PATH
+    "Folder of Qt's own .qm translations to ship with the Windows build")
+set(kelvane_qt_translations)
+foreach(qm ${KELVANE_QT_QM_FILES})
+    if(NOT EXISTS ${KELVANE_QT_TRANSLATIONS_DIR}/${qm})
+        message(FATAL_ERROR "${KELVANE_QT_TRANSLATIONS_DIR}/${qm} is missing "
+                            "(Debian: qt6-translations-l10n)")
+    endif()
+    list(APPEND kelvane_qt_translations ${KELVANE_QT_TRANSLATIONS_DIR}/${qm})
+endforeach()
 add_custom_target(kelvane_windows_runtime ALL
     COMMAND ${CMAKE_COMMAND} -E make_directory ${bin}/platforms ${bin}/styles
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${kelvane_runtime_dlls}
@@ -48,6 +61,8 @@ add_custom_target(kelvane_windows_runtime ALL
             $<TARGET_FILE:Qt6::QOffscreenIntegrationPlugin> ${bin}/platforms/
     COMMAND ${CMAKE_COMMAND} -E copy_if_different
             $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> ${bin}/styles/
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${bin}/translations
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${kelvane_qt_translations} ${bin}/translations/
     COMMENT "Laying out the Qt DLLs, Qt plugins and compiler runtime in bin/")
 # GoogleTest lists a test program's tests by running it right after linking: the
 # DLLs must be in place by then.
@@ -66,6 +81,7 @@ add_custom_target(kelvane-packages
             "-DRUNTIME=${kelvane_runtime_dlls};$<TARGET_FILE:Qt6::Core>;$<TARGET_FILE:Qt6::Gui>;$<TARGET_FILE:Qt6::Widgets>;$<TARGET_FILE:Qt6::PrintSupport>"
             -DPLATFORM_PLUGIN=$<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>
             -DSTYLE_PLUGIN=$<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>
+            "-DQT_TRANSLATIONS=${kelvane_qt_translations}"
             -DTABLE=${CMAKE_SOURCE_DIR}/Data/Density_Plastics.csv
             -DNSIS_SCRIPT=${KELVANE_WINDOWS_DIR}/kelvane.nsi
             -DICON=${KELVANE_WINDOWS_DIR}/kelvane.ico

@@ -64,7 +64,8 @@ trap 'echo "check-deb-install: interrupted" >&2; exit 130' INT TERM
 
 if [ -z "$deb" ]; then
     echo "== Building the package (build/, cpack)"
-    scripts/install-packages.sh cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev
+    scripts/install-packages.sh cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
+        qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     cmake --preset default >/dev/null
     cmake --build --preset default
     (cd build && cpack) >"$cache/cpack.log" 2>&1 || {

@@ -19,7 +19,7 @@ case "$action" in
 esac
 
 scripts/install-packages.sh cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev xvfb xauth xdotool \
-    dbus at-spi2-core python3-pyatspi
+    dbus at-spi2-core python3-pyatspi qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 # The tests read the text of exported and printed PDF files with pdftotext.
 [ "$action" = test ] && scripts/install-packages.sh poppler-utils
 

@@ -12,7 +12,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 read -ra drive <<<"${KELVANE_DRIVE:-build/bin/kelvane-drive}"
 out="${1:-docs/screenshots}"
-pictures=(round polygon flat-square plate-sheet tube quote metric-imperial about round-imperial)
+pictures=(round polygon flat-square plate-sheet tube quote metric-imperial about round-imperial
+    round-de)
 
 # The about box's title asks for Calibri; Carlito has its measures and stands in for it, so
 # the pictures come out the same on every machine (without it the title falls back to
@@ -94,6 +95,19 @@ replies+=$'\n'$({
     echo '["type","2\r12'"'"'\r4"]'
     echo "[\"screenshot\",\"$out/round-imperial.png\"]"
 } | "${drive[@]}" --program-dir "$scratch/bin") || {
+    echo "the driver failed (exit status $?)" >&2
+    exit 1
+}
+
+# The Round page in German, as a user whose desktop prefers German sees it.
+mkdir -p "$scratch/de/bin" "$scratch/de/Data"
+cp Data/Density_Plastics.csv "$scratch/de/Data/"
+replies+=$'\n'$({
+    echo '["start"]'
+    echo '["menu","Material","Mild Steel"]'
+    echo '["type","50\r3000\r4"]'
+    echo "[\"screenshot\",\"$out/round-de.png\"]"
+} | "${drive[@]}" --program-dir "$scratch/de/bin" --language de) || {
     echo "the driver failed (exit status $?)" >&2
     exit 1
 }

@@ -35,7 +35,10 @@ rm -rf "$user" && mkdir -p "$user"
 (cd "$user" && cmake -E tar xf "$zip")
 portable="$(find "$user" -maxdepth 1 -name 'Kelvane-*' -type d)"
 [ -f "$portable/bin/Qt6PrintSupport.dll" ] || fail "the zip lacks Qt6PrintSupport.dll, which printing needs"
-[ "$(find "$portable" -type f | wc -l)" -le 12 ] || fail "the zip holds more than the program needs"
+[ "$(find "$portable" -type f | wc -l)" -le 18 ] || fail "the zip holds more than the program needs"
+for language in de fr nl es it pl; do
+    [ -f "$portable/bin/translations/qtbase_$language.qm" ] || fail "the zip lacks Qt's $language texts"
+done
 keeps_running "$portable/bin/kelvane.exe"
 # The command-line calculators find the same table from the same folder.
 calc="$("$wine" "$portable/bin/kelvane-calc.exe" round 50 3000 4)"
@@ -51,14 +54,14 @@ rm -rf "$user"
 rm -rf "$folder"
 "$wine" "$installer" /S
 for file in bin/kelvane.exe bin/kelvane-calc.exe bin/Qt6Widgets.dll bin/Qt6PrintSupport.dll \
-    bin/platforms/qwindows.dll \
-    bin/styles/qwindowsvistastyle.dll Data/Density_Plastics.csv Uninstall.exe; do
+    bin/platforms/qwindows.dll bin/styles/qwindowsvistastyle.dll bin/translations/qtbase_de.qm \
+    bin/translations/qtbase_pl.qm Data/Density_Plastics.csv Uninstall.exe; do
     [ -f "$folder/$file" ] || fail "$file was not installed"
 done
 [ -f "$menu" ] || fail "no Start-menu entry"
 "$wine" reg query "$key" /v UninstallString 2>/dev/null | grep -q 'Uninstall.exe' ||
     fail "the uninstaller is not registered"
-[ "$(find "$folder" -type f | wc -l)" -le 13 ] || fail "more files installed than the program needs"
+[ "$(find "$folder" -type f | wc -l)" -le 19 ] || fail "more files installed than the program needs"
 
 keeps_running "$folder/bin/kelvane.exe"
 # The installed layout lets the program find its table and compute.

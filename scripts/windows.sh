@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 
 scripts/install-packages.sh cmake ninja-build xz-utils g++-mingw-w64-x86-64-posix \
     mingw-w64-tools wine64 nsis qt6-base-dev-tools fonts-wine fonts-crosextra-carlito \
-    xvfb xauth
+    xvfb xauth qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 scripts/windows-toolchain.sh
 
 cmake --preset windows >/dev/null

@@ -1,5 +1,6 @@
 # Makes the portable zip and the installer of the Windows build (target
-# kelvane-packages). The programs (the window and the command line), the DLLs and plugins it needs and the density table
+# kelvane-packages). The programs (the window and the command line), the DLLs and plugins it needs, Qt's
+# translations and the density table
 # are laid out as the build tree has them (bin/ and Data/ side by side, so the program
 # finds the table by its data-folder rule), then zipped, then wrapped by makensis.
 set(name Kelvane-${VERSION}-windows-x64)
@@ -9,6 +10,7 @@ file(MAKE_DIRECTORY ${stage}/bin/platforms ${stage}/bin/styles ${stage}/Data)
 file(COPY ${PROGRAM} ${RUNTIME} DESTINATION ${stage}/bin)
 file(COPY ${PLATFORM_PLUGIN} DESTINATION ${stage}/bin/platforms)
 file(COPY ${STYLE_PLUGIN} DESTINATION ${stage}/bin/styles)
+file(COPY ${QT_TRANSLATIONS} DESTINATION ${stage}/bin/translations)
 file(COPY ${TABLE} DESTINATION ${stage}/Data)
 if(STRIP)
     # The compiler's runtime comes with its debugging symbols (most of its size).

@@ -1,6 +1,7 @@
 #include "app/AboutBox.h"
 
 #include "app/HotLabel.h"
+#include "platform/ShownText.h"
 #include "widgets/PlainLabel.h"
 
 #include <QApplication>
@@ -19,8 +20,8 @@ const QColor kMaroon(128, 0, 0);
 
 const QString kEmailAddress = QStringLiteral("support@kelvane.example");
 const QString kWebAddress = QStringLiteral("www.kelvane.example");
-const QString kNotice = QStringLiteral(
-    "All weights calculated by this program are theoretical and are for guidance only.");
+constexpr const char* kNotice = QT_TRANSLATE_NOOP(
+    "Kelvane", "All weights calculated by this program are theoretical and are for guidance only.");
 
 QFont pixelFont(const QString& family, int pixels) {
     QFont font(family);
@@ -79,7 +80,7 @@ AboutBox::AboutBox(Platform& platform, QWidget* parent)
     , emailLabel_(new HotLabel(platform_, this))
     , websiteLabel_(new HotLabel(platform_, this))
     , noticeMemo_(new QPlainTextEdit(this))
-    , okButton_(new QPushButton(QStringLiteral("OK"), this)) {
+    , okButton_(new QPushButton(shownText(QT_TRANSLATE_NOOP("Kelvane", "OK")), this)) {
     setObjectName(QStringLiteral("AboutBox1"));
     setFixedSize(353, 352);
     // A fixed dialog: a title and a close button, nothing to minimise or maximise.
@@ -125,7 +126,7 @@ AboutBox::AboutBox(Platform& platform, QWidget* parent)
     websiteLabel_->move(8, 136);
 
     noticeMemo_->setObjectName(QStringLiteral("NoticeMemo"));
-    noticeMemo_->setAccessibleName(QStringLiteral("Notice"));
+    noticeMemo_->setAccessibleName(shownText(QT_TRANSLATE_NOOP("Kelvane", "Notice")));
     // Read and selected, never typed into; Tab moves on from it.
     noticeMemo_->setReadOnly(true);
     noticeMemo_->setTabChangesFocus(true);
@@ -146,9 +147,10 @@ AboutBox::AboutBox(Platform& platform, QWidget* parent)
 
 void AboutBox::showTexts() {
     programIcon_->setPixmap(programPixmap());
-    setWindowTitle(QStringLiteral("About Kelvane"));
+    setWindowTitle(shownText(QT_TRANSLATE_NOOP("Kelvane", "About Kelvane")));
     titleLabel_->setText(QStringLiteral("Kelvane"));
-    versionLabel_->setText(QStringLiteral("Version 2026.1.0"));
+    versionLabel_->setText(shownText(QT_TRANSLATE_NOOP("Kelvane", "Version")) +
+                           QStringLiteral(" 2026.1.0"));
     versionLabel_->adjustSize();
     copyrightLabel_->setText(QStringLiteral("Copyright © 2026 Kelvane Software Ltd"));
     copyrightLabel_->adjustSize();
@@ -158,7 +160,7 @@ void AboutBox::showTexts() {
 
     // An empty line, then the notice.
     noticeMemo_->clear();
-    noticeMemo_->setPlainText(QStringList{QString(), kNotice}.join(QLatin1Char('\n')));
+    noticeMemo_->setPlainText(QStringList{QString(), shownText(kNotice)}.join(QLatin1Char('\n')));
 }
 
 void AboutBox::setUpLink(HotLabel* label, const QString& caption) {

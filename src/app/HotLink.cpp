@@ -1,4 +1,5 @@
 #include "app/HotLink.h"
+#include "common/TextMark.h"
 
 #include <algorithm>
 #include <cctype>
@@ -35,7 +36,8 @@ bool linkRecognised(std::string_view link) {
 
 void checkLink(std::string_view link) {
     if (!linkRecognised(link))
-        throw LinkError("Protocol not recognised for URL " + quoted(link));
+        throw LinkError(std::string(KELVANE_TEXT("Kelvane", "Protocol not recognised for URL")) +
+                        " " + quoted(link));
 }
 
 std::string cantAccessLinkText(std::string_view link) {

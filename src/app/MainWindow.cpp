@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/AboutBox.h"
+#include "app/LanguageMenu.h"
 #include "app/MaterialFinderDialog.h"
 #include "app/MaterialTableDialog.h"
 #include "app/MenuEntryAccessible.h"
@@ -9,12 +10,15 @@
 #include "app/PageRegistry.h"
 #include "app/StatusBar.h"
 #include "common/TextFile.h"
+#include "common/TextMark.h"
 #include "materials/Favourite.h"
 #include "materials/MaterialFinder.h"
 #include "materials/NameEncoding.h"
 #include "platform/ErrorReport.h"
 #include "platform/Platform.h"
 #include "platform/QtText.h"
+#include "platform/ShownText.h"
+#include "platform/Translations.h"
 #include "weights/QuoteBook.h"
 #include "weights/QuoteStore.h"
 #include "widgets/DeferredFileIcon.h"
@@ -41,33 +45,7 @@ namespace kelvane {
 namespace {
 
 constexpr int kInitialClientWidth = 579;
-
-// Material > Edit Materials…: its access key is kept from every material's entry
-// (kMaterialMenuOwnKeys).
-const QString kEditMaterialsCaption = QStringLiteral("&Edit Materials\u2026");
 constexpr int kPageControlHeight = 429;
-
-// The Options > Fractions entries: the resolution each chooses.
-struct FractionEntry {
-    const char* name;
-    const char* caption;
-    int resolution;
-};
-constexpr FractionEntry kFractionEntries[] = {
-    {"F32", "Nearest 1/32\"", 32},
-    {"F64", "Nearest 1/64\"", 64},
-};
-
-// The Options > Units entries: the units each chooses.
-struct UnitsEntry {
-    const char* name;
-    const char* caption;
-    Units units;
-};
-constexpr UnitsEntry kUnitsEntries[] = {
-    {"UnitsMetric", "&Millimetres and Kilograms", Units::Metric},
-    {"UnitsImperial", "&Inches and Pounds", Units::Imperial},
-};
 
 } // namespace
 
@@ -80,7 +58,8 @@ MainWindow::MainWindow(Platform& platform, PrinterSetup& printers, QWidget* pare
     , statusBar_(new StatusBar)
     , quote_(
           new QuoteBook(platform, quoteFiles(platform.programDir(), platform.userDataDir()), this))
-    , accessKeys_(kMaterialMenuOwnKeys) {
+    , accessKeys_(kMaterialMenuOwnKeys)
+    , translations_(new Translations(this)) {
     setObjectName(QStringLiteral("MainForm"));
     registerProgramIcons();
     // The sizes are decoded only when the desktop or the About box first asks for one.
@@ -116,104 +95,6 @@ MainWindow::MainWindow(Platform& platform, PrinterSetup& printers, QWidget* pare
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::buildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("File1"));
-    buildKeyEntries(file);
-    QAction* exit = file->addAction(QStringLiteral("E&xit"));
-    exit->setObjectName(QStringLiteral("FileExit1"));
-    connect(exit, &QAction::triggered, this, &QWidget::close);
-
-    materialMenu_ = menuBar()->addMenu(QStringLiteral("&Material"));
-    materialMenu_->setObjectName(QStringLiteral("Material1"));
-    materialEntries_ = new QActionGroup(this);
-    materialEntries_->setExclusive(true);
-    connect(materialEntries_, &QActionGroup::triggered, this, &MainWindow::chooseMaterialEntry);
-    connect(materialMenu_, &QMenu::aboutToShow, this, &MainWindow::buildMaterialMenu);
-    // Reachable also when no material was read, so that a broken table can be repaired.
-    editMaterialsSeparator_ = materialMenu_->addSeparator();
-    editMaterials_ = materialMenu_->addAction(kEditMaterialsCaption);
-    editMaterials_->setObjectName(QStringLiteral("EditMaterials1"));
-    connect(editMaterials_, &QAction::triggered, this, &MainWindow::openMaterialTable);
-
-    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
-    options->setObjectName(QStringLiteral("Options1"));
-    commercialRoundingAction_ = options->addAction(QStringLiteral("&Commercial Rounding"));
-    commercialRoundingAction_->setObjectName(QStringLiteral("CommercialRounding1"));
-    commercialRoundingAction_->setCheckable(true);
-    commercialRoundingAction_->setChecked(true);
-    connect(commercialRoundingAction_, &QAction::triggered, this,
-            &MainWindow::switchCommercialRounding);
-
-    buildFractionMenu(options);
-    buildUnitsMenu(options);
-
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("Help1"));
-    QAction* about = help->addAction(QStringLiteral("&About"));
-    about->setObjectName(QStringLiteral("About1"));
-    connect(about, &QAction::triggered, this, &MainWindow::showAboutBox);
-}
-
-// The finder and the page keys as menu entries, so the menu teaches their keys to
-// users and screen readers alike. They stand in the File menu: the Material menu
-// lists the materials alone. The page keys are the window's own shortcuts, bound in
-// every form a keyboard sends them (addPageKeys); their entries show the keys after
-// a tab in the caption, so that no second shortcut makes the keys ambiguous.
-void MainWindow::buildKeyEntries(QMenu* file) {
-    QAction* find = file->addAction(QStringLiteral("&Find Material…"));
-    find->setObjectName(QStringLiteral("FindMaterial1"));
-    find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-    connect(find, &QAction::triggered, this, &MainWindow::openMaterialFinder);
-    file->addSeparator();
-    const auto keys = [](QKeySequence sequence) {
-        return QLatin1Char('\t') + sequence.toString(QKeySequence::NativeText);
-    };
-    QAction* next =
-        file->addAction(QStringLiteral("&Next Page") + keys(QKeySequence(Qt::CTRL | Qt::Key_Tab)));
-    next->setObjectName(QStringLiteral("NextPage1"));
-    connect(next, &QAction::triggered, this, [this] { pageControl_->stepTab(+1); });
-    QAction* previous = file->addAction(QStringLiteral("&Previous Page") +
-                                        keys(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)));
-    previous->setObjectName(QStringLiteral("PreviousPage1"));
-    connect(previous, &QAction::triggered, this, [this] { pageControl_->stepTab(-1); });
-    file->addSeparator();
-}
-
-// Options > Fractions: the nearest 1/32" (the first state) or 1/64" for metric entries.
-void MainWindow::buildFractionMenu(QMenu* options) {
-    QMenu* fractions = options->addMenu(QStringLiteral("Fractions"));
-    fractions->setObjectName(QStringLiteral("Options21"));
-    auto* fractionGroup = new QActionGroup(this);
-    for (const FractionEntry& choice : kFractionEntries) {
-        QAction* entry = fractions->addAction(QString::fromLatin1(choice.caption));
-        entry->setObjectName(QString::fromLatin1(choice.name));
-        entry->setCheckable(true);
-        entry->setChecked(choice.resolution == fractionResolution_);
-        fractionGroup->addAction(entry);
-        connect(entry, &QAction::triggered, this,
-                [this, resolution = choice.resolution] { chooseFractionResolution(resolution); });
-    }
-}
-
-// Options > Units: millimetres and kilograms (the first state) or inches and pounds,
-// kept between runs in the settings file.
-void MainWindow::buildUnitsMenu(QMenu* options) {
-    QMenu* units = options->addMenu(QStringLiteral("&Units"));
-    units->setObjectName(QStringLiteral("UnitsMenu"));
-    unitsEntries_ = new QActionGroup(this);
-    for (const UnitsEntry& choice : kUnitsEntries) {
-        QAction* entry = units->addAction(QString::fromLatin1(choice.caption));
-        entry->setObjectName(QString::fromLatin1(choice.name));
-        entry->setCheckable(true);
-        entry->setChecked(choice.units == settings_.units);
-        entry->setData(static_cast<int>(choice.units));
-        unitsEntries_->addAction(entry);
-        connect(entry, &QAction::triggered, this,
-                [this, units = choice.units] { chooseUnits(units); });
-    }
-}
-
 // Every page is known from the start; each is made when first shown, with the
 // window's settings as they then stand.
 void MainWindow::buildPages() {
@@ -242,6 +123,12 @@ void MainWindow::buildPages() {
 void MainWindow::startUp() {
     setWindowTitle(QStringLiteral("Kelvane"));
 
+    // The settings file never stops start-up: whatever is wrong with it gives the
+    // first state. It is read first, so that every message is in the language chosen.
+    settings_ = readSettings(platform_.programDir(), platform_.userDataDir());
+    checkLanguageEntry(*languageEntries_, languageSetting(settings_));
+    showLanguage();
+
     const std::string densityPath =
         densityTablePath(platform_.programDir(), platform_.userDataDir());
     DensityTableRead read = readDensityFile(densityPath, separators_);
@@ -249,9 +136,6 @@ void MainWindow::startUp() {
     if (read.error)
         platform_.showError(*read.error);
 
-    // The settings file never stops start-up: whatever is wrong with it gives the
-    // first state.
-    settings_ = readSettings(platform_.programDir(), platform_.userDataDir());
     for (QAction* entry : unitsEntries_->actions())
         entry->setChecked(entry->data().toInt() == static_cast<int>(settings_.units));
     tellUnits();
@@ -308,9 +192,9 @@ void MainWindow::buildMaterialMenu() {
 }
 
 void MainWindow::showMaterialPanels() {
-    statusBar_->setPanelText(0, QString::fromStdString(materials_.materialPanelText()));
-    statusBar_->setPanelText(1, QString::fromStdString(materials_.densityPanelText(separators_)));
-    statusBar_->setPanelText(2, QString::fromStdString(materials_.roundingPanelText()));
+    statusBar_->setPanelText(0, shownText(materials_.materialPanelText()));
+    statusBar_->setPanelText(1, shownText(materials_.densityPanelText(separators_)));
+    statusBar_->setPanelText(2, shownText(materials_.roundingPanelText()));
     statusBar_->lamp().setLit(materials_.roundingOn());
     commercialRoundingAction_->setChecked(materials_.roundingOn());
 }
@@ -376,8 +260,7 @@ void MainWindow::applyMaterialTable(std::vector<MaterialEntry> table, std::size_
     const QList<QAction*> entries = materialEntries_->actions();
     for (auto i = entries.size(); i-- > static_cast<qsizetype>(materials_.table().size());)
         delete entries[i];
-    accessKeys_ = AccessKeys(kMaterialMenuOwnKeys);
-    freshEntries_ = 0;
+    resetMaterialMenuKeys();
     finder_.reset();
     chooseMaterial(inUse);
 }
@@ -426,7 +309,9 @@ void MainWindow::recalculateShownPage() {
 
 bool MainWindow::showPage(const QString& captionOrName) {
     for (int i = 0; i < pageControl_->pageCount(); ++i) {
-        if (pageControl_->caption(i) == captionOrName || pageControl_->name(i) == captionOrName) {
+        if (pageControl_->caption(i) == captionOrName ||
+            pageControl_->englishCaption(i) == captionOrName ||
+            pageControl_->name(i) == captionOrName) {
             pageControl_->setActiveIndex(i);
             return true;
         }
@@ -457,7 +342,8 @@ bool MainWindow::confirmClose() {
     runReportingErrors(platform_, [&] {
         same = compareFavMat(platform_.programDir(), name, platform_.userDataDir());
     });
-    if (same || !platform_.confirm("Confirm", "Save new Favourite Material?"))
+    if (same || !platform_.confirm(KELVANE_TEXT("Kelvane", "Confirm"),
+                                   KELVANE_TEXT("Kelvane", "Save new Favourite Material?")))
         return true;
     return runReportingErrors(
         platform_, [&] { saveFavMatFile(platform_.programDir(), name, platform_.userDataDir()); });

@@ -23,6 +23,7 @@ class Platform;
 class PrinterSetup;
 class QuoteBook;
 class StatusBar;
+class Translations;
 
 // The main window: the menu bar, the page control with its ten pages and the
 // four-panel status bar. It owns the density table and the material in use, runs
@@ -70,6 +71,9 @@ private:
     void switchCommercialRounding(bool on);
     void chooseFractionResolution(int resolution);
     void chooseUnits(Units units);
+    void chooseLanguage(const std::string& code);
+    void showLanguage();
+    void resetMaterialMenuKeys();
     // Tells every page made so far the units in use.
     void tellUnits();
     void tellPagesMade(const std::function<void(SettingsListener&)>& tell);
@@ -93,9 +97,11 @@ private:
     std::size_t freshEntries_ = 0;     // the menu entries that show the table as it stands
     QAction* commercialRoundingAction_ = nullptr;
     int fractionResolution_ = 32;
-    Settings settings_;                      // read at start-up, saved when the user changes one
-    QActionGroup* unitsEntries_ = nullptr;   // Options > Units
-    std::unique_ptr<MaterialFinder> finder_; // made when the finder first opens
+    Settings settings_;                       // read at start-up, saved when the user changes one
+    QActionGroup* unitsEntries_ = nullptr;    // Options > Units
+    QActionGroup* languageEntries_ = nullptr; // Options > Language
+    Translations* translations_;              // the language in use
+    std::unique_ptr<MaterialFinder> finder_;  // made when the finder first opens
 };
 
 } // namespace kelvane

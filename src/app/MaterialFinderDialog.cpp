@@ -1,6 +1,7 @@
 #include "app/MaterialFinderDialog.h"
 
 #include "materials/MaterialFinder.h"
+#include "platform/ShownText.h"
 #include "widgets/EntryBox.h"
 
 #include <QAbstractListModel>
@@ -61,18 +62,18 @@ MaterialFinderDialog::MaterialFinderDialog(const MaterialFinder& finder, std::si
     , choose_(std::move(choose))
     , edit_(new EntryBox(this))
     , list_(new QListView(this))
-    , nothingFound_(new QLabel(QStringLiteral("No material found"), this))
+    , nothingFound_(new QLabel(shownText(QT_TRANSLATE_NOOP("Kelvane", "No material found")), this))
     , found_(new FoundMaterials(finder, this)) {
     setObjectName(QStringLiteral("MaterialFinder"));
-    setWindowTitle(QStringLiteral("Find Material"));
+    setWindowTitle(shownText(QT_TRANSLATE_NOOP("Kelvane", "Find Material")));
     edit_->setObjectName(QStringLiteral("MaterialFinderEdit"));
-    edit_->setAccessibleName(QStringLiteral("Part of a material name"));
+    edit_->setAccessibleName(shownText(QT_TRANSLATE_NOOP("Kelvane", "Part of a material name")));
     edit_->setClearButtonEnabled(true);
     // The line's own clear button comes unnamed.
     for (auto* button : edit_->findChildren<QToolButton*>())
-        button->setAccessibleName(QStringLiteral("Clear"));
+        button->setAccessibleName(shownText(QT_TRANSLATE_NOOP("Kelvane", "Clear")));
     list_->setObjectName(QStringLiteral("MaterialFinderList"));
-    list_->setAccessibleName(QStringLiteral("Materials found"));
+    list_->setAccessibleName(shownText(QT_TRANSLATE_NOOP("Kelvane", "Materials found")));
     list_->setUniformItemSizes(true); // rows of one height: no row is measured
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->setFocusPolicy(Qt::NoFocus); // the keys stay in the entry line

@@ -7,6 +7,7 @@
 #include "platform/ErrorReport.h"
 #include "platform/Platform.h"
 #include "platform/QtText.h"
+#include "platform/ShownText.h"
 #include "widgets/PlainLabel.h"
 
 #include <QDialogButtonBox>
@@ -99,16 +100,20 @@ MaterialTableDialog::MaterialTableDialog(Platform& platform, const Separators& s
                                     style()->standardIcon(QStyle::SP_MessageBoxWarning), this))
     , view_(new QTableView(this))
     , problem_(makePlainLabel({}, this))
-    , add_(makeButton(QStringLiteral("&Add"), QStringLiteral("MaterialTableAdd"), this))
-    , remove_(makeButton(QStringLiteral("&Remove"), QStringLiteral("MaterialTableRemove"), this))
-    , up_(makeButton(QStringLiteral("Move &Up"), QStringLiteral("MaterialTableUp"), this))
-    , down_(makeButton(QStringLiteral("Move &Down"), QStringLiteral("MaterialTableDown"), this)) {
+    , add_(makeButton(shownText(QT_TRANSLATE_NOOP("Kelvane", "&Add")),
+                      QStringLiteral("MaterialTableAdd"), this))
+    , remove_(makeButton(shownText(QT_TRANSLATE_NOOP("Kelvane", "&Remove")),
+                         QStringLiteral("MaterialTableRemove"), this))
+    , up_(makeButton(shownText(QT_TRANSLATE_NOOP("Kelvane", "Move &Up")),
+                     QStringLiteral("MaterialTableUp"), this))
+    , down_(makeButton(shownText(QT_TRANSLATE_NOOP("Kelvane", "Move &Down")),
+                       QStringLiteral("MaterialTableDown"), this)) {
     setObjectName(QStringLiteral("MaterialTableDialog"));
-    setWindowTitle(QStringLiteral("Edit Materials"));
+    setWindowTitle(shownText(QT_TRANSLATE_NOOP("Kelvane", "Edit Materials")));
     setModal(true);
 
     view_->setObjectName(QStringLiteral("MaterialTableView"));
-    view_->setAccessibleName(QStringLiteral("Materials"));
+    view_->setAccessibleName(shownText(QT_TRANSLATE_NOOP("Kelvane", "Materials")));
     view_->setModel(model_);
     view_->setItemDelegate(new LiveCellDelegate(view_));
     view_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -132,10 +137,10 @@ MaterialTableDialog::MaterialTableDialog(Platform& platform, const Separators& s
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     ok_ = buttons->button(QDialogButtonBox::Ok);
-    ok_->setText(QStringLiteral("&OK"));
+    ok_->setText(shownText(QT_TRANSLATE_NOOP("Kelvane", "&OK")));
     ok_->setObjectName(QStringLiteral("MaterialTableOk"));
     QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
-    cancel->setText(QStringLiteral("&Cancel"));
+    cancel->setText(shownText(QT_TRANSLATE_NOOP("Kelvane", "&Cancel")));
     cancel->setObjectName(QStringLiteral("MaterialTableCancel"));
     ok_->setDefault(true);
 
@@ -195,12 +200,12 @@ void MaterialTableDialog::showChecks() {
 
     QString problem;
     if (rows == 0) {
-        problem = QString::fromLatin1(MaterialTableEdit::kEmptyTableProblem);
+        problem = shownText(MaterialTableEdit::kEmptyTableProblem);
     } else if (const auto first = edit.firstProblemRow()) {
         const std::string name = edit.nameProblem(*first);
-        problem = QStringLiteral("Row %1: %2")
+        problem = shownText(QT_TRANSLATE_NOOP("Kelvane", "Row %1: %2"))
                       .arg(*first + 1)
-                      .arg(toQString(name.empty() ? edit.densityProblem(*first) : name));
+                      .arg(shownText(name.empty() ? edit.densityProblem(*first) : name));
     }
     problem_->setText(problem);
 }

@@ -1,6 +1,7 @@
 #include "app/MaterialTableModel.h"
 
 #include "platform/QtText.h"
+#include "platform/ShownText.h"
 
 #include <QColor>
 
@@ -35,9 +36,9 @@ QString MaterialTableModel::cellNote(const QModelIndex& index) const {
     const std::string problem =
         index.column() == kName ? edit_.nameProblem(row) : edit_.densityProblem(row);
     if (!problem.empty())
-        return toQString(problem);
+        return shownText(problem);
     if (index.column() == kName && edit_.sharesName(row))
-        return QString::fromLatin1(MaterialTableEdit::kSharedNameWarning);
+        return shownText(MaterialTableEdit::kSharedNameWarning);
     return {};
 }
 
@@ -59,7 +60,7 @@ QVariant MaterialTableModel::data(const QModelIndex& index, int role) const {
         const QString note = cellNote(index);
         if (note.isEmpty())
             return {};
-        const bool problem = note != QLatin1String(MaterialTableEdit::kSharedNameWarning);
+        const bool problem = note != shownText(MaterialTableEdit::kSharedNameWarning);
         if (role == Qt::BackgroundRole)
             return problem ? kProblemTint : kWarningTint;
         return problem ? problemIcon_ : warningIcon_;
@@ -95,8 +96,8 @@ Qt::ItemFlags MaterialTableModel::flags(const QModelIndex& index) const {
 
 QVariant MaterialTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
-        return section == kName ? QStringLiteral("Material")
-                                : QStringLiteral("Density (g/cm\u00B3)");
+        return section == kName ? shownText(QT_TRANSLATE_NOOP("Kelvane", "Material"))
+                                : shownText(QT_TRANSLATE_NOOP("Kelvane", "Density (g/cm³)"));
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 

@@ -1,6 +1,7 @@
 #include "app/PageControl.h"
 
 #include "app/TabRow.h"
+#include "platform/ShownText.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -43,6 +44,15 @@ void PageControl::addPage(const QString& name, const QString& caption, bool tabS
         tabs_->tabsChanged();
 }
 
+QString PageControl::caption(int index) const {
+    return shownText(entry(index).caption);
+}
+
+void PageControl::captionsChanged() {
+    tabs_->tabsChanged();
+    update();
+}
+
 int PageControl::pageWidth(int controlWidth) const {
     const QMargins frame = stack_->contentsMargins();
     return controlWidth - frame.left() - frame.right();
@@ -77,7 +87,7 @@ QWidget* PageControl::activePage() const {
 }
 
 QString PageControl::activeCaption() const {
-    return active_ < 0 ? QString() : entry(active_).caption;
+    return active_ < 0 ? QString() : caption(active_);
 }
 
 void PageControl::setActiveIndex(int index) {
@@ -99,7 +109,7 @@ QStringList PageControl::visibleCaptions() const {
     QStringList captions;
     for (const Entry& entry : pages_)
         if (entry.tabShown)
-            captions << entry.caption;
+            captions << shownText(entry.caption);
     return captions;
 }
 
@@ -146,7 +156,7 @@ void PageControl::drawTab(QPainter& painter, int tabIndex, const QRect& rect, bo
     const int page = pageOfTab(tabIndex);
     if (page < 0)
         return;
-    const QString caption = entry(page).caption;
+    const QString caption = this->caption(page);
     painter.save();
     QFont font = this->font();
     if (selected) {

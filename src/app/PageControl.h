@@ -29,7 +29,9 @@ public:
     // The width of a page shown in a page control of the given width.
     int pageWidth(int controlWidth) const;
     int pageCount() const { return static_cast<int>(pages_.size()); }
-    QString caption(int index) const { return entry(index).caption; }
+    // The caption in the language in use; englishCaption as the program names it.
+    QString caption(int index) const;
+    QString englishCaption(int index) const { return entry(index).caption; }
     QString name(int index) const { return entry(index).name; }
     // The page itself, made now if it has not been made yet.
     QWidget* page(int index);
@@ -47,6 +49,8 @@ public:
     void setActiveIndex(int index);
     // Captions of the tabs a user can see, in order.
     QStringList visibleCaptions() const;
+    // The captions are now shown in another language: the tabs take their new sizes.
+    void captionsChanged();
     // Moves to the next or previous shown tab, wrapping round (Ctrl+Tab).
     void stepTab(int direction);
 

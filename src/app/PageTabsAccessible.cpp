@@ -1,12 +1,13 @@
 #include "app/PageTabsAccessible.h"
 
 #include "app/TabRow.h"
+#include "platform/ShownText.h"
 
 namespace kelvane {
 
 namespace {
 
-const QString kRowName = QStringLiteral("Pages");
+constexpr const char* kRowName = QT_TRANSLATE_NOOP("Kelvane", "Pages");
 
 // One tab of the row: a page tab named by its page's caption. Pressing it shows the page.
 class PageTabAccessible final : public QAccessibleInterface, public QAccessibleActionInterface {
@@ -83,7 +84,7 @@ QAccessibleInterface* makeTabRowInterface(const QString& className, QObject* obj
 } // namespace
 
 PageTabsAccessible::PageTabsAccessible(TabRow* row)
-    : QAccessibleWidget(row, QAccessible::PageTabList, kRowName) {}
+    : QAccessibleWidget(row, QAccessible::PageTabList, shownText(kRowName)) {}
 
 PageTabsAccessible::~PageTabsAccessible() {
     for (const QAccessible::Id id : tabs_)
@@ -130,7 +131,7 @@ QAccessibleInterface* PageTabsAccessible::focusChild() const {
 }
 
 QString PageTabsAccessible::text(QAccessible::Text t) const {
-    return t == QAccessible::Name ? kRowName : QAccessibleWidget::text(t);
+    return t == QAccessible::Name ? shownText(kRowName) : QAccessibleWidget::text(t);
 }
 
 void PageTabsAccessible::install() {

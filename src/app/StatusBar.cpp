@@ -1,4 +1,5 @@
 #include "app/StatusBar.h"
+#include "platform/ShownText.h"
 
 #include <QAccessibleWidget>
 #include <QHBoxLayout>
@@ -28,13 +29,14 @@ LedLamp::LedLamp(QWidget* parent)
     : QWidget(parent) {
     setObjectName(QStringLiteral("JvLED1"));
     setFixedSize(sizeHint());
-    setAccessibleName(QStringLiteral("Commercial rounding lamp"));
+    showText(this, "accessibleName", QT_TRANSLATE_NOOP("Kelvane", "Commercial rounding lamp"));
 }
 
 void LedLamp::setLit(bool lit) {
     const bool changed = lit != lit_;
     lit_ = lit;
-    setAccessibleDescription(lit ? QStringLiteral("lit") : QStringLiteral("dark"));
+    showText(this, "accessibleDescription",
+             lit ? QT_TRANSLATE_NOOP("Kelvane", "lit") : QT_TRANSLATE_NOOP("Kelvane", "dark"));
     update();
     if (changed)
         emit litChanged();
@@ -58,7 +60,7 @@ StatusBar::StatusBar(QWidget* parent)
     // First of all: the bar's interface is made, and kept, at its first accessibility event.
     QAccessible::installFactory(&makeStatusBarInterface);
     setObjectName(QStringLiteral("JvStatusBar1"));
-    setAccessibleName(QStringLiteral("Status bar"));
+    showText(this, "accessibleName", QT_TRANSLATE_NOOP("Kelvane", "Status bar"));
     setFixedHeight(kHeight);
     // The panels' widths follow the window's width and together run past it by a
     // few pixels at the right, so the bar sets no minimum width to the window.

@@ -3,6 +3,7 @@
 #include "app/PageControl.h"
 
 #include "app/PageTabsAccessible.h"
+#include "platform/ShownText.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -28,7 +29,7 @@ TabRow::TabRow(PageControl& owner)
     // keys in the box that has them.
     setFocusPolicy(Qt::TabFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    setAccessibleName(QStringLiteral("Pages"));
+    showText(this, "accessibleName", QT_TRANSLATE_NOOP("Kelvane", "Pages"));
 }
 
 int TabRow::tabCount() const {

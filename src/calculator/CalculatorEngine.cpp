@@ -3,6 +3,7 @@
 #include "calculator/CalculatorNumberFormat.h"
 #include "common/KelvaneError.h"
 #include "common/NumberEntry.h"
+#include "common/TextMark.h"
 
 #include <cfloat>
 #include <charconv>
@@ -13,9 +14,10 @@ namespace kelvane {
 
 namespace {
 
-constexpr const char* kDivisionByZero = "Floating point division by zero";
-constexpr const char* kInvalidOperation = "Invalid floating point operation";
-constexpr const char* kOverflow = "Floating point overflow";
+constexpr const char* kDivisionByZero = KELVANE_TEXT("Kelvane", "Floating point division by zero");
+constexpr const char* kInvalidOperation =
+    KELVANE_TEXT("Kelvane", "Invalid floating point operation");
+constexpr const char* kOverflow = KELVANE_TEXT("Kelvane", "Floating point overflow");
 constexpr const char* kErrorDisplay = "Error";
 
 bool isOperatorKey(char key) {

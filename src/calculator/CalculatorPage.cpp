@@ -3,6 +3,7 @@
 #include "platform/ErrorReport.h"
 #include "platform/Platform.h"
 #include "platform/QtText.h"
+#include "platform/ShownText.h"
 #include "widgets/KeyInput.h"
 #include "widgets/PageContext.h"
 #include "widgets/PageScaffold.h"
@@ -71,29 +72,29 @@ constexpr KeypadButton kKeypad[] = {
 QString buttonAccessibleName(const KeypadButton& button) {
     switch (button.code) {
     case CalculatorKey::MemoryAdd:
-        return QStringLiteral("Memory add");
+        return QT_TRANSLATE_NOOP("Kelvane", "Memory add");
     case CalculatorKey::MemorySubtract:
-        return QStringLiteral("Memory subtract");
+        return QT_TRANSLATE_NOOP("Kelvane", "Memory subtract");
     case CalculatorKey::MemoryRecall:
-        return QStringLiteral("Memory recall");
+        return QT_TRANSLATE_NOOP("Kelvane", "Memory recall");
     case CalculatorKey::MemoryClear:
-        return QStringLiteral("Memory clear");
+        return QT_TRANSLATE_NOOP("Kelvane", "Memory clear");
     case CalculatorKey::Clear:
-        return QStringLiteral("Clear");
+        return QT_TRANSLATE_NOOP("Kelvane", "Clear");
     case '-':
-        return QStringLiteral("Minus");
+        return QT_TRANSLATE_NOOP("Kelvane", "Minus");
     case '+':
-        return QStringLiteral("Plus");
+        return QT_TRANSLATE_NOOP("Kelvane", "Plus");
     case '*':
-        return QStringLiteral("Times");
+        return QT_TRANSLATE_NOOP("Kelvane", "Times");
     case '/':
-        return QStringLiteral("Divide");
+        return QT_TRANSLATE_NOOP("Kelvane", "Divide");
     case '%':
-        return QStringLiteral("Percent");
+        return QT_TRANSLATE_NOOP("Kelvane", "Percent");
     case '.':
-        return QStringLiteral("Decimal point");
+        return QT_TRANSLATE_NOOP("Kelvane", "Decimal point");
     case '=':
-        return QStringLiteral("Total");
+        return QT_TRANSLATE_NOOP("Kelvane", "Total");
     default:
         return QString::fromLatin1(button.caption);
     }
@@ -125,7 +126,7 @@ CalculatorPage::CalculatorPage(const PageContext& context, QWidget* parent)
     page->setRowStretch(1, 1);
     page->setColumnStretch(1, 1);
     engine_.setUp(context.windowCaption.toStdString());
-    display_->setText(QString::fromStdString(engine_.displayText()));
+    showText(display_, "text", engine_.displayText());
     displayPanel_->show();
     qApp->installEventFilter(this);
 }
@@ -152,7 +153,7 @@ bool CalculatorPage::eventFilter(QObject* watched, QEvent* event) {
 void CalculatorPage::buildDisplay() {
     displayPanel_ = new QFrame(this);
     displayPanel_->setObjectName(QStringLiteral("DisplayPanel"));
-    displayPanel_->setAccessibleName(QStringLiteral("Calculator display"));
+    showText(displayPanel_, "accessibleName", QT_TRANSLATE_NOOP("Kelvane", "Calculator display"));
     // A raised outer edge with a lowered inner one.
     displayPanel_->setFrameStyle(QFrame::Box | QFrame::Raised);
     displayPanel_->setLineWidth(1);
@@ -211,7 +212,7 @@ QGridLayout* CalculatorPage::buildKeypad() {
             key.code == '.' ? toQString(separators_.decimal) : QString::fromLatin1(key.caption);
         auto* button = new QPushButton(caption, this);
         button->setObjectName(QString::fromLatin1(key.name));
-        button->setAccessibleName(buttonAccessibleName(key));
+        showText(button, "accessibleName", buttonAccessibleName(key));
         button->setProperty("tag", static_cast<int>(key.code));
         button->setFixedSize(kButtonSize, kButtonSize);
         keypad->addWidget(button, key.row, key.column);
@@ -230,7 +231,7 @@ void CalculatorPage::typeKey(char32_t code) {
     if (!runReportingErrors(
             platform_, [this, code] { engine_.pressKey(calculatorKeyCode(code, separators_)); }))
         return;
-    display_->setText(QString::fromStdString(engine_.displayText()));
+    showText(display_, "text", engine_.displayText());
     // The keyboard rests on the window itself, so no button or tape keeps the focus.
     if (QWidget* focused = window()->focusWidget())
         focused->clearFocus();

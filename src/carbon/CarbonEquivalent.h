@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Separators.h"
+#include "common/TextMark.h"
 
 #include <array>
 #include <limits>
@@ -13,9 +14,11 @@ namespace kelvane {
 // the IIW carbon equivalent, C + Mn/6 + (Cr + Mo + V)/5 + (Cu + Ni)/15, the contents
 // in per cent by mass.
 
-inline constexpr std::string_view kCarbonResultCaption = "Carbon Equivalent Value (CE): ";
+inline constexpr std::string_view kCarbonResultCaption =
+    KELVANE_TEXT("Kelvane", "Carbon Equivalent Value (CE): ");
 // The name of the rating pointer, whose position names one of kCarbonBands.
-inline constexpr std::string_view kCarbonRatingCaption = "Weldability rating";
+inline constexpr std::string_view kCarbonRatingCaption =
+    KELVANE_TEXT("Kelvane", "Weldability rating");
 
 // An element box of the page, top to bottom, with the caption and the chemical
 // symbol to its left.
@@ -27,13 +30,13 @@ struct ElementDefinition {
 
 // The elements in the order of the page; ElementContents follows the same order.
 inline constexpr std::array<ElementDefinition, 7> kElements = {{
-    {"CarbonEdit", "Carbon", "C"},
-    {"ManganeseEdit", "Manganese", "Mn"},
-    {"ChromiumEdit", "Chromium", "Cr"},
-    {"MolyEdit", "Molybdenum", "Mo"},
-    {"VanadiumEdit", "Vanadium", "V"},
-    {"CopperEdit", "Copper", "Cu"},
-    {"NickelEdit", "Nickel", "Ni"},
+    {"CarbonEdit", KELVANE_TEXT("Kelvane", "Carbon"), "C"},
+    {"ManganeseEdit", KELVANE_TEXT("Kelvane", "Manganese"), "Mn"},
+    {"ChromiumEdit", KELVANE_TEXT("Kelvane", "Chromium"), "Cr"},
+    {"MolyEdit", KELVANE_TEXT("Kelvane", "Molybdenum"), "Mo"},
+    {"VanadiumEdit", KELVANE_TEXT("Kelvane", "Vanadium"), "V"},
+    {"CopperEdit", KELVANE_TEXT("Kelvane", "Copper"), "Cu"},
+    {"NickelEdit", KELVANE_TEXT("Kelvane", "Nickel"), "Ni"},
 }};
 
 using ElementContents = std::array<double, kElements.size()>;
@@ -46,13 +49,14 @@ struct CarbonBand {
 };
 
 // The bands join without gaps: every value above one band's limit belongs to the
-// next band, and everything above 0.50 is "Poor".
+// next band, and everything above 0.50 is KELVANE_TEXT("Kelvane", "Poor").
 inline constexpr std::array<CarbonBand, 5> kCarbonBands = {{
-    {"0.00 - 0.35", "Excellent", 0.35},
-    {"0.36 - 0.40", "Very good", 0.40},
-    {"0.41 - 0.45", "Good", 0.45},
-    {"0.46 - 0.50", "Fair", 0.50},
-    {"Over 0.51", "Poor", std::numeric_limits<double>::infinity()},
+    {"0.00 - 0.35", KELVANE_TEXT("Kelvane", "Excellent"), 0.35},
+    {"0.36 - 0.40", KELVANE_TEXT("Kelvane", "Very good"), 0.40},
+    {"0.41 - 0.45", KELVANE_TEXT("Kelvane", "Good"), 0.45},
+    {"0.46 - 0.50", KELVANE_TEXT("Kelvane", "Fair"), 0.50},
+    {KELVANE_TEXT("Kelvane", "Over 0.51"), KELVANE_TEXT("Kelvane", "Poor"),
+     std::numeric_limits<double>::infinity()},
 }};
 
 // The pointer's positions run from 0 (top) to the last band.

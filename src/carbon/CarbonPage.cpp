@@ -1,6 +1,7 @@
 #include "carbon/CarbonPage.h"
 
 #include "platform/QtText.h"
+#include "platform/ShownText.h"
 #include "widgets/PageContext.h"
 #include "widgets/PageScaffold.h"
 
@@ -65,7 +66,7 @@ QGridLayout* CarbonPage::buildRating(const PageScaffold& scaffold) {
     // 0 at the top, a tick at every position.
     cevTrackBar_ = new QSlider(Qt::Vertical, this);
     cevTrackBar_->setObjectName(QStringLiteral("CEVTrackBar"));
-    cevTrackBar_->setAccessibleName(toQString(kCarbonRatingCaption));
+    showText(cevTrackBar_, "accessibleName", kCarbonRatingCaption);
     cevTrackBar_->setInvertedAppearance(true);
     cevTrackBar_->setTickPosition(QSlider::TicksBothSides);
     cevTrackBar_->setTickInterval(1);
@@ -88,7 +89,7 @@ void CarbonPage::elementChanged(std::size_t element, double value) {
 }
 
 void CarbonPage::showTexts() {
-    cevLabel_->setText(QString::fromStdString(model_.cevText(separators_)));
+    showText(cevLabel_, "text", model_.cevText(separators_));
     cevTrackBar_->setValue(model_.bandPosition());
 }
 

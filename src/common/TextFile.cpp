@@ -2,6 +2,7 @@
 
 #include "common/FilePath.h"
 #include "common/KelvaneError.h"
+#include "common/TextMark.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -22,7 +23,7 @@ std::string appFile(const std::string& programDir, const std::string& fileName) 
 namespace {
 
 [[noreturn]] void throwCannotOpen(const std::string& path, int error) {
-    throw Error("Cannot open file \"" + path + "\". " +
+    throw Error(std::string(KELVANE_TEXT("Kelvane", "Cannot open file")) + " \"" + path + "\". " +
                 std::error_code(error, std::generic_category()).message());
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Separators.h"
+#include "common/TextMark.h"
 #include "convert/DimensionParser.h"
 
 #include <array>
@@ -34,11 +35,16 @@ struct ConversionTexts {
 // The captions of the two result columns, top to bottom, as the page shows them
 // beside the ConversionTexts of the same position, and the columns' headings.
 inline constexpr std::array<std::string_view, 5> kImperialCaptions = {
-    "Feet:", "Inches:", "Fractions:", "Decimal inches", "Nearest inch:"};
+    KELVANE_TEXT("Kelvane", "Feet:"), KELVANE_TEXT("Kelvane", "Inches:"),
+    KELVANE_TEXT("Kelvane", "Fractions:"), KELVANE_TEXT("Kelvane", "Decimal inches"),
+    KELVANE_TEXT("Kelvane", "Nearest inch:")};
 inline constexpr std::array<std::string_view, 5> kMetricCaptions = {
-    "Millimetres:", "Centimetres:", "Metres:", "Kilometres:", "Nearest 25mm"};
-inline constexpr std::string_view kImperialHeading = "Imperial Conversions:";
-inline constexpr std::string_view kMetricHeading = "Metric Conversions:";
+    KELVANE_TEXT("Kelvane", "Millimetres:"), KELVANE_TEXT("Kelvane", "Centimetres:"),
+    KELVANE_TEXT("Kelvane", "Metres:"), KELVANE_TEXT("Kelvane", "Kilometres:"),
+    KELVANE_TEXT("Kelvane", "Nearest 25mm")};
+inline constexpr std::string_view kImperialHeading =
+    KELVANE_TEXT("Kelvane", "Imperial Conversions:");
+inline constexpr std::string_view kMetricHeading = KELVANE_TEXT("Kelvane", "Metric Conversions:");
 
 // The ten conversions of a parsed entry. fractionResolution (32 or 64, from the
 // Fractions option) is the step to which a metric entry's fraction of an inch is

@@ -6,6 +6,7 @@
 #include "platform/ErrorReport.h"
 #include "platform/Platform.h"
 #include "platform/QtText.h"
+#include "platform/ShownText.h"
 #include "widgets/EntryBox.h"
 #include "widgets/PageContext.h"
 #include "widgets/PageScaffold.h"
@@ -21,14 +22,14 @@ namespace kelvane {
 namespace {
 
 // The notation help above the entry box, seven lines.
-constexpr const char* kNotationHelp =
-    "To convert between metric and imperial dimensions  enter a number below\n"
-    "\n"
-    "Metric Format - enter in millimetres (mm):\n"
-    "12345 or 12345.678 or 0.512\n"
-    "\n"
-    "Imperial Format - enter inches, feet, fractions or any combination::\n"
-    "1'2\" or 34\" or 1.1/4\" or 12'9.3/4\"";
+constexpr const char* kNotationHelp = QT_TRANSLATE_NOOP(
+    "Kelvane", "To convert between metric and imperial dimensions  enter a number below\n"
+               "\n"
+               "Metric Format - enter in millimetres (mm):\n"
+               "12345 or 12345.678 or 0.512\n"
+               "\n"
+               "Imperial Format - enter inches, feet, fractions or any combination::\n"
+               "1'2\" or 34\" or 1.1/4\" or 12'9.3/4\"");
 
 // Wider margins than a weight page's, and the rows of help, entry and results
 // further apart.
@@ -51,16 +52,19 @@ ConvertPage::ConvertPage(const PageContext& context, QWidget* parent)
     PageScaffold scaffold(*this, context, kConvertSpacing);
     QGridLayout& grid = scaffold.grid();
 
-    QLabel* help = makePlainLabel(QString::fromLatin1(kNotationHelp), this,
-                                  QStringLiteral("How to enter a dimension"));
+    QLabel* help = makePlainLabel(QString(), this);
+    showText(help, "text", kNotationHelp);
+    showText(help, "accessibleName", QT_TRANSLATE_NOOP("Kelvane", "How to enter a dimension"));
     help->setObjectName(QStringLiteral("Label87"));
     grid.addWidget(help, 0, 0, 1, -1);
 
     entryBox_ = scaffold.textBox(
-        "MIConvEdit", QStringLiteral("Dimension to convert"),
+        "MIConvEdit", QString(),
         [this](char32_t key, const QString& remaining) { return entryKey(key, remaining); },
         [this](const std::string& text) { entryChanged(text); });
-    entryBox_->setAccessibleDescription(QStringLiteral("in millimetres, or in feet and inches"));
+    showText(entryBox_, "accessibleName", QT_TRANSLATE_NOOP("Kelvane", "Dimension to convert"));
+    showText(entryBox_, "accessibleDescription",
+             QT_TRANSLATE_NOOP("Kelvane", "in millimetres, or in feet and inches"));
     entryBox_->setMinimumWidth(entryBox_->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 24);
     auto* entryRow = new QHBoxLayout;
     entryRow->addWidget(entryBox_);
@@ -83,7 +87,9 @@ ConvertPage::ConvertPage(const PageContext& context, QWidget* parent)
 // One column of results: the heading, then five rows of caption and result label.
 void ConvertPage::buildColumn(QGridLayout* grid, int column, std::string_view heading,
                               bool imperial) {
-    QLabel* headingLabel = makePlainLabel(toQString(heading), this, spokenName(heading));
+    QLabel* headingLabel = makePlainLabel(QString(), this);
+    showText(headingLabel, "text", heading);
+    showText(headingLabel, "accessibleName", spokenName(heading));
     headingLabel->setObjectName(imperial ? QStringLiteral("ImpHeading")
                                          : QStringLiteral("MetHeading"));
     grid->addWidget(headingLabel, 0, column, 1, 2);
@@ -96,7 +102,9 @@ void ConvertPage::buildColumn(QGridLayout* grid, int column, std::string_view he
     for (std::size_t i = 0; i < resultLabels.size(); ++i) {
         const int row = static_cast<int>(i) + 1;
         const QString number = QString::number(row);
-        QLabel* caption = makePlainLabel(toQString(captions[i]), this, spokenName(captions[i]));
+        QLabel* caption = makePlainLabel(QString(), this);
+        showText(caption, "text", captions[i]);
+        showText(caption, "accessibleName", spokenName(captions[i]));
         caption->setObjectName(prefix + QStringLiteral("Caption") + number);
         QLabel* result = makePlainLabel(QString(), this);
         result->setObjectName(prefix + QStringLiteral("Label") + number);
@@ -132,8 +140,8 @@ void ConvertPage::convertEntry() {
 
 void ConvertPage::showTexts(const ConversionTexts& texts) {
     for (std::size_t i = 0; i < imperialLabels_.size(); ++i) {
-        imperialLabels_[i]->setText(QString::fromStdString(texts.imperial[i]));
-        metricLabels_[i]->setText(QString::fromStdString(texts.metric[i]));
+        showText(imperialLabels_[i], "text", texts.imperial[i]);
+        showText(metricLabels_[i], "text", texts.metric[i]);
     }
 }
 

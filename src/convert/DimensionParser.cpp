@@ -2,6 +2,7 @@
 
 #include "common/KelvaneError.h"
 #include "common/KeyCodes.h"
+#include "common/TextMark.h"
 
 #include <charconv>
 
@@ -33,7 +34,7 @@ std::int32_t groupValue(const std::string& group) {
                                              : std::string_view(group).substr(firstSignificant);
     if (group.empty() || significant.size() > 10 ||
         (significant.size() == 10 && significant > "2147483647"))
-        throw Error("'" + group + "' is not a valid integer value");
+        throw Error("'" + group + "' " + KELVANE_TEXT("Kelvane", "is not a valid integer value"));
     std::int32_t value = 0;
     for (const char digit : significant)
         value = value * 10 + (digit - '0');

@@ -1,6 +1,7 @@
 #include "drive/DriveControls.h"
 
 #include "drive/DriveLayout.h"
+#include "platform/ShownText.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -13,6 +14,7 @@
 #include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextEdit>
@@ -166,6 +168,14 @@ QAction* findMenuEntry(const QList<QAction*>& entries, const QString& name) {
     for (QAction* entry : real)
         if (withoutAccessMarkers(entry->text()) == name)
             return entry;
+    // A script written for English finds the entry by its English caption in any
+    // language; a submenu keeps its caption as its title.
+    for (QAction* entry : real) {
+        const QString english =
+            entry->menu() ? englishText(*entry->menu(), "title") : englishText(*entry, "text");
+        if (!english.isNull() && withoutAccessMarkers(english) == name)
+            return entry;
+    }
     return nullptr;
 }
 

@@ -1,6 +1,7 @@
 #include "drive/ScriptedPlatform.h"
 
 #include "common/KelvaneError.h"
+#include "platform/ShownText.h"
 
 #include <QPrinter>
 
@@ -16,7 +17,8 @@ void ScriptedPlatform::showError(const std::string& text) {
     PlatformEvent event;
     event.type = "error";
     event.title = "Kelvane";
-    event.text = withFullStop(text);
+    // As the error box shows it: in the language in use, with the full-stop rule.
+    event.text = withFullStop(shownText(text).toStdString());
     events_.push_back(event);
 }
 
@@ -26,8 +28,8 @@ bool ScriptedPlatform::confirm(const std::string& title, const std::string& ques
         answers_.pop_front();
     PlatformEvent event;
     event.type = "confirm";
-    event.title = title;
-    event.text = question;
+    event.title = shownText(title).toStdString();
+    event.text = shownText(question).toStdString();
     event.answer = yes ? "yes" : "no";
     events_.push_back(event);
     return yes;

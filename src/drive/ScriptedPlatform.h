@@ -36,6 +36,9 @@ public:
     std::string programDir() const override { return programDir_; }
     std::string userDataDir() const override { return userDataDir_; }
     bool choosePrinter(QPrinter& printer, QWidget* parent) override;
+    // English unless the script chose another language.
+    std::vector<std::string> preferredLanguages() const override { return {language_}; }
+    void setLanguage(std::string code) { language_ = std::move(code); }
 
     void queueAnswer(bool yes) { answers_.push_back(yes); }
     // The next file or print dialog's answer: a path, or an empty text for Cancel.
@@ -56,6 +59,7 @@ private:
     bool shellAccepts_ = true;
     std::string clipboard_;
     std::vector<PlatformEvent> events_;
+    std::string language_ = "en";
 };
 
 } // namespace kelvane

@@ -24,11 +24,12 @@ struct Options {
     std::string programDir;
     std::string userDataDir;
     kelvane::Separators separators;
+    std::string language = "en"; // the window's language: English unless asked
 };
 
 [[noreturn]] void usage() {
     std::fputs("usage: kelvane-drive [--program-dir DIR] [--user-data-dir DIR] "
-               "[--decimal-separator C] [--thousands-separator C]\n",
+               "[--decimal-separator C] [--thousands-separator C] [--language CODE]\n",
                stderr);
     std::exit(2);
 }
@@ -51,6 +52,8 @@ Options readOptions(const QStringList& arguments) {
             options.separators.decimal = value;
         else if (option == "--thousands-separator")
             options.separators.thousands = value;
+        else if (option == "--language")
+            options.language = value;
         else
             usage();
     }
@@ -77,6 +80,7 @@ int main(int argc, char* argv[]) {
                                        ? QCoreApplication::applicationDirPath().toStdString() + "/"
                                        : options.programDir;
     kelvane::DriveSession session(options.separators, programDir, options.userDataDir);
+    session.platform().setLanguage(options.language);
 
     const auto reply = [&session](const QByteArray& line) {
         const QByteArray text = session.handleLine(line) + '\n';

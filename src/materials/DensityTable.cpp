@@ -3,6 +3,7 @@
 #include "common/KelvaneError.h"
 #include "common/NumberText.h"
 #include "common/TextFile.h"
+#include "common/TextMark.h"
 #include "materials/DataFileLocation.h"
 #include "materials/NameEncoding.h"
 #include "materials/SafeSave.h"
@@ -46,8 +47,8 @@ DensityTableRead parseDensityTable(std::string_view content, const Separators& s
         }
         const auto density = readDecimalNumber(densityText, {".", separators.decimal});
         if (!density) {
-            read.error =
-                "'" + quotedDensityText(densityText) + "' is not a valid floating point value";
+            read.error = "'" + quotedDensityText(densityText) + "' " +
+                         KELVANE_TEXT("Kelvane", "is not a valid floating point value");
             return false;
         }
         entry.density = *density;

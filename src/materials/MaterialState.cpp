@@ -1,6 +1,7 @@
 #include "materials/MaterialState.h"
 
 #include "common/ResultFormat.h"
+#include "common/TextMark.h"
 #include "materials/NameEncoding.h"
 
 #include <cmath>
@@ -59,16 +60,18 @@ void MaterialState::setCommercialRounding(bool on) {
 }
 
 std::string MaterialState::materialPanelText() const {
-    return "Material: " + displayText(currentMaterial_);
+    return KELVANE_TEXT("Kelvane", "Material: ") + displayText(currentMaterial_);
 }
 
 std::string MaterialState::densityPanelText(const Separators& separators) const {
     // Grams per cubic centimetre, the superscript three in UTF-8.
-    return "Density: " + formatGeneral(currentDensity_, separators) + " g/cm\xC2\xB3";
+    return KELVANE_TEXT("Kelvane", "Density: ") + formatGeneral(currentDensity_, separators) +
+           " g/cm\xC2\xB3";
 }
 
 std::string MaterialState::roundingPanelText() const {
-    return roundingOn_ ? "Commercial Rounding: On" : "Commercial Rounding: Off";
+    return roundingOn_ ? KELVANE_TEXT("Kelvane", "Commercial Rounding: On")
+                       : KELVANE_TEXT("Kelvane", "Commercial Rounding: Off");
 }
 
 } // namespace kelvane

@@ -2,6 +2,7 @@
 
 #include "common/NumberText.h"
 #include "common/TextFile.h"
+#include "common/TextMark.h"
 #include "materials/NameEncoding.h"
 
 #include <algorithm>
@@ -184,16 +185,18 @@ std::string MaterialTableEdit::nameProblem(std::size_t index) const {
     case NameCheck::Fine:
         return {};
     case NameCheck::Empty:
-        return "A material needs a name.";
+        return KELVANE_TEXT("Kelvane", "A material needs a name.");
     case NameCheck::Comma:
-        return "A name cannot hold a comma: the table ends each name at its first comma.";
+        return KELVANE_TEXT(
+            "Kelvane", "A name cannot hold a comma: the table ends each name at its first comma.");
     case NameCheck::LineBreak:
-        return "A name cannot hold a line break.";
+        return KELVANE_TEXT("Kelvane", "A name cannot hold a line break.");
     case NameCheck::Unstorable:
-        return "The table's text cannot hold the character \"" +
-               singleByteText(row.name).unstorable + "\".";
+        return std::string(KELVANE_TEXT("Kelvane", "The table's text cannot hold the character")) +
+               " \"" + singleByteText(row.name).unstorable + "\".";
     case NameCheck::ReadsBackOtherwise:
-        return "The table would read this name back as \"" + displayText(row.typedBytes) + "\".";
+        return std::string(KELVANE_TEXT("Kelvane", "The table would read this name back as")) +
+               " \"" + displayText(row.typedBytes) + "\".";
     }
     return {};
 }
@@ -203,11 +206,13 @@ std::string MaterialTableEdit::densityProblem(std::size_t index) const {
     case DensityCheck::Fine:
         return {};
     case DensityCheck::NotANumber:
-        return "The density must be a number, such as 1" + separators_.decimal + "41.";
+        return std::string(KELVANE_TEXT("Kelvane", "The density must be a number, such as")) +
+               " 1" + separators_.decimal + "41.";
     case DensityCheck::NotAboveZero:
-        return "The density must be above 0.";
+        return KELVANE_TEXT("Kelvane", "The density must be above 0.");
     case DensityCheck::TooDense:
-        return "The density must be below 25 g/cm\xC2\xB3: no known material is denser.";
+        return KELVANE_TEXT(
+            "Kelvane", "The density must be below 25 g/cm\xC2\xB3: no known material is denser.");
     }
     return {};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Separators.h"
+#include "common/TextMark.h"
 #include "materials/DensityTable.h"
 
 #include <cstddef>
@@ -48,9 +49,10 @@ public:
     // favourite selects the last of them, so it is worth a warning.
     bool sharesName(std::size_t row) const;
     static constexpr const char* kSharedNameWarning =
-        "Another material has the same name; at start-up the favourite selects the last of "
-        "them.";
-    static constexpr const char* kEmptyTableProblem = "The table needs at least one material.";
+        KELVANE_TEXT("Kelvane", "Another material has the same name; at start-up the favourite "
+                                "selects the last of them.");
+    static constexpr const char* kEmptyTableProblem =
+        KELVANE_TEXT("Kelvane", "The table needs at least one material.");
 
     // True when the table can be saved: at least one row and no problem in any.
     bool canSave() const { return !rows_.empty() && problemRows_ == 0; }

@@ -3,6 +3,7 @@
 #include "common/FilePath.h"
 #include "common/KelvaneError.h"
 #include "common/TextFile.h"
+#include "common/TextMark.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -21,7 +22,7 @@ namespace kelvane {
 namespace {
 
 [[noreturn]] void throwCannotCreate(const std::string& path, int error) {
-    throw Error("Cannot create file \"" + path + "\". " +
+    throw Error(std::string(KELVANE_TEXT("Kelvane", "Cannot create file")) + " \"" + path + "\". " +
                 std::error_code(error, std::generic_category()).message());
 }
 
@@ -93,7 +94,7 @@ void saveFileSafely(const std::string& path, std::string_view content) {
         // The file must be writable as it stands: opened for appending and closed.
         std::FILE* existing = openFile(target, "ab");
         if (!existing)
-            throw Error("File access denied");
+            throw Error(KELVANE_TEXT("Kelvane", "File access denied"));
         std::fclose(existing);
     }
 

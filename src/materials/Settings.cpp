@@ -2,9 +2,10 @@
 
 #include "common/FilePath.h"
 #include "common/KelvaneError.h"
+#include "common/Languages.h"
+#include "common/TextFile.h"
 #include "materials/DataFileLocation.h"
 #include "materials/SafeSave.h"
-#include "common/TextFile.h"
 
 #include <algorithm>
 #include <cctype>
@@ -14,6 +15,7 @@ namespace kelvane {
 namespace {
 
 constexpr std::string_view kUnitsKey = "units";
+constexpr std::string_view kLanguageKey = "language";
 
 struct UnitsName {
     Units units;
@@ -97,6 +99,36 @@ std::string settingsText(const Settings& settings) {
     for (const std::string& line : settings.otherLines)
         text += line + "\r\n";
     return text;
+}
+
+namespace {
+
+// The key of a "key=value" line, or empty for any other line.
+std::string_view keyOf(std::string_view line) {
+    const auto equals = line.find('=');
+    return equals == std::string_view::npos ? std::string_view() : trimmed(line.substr(0, equals));
+}
+
+} // namespace
+
+std::string languageSetting(const Settings& settings) {
+    std::string code;
+    // A later line wins, as for every key.
+    for (const std::string& line : settings.otherLines) {
+        if (keyOf(line) != kLanguageKey)
+            continue;
+        code = trimmed(std::string_view(line).substr(line.find('=') + 1));
+        std::transform(code.begin(), code.end(), code.begin(),
+                       [](char c) { return static_cast<char>(std::tolower(c)); });
+    }
+    return isKnownLanguage(code) ? code : std::string();
+}
+
+void setLanguageSetting(Settings& settings, std::string_view code) {
+    std::erase_if(settings.otherLines,
+                  [](const std::string& line) { return keyOf(line) == kLanguageKey; });
+    if (!code.empty())
+        settings.otherLines.push_back(std::string(kLanguageKey) + "=" + std::string(code));
 }
 
 Settings readSettings(const std::string& programDir, const std::string& userDataDir) {

@@ -24,6 +24,14 @@ struct Settings {
     bool operator==(const Settings&) const = default;
 };
 
+// The window's language as the file keeps it, "language=de": a code of Languages.h,
+// or empty for the system's language (no such line, "system", or a code this
+// version does not know). The line stands among the other lines, so a version that
+// does not know it keeps it too.
+std::string languageSetting(const Settings& settings);
+// Keeps `code` as the window's language; empty leaves the choice to the system.
+void setLanguageSetting(Settings& settings, std::string_view code);
+
 // Reads the file's text. Never fails: blanks around keys and values are ignored, a
 // later line of a key wins, values are read without regard to case, and a line that
 // is neither "key=value" nor a remark is dropped.

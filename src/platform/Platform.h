@@ -3,6 +3,7 @@
 #include "common/Separators.h"
 
 #include <string>
+#include <vector>
 
 namespace kelvane {
 
@@ -35,6 +36,9 @@ public:
     // application data), where an installed copy keeps the favourite; empty where
     // there is none.
     virtual std::string userDataDir() const = 0;
+    // The user's preferred languages for the window, most preferred first, as
+    // language tags ("de-DE", "en").
+    virtual std::vector<std::string> preferredLanguages() const = 0;
 };
 
 } // namespace kelvane

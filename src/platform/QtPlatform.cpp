@@ -1,6 +1,8 @@
 #include "platform/QtPlatform.h"
 
 #include "common/KelvaneError.h"
+#include "platform/QtText.h"
+#include "platform/ShownText.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -19,17 +21,17 @@ namespace kelvane {
 
 void QtPlatform::showError(const std::string& text) {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Kelvane"),
-                    QString::fromStdString(withFullStop(text)), QMessageBox::Ok,
+                    toQString(withFullStop(shownText(text).toStdString())), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.exec();
 }
 
 bool QtPlatform::confirm(const std::string& title, const std::string& question) {
-    QMessageBox box(QMessageBox::Question, QString::fromStdString(title),
-                    QString::fromStdString(question), QMessageBox::NoButton,
-                    QApplication::activeWindow());
-    QPushButton* yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+    QMessageBox box(QMessageBox::Question, shownText(title), shownText(question),
+                    QMessageBox::NoButton, QApplication::activeWindow());
+    // The buttons in Qt's own words, translated with Qt's own translations.
+    QPushButton* yes = box.addButton(QMessageBox::Yes);
+    QPushButton* no = box.addButton(QMessageBox::No);
     box.setDefaultButton(yes);
     box.setEscapeButton(no);
     box.exec();
@@ -62,6 +64,13 @@ bool QtPlatform::openLink(const std::string& link) {
 Separators QtPlatform::separators() const {
     const QLocale locale = QLocale::system();
     return Separators{locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+}
+
+std::vector<std::string> QtPlatform::preferredLanguages() const {
+    std::vector<std::string> languages;
+    for (const QString& language : QLocale::system().uiLanguages())
+        languages.push_back(language.toStdString());
+    return languages;
 }
 
 std::string QtPlatform::programDir() const {

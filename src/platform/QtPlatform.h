@@ -18,6 +18,7 @@ public:
     std::string programDir() const override;
     std::string userDataDir() const override;
     bool choosePrinter(QPrinter& printer, QWidget* parent) override;
+    std::vector<std::string> preferredLanguages() const override;
 };
 
 } // namespace kelvane

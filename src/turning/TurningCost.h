@@ -2,6 +2,7 @@
 
 #include "common/Caption.h"
 #include "common/Separators.h"
+#include "common/TextMark.h"
 
 #include <array>
 #include <string>
@@ -16,8 +17,8 @@ namespace kelvane {
 // How a cost is entered: per tonne of feedstock, or as one sum for the whole order.
 enum class CostBasis { Tonne, LumpSum };
 
-inline constexpr std::string_view kTonneCaption = "Tonne";
-inline constexpr std::string_view kLumpSumCaption = "Lump Sum";
+inline constexpr std::string_view kTonneCaption = KELVANE_TEXT("Kelvane", "Tonne");
+inline constexpr std::string_view kLumpSumCaption = KELVANE_TEXT("Kelvane", "Lump Sum");
 
 // The six entry boxes in tab order with the captions beside them; the order is that
 // of the values in TurningInputs.
@@ -26,23 +27,25 @@ struct TurningBoxDefinition {
     std::string_view caption;
 };
 inline constexpr std::array<TurningBoxDefinition, 6> kTurningBoxes = {{
-    {"TurnFeedDiaEdit", "Diameter"},
-    {"TurnFeedLengthEdit", "Bar Length"},
-    {"TurnFeedQtyEdit", "Quantity"},
-    {"TurnCost1Edit", "Stock Cost"},
-    {"TurnCost2Edit", "Turning Cost"},
-    {"TurnProdDiaEdit", "Diameter"},
+    {"TurnFeedDiaEdit", KELVANE_TEXT("Kelvane", "Diameter")},
+    {"TurnFeedLengthEdit", KELVANE_TEXT("Kelvane", "Bar Length")},
+    {"TurnFeedQtyEdit", KELVANE_TEXT("Kelvane", "Quantity")},
+    {"TurnCost1Edit", KELVANE_TEXT("Kelvane", "Stock Cost")},
+    {"TurnCost2Edit", KELVANE_TEXT("Kelvane", "Turning Cost")},
+    {"TurnProdDiaEdit", KELVANE_TEXT("Kelvane", "Diameter")},
 }};
 
-inline constexpr std::string_view kFeedstockHeading = "Feedstock Diameter:";
-inline constexpr std::string_view kProducedHeading = "Produced Diameter:";
-inline constexpr std::string_view kProducedCostCaption = "Produced Material Cost (per Tonne)";
+inline constexpr std::string_view kFeedstockHeading =
+    KELVANE_TEXT("Kelvane", "Feedstock Diameter:");
+inline constexpr std::string_view kProducedHeading = KELVANE_TEXT("Kelvane", "Produced Diameter:");
+inline constexpr std::string_view kProducedCostCaption =
+    KELVANE_TEXT("Kelvane", "Produced Material Cost (per Tonne)");
 // What the copy button beside the produced material cost says it copies.
 inline constexpr std::string_view kProducedCostCopyDescription =
-    "Copy the produced material cost per tonne";
+    KELVANE_TEXT("Kelvane", "Copy the produced material cost per tonne");
 
 // The page's entered values (each box's text read as a number, 0 when it is none)
-// and its two basis choices, "Tonne" in both at start-up.
+// and its two basis choices, KELVANE_TEXT("Kelvane", "Tonne") in both at start-up.
 struct TurningInputs {
     double feedDiameter = 0; // mm
     double feedLength = 0;   // mm, one bar
@@ -84,12 +87,12 @@ struct TurningResults {
 // four weights stand under their boxes without a caption of their own; the total
 // cost and the loss carry theirs at the start of their label's text.
 inline constexpr std::array<std::string_view, 7> kTurningResultCaptions = {
-    "Feedstock Weight per Metre",
-    "Feedstock Weight per Bar",
-    "Feedstock Total Weight",
-    "Produced Weight per Metre",
-    "Total Cost",
-    "Production loss",
+    KELVANE_TEXT("Kelvane", "Feedstock Weight per Metre"),
+    KELVANE_TEXT("Kelvane", "Feedstock Weight per Bar"),
+    KELVANE_TEXT("Kelvane", "Feedstock Total Weight"),
+    KELVANE_TEXT("Kelvane", "Produced Weight per Metre"),
+    KELVANE_TEXT("Kelvane", "Total Cost"),
+    KELVANE_TEXT("Kelvane", "Production loss"),
     kProducedCostCaption,
 };
 
@@ -104,8 +107,8 @@ std::array<CaptionedText, 7> turningResultTexts(const TurningTexts& texts);
 TurningResults calcTurned(const TurningInputs& inputs, double density,
                           const Separators& separators);
 
-// The label texts before the first recalculation: zero weights, "Total Cost" with no
-// figure yet, no loss and no produced cost.
+// The label texts before the first recalculation: zero weights, KELVANE_TEXT("Kelvane", "Total
+// Cost") with no figure yet, no loss and no produced cost.
 TurningTexts turningStartTexts(const Separators& separators);
 
 // The clipboard text of the copy button: the produced material cost, no unit.

@@ -3,6 +3,7 @@
 #include "materials/MaterialState.h"
 #include "platform/Platform.h"
 #include "platform/QtText.h"
+#include "platform/ShownText.h"
 #include "weights/WeightPageModel.h"
 #include "widgets/ButtonFeedback.h"
 #include "widgets/CopyButton.h"
@@ -46,7 +47,7 @@ TurningPage::TurningPage(const PageContext& context, QWidget* parent)
     // The results have no captions of their own on the page: what each is goes in
     // its description, so that a screen reader still reads the value as its name.
     for (std::size_t i = 0; i < results.size(); ++i)
-        results[i]->setAccessibleDescription(toQString(kTurningResultCaptions[i]));
+        showText(results[i], "accessibleDescription", kTurningResultCaptions[i]);
     stockBasis_.tonne->setChecked(true);
     turningBasis_.tonne->setChecked(true);
     showTexts();
@@ -76,9 +77,11 @@ QLabel* TurningPage::addResultLabel(const char* name, int row, int column, int c
 TurningPage::BasisPair TurningPage::addBasisPair(const char* namePrefix, int row, int column) {
     const QString prefix = QString::fromLatin1(namePrefix);
     BasisPair pair;
-    pair.tonne = new QRadioButton(toQString(kTonneCaption), this);
+    pair.tonne = new QRadioButton(this);
+    showText(pair.tonne, "text", kTonneCaption);
     pair.tonne->setObjectName(prefix + QStringLiteral("TonneRadio"));
-    pair.lumpSum = new QRadioButton(toQString(kLumpSumCaption), this);
+    pair.lumpSum = new QRadioButton(this);
+    showText(pair.lumpSum, "text", kLumpSumCaption);
     pair.lumpSum->setObjectName(prefix + QStringLiteral("LumpRadio"));
     auto* group = new QButtonGroup(this);
     group->setExclusive(true);
@@ -101,8 +104,8 @@ void TurningPage::buildFeedstock() {
     addBox(FeedLength, 3, Second);
     grid.addWidget(scaffold_.label("X"), 3, SecondX, Qt::AlignCenter);
     addBox(FeedQty, 3, Third);
-    QPushButton* clear =
-        makeFlatButton(QStringLiteral("FeedClearButton"), QStringLiteral("&Clear"), this);
+    QPushButton* clear = makeFlatButton(QStringLiteral("FeedClearButton"), QString(), this);
+    showText(clear, "text", QT_TRANSLATE_NOOP("Kelvane", "&Clear"));
     grid.addWidget(clear, 3, ClearColumn);
     connect(clear, &QPushButton::clicked, this, [this] { clearFeedstock(); });
 
@@ -172,13 +175,13 @@ void TurningPage::followDensity() {
 
 void TurningPage::showTexts() {
     const TurningTexts& texts = model_.texts();
-    feedPerMetreLabel_->setText(QString::fromStdString(texts.feedPerMetre));
-    feedPerBarLabel_->setText(QString::fromStdString(texts.feedPerBar));
-    feedTotalLabel_->setText(QString::fromStdString(texts.feedTotal));
-    producedPerMetreLabel_->setText(QString::fromStdString(texts.producedPerMetre));
-    totalCostLabel_->setText(QString::fromStdString(texts.totalCost));
-    productionLossLabel_->setText(QString::fromStdString(texts.productionLoss));
-    producedCostLabel_->setText(QString::fromStdString(texts.producedCost));
+    showText(feedPerMetreLabel_, "text", texts.feedPerMetre);
+    showText(feedPerBarLabel_, "text", texts.feedPerBar);
+    showText(feedTotalLabel_, "text", texts.feedTotal);
+    showText(producedPerMetreLabel_, "text", texts.producedPerMetre);
+    showText(totalCostLabel_, "text", texts.totalCost);
+    showText(productionLossLabel_, "text", texts.productionLoss);
+    showText(producedCostLabel_, "text", texts.producedCost);
 }
 
 void TurningPage::clearFeedstock() {

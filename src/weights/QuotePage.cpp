@@ -8,6 +8,7 @@
 #include "platform/Platform.h"
 #include "platform/PrinterSetup.h"
 #include "platform/QtText.h"
+#include "platform/ShownText.h"
 #include "weights/QuoteBook.h"
 #include "weights/QuoteCsv.h"
 #include "weights/QuotePrint.h"
@@ -87,25 +88,27 @@ QuotePage::QuotePage(const PageContext& context, QWidget* parent)
     auto* row = new QHBoxLayout;
     layout->addLayout(edits);
     layout->addLayout(row);
-    connect(addButton(edits, "QuoteRemoveBtn", QStringLiteral("&Remove")), &QPushButton::clicked,
-            this, [this] { removeSelected(); });
-    connect(addButton(edits, "QuoteUpBtn", QStringLiteral("Move &Up")), &QPushButton::clicked, this,
-            [this] { moveSelected(-1); });
-    connect(addButton(edits, "QuoteDownBtn", QStringLiteral("Move &Down")), &QPushButton::clicked,
-            this, [this] { moveSelected(1); });
-    connect(addButton(edits, "QuoteClearBtn", QStringLiteral("Clear &All")), &QPushButton::clicked,
-            this, [this] { clearAll(); });
+    connect(addButton(edits, "QuoteRemoveBtn", QT_TRANSLATE_NOOP("Kelvane", "&Remove")),
+            &QPushButton::clicked, this, [this] { removeSelected(); });
+    connect(addButton(edits, "QuoteUpBtn", QT_TRANSLATE_NOOP("Kelvane", "Move &Up")),
+            &QPushButton::clicked, this, [this] { moveSelected(-1); });
+    connect(addButton(edits, "QuoteDownBtn", QT_TRANSLATE_NOOP("Kelvane", "Move &Down")),
+            &QPushButton::clicked, this, [this] { moveSelected(1); });
+    connect(addButton(edits, "QuoteClearBtn", QT_TRANSLATE_NOOP("Kelvane", "Clear &All")),
+            &QPushButton::clicked, this, [this] { clearAll(); });
     edits->addStretch(1);
-    connect(addButton(row, "QuoteCopyBtn", QStringLiteral("&Copy")), &QPushButton::clicked, this,
-            [this] { copyList(); });
-    connect(addButton(row, "QuoteSaveBtn", QStringLiteral("&Save\u2026")), &QPushButton::clicked,
-            this, [this] { runReportingErrors(platform_, [this] { saveList(); }); });
-    connect(addButton(row, "QuoteOpenBtn", QStringLiteral("Op&en\u2026")), &QPushButton::clicked,
-            this, [this] { runReportingErrors(platform_, [this] { openList(); }); });
-    connect(addButton(row, "QuotePdfBtn", QStringLiteral("E&xport PDF\u2026")),
+    connect(addButton(row, "QuoteCopyBtn", QT_TRANSLATE_NOOP("Kelvane", "&Copy")),
+            &QPushButton::clicked, this, [this] { copyList(); });
+    connect(addButton(row, "QuoteSaveBtn", QT_TRANSLATE_NOOP("Kelvane", "&Save…")),
+            &QPushButton::clicked, this,
+            [this] { runReportingErrors(platform_, [this] { saveList(); }); });
+    connect(addButton(row, "QuoteOpenBtn", QT_TRANSLATE_NOOP("Kelvane", "Op&en…")),
+            &QPushButton::clicked, this,
+            [this] { runReportingErrors(platform_, [this] { openList(); }); });
+    connect(addButton(row, "QuotePdfBtn", QT_TRANSLATE_NOOP("Kelvane", "E&xport PDF…")),
             &QPushButton::clicked, this,
             [this] { runReportingErrors(platform_, [this] { exportPdf(); }); });
-    auto* printButton = addButton(row, "QuotePrintBtn", QStringLiteral("&Print\u2026"));
+    auto* printButton = addButton(row, "QuotePrintBtn", QT_TRANSLATE_NOOP("Kelvane", "&Print…"));
     printButton->setToolTip(QStringLiteral("Print the quote (Ctrl+P)"));
     connect(printButton, &QPushButton::clicked, this,
             [this] { runReportingErrors(platform_, [this] { printList(); }); });
@@ -120,9 +123,9 @@ QuotePage::QuotePage(const PageContext& context, QWidget* parent)
     showList();
 }
 
-QPushButton* QuotePage::addButton(QHBoxLayout* row, const char* objectName,
-                                  const QString& caption) {
-    auto* button = new QPushButton(caption, this);
+QPushButton* QuotePage::addButton(QHBoxLayout* row, const char* objectName, const char* caption) {
+    auto* button = new QPushButton(this);
+    showText(button, "text", caption);
     button->setObjectName(QString::fromLatin1(objectName));
     row->addWidget(button);
     return button;

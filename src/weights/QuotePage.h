@@ -32,7 +32,7 @@ public:
     void unitsChanged(Units units) override;
 
 private:
-    QPushButton* addButton(QHBoxLayout* row, const char* objectName, const QString& caption);
+    QPushButton* addButton(QHBoxLayout* row, const char* objectName, const char* caption);
     void showList();
     void showRow(std::size_t index);
     void showTotals();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/TextMark.h"
+
 #include <array>
 #include <optional>
 #include <span>
@@ -21,9 +23,9 @@ struct BoxNote {
 
 // The notes of a wall that reaches the centre: the section has no hollow left.
 inline constexpr std::string_view kSolidBarNote =
-    "The wall reaches the centre: weighed as a solid bar";
+    KELVANE_TEXT("Kelvane", "The wall reaches the centre: weighed as a solid bar");
 inline constexpr std::string_view kSolidRectangleNote =
-    "The wall reaches the centre: weighed as a solid rectangle";
+    KELVANE_TEXT("Kelvane", "The wall reaches the centre: weighed as a solid rectangle");
 
 // What one recalculation of a weight page gives: the three weights (per metre or
 // square metre, per bar or sheet, total), on the pages that show it the smallest
@@ -44,11 +46,11 @@ struct PolygonShapeDefinition {
     int sides;
 };
 inline constexpr std::array<PolygonShapeDefinition, 5> kPolygonShapes = {{
-    {.shape = PolygonShape::Hexagon, .name = "Hexagon", .sides = 6},
-    {.shape = PolygonShape::Octagon, .name = "Octagon", .sides = 8},
-    {.shape = PolygonShape::Square, .name = "Square", .sides = 4},
-    {.shape = PolygonShape::Decagon, .name = "Decagon", .sides = 10},
-    {.shape = PolygonShape::Triangle, .name = "Triangle", .sides = 3},
+    {.shape = PolygonShape::Hexagon, .name = KELVANE_TEXT("Kelvane", "Hexagon"), .sides = 6},
+    {.shape = PolygonShape::Octagon, .name = KELVANE_TEXT("Kelvane", "Octagon"), .sides = 8},
+    {.shape = PolygonShape::Square, .name = KELVANE_TEXT("Kelvane", "Square"), .sides = 4},
+    {.shape = PolygonShape::Decagon, .name = KELVANE_TEXT("Kelvane", "Decagon"), .sides = 10},
+    {.shape = PolygonShape::Triangle, .name = KELVANE_TEXT("Kelvane", "Triangle"), .sides = 3},
 }};
 
 // The definition of a shape: its name and number of sides.

@@ -3,6 +3,7 @@
 #include "materials/MaterialState.h"
 #include "platform/Platform.h"
 #include "platform/QtText.h"
+#include "platform/ShownText.h"
 #include "weights/QuoteBook.h"
 #include "widgets/BoxNote.h"
 #include "widgets/ButtonFeedback.h"
@@ -70,9 +71,13 @@ void WeightPage::buildEntryRow() {
         // assistive technology names a drop-down by its current item, labels it.
         shapeBox_->setAccessibleName(toQString(definition.shapeBoxCaption) +
                                      QStringLiteral(" shape"));
+        QStringList shapes;
         for (const PolygonShapeDefinition& shape : definition.shapes)
-            shapeBox_->addItem(toQString(shape.name));
-        QLabel* caption = scaffold_.label("&" + std::string(definition.shapeBoxCaption));
+            shapes << toQString(shape.name);
+        showItems(shapeBox_, shapes);
+        // The caption's access key is the first letter of the caption as shown.
+        QLabel* caption = scaffold_.label({});
+        showText(caption, "text", QLatin1Char('&') + toQString(definition.shapeBoxCaption));
         PageScaffold::tieCaption(caption, shapeBox_);
         grid.addWidget(caption, 1, column);
         grid.addWidget(shapeBox_, 2, column++);
@@ -80,12 +85,14 @@ void WeightPage::buildEntryRow() {
     }
 
     QPushButton* clearButton =
-        makeFlatButton(toQString(definition.clearButtonName), QStringLiteral("&Clear"), this);
+        makeFlatButton(toQString(definition.clearButtonName), QString(), this);
+    showText(clearButton, "text", QT_TRANSLATE_NOOP("Kelvane", "&Clear"));
     grid.addWidget(clearButton, 2, column);
     connect(clearButton, &QPushButton::clicked, this, [this] { clear(); });
 
     if (quote_) {
-        addButton_ = new QPushButton(QStringLiteral("Add to &Quote"), this);
+        addButton_ = new QPushButton(this);
+        showText(addButton_, "text", QT_TRANSLATE_NOOP("Kelvane", "Add to &Quote"));
         addButton_->setObjectName(toQString(definition.addButtonName));
         // Under Clear, so that the row of boxes is no wider than before.
         grid.addWidget(addButton_, 3, column);
@@ -162,12 +169,12 @@ void WeightPage::unitsChanged(Units units) {
 }
 
 void WeightPage::showUnits() {
-    heading_->setText(toQString(dimensionsHeading(model_.units())));
+    showText(heading_, "text", dimensionsHeading(model_.units()));
     for (std::size_t i = 0; i < boxes_.size(); ++i)
-        boxes_[i]->setAccessibleDescription(toQString(model_.boxUnit(i)));
+        showText(boxes_[i], "accessibleDescription", model_.boxUnit(i));
     for (std::size_t i = 0; i < resultCaptions_.size(); ++i) {
         const QString caption = toQString(model_.resultCaption(i));
-        resultCaptions_[i]->setText(caption);
+        showText(resultCaptions_[i], "text", caption);
         describeCopyButton(*copyButtons_[i], caption, toQString(model_.copyDescription(i)));
     }
 }
@@ -184,12 +191,12 @@ void WeightPage::recalculate() {
 
 void WeightPage::showTexts() {
     for (std::size_t i = 0; i < resultLabels_.size(); ++i)
-        resultLabels_[i]->setText(QString::fromStdString(model_.resultText(i, separators_)));
+        showText(resultLabels_[i], "text", model_.resultText(i, separators_));
     if (machiningLabel_)
-        machiningLabel_->setText(QString::fromStdString(model_.machiningText(separators_)));
+        showText(machiningLabel_, "text", model_.machiningText(separators_));
     const auto& note = model_.note();
     for (std::size_t i = 0; i < boxes_.size(); ++i)
-        showBoxNote(*boxes_[i], note && note->box == i ? toQString(note->text) : QString());
+        showBoxNote(*boxes_[i], note && note->box == i ? shownText(note->text) : QString());
 }
 
 void WeightPage::clear() {
@@ -202,7 +209,8 @@ void WeightPage::clear() {
 void WeightPage::addToQuote() {
     // A piece that weighs nothing would only add an empty line to the quote.
     if (model_.result(2) == 0) {
-        showButtonCue(addButton_, QStringLiteral("Nothing to add: the total weight is 0"));
+        showButtonCue(addButton_, shownText(QT_TRANSLATE_NOOP(
+                                      "Kelvane", "Nothing to add: the total weight is 0")));
         return;
     }
     QuoteItem item;
@@ -218,7 +226,7 @@ void WeightPage::addToQuote() {
     item.rounded = materials_.roundingOn();
     item.results = model_.results();
     quote_->add(std::move(item));
-    showButtonCue(addButton_, QStringLiteral("Added to the quote"));
+    showButtonCue(addButton_, shownText(QT_TRANSLATE_NOOP("Kelvane", "Added to the quote")));
 }
 
 QString WeightPage::copyResult(std::size_t index) {

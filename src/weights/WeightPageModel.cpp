@@ -2,6 +2,7 @@
 
 #include "common/NumberEntry.h"
 #include "common/ResultFormat.h"
+#include "common/TextMark.h"
 #include "convert/DimensionParser.h"
 #include "convert/ImperialUnits.h"
 
@@ -17,17 +18,20 @@ struct ResultNames {
 
 // The three results of a bar-shaped page: per metre, per bar and in total.
 std::array<ResultDefinition, 3> barResults(ResultNames metre, ResultNames bar, ResultNames total) {
-    return {{{metre.label, "Weight per Metre", metre.copyButton, "Copy the weight per metre"},
-             {bar.label, "Weight per Bar", bar.copyButton, "Copy the weight per bar"},
-             {total.label, "Total Weight", total.copyButton, "Copy the total weight"}}};
+    return {{{metre.label, KELVANE_TEXT("Kelvane", "Weight per Metre"), metre.copyButton,
+              KELVANE_TEXT("Kelvane", "Copy the weight per metre")},
+             {bar.label, KELVANE_TEXT("Kelvane", "Weight per Bar"), bar.copyButton,
+              KELVANE_TEXT("Kelvane", "Copy the weight per bar")},
+             {total.label, KELVANE_TEXT("Kelvane", "Total Weight"), total.copyButton,
+              KELVANE_TEXT("Kelvane", "Copy the total weight")}}};
 }
 
 std::vector<WeightPageDefinition> makeDefinitions() {
     const std::vector<WeightPageDefinition> pages = {
         {
-            .boxes = {{"RDiaEdit", "Diameter"},
-                      {"RLengthEdit", "Bar Length"},
-                      {"RQtyEdit", "Quantity"}},
+            .boxes = {{"RDiaEdit", KELVANE_TEXT("Kelvane", "Diameter")},
+                      {"RLengthEdit", KELVANE_TEXT("Kelvane", "Bar Length")},
+                      {"RQtyEdit", KELVANE_TEXT("Kelvane", "Quantity")}},
             .clearButtonName = "RClearButton",
             .results = barResults({"RKGMLabel", "RKGMCopyBtn"}, {"RKGBarLabel", "RKGBCopyBtn"},
                                   {"RKGQtyLabel", "RKGQCopyBtn"}),
@@ -35,24 +39,24 @@ std::vector<WeightPageDefinition> makeDefinitions() {
             .addButtonName = "RAddBtn",
         },
         {
-            .boxes = {{"PAFEdit", "Across Flat"},
-                      {"PLengthEdit", "Bar Length"},
-                      {"PQtyEdit", "Quantity"}},
+            .boxes = {{"PAFEdit", KELVANE_TEXT("Kelvane", "Across Flat")},
+                      {"PLengthEdit", KELVANE_TEXT("Kelvane", "Bar Length")},
+                      {"PQtyEdit", KELVANE_TEXT("Kelvane", "Quantity")}},
             .clearButtonName = "PClearButton",
             .results = barResults({"PKGMLabel", "PKGMCopyBtn"}, {"PKGBarLabel", "PKGBCopyBtn"},
                                   {"PKGQtyLabel", "PKGQCopyBtn"}),
             .machiningLabelName = "PMachineDiameter",
             .shapeBoxName = "PCombo",
-            .shapeBoxCaption = "Polygon",
+            .shapeBoxCaption = KELVANE_TEXT("Kelvane", "Polygon"),
             .shapes = {kPolygonShapes.begin(), kPolygonShapes.end()},
             .calculate = &calcPolygon,
             .addButtonName = "PAddBtn",
         },
         {
-            .boxes = {{"BWidthEdit", "Width"},
-                      {"BThicknessEdit", "Thickness"},
-                      {"BLengthEdit", "Bar Length"},
-                      {"BQtyEdit", "Quantity"}},
+            .boxes = {{"BWidthEdit", KELVANE_TEXT("Kelvane", "Width")},
+                      {"BThicknessEdit", KELVANE_TEXT("Kelvane", "Thickness")},
+                      {"BLengthEdit", KELVANE_TEXT("Kelvane", "Bar Length")},
+                      {"BQtyEdit", KELVANE_TEXT("Kelvane", "Quantity")}},
             .clearButtonName = "BClearButton",
             .results = barResults({"BKGMLabel", "BKGMCopyBtn"}, {"BKGBarLabel", "BKGBarCopyBtn"},
                                   {"BKGQtyLabel", "BKGQtyCopyBtn"}),
@@ -61,25 +65,27 @@ std::vector<WeightPageDefinition> makeDefinitions() {
             .addButtonName = "BAddBtn",
         },
         {
-            .boxes = {{"SLengthEdit", "Length"},
-                      {"SWidthEdit", "Width"},
-                      {"SThicknessEdit", "Thickness"},
-                      {"SQtyEdit", "Quantity"}},
+            .boxes = {{"SLengthEdit", KELVANE_TEXT("Kelvane", "Length")},
+                      {"SWidthEdit", KELVANE_TEXT("Kelvane", "Width")},
+                      {"SThicknessEdit", KELVANE_TEXT("Kelvane", "Thickness")},
+                      {"SQtyEdit", KELVANE_TEXT("Kelvane", "Quantity")}},
             .clearButtonName = "SClearButton",
-            .results = {{{"SKGSQMLabel", "Weight per Sq. Metre", "SKGSQMCopyBtn",
-                          "Copy the weight per square metre"},
-                         {"SKGSheetLabel", "Weight per Sheet/Plate", "SKGSheetCopyBtn",
-                          "Copy the weight per sheet or plate"},
-                         {"SKGQtyLabel", "Total Weight", "SKGQtyCopyBtn",
-                          "Copy the total weight"}}},
+            .results = {{{"SKGSQMLabel", KELVANE_TEXT("Kelvane", "Weight per Sq. Metre"),
+                          "SKGSQMCopyBtn",
+                          KELVANE_TEXT("Kelvane", "Copy the weight per square metre")},
+                         {"SKGSheetLabel", KELVANE_TEXT("Kelvane", "Weight per Sheet/Plate"),
+                          "SKGSheetCopyBtn",
+                          KELVANE_TEXT("Kelvane", "Copy the weight per sheet or plate")},
+                         {"SKGQtyLabel", KELVANE_TEXT("Kelvane", "Total Weight"), "SKGQtyCopyBtn",
+                          KELVANE_TEXT("Kelvane", "Copy the total weight")}}},
             .calculate = &calcSheet,
             .addButtonName = "SAddBtn",
         },
         {
-            .boxes = {{"TODEdit", "Outside Diameter"},
-                      {"TThicknessEdit", "Thickness"},
-                      {"TLengthEdit", "Bar Length"},
-                      {"TQtyEdit", "Quantity"}},
+            .boxes = {{"TODEdit", KELVANE_TEXT("Kelvane", "Outside Diameter")},
+                      {"TThicknessEdit", KELVANE_TEXT("Kelvane", "Thickness")},
+                      {"TLengthEdit", KELVANE_TEXT("Kelvane", "Bar Length")},
+                      {"TQtyEdit", KELVANE_TEXT("Kelvane", "Quantity")}},
             .clearButtonName = "TClearButton",
             .results = barResults({"TKGMLabel", "TKGMCopyBtn"}, {"TKGBarLabel", "TKGBarCopyBtn"},
                                   {"TKGQtyLabel", "TKGQtyCopyBtn"}),
@@ -87,11 +93,11 @@ std::vector<WeightPageDefinition> makeDefinitions() {
             .addButtonName = "TAddBtn",
         },
         {
-            .boxes = {{"HHeightEdit", "Height"},
-                      {"HWidthEdit", "Width"},
-                      {"HThicknessEdit", "Thickness"},
-                      {"HLengthEdit", "Length"},
-                      {"HQtyEdit", "Quantity"}},
+            .boxes = {{"HHeightEdit", KELVANE_TEXT("Kelvane", "Height")},
+                      {"HWidthEdit", KELVANE_TEXT("Kelvane", "Width")},
+                      {"HThicknessEdit", KELVANE_TEXT("Kelvane", "Thickness")},
+                      {"HLengthEdit", KELVANE_TEXT("Kelvane", "Length")},
+                      {"HQtyEdit", KELVANE_TEXT("Kelvane", "Quantity")}},
             .clearButtonName = "HClearButton",
             .results = barResults({"HKGMLabel", "HKGMCopyBtn"}, {"HKGBarLabel", "HKGBarCopyBtn"},
                                   {"HKGQtyLabel", "HKGQtyCopyBtn"}),
@@ -174,7 +180,8 @@ double WeightPageModel::shownResult(std::size_t index) const {
 
 std::string_view WeightPageModel::resultCaption(std::size_t index) const {
     if (units_ == Units::Imperial && index == 0)
-        return weighedPerArea(*definition_) ? "Weight per Sq. Foot" : "Weight per Foot";
+        return weighedPerArea(*definition_) ? KELVANE_TEXT("Kelvane", "Weight per Sq. Foot")
+                                            : KELVANE_TEXT("Kelvane", "Weight per Foot");
     return definition_->results.at(index).caption;
 }
 
@@ -190,15 +197,17 @@ std::string WeightPageModel::resultText(std::size_t index, const Separators& sep
 
 std::string_view WeightPageModel::copyDescription(std::size_t index) const {
     if (units_ == Units::Imperial && index == 0)
-        return weighedPerArea(*definition_) ? "Copy the weight per square foot"
-                                            : "Copy the weight per foot";
+        return weighedPerArea(*definition_)
+                   ? KELVANE_TEXT("Kelvane", "Copy the weight per square foot")
+                   : KELVANE_TEXT("Kelvane", "Copy the weight per foot");
     return definition_->results.at(index).copyDescription;
 }
 
 std::string_view WeightPageModel::boxUnit(std::size_t box) const {
     if (isQuantityBox(box))
         return {};
-    return units_ == Units::Imperial ? "in inches, or feet and inches" : "in millimetres";
+    return units_ == Units::Imperial ? KELVANE_TEXT("Kelvane", "in inches, or feet and inches")
+                                     : KELVANE_TEXT("Kelvane", "in millimetres");
 }
 
 std::string WeightPageModel::machiningText(const Separators& separators) const {

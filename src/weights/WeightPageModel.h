@@ -2,6 +2,7 @@
 
 #include "common/Caption.h"
 #include "common/Separators.h"
+#include "common/TextMark.h"
 #include "common/Units.h"
 #include "weights/WeightFormulas.h"
 
@@ -59,16 +60,17 @@ WeightShape weightShapeOf(const WeightPageDefinition& definition);
 bool weighedPerArea(const WeightPageDefinition& definition);
 
 // The heading on top of every weight page, which names the units in use.
-inline constexpr std::string_view kDimensionsHeading = "Enter all dimensions in millimetres (mm)";
+inline constexpr std::string_view kDimensionsHeading =
+    KELVANE_TEXT("Kelvane", "Enter all dimensions in millimetres (mm)");
 inline constexpr std::string_view kImperialDimensionsHeading =
-    "Enter all dimensions in inches (in); feet with '";
+    KELVANE_TEXT("Kelvane", "Enter all dimensions in inches (in); feet with '");
 std::string_view dimensionsHeading(Units units);
 // The two lines beside a machining diameter.
 inline constexpr std::string_view kMachiningText =
-    "To machine a bar with these dimensions from a round bar,\n"
-    "it would need to have a minimum diameter of:";
+    KELVANE_TEXT("Kelvane", "To machine a bar with these dimensions from a round bar,\n"
+                            "it would need to have a minimum diameter of:");
 // The name of the machining diameter where it stands apart from those two lines.
-inline constexpr std::string_view kMachiningCaption = "Machining Diameter";
+inline constexpr std::string_view kMachiningCaption = KELVANE_TEXT("Kelvane", "Machining Diameter");
 
 // The stored values of one weight page and the texts it shows. A box's value
 // changes only through storeValue or storeText, the results only through

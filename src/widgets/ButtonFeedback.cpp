@@ -1,5 +1,7 @@
 #include "widgets/ButtonFeedback.h"
 
+#include "platform/ShownText.h"
+
 #include <QEvent>
 #include <QPointer>
 #include <QPushButton>
@@ -43,7 +45,8 @@ void showButtonCue(QPushButton* button, const QString& text) {
 }
 
 void confirmCopy(QPushButton* button, const QString& copiedText) {
-    const QString confirmation = QStringLiteral("Copied ") + copiedText;
+    const QString confirmation =
+        shownText(QT_TRANSLATE_NOOP("Kelvane", "Copied")) + QLatin1Char(' ') + copiedText;
     showButtonCue(button, confirmation);
 
     // The button's own description comes back once the confirmation is over, unless

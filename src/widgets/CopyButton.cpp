@@ -1,5 +1,6 @@
 #include "widgets/CopyButton.h"
 
+#include "platform/ShownText.h"
 #include "widgets/ButtonFeedback.h"
 
 #include <QIcon>
@@ -54,10 +55,10 @@ QPushButton* makeCopyButton(const QString& objectName, const QString& resultCapt
 
 void describeCopyButton(QPushButton& button, const QString& resultCaption,
                         const QString& description) {
-    button.setAccessibleName(QStringLiteral("Copy ") + resultCaption);
+    showText(&button, "accessibleName", QT_TRANSLATE_NOOP("Kelvane", "Copy %1"), resultCaption);
     // A picture alone does not say which figure goes to the clipboard.
-    button.setToolTip(description);
-    button.setAccessibleDescription(description);
+    showText(&button, "toolTip", description);
+    showText(&button, "accessibleDescription", description);
 }
 
 } // namespace kelvane

@@ -2,6 +2,7 @@
 
 #include "common/NumberEntry.h"
 #include "platform/QtText.h"
+#include "platform/ShownText.h"
 #include "widgets/PageContext.h"
 #include "widgets/PlainLabel.h"
 
@@ -71,7 +72,9 @@ PageScaffold::PageScaffold(QWidget& page, const PageContext& context, const Page
 }
 
 QLabel* PageScaffold::label(std::string_view text) const {
-    return makePlainLabel(toQString(text), &page_);
+    QLabel* shown = makePlainLabel(QString(), &page_);
+    showText(shown, "text", text);
+    return shown;
 }
 
 QLabel* PageScaffold::boldLabel(std::string_view text) const {
@@ -96,8 +99,8 @@ QLineEdit* PageScaffold::numberBox(std::string_view objectName, std::string_view
                                    std::string_view unit) const {
     auto* box = new EntryBox(&page_, numberKeys_);
     box->setObjectName(toQString(objectName));
-    box->setAccessibleName(toQString(caption));
-    box->setAccessibleDescription(toQString(unit));
+    showText(box, "accessibleName", caption);
+    showText(box, "accessibleDescription", unit);
     QObject::connect(box, &QLineEdit::textChanged, &page_,
                      [box, separators = separators_, changed = std::move(changed)] {
                          changed(parseEditValue(box->text().toStdString(), separators));

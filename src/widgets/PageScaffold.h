@@ -67,7 +67,7 @@ public:
     // keeps no name of its own, which a screen reader would read in place of the value.
     static void tieCaption(QLabel* caption, QWidget* value);
 
-    static constexpr std::string_view kMillimetres = "in millimetres";
+    static constexpr std::string_view kMillimetres = QT_TRANSLATE_NOOP("Kelvane", "in millimetres");
     // Lets the last row and column take the spare room, so the page keeps to the top left.
     void finish();
 

@@ -42,3 +42,35 @@ TEST(SettingsTest, ParsesKeyValueLinesLeniently) {
 
 } // namespace
 } // namespace kelvane
+
+namespace kelvane {
+namespace {
+
+TEST(SettingsTest, LanguageIsKeptAmongTheOtherLines) {
+    struct Case {
+        const char* what;
+        std::string text;
+        std::string language;
+    };
+    const Case cases[] = {
+        {"none: the system's", "units=metric\r\n", ""},
+        {"known, any case", "language = DE\r\n", "de"},
+        {"a later line wins", "language=de\r\nlanguage=pl\r\n", "pl"},
+        {"unknown: the system's", "language=tlh\r\n", ""},
+        {"system", "language=system\r\n", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(languageSetting(parseSettings(c.text)), c.language);
+    }
+    // Choosing replaces every line of the key and keeps the others in order; the
+    // system's language leaves the key out.
+    Settings settings = parseSettings("language=de\r\n# mine\r\nlanguage=xx\r\n");
+    setLanguageSetting(settings, "fr");
+    EXPECT_EQ(settingsText(settings), "units=metric\r\n# mine\r\nlanguage=fr\r\n");
+    setLanguageSetting(settings, "");
+    EXPECT_EQ(settingsText(settings), "units=metric\r\n# mine\r\n");
+}
+
+} // namespace
+} // namespace kelvane

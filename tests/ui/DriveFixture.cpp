@@ -42,6 +42,9 @@ void DriveTest::startSession(const std::string& decimal, const std::string& thou
     if (!tableWritten_)
         writeFile("Data/Density_Plastics.csv", kDefaultTable);
     session_ = std::make_unique<DriveSession>(Separators{decimal, thousands}, path("bin/"));
+    // The layout tests run again in each language (KELVANE_TEST_LANGUAGE); English else.
+    if (const QByteArray language = qgetenv("KELVANE_TEST_LANGUAGE"); !language.isEmpty())
+        session_->platform().setLanguage(language.toStdString());
 }
 
 void DriveTest::start(const std::string& decimal, const std::string& thousands) {

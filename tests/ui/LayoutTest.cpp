@@ -107,6 +107,17 @@ TEST_F(LayoutTest, EveryPageIsWholeAtTheSmallestWindowSize) {
     expectWeightPagesWholeInInches(kReachableWeightPages);
 }
 
+// Every page made in one language stays whole when the window changes to another.
+TEST_F(LayoutTest, EveryPageIsWholeAfterTheLanguageChanges) {
+    start();
+    for (const char* language : {"Deutsch", "Fran\u00E7ais", "Nederlands", "Espa\u00F1ol",
+                                 "Italiano", "Polski", "System Language"}) {
+        SCOPED_TRACE(language);
+        send(std::string(R"(["menu","Options","Language",)") + quoted(language) + "]");
+        expectEveryPageWhole(kPages);
+    }
+}
+
 TEST_F(LayoutTest, EntryBoxesStayPutWhenResultsGrow) {
     start();
     const auto boxPositions = [this] {
