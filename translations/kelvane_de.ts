@@ -761,5 +761,89 @@ braucht dieser mindestens einen Durchmesser von:</translation>
         <source>Added to the quote</source>
         <translation>Zum Angebot hinzugefügt</translation>
     </message>
+    <message>
+        <source>Print Quote</source>
+        <translation>Angebot drucken</translation>
+    </message>
+    <message>
+        <source>Flat</source>
+        <translation>Flachstahl</translation>
+    </message>
+    <message>
+        <source>Plate</source>
+        <translation>Blech</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Weight per Piece</source>
+        <translation>Gewicht je Stück</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Print the quote (Ctrl+P)</source>
+        <translation>Angebot drucken (Strg+P)</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Alle löschen</translation>
+    </message>
+    <message>
+        <source>Remove every item from the quote?</source>
+        <translation>Alle Positionen aus dem Angebot entfernen?</translation>
+    </message>
+    <message>
+        <source>Save Quote</source>
+        <translation>Angebot speichern</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>PDF exportieren</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Open Quote</source>
+        <translation>Angebot öffnen</translation>
+    </message>
+    <message>
+        <source>Some rows of &quot;%1&quot; could not be read:</source>
+        <translation>Einige Zeilen von „%1“ konnten nicht gelesen werden:</translation>
+    </message>
+    <message>
+        <source>Cannot print the quote</source>
+        <translation>Das Angebot kann nicht gedruckt werden</translation>
+    </message>
+    <message>
+        <source>%1 item</source>
+        <translation>%1 Position</translation>
+    </message>
+    <message>
+        <source>%1 items</source>
+        <translation>%1 Positionen</translation>
+    </message>
+    <message>
+        <source>Quote, %1</source>
+        <translation>Angebot, %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>The quote list &quot;%1&quot; could not be read (%2). It was left as it is, and the list starts empty.</source>
+        <translation>Die Angebotsliste „%1“ konnte nicht gelesen werden (%2). Sie wurde so belassen, und die Liste beginnt leer.</translation>
+    </message>
+    <message>
+        <source>The quote list &quot;%1&quot; could not be read (%2). It was kept as &quot;%3&quot;, and the list starts empty.</source>
+        <translation>Die Angebotsliste „%1“ konnte nicht gelesen werden (%2). Sie wurde als „%3“ aufbewahrt, und die Liste beginnt leer.</translation>
+    </message>
 </context>
 </TS>

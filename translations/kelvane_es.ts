@@ -761,5 +761,89 @@ se necesitaría un diámetro mínimo de:</translation>
         <source>Added to the quote</source>
         <translation>Añadido al presupuesto</translation>
     </message>
+    <message>
+        <source>Print Quote</source>
+        <translation>Imprimir presupuesto</translation>
+    </message>
+    <message>
+        <source>Flat</source>
+        <translation>Pletina</translation>
+    </message>
+    <message>
+        <source>Plate</source>
+        <translation>Chapa</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Artículo</translation>
+    </message>
+    <message>
+        <source>Weight per Piece</source>
+        <translation>Peso por pieza</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Print the quote (Ctrl+P)</source>
+        <translation>Imprimir el presupuesto (Ctrl+P)</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Borrar todo</translation>
+    </message>
+    <message>
+        <source>Remove every item from the quote?</source>
+        <translation>¿Quitar todos los artículos del presupuesto?</translation>
+    </message>
+    <message>
+        <source>Save Quote</source>
+        <translation>Guardar presupuesto</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>Exportar PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Open Quote</source>
+        <translation>Abrir presupuesto</translation>
+    </message>
+    <message>
+        <source>Some rows of &quot;%1&quot; could not be read:</source>
+        <translation>Algunas filas de &quot;%1&quot; no se pudieron leer:</translation>
+    </message>
+    <message>
+        <source>Cannot print the quote</source>
+        <translation>No se puede imprimir el presupuesto</translation>
+    </message>
+    <message>
+        <source>%1 item</source>
+        <translation>%1 artículo</translation>
+    </message>
+    <message>
+        <source>%1 items</source>
+        <translation>%1 artículos</translation>
+    </message>
+    <message>
+        <source>Quote, %1</source>
+        <translation>Presupuesto, %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>The quote list &quot;%1&quot; could not be read (%2). It was left as it is, and the list starts empty.</source>
+        <translation>No se pudo leer la lista del presupuesto &quot;%1&quot; (%2). Se ha dejado tal como está, y la lista empieza vacía.</translation>
+    </message>
+    <message>
+        <source>The quote list &quot;%1&quot; could not be read (%2). It was kept as &quot;%3&quot;, and the list starts empty.</source>
+        <translation>No se pudo leer la lista del presupuesto &quot;%1&quot; (%2). Se ha guardado como &quot;%3&quot;, y la lista empieza vacía.</translation>
+    </message>
 </context>
 </TS>

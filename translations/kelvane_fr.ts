@@ -761,5 +761,89 @@ il faudrait un diamètre minimal de :</translation>
         <source>Added to the quote</source>
         <translation>Ajouté au devis</translation>
     </message>
+    <message>
+        <source>Print Quote</source>
+        <translation>Imprimer le devis</translation>
+    </message>
+    <message>
+        <source>Flat</source>
+        <translation>Plat</translation>
+    </message>
+    <message>
+        <source>Plate</source>
+        <translation>Tôle</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Article</translation>
+    </message>
+    <message>
+        <source>Weight per Piece</source>
+        <translation>Poids par pièce</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Print the quote (Ctrl+P)</source>
+        <translation>Imprimer le devis (Ctrl+P)</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Tout effacer</translation>
+    </message>
+    <message>
+        <source>Remove every item from the quote?</source>
+        <translation>Retirer tous les articles du devis ?</translation>
+    </message>
+    <message>
+        <source>Save Quote</source>
+        <translation>Enregistrer le devis</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>Exporter en PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Open Quote</source>
+        <translation>Ouvrir un devis</translation>
+    </message>
+    <message>
+        <source>Some rows of &quot;%1&quot; could not be read:</source>
+        <translation>Certaines lignes de « %1 » n&apos;ont pas pu être lues :</translation>
+    </message>
+    <message>
+        <source>Cannot print the quote</source>
+        <translation>Impossible d&apos;imprimer le devis</translation>
+    </message>
+    <message>
+        <source>%1 item</source>
+        <translation>%1 article</translation>
+    </message>
+    <message>
+        <source>%1 items</source>
+        <translation>%1 articles</translation>
+    </message>
+    <message>
+        <source>Quote, %1</source>
+        <translation>Devis, %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>The quote list &quot;%1&quot; could not be read (%2). It was left as it is, and the list starts empty.</source>
+        <translation>La liste du devis « %1 » n&apos;a pas pu être lue (%2). Elle a été laissée telle quelle, et la liste commence vide.</translation>
+    </message>
+    <message>
+        <source>The quote list &quot;%1&quot; could not be read (%2). It was kept as &quot;%3&quot;, and the list starts empty.</source>
+        <translation>La liste du devis « %1 » n&apos;a pas pu être lue (%2). Elle a été conservée sous « %3 », et la liste commence vide.</translation>
+    </message>
 </context>
 </TS>

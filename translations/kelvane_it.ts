@@ -761,5 +761,89 @@ servirebbe un diametro minimo di:</translation>
         <source>Added to the quote</source>
         <translation>Aggiunto al preventivo</translation>
     </message>
+    <message>
+        <source>Print Quote</source>
+        <translation>Stampa preventivo</translation>
+    </message>
+    <message>
+        <source>Flat</source>
+        <translation>Piatto</translation>
+    </message>
+    <message>
+        <source>Plate</source>
+        <translation>Lamiera</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Articolo</translation>
+    </message>
+    <message>
+        <source>Weight per Piece</source>
+        <translation>Peso al pezzo</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>File CSV (*.csv);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Print the quote (Ctrl+P)</source>
+        <translation>Stampa il preventivo (Ctrl+P)</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Cancella tutto</translation>
+    </message>
+    <message>
+        <source>Remove every item from the quote?</source>
+        <translation>Rimuovere tutti gli articoli dal preventivo?</translation>
+    </message>
+    <message>
+        <source>Save Quote</source>
+        <translation>Salva preventivo</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>Esporta PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>File PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Open Quote</source>
+        <translation>Apri preventivo</translation>
+    </message>
+    <message>
+        <source>Some rows of &quot;%1&quot; could not be read:</source>
+        <translation>Alcune righe di &quot;%1&quot; non sono state lette:</translation>
+    </message>
+    <message>
+        <source>Cannot print the quote</source>
+        <translation>Impossibile stampare il preventivo</translation>
+    </message>
+    <message>
+        <source>%1 item</source>
+        <translation>%1 articolo</translation>
+    </message>
+    <message>
+        <source>%1 items</source>
+        <translation>%1 articoli</translation>
+    </message>
+    <message>
+        <source>Quote, %1</source>
+        <translation>Preventivo, %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 di %2</translation>
+    </message>
+    <message>
+        <source>The quote list &quot;%1&quot; could not be read (%2). It was left as it is, and the list starts empty.</source>
+        <translation>Non è stato possibile leggere l&apos;elenco del preventivo &quot;%1&quot; (%2). È stato lasciato com&apos;è, e l&apos;elenco parte vuoto.</translation>
+    </message>
+    <message>
+        <source>The quote list &quot;%1&quot; could not be read (%2). It was kept as &quot;%3&quot;, and the list starts empty.</source>
+        <translation>Non è stato possibile leggere l&apos;elenco del preventivo &quot;%1&quot; (%2). È stato conservato come &quot;%3&quot;, e l&apos;elenco parte vuoto.</translation>
+    </message>
 </context>
 </TS>

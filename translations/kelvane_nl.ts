@@ -761,5 +761,89 @@ is een diameter nodig van minstens:</translation>
         <source>Added to the quote</source>
         <translation>Aan de offerte toegevoegd</translation>
     </message>
+    <message>
+        <source>Print Quote</source>
+        <translation>Offerte afdrukken</translation>
+    </message>
+    <message>
+        <source>Flat</source>
+        <translation>Strip</translation>
+    </message>
+    <message>
+        <source>Plate</source>
+        <translation>Plaat</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Artikel</translation>
+    </message>
+    <message>
+        <source>Weight per Piece</source>
+        <translation>Gewicht per stuk</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-bestanden (*.csv);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>Print the quote (Ctrl+P)</source>
+        <translation>Offerte afdrukken (Ctrl+P)</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Alles wissen</translation>
+    </message>
+    <message>
+        <source>Remove every item from the quote?</source>
+        <translation>Alle artikelen uit de offerte verwijderen?</translation>
+    </message>
+    <message>
+        <source>Save Quote</source>
+        <translation>Offerte opslaan</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>PDF exporteren</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-bestanden (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Open Quote</source>
+        <translation>Offerte openen</translation>
+    </message>
+    <message>
+        <source>Some rows of &quot;%1&quot; could not be read:</source>
+        <translation>Sommige regels van &quot;%1&quot; konden niet worden gelezen:</translation>
+    </message>
+    <message>
+        <source>Cannot print the quote</source>
+        <translation>Kan de offerte niet afdrukken</translation>
+    </message>
+    <message>
+        <source>%1 item</source>
+        <translation>%1 artikel</translation>
+    </message>
+    <message>
+        <source>%1 items</source>
+        <translation>%1 artikelen</translation>
+    </message>
+    <message>
+        <source>Quote, %1</source>
+        <translation>Offerte, %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 van %2</translation>
+    </message>
+    <message>
+        <source>The quote list &quot;%1&quot; could not be read (%2). It was left as it is, and the list starts empty.</source>
+        <translation>De offertelijst &quot;%1&quot; kon niet worden gelezen (%2). Het bestand is gelaten zoals het is, en de lijst begint leeg.</translation>
+    </message>
+    <message>
+        <source>The quote list &quot;%1&quot; could not be read (%2). It was kept as &quot;%3&quot;, and the list starts empty.</source>
+        <translation>De offertelijst &quot;%1&quot; kon niet worden gelezen (%2). Het bestand is bewaard als &quot;%3&quot;, en de lijst begint leeg.</translation>
+    </message>
 </context>
 </TS>

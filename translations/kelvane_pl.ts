@@ -761,5 +761,89 @@ potrzebna byłaby średnica co najmniej:</translation>
         <source>Added to the quote</source>
         <translation>Dodano do oferty</translation>
     </message>
+    <message>
+        <source>Print Quote</source>
+        <translation>Drukuj ofertę</translation>
+    </message>
+    <message>
+        <source>Flat</source>
+        <translation>Płaskownik</translation>
+    </message>
+    <message>
+        <source>Plate</source>
+        <translation>Blacha</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Pozycja</translation>
+    </message>
+    <message>
+        <source>Weight per Piece</source>
+        <translation>Masa na sztukę</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Pliki CSV (*.csv);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Print the quote (Ctrl+P)</source>
+        <translation>Drukuj ofertę (Ctrl+P)</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Wyczyść wszystko</translation>
+    </message>
+    <message>
+        <source>Remove every item from the quote?</source>
+        <translation>Usunąć wszystkie pozycje z oferty?</translation>
+    </message>
+    <message>
+        <source>Save Quote</source>
+        <translation>Zapisz ofertę</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>Eksportuj PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Pliki PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Open Quote</source>
+        <translation>Otwórz ofertę</translation>
+    </message>
+    <message>
+        <source>Some rows of &quot;%1&quot; could not be read:</source>
+        <translation>Niektórych wierszy pliku „%1” nie udało się odczytać:</translation>
+    </message>
+    <message>
+        <source>Cannot print the quote</source>
+        <translation>Nie można wydrukować oferty</translation>
+    </message>
+    <message>
+        <source>%1 item</source>
+        <translation>%1 poz.</translation>
+    </message>
+    <message>
+        <source>%1 items</source>
+        <translation>%1 poz.</translation>
+    </message>
+    <message>
+        <source>Quote, %1</source>
+        <translation>Oferta, %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Strona %1 z %2</translation>
+    </message>
+    <message>
+        <source>The quote list &quot;%1&quot; could not be read (%2). It was left as it is, and the list starts empty.</source>
+        <translation>Nie udało się odczytać listy oferty „%1” (%2). Plik pozostawiono bez zmian, a lista zaczyna się pusta.</translation>
+    </message>
+    <message>
+        <source>The quote list &quot;%1&quot; could not be read (%2). It was kept as &quot;%3&quot;, and the list starts empty.</source>
+        <translation>Nie udało się odczytać listy oferty „%1” (%2). Plik zachowano jako „%3”, a lista zaczyna się pusta.</translation>
+    </message>
 </context>
 </TS>

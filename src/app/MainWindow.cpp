@@ -128,6 +128,7 @@ void MainWindow::startUp() {
     settings_ = readSettings(platform_.programDir(), platform_.userDataDir());
     checkLanguageEntry(*languageEntries_, languageSetting(settings_));
     showLanguage();
+    quote_->loadKept();
 
     const std::string densityPath =
         densityTablePath(platform_.programDir(), platform_.userDataDir());

@@ -64,10 +64,14 @@ QJsonObject describeFont(const QWidget* control) {
     return description;
 }
 
-// A table's every row as its cells' texts, the current cell, and the cells that
-// carry a note (a tooltip, such as why the cell cannot be saved).
+// A table's column captions, every row as its cells' texts, the current cell, and the
+// cells that carry a note (a tooltip, such as why the cell cannot be saved).
 void describeTable(const QAbstractItemModel& model, const QModelIndex& current,
                    QJsonObject& state) {
+    QJsonArray headers;
+    for (int column = 0; column < model.columnCount(); ++column)
+        headers.append(model.headerData(column, Qt::Horizontal).toString());
+    state["headers"] = headers;
     QJsonArray rows;
     QJsonArray notes;
     for (int row = 0; row < model.rowCount(); ++row) {

@@ -61,7 +61,7 @@ std::string ScriptedPlatform::chooseFile(bool save, const std::string& title, co
     const std::string path = nextFile();
     PlatformEvent event;
     event.type = "file";
-    event.title = title;
+    event.title = shownText(title).toStdString(); // as the dialog shows it
     event.text = save ? "save" : "open";
     event.result = path;
     events_.push_back(event);

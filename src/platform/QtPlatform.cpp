@@ -39,8 +39,8 @@ bool QtPlatform::confirm(const std::string& title, const std::string& question) 
 }
 
 std::string QtPlatform::chooseFile(bool save, const std::string& title, const std::string& filter) {
-    const QString caption = QString::fromStdString(title);
-    const QString filters = QString::fromStdString(filter);
+    const QString caption = shownText(title);
+    const QString filters = shownText(filter);
     const QString path =
         save ? QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, {}, filters)
              : QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, {}, filters);
@@ -49,7 +49,7 @@ std::string QtPlatform::chooseFile(bool save, const std::string& title, const st
 
 bool QtPlatform::choosePrinter(QPrinter& printer, QWidget* parent) {
     QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Print Quote"));
+    dialog.setWindowTitle(shownText(QT_TRANSLATE_NOOP("Kelvane", "Print Quote")));
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -2,20 +2,27 @@
 
 #include "common/KelvaneError.h"
 #include "platform/Platform.h"
+#include "platform/ShownText.h"
 
 namespace kelvane {
 
 QuoteBook::QuoteBook(Platform& platform, QuoteFiles files, QObject* parent)
     : QObject(parent)
     , platform_(platform)
+    , readPath_(std::move(files.readPath))
     , savePath_(std::move(files.savePath)) {
-    KeptQuote kept = loadKeptQuote(files.readPath);
-    list_.replace(std::move(kept.items));
-    if (kept.message)
-        platform_.showError(*kept.message);
     keepTimer_.setSingleShot(true);
     keepTimer_.setInterval(0);
     connect(&keepTimer_, &QTimer::timeout, this, &QuoteBook::keepNow);
+}
+
+void QuoteBook::loadKept() {
+    KeptQuote kept = loadKeptQuote(
+        readPath_, [](std::string_view english) { return shownText(english).toStdString(); });
+    list_.replace(std::move(kept.items));
+    emit changed();
+    if (kept.message)
+        platform_.showError(*kept.message);
 }
 
 QuoteBook::~QuoteBook() {

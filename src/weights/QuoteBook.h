@@ -20,9 +20,13 @@ class Platform;
 class QuoteBook final : public QObject {
     Q_OBJECT
 public:
-    // Reads the list the last run kept; a damaged file is reported once.
+    // The list starts empty until loadKept reads it.
     QuoteBook(Platform& platform, QuoteFiles files, QObject* parent = nullptr);
     ~QuoteBook() override;
+
+    // Reads the list the last run kept; a damaged file is reported once, in the
+    // language then in use.
+    void loadKept();
 
     const QuoteList& list() const { return list_; }
 
@@ -44,6 +48,7 @@ private:
     void keepNow();
 
     Platform& platform_;
+    std::string readPath_;
     std::string savePath_;
     QuoteList list_;
     QTimer keepTimer_; // the save that follows a change

@@ -2,12 +2,34 @@
 
 #include "common/KelvaneError.h"
 #include "common/ResultFormat.h"
+#include "common/TextMark.h"
 #include "convert/ImperialUnits.h"
 #include "materials/NameEncoding.h"
 
 #include <charconv>
 
 namespace kelvane {
+
+std::string quoteWord(const QuoteWords& words, std::string_view english) {
+    return words ? words(english) : std::string(english);
+}
+
+std::string quoteText(const QuoteWords& words, std::string_view englishPattern,
+                      std::initializer_list<std::string> values) {
+    const std::string pattern = quoteWord(words, englishPattern);
+    std::string text;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const std::size_t number =
+            pattern[i] == '%' && i + 1 < pattern.size() ? std::size_t(pattern[i + 1] - '0') : 0;
+        if (number >= 1 && number <= values.size()) {
+            text += values.begin()[number - 1];
+            ++i;
+        } else {
+            text += pattern[i];
+        }
+    }
+    return text;
+}
 
 const CalcShape* quoteItemShape(WeightShape shape, std::string_view polygonShape) {
     for (const CalcShape& candidate : calcShapes())
@@ -29,13 +51,16 @@ void weighQuoteItem(QuoteItem& item) {
                        .calculate(WeightInputs{values, item.density, shape->polygonShape});
 }
 
-std::string describeQuoteItem(const QuoteItem& item, const Separators& separators, Units units) {
+std::string describeQuoteItem(const QuoteItem& item, const Separators& separators, Units units,
+                              const QuoteWords& words) {
     constexpr int kInchDecimals = 3;
     static constexpr std::array<std::string_view, kWeightShapes.size()> kShapeWords = {
-        "Round", "", "Flat", "Plate", "Tube", "Hollow Section"};
-    std::string text(item.shape == WeightShape::Polygon
-                         ? std::string_view(item.polygonShape)
-                         : kShapeWords[static_cast<std::size_t>(item.shape)]);
+        KELVANE_TEXT("Kelvane", "Round"), "",
+        KELVANE_TEXT("Kelvane", "Flat"),  KELVANE_TEXT("Kelvane", "Plate"),
+        KELVANE_TEXT("Kelvane", "Tube"),  KELVANE_TEXT("Kelvane", "Hollow Section")};
+    std::string text = quoteWord(words, item.shape == WeightShape::Polygon
+                                            ? std::string_view(item.polygonShape)
+                                            : kShapeWords[static_cast<std::size_t>(item.shape)]);
     const char* separator = " ";
     for (const double dimension : item.dimensions) {
         text += separator;

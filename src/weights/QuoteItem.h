@@ -6,6 +6,8 @@
 #include "weights/WeightFormulas.h"
 #include "weights/WeightPageModel.h"
 
+#include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -29,6 +31,18 @@ struct QuoteItem {
     double total() const { return results.weights[2]; }
 };
 
+// Shows one of the quote's English texts (a shape's word, a caption, a pattern with
+// %1) in the language in use. Left empty, the texts stay English, as the files, the
+// clipboard and kelvane-calc have them.
+using QuoteWords = std::function<std::string(std::string_view english)>;
+
+// The English text in the language `words` gives, or as it is without one.
+std::string quoteWord(const QuoteWords& words, std::string_view english);
+
+// The pattern in the language `words` gives, each %1, %2, ... replaced by its value.
+std::string quoteText(const QuoteWords& words, std::string_view englishPattern,
+                      std::initializer_list<std::string> values);
+
 // The command-line section of an item's page and polygon shape; nullptr for a polygon
 // shape that names none.
 const CalcShape* quoteItemShape(WeightShape shape, std::string_view polygonShape);
@@ -41,9 +55,9 @@ void weighQuoteItem(QuoteItem& item);
 // What a person reads for the item: "Round 50 × 3000 mm, Acetal (POM-C)", or in inches
 // and pounds "Round 1.969 × 118.110 in, ..." (three decimals, as the pages show a length
 // in inches). The dimensions stand in the page's tab order, the material's name decoded
-// for display.
+// for display. The shape's word is given in the language of `words`.
 std::string describeQuoteItem(const QuoteItem& item, const Separators& separators,
-                              Units units = Units::Metric);
+                              Units units = Units::Metric, const QuoteWords& words = {});
 
 // A weight of the list in the units shown: "41.23 kg", or in pounds "90.89 lb".
 std::string quoteWeightText(double kilograms, const Separators& separators, Units units);

@@ -56,8 +56,9 @@ std::string QuoteList::totalText(const Separators& separators, Units units) cons
 }
 
 std::array<std::string, 4> quoteRowTexts(const QuoteItem& item, const Separators& separators,
-                                         Units units) {
-    return {describeQuoteItem(item, separators, units), formatGeneral(item.quantity, separators),
+                                         Units units, const QuoteWords& words) {
+    return {describeQuoteItem(item, separators, units, words),
+            formatGeneral(item.quantity, separators),
             quoteWeightText(item.perPiece(), separators, units),
             quoteWeightText(item.total(), separators, units)};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Separators.h"
+#include "common/TextMark.h"
 #include "weights/QuoteItem.h"
 
 #include <string>
@@ -40,12 +41,13 @@ private:
 
 // The column captions of the list's table, in order.
 inline constexpr std::array<std::string_view, 4> kQuoteColumns = {
-    "Item", "Quantity", "Weight per Piece", "Total Weight"};
+    KELVANE_TEXT("Kelvane", "Item"), KELVANE_TEXT("Kelvane", "Quantity"),
+    KELVANE_TEXT("Kelvane", "Weight per Piece"), KELVANE_TEXT("Kelvane", "Total Weight")};
 // The caption of the total's row and label ("Total: 123.45 kg").
-inline constexpr std::string_view kQuoteTotalCaption = "Total";
+inline constexpr std::string_view kQuoteTotalCaption = KELVANE_TEXT("Kelvane", "Total");
 
 // The texts of one item's row in the list's table, in column order.
 std::array<std::string, 4> quoteRowTexts(const QuoteItem& item, const Separators& separators,
-                                         Units units = Units::Metric);
+                                         Units units = Units::Metric, const QuoteWords& words = {});
 
 } // namespace kelvane

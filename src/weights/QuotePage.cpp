@@ -17,6 +17,7 @@
 #include "widgets/PageContext.h"
 
 #include <QDate>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -34,7 +35,13 @@ namespace kelvane {
 namespace {
 
 constexpr int kQuantityColumn = 1;
-constexpr const char* kFileFilter = "CSV files (*.csv);;All files (*)";
+constexpr const char* kFileFilter =
+    QT_TRANSLATE_NOOP("Kelvane", "CSV files (*.csv);;All files (*)");
+
+// The quote's texts in the language the window shows.
+std::string shownWord(std::string_view english) {
+    return shownText(english).toStdString();
+}
 
 } // namespace
 
@@ -49,11 +56,7 @@ QuotePage::QuotePage(const PageContext& context, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     table_ = new QTableWidget(0, static_cast<int>(kQuoteColumns.size()), this);
     table_->setObjectName(QStringLiteral("QuoteTable"));
-    table_->setAccessibleName(QStringLiteral("Quote"));
-    QStringList headers;
-    for (const std::string_view caption : kQuoteColumns)
-        headers << toQString(caption);
-    table_->setHorizontalHeaderLabels(headers);
+    showText(table_, "accessibleName", QT_TRANSLATE_NOOP("Kelvane", "Quote"));
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -109,7 +112,7 @@ QuotePage::QuotePage(const PageContext& context, QWidget* parent)
             &QPushButton::clicked, this,
             [this] { runReportingErrors(platform_, [this] { exportPdf(); }); });
     auto* printButton = addButton(row, "QuotePrintBtn", QT_TRANSLATE_NOOP("Kelvane", "&Print…"));
-    printButton->setToolTip(QStringLiteral("Print the quote (Ctrl+P)"));
+    showText(printButton, "toolTip", QT_TRANSLATE_NOOP("Kelvane", "Print the quote (Ctrl+P)"));
     connect(printButton, &QPushButton::clicked, this,
             [this] { runReportingErrors(platform_, [this] { printList(); }); });
     row->addStretch(1);
@@ -141,8 +144,15 @@ void QuotePage::unitsChanged(Units units) {
     showList();
 }
 
+void QuotePage::changeEvent(QEvent* event) {
+    // A new language shows the captions, the descriptions and the totals in it.
+    if (event->type() == QEvent::LanguageChange)
+        showList();
+    QWidget::changeEvent(event);
+}
+
 void QuotePage::showRow(std::size_t index) {
-    const auto texts = quoteRowTexts(book_.list().items()[index], separators_, units_);
+    const auto texts = quoteRowTexts(book_.list().items()[index], separators_, units_, shownWord);
     for (int column = 0; column < static_cast<int>(texts.size()); ++column) {
         auto* cell = new QTableWidgetItem(QString::fromStdString(texts[column]));
         Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
@@ -156,13 +166,17 @@ void QuotePage::showRow(std::size_t index) {
 }
 
 void QuotePage::showTotals() {
-    totalLabel_->setText(QString::fromStdString(std::string(kQuoteTotalCaption) + ": " +
-                                                book_.list().totalText(separators_, units_)));
-    countLabel_->setText(QString::fromStdString(quoteCountText(book_.list().size())));
+    totalLabel_->setText(
+        QString::fromStdString(quoteTotalText(book_.list(), separators_, units_, shownWord)));
+    countLabel_->setText(QString::fromStdString(quoteCountText(book_.list().size(), shownWord)));
 }
 
 void QuotePage::showList() {
     const QSignalBlocker quiet(table_);
+    QStringList headers;
+    for (const std::string_view caption : kQuoteColumns)
+        headers << shownText(caption);
+    table_->setHorizontalHeaderLabels(headers);
     table_->setRowCount(static_cast<int>(book_.list().size()));
     for (std::size_t i = 0; i < book_.list().size(); ++i)
         showRow(i);
@@ -220,7 +234,8 @@ void QuotePage::moveSelected(int step) {
 void QuotePage::clearAll() {
     if (book_.list().empty())
         return;
-    if (!platform_.confirm("Clear All", "Remove every item from the quote?"))
+    if (!platform_.confirm(QT_TRANSLATE_NOOP("Kelvane", "Clear All"),
+                           QT_TRANSLATE_NOOP("Kelvane", "Remove every item from the quote?")))
         return;
     book_.clear();
 }
@@ -233,18 +248,22 @@ void QuotePage::copyList() {
 }
 
 void QuotePage::saveList() {
-    const std::string path = platform_.chooseFile(true, "Save Quote", kFileFilter);
+    const std::string path =
+        platform_.chooseFile(true, QT_TRANSLATE_NOOP("Kelvane", "Save Quote"), kFileFilter);
     if (!path.empty())
         keepQuote(path, book_.list().items());
 }
 
 std::vector<QuotePrintPage> QuotePage::printPages() const {
     return quotePrintPages(book_.list(), separators_,
-                           QDate::currentDate().toString(Qt::ISODate).toStdString(), units_);
+                           QDate::currentDate().toString(Qt::ISODate).toStdString(), units_,
+                           shownWord);
 }
 
 void QuotePage::exportPdf() {
-    const std::string path = platform_.chooseFile(true, "Export PDF", "PDF files (*.pdf)");
+    const std::string path =
+        platform_.chooseFile(true, QT_TRANSLATE_NOOP("Kelvane", "Export PDF"),
+                             QT_TRANSLATE_NOOP("Kelvane", "PDF files (*.pdf)"));
     if (!path.empty())
         exportQuotePdf(path, printPages());
 }
@@ -259,7 +278,8 @@ void QuotePage::printList() {
 }
 
 void QuotePage::openList() {
-    const std::string path = platform_.chooseFile(false, "Open Quote", kFileFilter);
+    const std::string path =
+        platform_.chooseFile(false, QT_TRANSLATE_NOOP("Kelvane", "Open Quote"), kFileFilter);
     if (path.empty())
         return;
     // A row without a density takes its material's from the table, the last of equal
@@ -285,7 +305,12 @@ void QuotePage::openList() {
     QuoteCsvContent content = readQuoteCsv(in, lookup);
     book_.replace(std::move(content.items));
     if (!content.errors.empty()) {
-        std::string report = "Some rows of \"" + path + "\" could not be read:";
+        // The notice's sentence in the language shown; the rows' places and problems
+        // stay as the batch reports them.
+        std::string report =
+            shownText(QT_TRANSLATE_NOOP("Kelvane", "Some rows of \"%1\" could not be read:"))
+                .arg(toQString(path))
+                .toStdString();
         for (const QuoteCsvError& error : content.errors)
             report += "\n" + error.text();
         platform_.showError(report);

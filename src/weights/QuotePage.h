@@ -31,6 +31,9 @@ public:
     // millimetres and kilograms.
     void unitsChanged(Units units) override;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     QPushButton* addButton(QHBoxLayout* row, const char* objectName, const char* caption);
     void showList();

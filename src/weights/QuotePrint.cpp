@@ -1,6 +1,7 @@
 #include "weights/QuotePrint.h"
 
 #include "common/KelvaneError.h"
+#include "common/TextMark.h"
 
 #include <QPageLayout>
 #include <QPageSize>
@@ -39,7 +40,7 @@ void paintRow(QPainter& painter, const std::array<std::string, 4>& cells, double
 void paintQuote(QPagedPaintDevice& device, const std::vector<QuotePrintPage>& pages) {
     QPainter painter;
     if (!painter.begin(&device))
-        throw Error("Cannot print the quote");
+        throw Error(KELVANE_TEXT("Kelvane", "Cannot print the quote"));
     // The painter's units are the page's printable area in device pixels.
     const QRect area = painter.viewport();
     const double width = area.width();
@@ -48,10 +49,6 @@ void paintQuote(QPagedPaintDevice& device, const std::vector<QuotePrintPage>& pa
     plain.setPixelSize(std::max(1, static_cast<int>(lineHeight * 0.55)));
     QFont bold = plain;
     bold.setBold(true);
-
-    std::array<std::string, 4> captions;
-    for (std::size_t column = 0; column < captions.size(); ++column)
-        captions[column] = std::string(kQuoteColumns[column]);
 
     for (std::size_t index = 0; index < pages.size(); ++index) {
         const QuotePrintPage& page = pages[index];
@@ -66,7 +63,7 @@ void paintQuote(QPagedPaintDevice& device, const std::vector<QuotePrintPage>& pa
                          QString::fromStdString(page.pageNumber));
         double top = 2 * lineHeight;
         painter.setFont(bold);
-        paintRow(painter, captions, top, lineHeight, width);
+        paintRow(painter, page.captions, top, lineHeight, width);
         top += lineHeight;
         painter.drawLine(QPointF(0, top), QPointF(width, top));
         painter.setFont(plain);

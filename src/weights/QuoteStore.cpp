@@ -3,6 +3,7 @@
 #include "common/FilePath.h"
 #include "common/KelvaneError.h"
 #include "common/TextFile.h"
+#include "common/TextMark.h"
 #include "materials/DataFileLocation.h"
 #include "materials/SafeSave.h"
 #include "weights/QuoteCsv.h"
@@ -34,7 +35,7 @@ QuoteFiles quoteFiles(const std::string& programDir, const std::string& userData
             dataFileSavePath(programDir, userDataDir, kQuoteFileName)};
 }
 
-KeptQuote loadKeptQuote(const std::string& path) {
+KeptQuote loadKeptQuote(const std::string& path, const QuoteWords& words) {
     KeptQuote kept;
     if (!pathExists(path))
         return kept;
@@ -55,9 +56,15 @@ KeptQuote loadKeptQuote(const std::string& path) {
     std::error_code renameError;
     std::filesystem::rename(pathFromUtf8(path), pathFromUtf8(aside), renameError);
     kept.message =
-        "The quote list \"" + path + "\" could not be read (" + problem + "). " +
-        (renameError ? std::string("It was left as it is") : "It was kept as \"" + aside + "\"") +
-        ", and the list starts empty.";
+        renameError
+            ? quoteText(words,
+                        KELVANE_TEXT("Kelvane", "The quote list \"%1\" could not be read (%2). It "
+                                                "was left as it is, and the list starts empty."),
+                        {path, problem})
+            : quoteText(words,
+                        KELVANE_TEXT("Kelvane", "The quote list \"%1\" could not be read (%2). It "
+                                                "was kept as \"%3\", and the list starts empty."),
+                        {path, problem, aside});
     return kept;
 }
 

@@ -28,8 +28,9 @@ struct KeptQuote {
 
 // Reads the kept list. No file is an empty list. A file that cannot be read whole is
 // renamed aside ("Quote.damaged.csv", numbered when that name is taken), never deleted,
-// and the list starts empty with a message that says where the file went.
-KeptQuote loadKeptQuote(const std::string& path);
+// and the list starts empty with a message, in the language of `words`, that says where
+// the file went.
+KeptQuote loadKeptQuote(const std::string& path, const QuoteWords& words = {});
 
 // Keeps the list with the favourite's safe save: the file holds the old list or the new
 // one, never a part. Throws kelvane::Error as saveFileSafely does.

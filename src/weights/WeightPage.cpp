@@ -215,8 +215,13 @@ void WeightPage::addToQuote() {
     }
     QuoteItem item;
     item.shape = weightShapeOf(model_.definition());
+    // The shape's English name, whatever language the box shows it in: the quote's
+    // files and its own translation work from it.
     if (shapeBox_)
-        item.polygonShape = shapeBox_->currentText().toStdString();
+        item.polygonShape =
+            std::string(model_.definition()
+                            .shapes.at(static_cast<std::size_t>(shapeBox_->currentIndex()))
+                            .name);
     const std::size_t boxes = model_.definition().boxes.size();
     for (std::size_t i = 0; i + 1 < boxes; ++i) // the last box is the quantity
         item.dimensions.push_back(model_.value(i));

@@ -10,7 +10,7 @@ import sys
 MENUS = {"menu bar": [], "File": ["#0"], "Material": ["#1"], "Options": ["#2"],
          "Units": ["#2", "#2"], "Language": ["#2", "#3"], "Help": ["#3"]}
 PAGES = ["Round", "Polygon", "Flat/Square", "Plate/Sheet", "Tube", "Hollow Section",
-         "Turning", "CE", "M/I", "Calc"]
+         "Turning", "CE", "M/I", "Calc", "Quote"]
 
 
 def run(driver, language, commands):

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QJsonArray>
+#include <QJsonObject>
 #include <QPushButton>
 
 #include <string>
@@ -67,6 +68,33 @@ TEST_F(LanguageTest, SwitchingChangesEveryTextAndKeepsEveryFigure) {
     send(R"(["close"])");
     start();
     EXPECT_EQ(statusPanel(2), "Zaokr\u0105glanie handlowe: w\u0142.");
+}
+
+// The quote's captions, descriptions and totals follow a switch of language while the
+// Quote page is on display, and come back byte for byte in English.
+TEST_F(LanguageTest, TheQuoteFollowsTheLanguage) {
+    writeFile("Data/Material.txt", "Mild Steel\r\n");
+    start();
+    typeInto("RDiaEdit", "50\r3000\r4");
+    send(R"(["click","RAddBtn"])");
+    send(R"(["page","Quote"])");
+    const auto quote = [this] {
+        const QJsonObject table = control("QuoteTable");
+        return std::vector<std::string>{
+            table["headers"].toArray()[0].toString().toStdString(),
+            table["rows"].toArray()[0].toArray()[0].toString().toStdString(),
+            text("QuoteTotalLabel"), text("QuoteCountLabel")};
+    };
+    const std::vector<std::string> english = quote();
+    EXPECT_EQ(english[1], std::string("Round 50 \u00D7 3000 mm, Mild Steel"));
+
+    send(R"(["menu","Options","Language","Deutsch"])");
+    EXPECT_EQ(quote(),
+              (std::vector<std::string>{
+                  std::string("Position"), std::string("Rundstab 50 \u00D7 3000 mm, Mild Steel"),
+                  std::string("Summe: 188.50 kg"), std::string("1 Position")}));
+    send(R"(["menu","Options","Language","System Language"])");
+    EXPECT_EQ(quote(), english);
 }
 
 TEST_F(LanguageTest, AnUnknownOrBrokenLanguageLineMeansTheSystemsLanguage) {

@@ -3,11 +3,13 @@
 
 #include "weights/QuoteCsv.h"
 #include "weights/QuoteList.h"
+#include "weights/QuotePrintout.h"
 
 #include <gtest/gtest.h>
 
 #include "common/ResultFormat.h"
 
+#include <map>
 #include <sstream>
 
 namespace kelvane {
@@ -72,6 +74,51 @@ TEST(Quote, DescribesEachShapeInTabOrder) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(describeQuoteItem(c.item, c.separators), c.expected);
     }
+}
+
+// The printed page in English, and in a language given: every caption, pattern and
+// shape word is asked for, while figures, units and material names stay as they are.
+TEST(Quote, PrintedPageInTheLanguageGiven) {
+    const std::map<std::string_view, std::string> german = {
+        {"Round", "Rundstab"},        {"Hexagon", "Sechskant"},
+        {"Item", "Position"},         {"Quantity", "Anzahl"},
+        {"Weight per Piece", "Stk"},  {"Total Weight", "Gesamt"},
+        {"Total", "Summe"},           {"%1 items", "%1 Positionen"},
+        {"Quote, %1", "Angebot, %1"}, {"Page %1 of %2", "Seite %1 von %2"}};
+    const QuoteWords words = [&german](std::string_view english) {
+        const auto found = german.find(english);
+        return found == german.end() ? "?" + std::string(english) : found->second;
+    };
+    QuoteList list;
+    list.add(roundBar(50, 3000, 4));
+    list.add(makeItem(WeightShape::Polygon, "Hexagon", {20, 1000}, 1, "PA6", 1.5));
+    const struct {
+        const char* name;
+        QuoteWords words;
+        std::vector<std::string> expected;
+    } cases[] = {
+        {"English",
+         {},
+         {"Quote, 2026-12-09", "Page 1 of 1", "Item", "Total Weight",
+          "Round 50 \xC3\x97 3000 mm, Acetal (POM-C)", "Hexagon 20 \xC3\x97 1000 mm, PA6",
+          "Total: 41.75 kg", "2 items"}},
+        {"German",
+         words,
+         {"Angebot, 2026-12-09", "Seite 1 von 1", "Position", "Gesamt",
+          "Rundstab 50 \xC3\x97 3000 mm, Acetal (POM-C)", "Sechskant 20 \xC3\x97 1000 mm, PA6",
+          "Summe: 41.75 kg", "2 Positionen"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto pages = quotePrintPages(list, {}, "2026-12-09", Units::Metric, c.words);
+        ASSERT_EQ(pages.size(), 1U);
+        const QuotePrintPage& page = pages[0];
+        EXPECT_EQ((std::vector<std::string>{page.heading, page.pageNumber, page.captions[0],
+                                            page.captions[3], page.rows[0][0], page.rows[1][0],
+                                            page.total, page.count}),
+                  c.expected);
+    }
+    EXPECT_EQ(quoteCountText(1), "1 item");
 }
 
 TEST(Quote, EditsKeepOrderAndTheTotalFollows) {
