@@ -4,27 +4,17 @@
 // Start-up is timed from just before the parent spawns a child (kelvane-bench-window)
 // to the child's first completed paint, on the system-wide monotonic clock; the
 // children run interleaved, in an order that rotates every round. Peak memory is
-// each child's ru_maxrss as wait4 reports it. The keystroke figures are taken in
-// this process, on the main window with the shipped table.
+// each child's ru_maxrss as wait4 reports it. The keystroke and quote figures are
+// taken in this process, on the main window with the shipped table.
 
 #include "BenchCommon.h"
+#include "ChildRun.h"
+#include "KeystrokeBench.h"
 #include "QuoteBench.h"
 
-#include "app/MainWindow.h"
 #include "drive/QuietOffscreen.h"
-#include "drive/ScriptedPlatform.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QTest>
-#include <QWindow>
-
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -39,15 +29,20 @@
 #include <thread>
 #include <vector>
 
-extern char** environ;
-
 namespace {
 
 namespace fs = std::filesystem;
+using kelvane::bench::ChildRun;
+using kelvane::bench::KeystrokeFigures;
+using kelvane::bench::MakeProgramFolder;
+using kelvane::bench::MeasureKeystrokes;
 using kelvane::bench::Median;
 using kelvane::bench::MonotonicNanoseconds;
-using kelvane::bench::Percentile;
-using Report = std::map<std::string, std::int64_t>;
+using kelvane::bench::PrintKeystrokes;
+using kelvane::bench::ReadWholeFile;
+using kelvane::bench::Report;
+using kelvane::bench::RunChild;
+using kelvane::bench::WriteWholeFile;
 
 constexpr double kShippedRatioLimit = 1.3;
 constexpr double kTenThousandRatioLimit = 2.0;
@@ -101,91 +96,6 @@ Options ParseOptions(int argc, char* argv[]) {
         }
     }
     return options;
-}
-
-std::string ReadWholeFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteWholeFile(const fs::path& path, const std::string& content) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << content;
-    if (!out)
-        throw std::runtime_error("cannot write " + path.string());
-}
-
-// A program folder of its own for one density table: <root>/<name>/bin/ holds
-// nothing, <root>/<name>/Data/ the table, as an installed copy lays them out.
-std::string MakeProgramFolder(const fs::path& root, const std::string& name,
-                              const std::string& table) {
-    const fs::path base = root / name;
-    fs::create_directories(base / "bin");
-    fs::create_directories(base / "Data");
-    WriteWholeFile(base / "Data" / "Density_Plastics.csv", table);
-    return (base / "bin").string() + "/";
-}
-
-struct ChildRun {
-    std::int64_t spawned = 0; // monotonic, just before the spawn
-    std::int64_t ended = 0;   // monotonic, once the child has been reaped
-    Report report;
-    long peakKiB = 0;
-};
-
-// Starts the window program, collects its report and its peak memory.
-ChildRun RunChild(const std::string& program, const std::vector<std::string>& arguments,
-                  const fs::path& log) {
-    int output[2];
-    if (pipe2(output, O_CLOEXEC) != 0)
-        throw std::runtime_error(std::string("pipe: ") + std::strerror(errno));
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, output[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, log.c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    std::vector<std::string> words{program};
-    words.insert(words.end(), arguments.begin(), arguments.end());
-    std::vector<char*> argv;
-    for (std::string& word : words)
-        argv.push_back(word.data());
-    argv.push_back(nullptr);
-
-    ChildRun run;
-    pid_t pid = 0;
-    run.spawned = MonotonicNanoseconds();
-    const int spawnError =
-        posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    close(output[1]);
-    if (spawnError != 0) {
-        close(output[0]);
-        throw std::runtime_error("cannot start " + program + ": " + std::strerror(spawnError));
-    }
-    std::string text;
-    char buffer[4096];
-    for (;;) {
-        const ssize_t got = read(output[0], buffer, sizeof buffer);
-        if (got > 0)
-            text.append(buffer, static_cast<std::size_t>(got));
-        else if (got == 0 || errno != EINTR)
-            break;
-    }
-    close(output[0]);
-    int status = 0;
-    rusage usage{};
-    while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
-    }
-    run.ended = MonotonicNanoseconds();
-    run.peakKiB = usage.ru_maxrss;
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
-        text.pop_back();
-    const auto report = kelvane::bench::ParseReport(text.substr(text.rfind('\n') + 1));
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || !report || !report->count("paint"))
-        throw std::runtime_error("the window program failed (" + program + " " + arguments[0] +
-                                 "); its messages:\n" + ReadWholeFile(log));
-    run.report = *report;
-    return run;
 }
 
 struct Case {
@@ -345,93 +255,6 @@ void PrintEditors(const std::vector<Case>& editorCases) {
                     editorCase.lines, Median(open), *std::max_element(open.begin(), open.end()),
                     Median(save), *std::max_element(save.begin(), save.end()));
     }
-}
-
-struct KeystrokeFigures {
-    std::vector<double> toText;    // µs, key press sent to the labels' new text read
-    std::vector<double> toPainted; // µs, key press sent to the labels repainted
-    int unchanged = 0;             // keys after which the labels kept their text
-};
-
-// Types into the Round page's diameter box through the window system's key path
-// (shortcut override, the window's key preview, the box's key filter), the way a
-// user's keys arrive, and times each key until the three weight labels show the
-// new figures. Keys alternate between typing "987" and erasing it: every key
-// changes the diameter (9, 98, 987 mm and back to none) enough to change every
-// label's two-decimal figure.
-KeystrokeFigures MeasureKeystrokes(const std::string& programDir, int keystrokes) {
-    kelvane::ScriptedPlatform platform(kelvane::Separators{".", ","}, programDir);
-    kelvane::MainWindow window(platform, platform);
-    window.startUp();
-    window.show();
-    window.activateWindow();
-    QApplication::setActiveWindow(&window);
-    if (!QTest::qWaitForWindowExposed(&window))
-        throw std::runtime_error("the main window was never shown");
-    auto* diameter = window.findChild<QLineEdit*>(QStringLiteral("RDiaEdit"));
-    window.findChild<QLineEdit*>(QStringLiteral("RLengthEdit"))->setText(QStringLiteral("1000"));
-    window.findChild<QLineEdit*>(QStringLiteral("RQtyEdit"))->setText(QStringLiteral("3"));
-    const QLabel* labels[] = {window.findChild<QLabel*>(QStringLiteral("RKGMLabel")),
-                              window.findChild<QLabel*>(QStringLiteral("RKGBarLabel")),
-                              window.findChild<QLabel*>(QStringLiteral("RKGQtyLabel"))};
-    diameter->setFocus();
-    QApplication::processEvents();
-    if (QApplication::focusWidget() != diameter)
-        throw std::runtime_error("the diameter box did not take the focus");
-    QWindow* handle = window.windowHandle();
-
-    const auto labelTexts = [&] {
-        QString texts;
-        for (const QLabel* label : labels)
-            texts += label->text() + QLatin1Char('|');
-        return texts;
-    };
-    struct Key {
-        Qt::Key code;
-        const char* text;
-    };
-    static constexpr Key kCycle[] = {{Qt::Key_9, "9"},          {Qt::Key_8, "8"},
-                                     {Qt::Key_7, "7"},          {Qt::Key_Backspace, "\b"},
-                                     {Qt::Key_Backspace, "\b"}, {Qt::Key_Backspace, "\b"}};
-    constexpr int kWarmUp = 120;
-    KeystrokeFigures figures;
-    QString before = labelTexts();
-    for (int i = 0; i < kWarmUp + keystrokes; ++i) {
-        const Key& key = kCycle[i % std::size(kCycle)];
-        const QString text = QString::fromLatin1(key.text);
-        const std::int64_t start = MonotonicNanoseconds();
-        qt_handleKeyEvent(handle, QEvent::KeyPress, key.code, Qt::NoModifier, text);
-        const QString after = labelTexts();
-        const std::int64_t updated = MonotonicNanoseconds();
-        QApplication::processEvents(); // the labels' repaint
-        const std::int64_t painted = MonotonicNanoseconds();
-        qt_handleKeyEvent(handle, QEvent::KeyRelease, key.code, Qt::NoModifier, text);
-        QApplication::processEvents();
-        if (i < kWarmUp) {
-            before = after;
-            continue;
-        }
-        figures.toText.push_back(static_cast<double>(updated - start) / 1e3);
-        figures.toPainted.push_back(static_cast<double>(painted - start) / 1e3);
-        figures.unchanged += after == before ? 1 : 0;
-        before = after;
-    }
-    return figures;
-}
-
-void PrintKeystrokes(const KeystrokeFigures& figures) {
-    std::printf("\nKeystroke in RDiaEdit to updated weight labels, %zu keys, in microseconds\n",
-                figures.toText.size());
-    std::printf("%-30s %8s %8s %8s %8s %8s\n", "", "median", "p90", "p99", "min", "max");
-    for (const auto& [label, values] : {std::pair{"labels' text updated", &figures.toText},
-                                        std::pair{"labels repainted", &figures.toPainted}}) {
-        std::printf("%-30s %8.1f %8.1f %8.1f %8.1f %8.1f\n", label, Median(*values),
-                    Percentile(*values, 0.9), Percentile(*values, 0.99),
-                    *std::min_element(values->begin(), values->end()),
-                    *std::max_element(values->begin(), values->end()));
-    }
-    if (figures.unchanged)
-        std::printf("warning: %d keys left the labels unchanged\n", figures.unchanged);
 }
 
 // The measured windows in the order the targets need them.

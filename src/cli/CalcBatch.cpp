@@ -2,10 +2,10 @@
 
 #include "cli/CalcCommands.h"
 #include "cli/CalcError.h"
-#include "weights/CalcShapes.h"
 #include "common/CsvStream.h"
 #include "common/NumberEntry.h"
 #include "convert/ImperialUnits.h"
+#include "weights/CalcShapes.h"
 
 #include <algorithm>
 #include <optional>
@@ -13,8 +13,6 @@
 namespace kelvane {
 
 namespace {
-
-constexpr std::size_t kNoColumn = static_cast<std::size_t>(-1);
 
 // Where each shape finds its inputs in the table and puts its results among the
 // added columns.
@@ -40,15 +38,15 @@ public:
         , output_(output)
         , units_(units)
         , captions_(weightResultCaptions(units)) {
-        shapeColumn_ = columnOf("shape");
+        shapeColumn_ = csvColumnOf(header_, "shape");
         if (shapeColumn_ == kNoColumn)
             throw usageError("The batch's header row has no shape column");
-        materialColumn_ = columnOf("material");
+        materialColumn_ = csvColumnOf(header_, "material");
         for (const CalcShape& shape : calcShapes()) {
             weighers_.emplace_back(shape, units);
             ShapeColumns columns;
             for (const std::string_view input : shape.inputs)
-                columns.inputs.push_back(columnOf(input));
+                columns.inputs.push_back(csvColumnOf(header_, input));
             for (const CaptionedText& text : weighers_.back().texts(output))
                 columns.results.push_back(static_cast<std::size_t>(
                     std::find(captions_.begin(), captions_.end(), text.caption) -
@@ -97,27 +95,8 @@ public:
     }
 
 private:
-    // The column of that name. A byte-order mark before the first name, as spreadsheet
-    // programs write it, is no part of the name (and is written back as read).
-    std::size_t columnOf(std::string_view name) const {
-        constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-        for (std::size_t i = 0; i < header_.size(); ++i) {
-            std::string_view column = header_[i];
-            if (i == 0 && column.substr(0, kByteOrderMark.size()) == kByteOrderMark)
-                column.remove_prefix(kByteOrderMark.size());
-            if (column == name)
-                return i;
-        }
-        return kNoColumn;
-    }
-
-    static const std::string& cell(const std::vector<std::string>& fields, std::size_t column) {
-        static const std::string empty;
-        return column < fields.size() ? fields[column] : empty;
-    }
-
     std::optional<BadCell> weigh(const std::vector<std::string>& fields) {
-        const std::string& shapeName = cell(fields, shapeColumn_);
+        const std::string& shapeName = csvCell(fields, shapeColumn_);
         const CalcShape* shape = findShape(shapeName);
         if (!shape)
             return BadCell{shapeColumn_, "'" + shapeName + "' is no shape"};
@@ -134,7 +113,7 @@ private:
                 return BadCell{shapeColumn_, std::string(shape->name) + " needs a column named " +
                                                  std::string(shape->inputs[i])};
             }
-            const std::string& text = cell(fields, column);
+            const std::string& text = csvCell(fields, column);
             if (quantity && text.empty())
                 continue;
             if (units_ == Units::Imperial && !quantity) {
@@ -151,8 +130,8 @@ private:
         }
 
         double density = material_.density();
-        if (materialColumn_ != kNoColumn && !cell(fields, materialColumn_).empty()) {
-            const std::string& name = cell(fields, materialColumn_);
+        if (materialColumn_ != kNoColumn && !csvCell(fields, materialColumn_).empty()) {
+            const std::string& name = csvCell(fields, materialColumn_);
             const auto found = material_.densityOf(name);
             if (!found)
                 return BadCell{materialColumn_, "there is no material '" + name + "'"};

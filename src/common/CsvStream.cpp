@@ -166,4 +166,21 @@ void CsvWriter::flush() {
     used_ = 0;
 }
 
+std::size_t csvColumnOf(const std::vector<std::string>& header, std::string_view name) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    for (std::size_t i = 0; i < header.size(); ++i) {
+        std::string_view column = header[i];
+        if (i == 0 && column.substr(0, kByteOrderMark.size()) == kByteOrderMark)
+            column.remove_prefix(kByteOrderMark.size());
+        if (column == name)
+            return i;
+    }
+    return kNoColumn;
+}
+
+const std::string& csvCell(const std::vector<std::string>& fields, std::size_t column) {
+    static const std::string empty;
+    return column < fields.size() ? fields[column] : empty;
+}
+
 } // namespace kelvane

@@ -58,4 +58,12 @@ private:
     bool firstField_ = true;
 };
 
+// The column of a header row named `name`, or kNoColumn. A byte-order mark before the
+// first name, as spreadsheet programs write it, is no part of the name.
+inline constexpr std::size_t kNoColumn = static_cast<std::size_t>(-1);
+std::size_t csvColumnOf(const std::vector<std::string>& header, std::string_view name);
+
+// The field of a record in `column`, or an empty text where the record is shorter.
+const std::string& csvCell(const std::vector<std::string>& fields, std::size_t column);
+
 } // namespace kelvane

@@ -12,8 +12,6 @@ namespace kelvane {
 
 namespace {
 
-constexpr std::size_t kNoColumn = static_cast<std::size_t>(-1);
-
 // Every input column of every section, each once, in the order a person reads them.
 constexpr std::array<std::string_view, 8> kInputColumns = {
     "diameter", "across_flats", "width", "height", "thickness", "wall", "length", "quantity"};
@@ -32,10 +30,10 @@ public:
     QuoteRowReader(std::vector<std::string> header, const QuoteMaterialLookup& materials)
         : header_(std::move(header))
         , materials_(materials) {
-        shapeColumn_ = columnOf("shape");
-        materialColumn_ = columnOf("material");
-        densityColumn_ = columnOf(kDensityColumn);
-        roundingColumn_ = columnOf(kRoundingColumn);
+        shapeColumn_ = csvColumnOf(header_, "shape");
+        materialColumn_ = csvColumnOf(header_, "material");
+        densityColumn_ = csvColumnOf(header_, kDensityColumn);
+        roundingColumn_ = csvColumnOf(header_, kRoundingColumn);
     }
 
     bool hasShapeColumn() const { return shapeColumn_ != kNoColumn; }
@@ -43,7 +41,7 @@ public:
 
     // Reads one row into an item; the bad cell when it cannot.
     std::variant<QuoteItem, BadCell> read(const std::vector<std::string>& fields) const {
-        const std::string& shapeName = cell(fields, shapeColumn_);
+        const std::string& shapeName = csvCell(fields, shapeColumn_);
         const CalcShape* shape = findShape(shapeName);
         if (!shape)
             return BadCell{shapeColumn_, "'" + shapeName + "' is no shape"};
@@ -53,15 +51,15 @@ public:
             item.polygonShape = std::string(polygonShapeDefinition(shape->polygonShape).name);
         for (std::size_t i = 0; i < shape->inputs.size(); ++i) {
             const bool quantity = i == shape->quantityInput;
-            const std::size_t column = columnOf(shape->inputs[i]);
+            const std::size_t column = csvColumnOf(header_, shape->inputs[i]);
             double value = 1.0;
             if (column == kNoColumn) {
                 if (!quantity)
                     return BadCell{shapeColumn_, std::string(shape->name) +
                                                      " needs a column named " +
                                                      std::string(shape->inputs[i])};
-            } else if (!(quantity && cell(fields, column).empty())) {
-                const std::string& text = cell(fields, column);
+            } else if (!(quantity && csvCell(fields, column).empty())) {
+                const std::string& text = csvCell(fields, column);
                 const auto read = readEntryValue(text, Separators{});
                 if (!read)
                     return BadCell{column, "'" + text + "' is not a number"};
@@ -73,14 +71,14 @@ public:
                 item.dimensions.push_back(value);
         }
 
-        const std::string& rounding = cell(fields, roundingColumn_);
+        const std::string& rounding = csvCell(fields, roundingColumn_);
         if (rounding == "off")
             item.rounded = false;
         else if (!rounding.empty() && rounding != "on")
             return BadCell{roundingColumn_, "'" + rounding + "' is neither on nor off"};
 
-        const std::string& name = cell(fields, materialColumn_);
-        const std::string& densityText = cell(fields, densityColumn_);
+        const std::string& name = csvCell(fields, materialColumn_);
+        const std::string& densityText = csvCell(fields, densityColumn_);
         if (!densityText.empty()) {
             const auto density = readEntryValue(densityText, Separators{});
             if (!density)
@@ -101,24 +99,6 @@ public:
     }
 
 private:
-    // The column of that name; a byte-order mark before the first name is no part of it.
-    std::size_t columnOf(std::string_view name) const {
-        constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-        for (std::size_t i = 0; i < header_.size(); ++i) {
-            std::string_view column = header_[i];
-            if (i == 0 && column.substr(0, kByteOrderMark.size()) == kByteOrderMark)
-                column.remove_prefix(kByteOrderMark.size());
-            if (column == name)
-                return i;
-        }
-        return kNoColumn;
-    }
-
-    static const std::string& cell(const std::vector<std::string>& fields, std::size_t column) {
-        static const std::string empty;
-        return column < fields.size() ? fields[column] : empty;
-    }
-
     std::vector<std::string> header_;
     const QuoteMaterialLookup& materials_;
     std::size_t shapeColumn_ = kNoColumn;
