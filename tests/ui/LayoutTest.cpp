@@ -30,10 +30,10 @@ const std::vector<std::string> kReachablePages = {"Round", "Polygon", "Flat/Squa
 const std::string kGrowingPage = "Quote";
 
 // The pages whose texts follow Options > Units, and the reachable ones among them.
-const std::vector<std::string> kWeightPages = {"Round",       "Polygon", "Flat/Square",
-                                               "Plate/Sheet", "Tube",    "Hollow Section"};
-const std::vector<std::string> kReachableWeightPages = {"Round", "Polygon", "Flat/Square",
-                                                        "Plate/Sheet", "Tube"};
+const std::vector<std::string> kUnitPages = {
+    "Round", "Polygon", "Flat/Square", "Plate/Sheet", "Tube", "Hollow Section", "Quote"};
+const std::vector<std::string> kReachableUnitPages = {"Round",       "Polygon", "Flat/Square",
+                                                      "Plate/Sheet", "Tube",    "Quote"};
 
 QRect RectOf(const QJsonValue& geometry) {
     const QJsonObject g = geometry.toObject();
@@ -84,8 +84,9 @@ protected:
         }
     }
 
-    // The weight pages again in inches and pounds, whose heading and captions differ.
-    void expectWeightPagesWholeInInches(const std::vector<std::string>& pages) {
+    // The pages that follow the units again in inches and pounds, whose heading and captions
+    // differ.
+    void expectUnitPagesWholeInInches(const std::vector<std::string>& pages) {
         SCOPED_TRACE("Inches and Pounds");
         send(R"(["menu","Options","Units","Inches and Pounds"])");
         expectEveryPageWhole(pages);
@@ -95,7 +96,7 @@ protected:
 TEST_F(LayoutTest, EveryPageIsWholeAtTheFirstWindowSize) {
     start();
     expectEveryPageWhole(kPages);
-    expectWeightPagesWholeInInches(kWeightPages);
+    expectUnitPagesWholeInInches(kUnitPages);
 }
 
 TEST_F(LayoutTest, EveryPageIsWholeAtTheSmallestWindowSize) {
@@ -104,7 +105,7 @@ TEST_F(LayoutTest, EveryPageIsWholeAtTheSmallestWindowSize) {
     const QJsonObject window = value(R"(["window"])").toObject();
     EXPECT_GT(window["width"].toInt(), 1);
     expectEveryPageWhole(kReachablePages);
-    expectWeightPagesWholeInInches(kReachableWeightPages);
+    expectUnitPagesWholeInInches(kReachableUnitPages);
 }
 
 // Every page made in one language stays whole when the window changes to another.
